@@ -137,7 +137,7 @@ constexpr VxIntPair PairStatusPairs[] = {
 const VxOptionList PairStatusValues(PairStatusPairs);
 
 // ---------------------------------------------------------------------------------------------
-// Agent, firmware and file-transfer groups (start-up group InitEnterpriseMibOptions).
+// Agent, firmware and file-transfer groups (start-up group InitMibDefinitions).
 
 constexpr VxIntPair TypePairs[] = {
     {1, "other"}, {2, "standard"}, {3, "proprietary"}, {4, "experiment"}, {0, nullptr},

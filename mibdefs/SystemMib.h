@@ -64,7 +64,7 @@ extern const VxOptionList PortSecurityAdminStateValues;
 extern const VxOptionList ActivityValues;
 extern const VxOptionList PairStatusValues;
 
-// Agent, firmware and file-transfer groups (start-up group InitEnterpriseMibOptions).
+// Agent, firmware and file-transfer groups (start-up group InitMibDefinitions).
 extern const VxOptionList TypeValues;
 extern const VxOptionList ProtocolCapabilityValues;
 extern const VxOptionList ConsoleStatusValues;
