@@ -1,0 +1,602 @@
+#include "SnmpTransport.h"
+
+#include <arpa/inet.h>
+#include <netdb.h>
+#include <sys/select.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+
+// net-snmp's headers define macros freely; they stay inside this file.
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+
+#include "framework/VxSNMPMessages.h"
+
+namespace {
+
+const std::pair<int, int> NetSnmpErrorTable[] = {
+    {SNMPERR_SUCCESS, SNMP_CLASS_SUCCESS},
+    {SNMPERR_GENERR, SNMP_CLASS_ERROR},
+    {SNMPERR_BAD_LOCPORT, SNMP_CLASS_TL_IN_USE},
+    {SNMPERR_BAD_ADDRESS, SNMP_CLASS_INVALID_ADDRESS},
+    {SNMPERR_BAD_SESSION, SNMP_CLASS_INVALID_TARGET},
+    {SNMPERR_TOO_LONG, SNMP_CLASS_INVALID_PDU},
+    {SNMPERR_NO_SOCKET, SNMP_CLASS_TL_FAILED},
+    {SNMPERR_V2_IN_V1, -16},  // operation not supported on the target
+    {SNMPERR_V1_IN_V2, -16},
+    {SNMPERR_BAD_VERSION, -16},
+    {SNMPERR_BAD_ASN1_BUILD, SNMP_CLASS_INVALID_PDU},
+    {SNMPERR_BAD_SENDTO, SNMP_CLASS_TL_FAILED},
+    {SNMPERR_BAD_RECVFROM, SNMP_CLASS_TL_FAILED},
+    {SNMPERR_BAD_PARSE, SNMP_CLASS_ERROR},
+    {SNMPERR_ABORT, SNMP_CLASS_ERROR},
+    {SNMPERR_TIMEOUT, SNMP_CLASS_TIMEOUT},
+    {SNMPERR_MALLOC, SNMP_CLASS_RESOURCE_UNAVAIL},
+    // SNMPv3 message processing
+    {SNMPERR_UNKNOWN_SEC_MODEL, -1402},
+    {SNMPERR_INVALID_MSG, -1405},
+    {SNMPERR_BAD_ENG_ID, -1406},
+    {SNMPERR_ASN_PARSE_ERR, -1408},
+    {SNMPERR_BAD_COMMUNITY, -1411},
+    {SNMPERR_UNKNOWN_PDU, -1415},
+    {SNMPERR_BAD_CONTEXT, -1417},
+    // User-based security
+    {SNMPERR_UNKNOWN_REPORT, 1401},
+    {SNMPERR_USM_GENERICERROR, 1401},
+    {SNMPERR_BAD_SEC_LEVEL, 1403},
+    {SNMPERR_UNSUPPORTED_SEC_LEVEL, 1403},
+    {SNMPERR_USM_UNSUPPORTEDSECURITYLEVEL, 1403},
+    {SNMPERR_BAD_SEC_NAME, 1404},
+    {SNMPERR_UNKNOWN_USER_NAME, 1404},
+    {SNMPERR_USM_UNKNOWNSECURITYNAME, 1404},
+    {SNMPERR_USM_ENCRYPTIONERROR, 1405},
+    {SNMPERR_DECRYPTION_ERR, 1406},
+    {SNMPERR_USM_DECRYPTIONERROR, 1406},
+    {SNMPERR_AUTHENTICATION_FAILURE, 1408},
+    {SNMPERR_USM_AUTHENTICATIONFAILURE, 1408},
+    {SNMPERR_USM_PARSEERROR, 1409},
+    {SNMPERR_UNKNOWN_ENG_ID, 1410},
+    {SNMPERR_USM_UNKNOWNENGINEID, 1410},
+    {SNMPERR_NOT_IN_TIME_WINDOW, 1411},
+    {SNMPERR_USM_NOTINTIMEWINDOW, 1411},
+    // Object identifiers and PDUs
+    {SNMPERR_RANGE, SNMP_CLASS_INVALID_OID},
+    {SNMPERR_MAX_SUBID, SNMP_CLASS_INVALID_OID},
+    {SNMPERR_BAD_SUBID, SNMP_CLASS_INVALID_OID},
+    {SNMPERR_LONG_OID, SNMP_CLASS_INVALID_OID},
+    {SNMPERR_BAD_NAME, SNMP_CLASS_INVALID_OID},
+    {SNMPERR_UNKNOWN_OBJID, SNMP_CLASS_INVALID_OID},
+    {SNMPERR_NULL_PDU, SNMP_CLASS_INVALID_PDU},
+    {SNMPERR_NO_VARS, SNMP_CLASS_INVALID_PDU},
+    {SNMPERR_VAR_TYPE, SNMP_CLASS_INVALID_PDU},
+};
+
+std::string Hex2Bytes(const std::string& hex) { return FromHexString(hex); }
+
+// Starts net-snmp once: no configuration files, no MIB files, nothing
+// persisted; the module's own engine id.
+void InitNetSnmpLibrary() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    setenv("MIBS", "", 1);
+    setenv("MIBDIRS", "", 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_READ_CONFIGS, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DONT_PERSIST_STATE, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_LOAD, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_DISABLE_PERSISTENT_SAVE, 1);
+    init_snmp("kestrix-module");
+}
+
+}  // namespace
+
+bool SnmpTransport::ResolveAddress(const std::string& text, std::string& dotted) {
+    in_addr a{};
+    if (inet_pton(AF_INET, text.c_str(), &a) == 1) {
+        dotted = text;
+        return true;
+    }
+    if (text.empty()) return false;
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_DGRAM;
+    addrinfo* result = nullptr;
+    if (getaddrinfo(text.c_str(), nullptr, &hints, &result) != 0 || !result) return false;
+    char buf[INET_ADDRSTRLEN] = {};
+    inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in*>(result->ai_addr)->sin_addr, buf, sizeof buf);
+    freeaddrinfo(result);
+    dotted = buf;
+    return true;
+}
+
+namespace {
+
+std::string TargetKey(const SnmpTarget& t, const std::string& dotted) {
+    std::string key = dotted + "|" + std::to_string(t.Port) + "|" + std::to_string(t.Version) + "|" +
+                      std::to_string(t.Timeout) + "|" + std::to_string(t.Retries) + "|";
+    if (t.Version == 3)
+        key += t.SecurityName + "|" + std::to_string(t.SecurityModel) + "|" + std::to_string(t.AuthProtocol) + "|" +
+               std::to_string(t.PrivProtocol) + "|" + t.AuthPassword + "|" + t.PrivPassword;
+    else
+        key += t.Community;
+    return key;
+}
+
+// Sets a key of the session from a password (keys shorter than net-snmp
+// accepts stay empty, and the agent then refuses the message).
+void SetKu(const oid* hash, size_t hashLen, const std::string& password, u_char* key, size_t* keyLen) {
+    *keyLen = USM_AUTH_KU_LEN;
+    if (password.empty() ||
+        generate_Ku(hash, static_cast<u_int>(hashLen), reinterpret_cast<const u_char*>(password.data()),
+                    password.size(), key, keyLen) != SNMPERR_SUCCESS)
+        *keyLen = 0;
+}
+
+Vb VbFromVariable(const netsnmp_variable_list* v) {
+    Vb vb(OidText(SubIds(v->name, v->name + v->name_length)));
+    switch (v->type) {
+    case ASN_INTEGER: vb.SetInteger(static_cast<int32_t>(*v->val.integer)); break;
+    case ASN_COUNTER:
+    case ASN_GAUGE:
+    case ASN_TIMETICKS: vb.SetUnsigned(v->type, static_cast<uint32_t>(*v->val.integer)); break;
+    case ASN_COUNTER64:
+        vb.SetCounter64((static_cast<uint64_t>(v->val.counter64->high) << 32) | v->val.counter64->low);
+        break;
+    case ASN_IPADDRESS: vb.SetIpAddress(Octets(reinterpret_cast<const char*>(v->val.string), v->val_len)); break;
+    case ASN_OCTET_STR:
+    case ASN_OPAQUE:
+        vb.SetOctets(Octets(reinterpret_cast<const char*>(v->val.string), v->val_len), v->type);
+        break;
+    case ASN_OBJECT_ID: vb.SetObjectId(SubIds(v->val.objid, v->val.objid + v->val_len / sizeof(oid))); break;
+    case SNMP_NOSUCHOBJECT:
+    case SNMP_NOSUCHINSTANCE:
+    case SNMP_ENDOFMIBVIEW: vb.Type = v->type; break;
+    default: break;  // NULL and types the module does not read
+    }
+    return vb;
+}
+
+// Appends a binding; false when its OID or value cannot be encoded.
+bool AddVariable(netsnmp_pdu* pdu, const Vb& vb) {
+    SubIds ids;
+    if (!ParseOidText(vb.Oid, ids)) return false;
+    std::vector<oid> name(ids.begin(), ids.end());
+    netsnmp_variable_list* added = nullptr;
+    switch (vb.Type) {
+    case SNMP_INTEGER: {
+        long v = vb.Int;
+        added = snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_INTEGER, &v, sizeof v);
+        break;
+    }
+    case SNMP_COUNTER32:
+    case SNMP_GAUGE32:
+    case SNMP_TIMETICKS: {
+        u_long v = vb.UInt;
+        added = snmp_pdu_add_variable(pdu, name.data(), name.size(), vb.Type, &v, sizeof v);
+        break;
+    }
+    case SNMP_COUNTER64: {
+        counter64 v{static_cast<u_long>(vb.U64 >> 32), static_cast<u_long>(vb.U64 & 0xFFFFFFFFu)};
+        added = snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_COUNTER64, &v, sizeof v);
+        break;
+    }
+    case SNMP_IPADDRESS:
+    case SNMP_OCTETS:
+    case SNMP_OPAQUE:
+        added = snmp_pdu_add_variable(pdu, name.data(), name.size(), vb.Type, vb.Bytes.data(), vb.Bytes.size());
+        break;
+    case SNMP_OID: {
+        // An empty OID value cannot be encoded; 0.0 is the null OID.
+        std::vector<oid> value(vb.OidValue.begin(), vb.OidValue.end());
+        if (value.size() < 2) value.resize(2, 0);
+        added = snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_OBJECT_ID, value.data(),
+                                      value.size() * sizeof(oid));
+        break;
+    }
+    default: added = snmp_pdu_add_variable(pdu, name.data(), name.size(), ASN_NULL, nullptr, 0); break;
+    }
+    return added != nullptr;
+}
+
+int PduCommand(PduKind kind) {
+    switch (kind) {
+    case PduKind::Get: return SNMP_MSG_GET;
+    case PduKind::GetNext: return SNMP_MSG_GETNEXT;
+    default: return SNMP_MSG_SET;
+    }
+}
+
+}  // namespace
+
+int MapNetSnmpError(int snmpErr) {
+    for (const auto& [from, to] : NetSnmpErrorTable)
+        if (from == snmpErr) return to;
+    return SNMP_CLASS_ERROR;
+}
+
+struct SnmpTransport::Outstanding {
+    const void* Owner = nullptr;
+    SnmpCompletion Completion;
+    SnmpReply Reply;
+    bool Finished = false;  // reply taken, completion queued or run
+    bool Cancelled = false;
+    // A send that waits for the agent's engine id.
+    PduKind Kind = PduKind::Get;
+    std::vector<Vb> Vbs;
+    SnmpTarget Target;
+};
+
+struct SnmpTransport::Session {
+    SnmpTransport* Owner = nullptr;
+    void* Handle = nullptr;
+    std::string Address;
+    uint16_t Port = 0;
+    bool V3 = false;
+    enum class Engine { Unknown, Probing, Known } EngineState = Engine::Unknown;
+    int ProbeReqId = 0;
+    bool FlushWaiting = false;
+    std::vector<std::shared_ptr<Outstanding>> WaitingForEngine;
+    std::map<int, std::shared_ptr<Outstanding>> ByReqId;
+};
+
+int NetSnmpCallback(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, void* magic);
+
+SnmpTransport& SnmpTransport::Instance() {
+    static SnmpTransport* instance = new SnmpTransport();
+    return *instance;
+}
+
+SnmpTransport::SnmpTransport() { InitNetSnmpLibrary(); }
+
+SnmpTransport::~SnmpTransport() = default;
+
+void SnmpTransport::Shutdown() {
+    SnmpTransport& t = Instance();
+    for (auto& [key, session] : t.Sessions) {
+        for (auto& [id, out] : session->ByReqId) out->Cancelled = true;
+        snmp_sess_close(session->Handle);
+    }
+    t.Sessions.clear();
+    t.Queue.clear();
+}
+
+SnmpTransport::Session* SnmpTransport::SessionFor(const SnmpTarget& target, int& status) {
+    std::string dotted;
+    if (!ResolveAddress(target.Address, dotted)) {
+        status = SNMP_CLASS_INVALID_ADDRESS;
+        return nullptr;
+    }
+    const std::string key = TargetKey(target, dotted);
+    if (auto it = Sessions.find(key); it != Sessions.end()) return it->second.get();
+
+    netsnmp_session s;
+    snmp_sess_init(&s);
+    const std::string peer = "udp:" + dotted + ":" + std::to_string(target.Port);
+    s.peername = const_cast<char*>(peer.c_str());
+    s.version = target.Version == 3 ? SNMP_VERSION_3 : (target.Version == 1 ? SNMP_VERSION_2c : SNMP_VERSION_1);
+    s.timeout = static_cast<long>(target.Timeout) * 10000L;
+    s.retries = static_cast<int>(target.Retries);
+    s.callback = nullptr;
+    s.flags |= SNMP_FLAGS_DONT_PROBE;  // the engine id is found asynchronously
+    if (target.Version == 3) {
+        s.securityModel = target.SecurityModel;
+        s.securityName = const_cast<char*>(target.SecurityName.c_str());
+        s.securityNameLen = target.SecurityName.size();
+        s.securityLevel = target.SecurityLevel;
+        const bool sha = target.AuthProtocol == 3;
+        const oid* hash = sha ? usmHMACSHA1AuthProtocol : usmHMACMD5AuthProtocol;
+        const size_t hashLen = sha ? OID_LENGTH(usmHMACSHA1AuthProtocol) : OID_LENGTH(usmHMACMD5AuthProtocol);
+        if (target.AuthProtocol == 2 || target.AuthProtocol == 3) {
+            s.securityAuthProto = const_cast<oid*>(hash);
+            s.securityAuthProtoLen = hashLen;
+            SetKu(hash, hashLen, target.AuthPassword, s.securityAuthKey, &s.securityAuthKeyLen);
+        } else {
+            s.securityAuthProto = usmNoAuthProtocol;
+            s.securityAuthProtoLen = OID_LENGTH(usmNoAuthProtocol);
+        }
+        if (target.PrivProtocol == 2) {
+            s.securityPrivProto = usmDESPrivProtocol;
+            s.securityPrivProtoLen = OID_LENGTH(usmDESPrivProtocol);
+            SetKu(hash, hashLen, target.PrivPassword, s.securityPrivKey, &s.securityPrivKeyLen);
+        } else {
+            s.securityPrivProto = usmNoPrivProtocol;
+            s.securityPrivProtoLen = OID_LENGTH(usmNoPrivProtocol);
+        }
+    } else {
+        s.community = reinterpret_cast<u_char*>(const_cast<char*>(target.Community.c_str()));
+        s.community_len = target.Community.size();
+    }
+    void* handle = snmp_sess_open(&s);
+    if (!handle) {
+        int liberr = 0, syserr = 0;
+        char* text = nullptr;
+        snmp_error(&s, &liberr, &syserr, &text);
+        free(text);
+        status = MapNetSnmpError(liberr ? liberr : SNMPERR_BAD_SESSION);
+        return nullptr;
+    }
+    auto session = std::make_unique<Session>();
+    session->Owner = this;
+    session->Handle = handle;
+    session->Address = dotted;
+    session->Port = target.Port;
+    session->V3 = target.Version == 3;
+    Session* raw = session.get();
+    Sessions.emplace(key, std::move(session));
+    if (OnSocketsChanged) OnSocketsChanged();
+    status = 0;
+    return raw;
+}
+
+int SnmpTransport::AsyncSend(const SnmpTarget& target, PduKind kind, const std::vector<Vb>& vbs, const void* owner,
+                             SnmpCompletion completion) {
+    int status = 0;
+    Session* session = SessionFor(target, status);
+    if (!session) return status;
+    auto out = std::make_shared<Outstanding>();
+    out->Owner = owner;
+    out->Completion = std::move(completion);
+    return SendOn(*session, kind, vbs, target, std::move(out));
+}
+
+int SnmpTransport::SendOn(Session& session, PduKind kind, const std::vector<Vb>& vbs, const SnmpTarget& target,
+                          std::shared_ptr<Outstanding> out) {
+    if (session.V3 && session.EngineState != Session::Engine::Known) {
+        // Every check that can fail at once is made before the PDU waits
+        // for the engine id, so that such failures still reach the sender.
+        for (const Vb& vb : vbs) {
+            SubIds ids;
+            if (!ParseOidText(vb.Oid, ids)) return SNMP_CLASS_INVALID_OID;
+        }
+        out->Kind = kind;
+        out->Vbs = vbs;
+        out->Target = target;
+        session.WaitingForEngine.push_back(std::move(out));
+        if (session.EngineState == Session::Engine::Unknown) StartProbe(session);
+        return 0;
+    }
+
+    netsnmp_pdu* pdu = snmp_pdu_create(PduCommand(kind));
+    if (session.V3) {
+        pdu->securityLevel = target.SecurityLevel;
+        pdu->securityModel = target.SecurityModel;
+        pdu->securityName = strdup(target.SecurityName.c_str());
+        pdu->securityNameLen = target.SecurityName.size();
+        if (!target.ContextName.empty()) {
+            pdu->contextName = strdup(target.ContextName.c_str());
+            pdu->contextNameLen = target.ContextName.size();
+        }
+        if (!target.ContextEngineId.empty()) {
+            const Octets id = Hex2Bytes(target.ContextEngineId);
+            pdu->contextEngineID = static_cast<u_char*>(malloc(id.size()));
+            memcpy(pdu->contextEngineID, id.data(), id.size());
+            pdu->contextEngineIDLen = id.size();
+        }
+    }
+    for (const Vb& vb : vbs) {
+        if (!AddVariable(pdu, vb)) {
+            snmp_free_pdu(pdu);
+            return SNMP_CLASS_INVALID_OID;
+        }
+    }
+    const int reqid = snmp_sess_async_send(session.Handle, pdu, NetSnmpCallback, &session);
+    if (reqid == 0) {
+        const int err = snmp_sess_session(session.Handle)->s_snmp_errno;
+        snmp_free_pdu(pdu);
+        return MapNetSnmpError(err ? err : SNMPERR_GENERR);
+    }
+    session.ByReqId[reqid] = std::move(out);
+    return 0;
+}
+
+void SnmpTransport::StartProbe(Session& session) {
+    // A noAuthNoPriv get without bindings from the empty user: the agent
+    // answers with a report that carries its engine id.
+    netsnmp_pdu* pdu = snmp_pdu_create(SNMP_MSG_GET);
+    pdu->version = SNMP_VERSION_3;
+    pdu->securityName = strdup("");
+    pdu->securityNameLen = 0;
+    pdu->securityLevel = SNMP_SEC_LEVEL_NOAUTH;
+    pdu->securityModel = SNMP_SEC_MODEL_USM;
+    const int reqid = snmp_sess_async_send(session.Handle, pdu, NetSnmpCallback, &session);
+    if (reqid == 0) {
+        snmp_free_pdu(pdu);
+        const int status = MapNetSnmpError(snmp_sess_session(session.Handle)->s_snmp_errno);
+        for (auto& out : session.WaitingForEngine) {
+            out->Reply.Status = status;
+            Queue.emplace_back(std::move(out), SNMP_REASON_RESPONSE);
+        }
+        session.WaitingForEngine.clear();
+        return;
+    }
+    session.ProbeReqId = reqid;
+    session.EngineState = Session::Engine::Probing;
+}
+
+namespace {
+
+// Takes the agent's engine id from the probe's answer and localizes the
+// user's keys with it.
+bool LearnEngineId(netsnmp_session* sp, const netsnmp_pdu* pdu) {
+    if (!pdu || pdu->securityEngineIDLen == 0) return false;
+    free(sp->securityEngineID);
+    sp->securityEngineID = static_cast<u_char*>(malloc(pdu->securityEngineIDLen));
+    memcpy(sp->securityEngineID, pdu->securityEngineID, pdu->securityEngineIDLen);
+    sp->securityEngineIDLen = pdu->securityEngineIDLen;
+    if (sp->contextEngineIDLen == 0) {
+        sp->contextEngineID = static_cast<u_char*>(malloc(pdu->securityEngineIDLen));
+        memcpy(sp->contextEngineID, pdu->securityEngineID, pdu->securityEngineIDLen);
+        sp->contextEngineIDLen = pdu->securityEngineIDLen;
+    }
+    usm_create_user_from_session(sp);
+    return true;
+}
+
+}  // namespace
+
+int NetSnmpCallback(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, void* magic) {
+    auto* session = static_cast<SnmpTransport::Session*>(magic);
+    SnmpTransport& transport = *session->Owner;
+
+    if (reqid == session->ProbeReqId && session->EngineState == SnmpTransport::Session::Engine::Probing) {
+        if (op != NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && op != NETSNMP_CALLBACK_OP_TIMED_OUT &&
+            op != NETSNMP_CALLBACK_OP_SEND_FAILED)
+            return 1;
+        session->ProbeReqId = 0;
+        const bool learned = op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && LearnEngineId(sp, pdu);
+        session->EngineState = learned ? SnmpTransport::Session::Engine::Known : SnmpTransport::Session::Engine::Unknown;
+        if (learned) {
+            session->FlushWaiting = true;  // sent once net-snmp has returned
+        } else {
+            const int reason = op == NETSNMP_CALLBACK_OP_TIMED_OUT ? SNMP_REASON_TIMEOUT : SNMP_REASON_RESPONSE;
+            for (auto& out : session->WaitingForEngine) {
+                out->Reply.Status = reason == SNMP_REASON_TIMEOUT ? SNMP_CLASS_TIMEOUT : SNMP_CLASS_TL_FAILED;
+                transport.Queue.emplace_back(std::move(out), reason);
+            }
+            session->WaitingForEngine.clear();
+        }
+        return 1;
+    }
+
+    auto it = session->ByReqId.find(reqid);
+    if (it == session->ByReqId.end()) return 1;  // already completed (a report, then its security error)
+    std::shared_ptr<SnmpTransport::Outstanding> out = it->second;
+    SnmpReply& reply = out->Reply;
+    reply.Address = session->Address;
+    reply.Port = session->Port;
+    int reason = SNMP_REASON_RESPONSE;
+
+    switch (op) {
+    case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
+        if (pdu->command == SNMP_MSG_REPORT) {
+            const int type = snmpv3_get_report_type(pdu);
+            // net-snmp resends by itself after a not-in-time-window report.
+            if (type == SNMPERR_NOT_IN_TIME_WINDOW) return 1;
+            reply.Status = MapNetSnmpError(type);
+        } else {
+            reply.Status = static_cast<int>(pdu->errstat);
+            reply.ErrorIndex = static_cast<int>(pdu->errindex);
+            for (netsnmp_variable_list* v = pdu->variables; v; v = v->next_variable)
+                reply.Vbs.push_back(VbFromVariable(v));
+        }
+        break;
+    case NETSNMP_CALLBACK_OP_TIMED_OUT:
+        reason = SNMP_REASON_TIMEOUT;
+        reply.Status = SNMP_CLASS_TIMEOUT;
+        break;
+    case NETSNMP_CALLBACK_OP_SEC_ERROR:
+        reply.Status = MapNetSnmpError(pdu ? snmpv3_get_report_type(pdu) : sp->s_snmp_errno);
+        break;
+    case NETSNMP_CALLBACK_OP_SEND_FAILED:
+        reply.Status = MapNetSnmpError(sp->s_snmp_errno ? sp->s_snmp_errno : SNMPERR_BAD_SENDTO);
+        break;
+    default:
+        return 1;  // connect, disconnect, resend: nothing to report
+    }
+    session->ByReqId.erase(it);
+    transport.Queue.emplace_back(std::move(out), reason);
+    return 1;
+}
+
+void SnmpTransport::ReadAndTimeOut(int waitMs) {
+    fd_set fds;
+    FD_ZERO(&fds);
+    int maxFd = -1;
+    timeval tv{waitMs / 1000, (waitMs % 1000) * 1000};
+    for (auto& [key, session] : Sessions) {
+        int numfds = 0, block = 0;
+        timeval next{};
+        fd_set own;
+        FD_ZERO(&own);
+        snmp_sess_select_info(session->Handle, &numfds, &own, &next, &block);
+        for (int fd = 0; fd < numfds; ++fd)
+            if (FD_ISSET(fd, &own)) {
+                FD_SET(fd, &fds);
+                if (fd > maxFd) maxFd = fd;
+            }
+        if (!block && timercmp(&next, &tv, <)) tv = next;
+    }
+    if (maxFd >= 0 && select(maxFd + 1, &fds, nullptr, nullptr, &tv) < 0) FD_ZERO(&fds);
+    // Sessions may be added by nothing here (no completion runs inside), so
+    // iterating the map is safe.
+    for (auto& [key, session] : Sessions) {
+        fd_set own = fds;
+        snmp_sess_read(session->Handle, &own);
+        snmp_sess_timeout(session->Handle);
+    }
+    for (auto& [key, session] : Sessions) {
+        if (!session->FlushWaiting) continue;
+        session->FlushWaiting = false;
+        auto waiting = std::move(session->WaitingForEngine);
+        session->WaitingForEngine.clear();
+        for (auto& out : waiting) {
+            const PduKind kind = out->Kind;
+            const std::vector<Vb> vbs = out->Vbs;
+            const SnmpTarget target = out->Target;
+            const int status = SendOn(*session, kind, vbs, target, out);
+            if (status != 0) {
+                out->Reply.Status = status;
+                Queue.emplace_back(std::move(out), SNMP_REASON_RESPONSE);
+            }
+        }
+    }
+}
+
+void SnmpTransport::RunQueuedCompletions() {
+    while (!Queue.empty()) {
+        auto [out, reason] = std::move(Queue.front());
+        Queue.erase(Queue.begin());
+        out->Finished = true;
+        if (out->Cancelled || !out->Completion) continue;
+        SnmpCompletion completion = std::move(out->Completion);
+        completion(reason, out->Reply);
+    }
+}
+
+void SnmpTransport::ProcessPendingEvents() {
+    ReadAndTimeOut(0);
+    RunQueuedCompletions();
+}
+
+int SnmpTransport::SyncSend(const SnmpTarget& target, PduKind kind, const std::vector<Vb>& vbs, SnmpReply& reply) {
+    bool done = false;
+    int result = 0;
+    const int status = AsyncSend(target, kind, vbs, &done, [&](int, const SnmpReply& r) {
+        reply = r;
+        result = r.Status;
+        done = true;
+    });
+    if (status != 0) return status;
+    while (!done) {
+        ReadAndTimeOut(50);
+        RunQueuedCompletions();
+    }
+    return result;
+}
+
+void SnmpTransport::CancelOwner(const void* owner) {
+    for (auto& [key, session] : Sessions) {
+        for (auto& [id, out] : session->ByReqId)
+            if (out->Owner == owner) out->Cancelled = true;
+        for (auto& out : session->WaitingForEngine)
+            if (out->Owner == owner) out->Cancelled = true;
+    }
+    for (auto& [out, reason] : Queue)
+        if (out->Owner == owner) out->Cancelled = true;
+}
+
+void SnmpTransport::SetLocalEngine(const std::string& engineId, unsigned boots) {
+    set_exact_engineID(reinterpret_cast<const u_char*>(engineId.data()), engineId.size());
+    snmpv3_set_engineBootsAndTime(static_cast<int>(boots), 0);
+}
+
+std::vector<int> SnmpTransport::SocketDescriptors() const {
+    std::vector<int> fds;
+    for (const auto& [key, session] : Sessions) {
+        netsnmp_transport* t = snmp_sess_transport(session->Handle);
+        if (t && t->sock >= 0) fds.push_back(t->sock);
+    }
+    return fds;
+}

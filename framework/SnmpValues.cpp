@@ -1,0 +1,220 @@
+#include "SnmpValues.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <locale.h>
+
+#include "common/TimeTicks.h"
+#include "common/VxDateTime.h"
+
+void Vb::SetInteger(int32_t v) {
+    SetNull();
+    Type = SNMP_INTEGER;
+    Int = v;
+}
+
+void Vb::SetUnsigned(uint8_t type, uint32_t v) {
+    SetNull();
+    Type = type;
+    UInt = v;
+}
+
+void Vb::SetCounter64(uint64_t v) {
+    SetNull();
+    Type = SNMP_COUNTER64;
+    U64 = v;
+}
+
+void Vb::SetOctets(Octets v, uint8_t type) {
+    SetNull();
+    Type = type;
+    Bytes = std::move(v);
+}
+
+void Vb::SetIpAddress(Octets fourOctets) {
+    fourOctets.resize(4, '\0');
+    SetOctets(std::move(fourOctets), SNMP_IPADDRESS);
+}
+
+void Vb::SetObjectId(SubIds v) {
+    SetNull();
+    Type = SNMP_OID;
+    OidValue = std::move(v);
+}
+
+std::string Vb::PrintableValue() const {
+    switch (Type) {
+    case SNMP_INTEGER: return std::to_string(Int);
+    case SNMP_COUNTER32:
+    case SNMP_GAUGE32: return std::to_string(UInt);
+    case SNMP_TIMETICKS: return TimeTicks(UInt).get_printable();
+    case SNMP_COUNTER64: return std::to_string(U64);
+    case SNMP_IPADDRESS: return IpText(Bytes);
+    case SNMP_OID: return OidText(OidValue);
+    case SNMP_OCTETS:
+    case SNMP_OPAQUE: return HexText(Bytes);
+    default: return {};
+    }
+}
+
+std::string OidText(const SubIds& ids) {
+    std::string text;
+    for (size_t i = 0; i < ids.size(); ++i) {
+        if (i) text += '.';
+        text += std::to_string(ids[i]);
+    }
+    return text;
+}
+
+bool ParseOidText(const std::string& text, SubIds& ids) {
+    ids.clear();
+    size_t pos = (!text.empty() && text[0] == '.') ? 1 : 0;
+    if (pos >= text.size()) return false;
+    while (true) {
+        if (pos >= text.size() || !std::isdigit(static_cast<unsigned char>(text[pos]))) return false;
+        uint64_t v = 0;
+        while (pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos]))) {
+            v = v * 10 + static_cast<uint64_t>(text[pos] - '0');
+            if (v > 0xFFFFFFFFull) return false;
+            ++pos;
+        }
+        ids.push_back(static_cast<uint32_t>(v));
+        if (ids.size() > 128) return false;
+        if (pos == text.size()) return true;
+        if (text[pos] != '.') return false;
+        ++pos;
+    }
+}
+
+SubIds LenientOidParse(const std::string& text) {
+    SubIds ids;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        if (!std::isdigit(static_cast<unsigned char>(text[pos]))) {
+            ++pos;
+            continue;
+        }
+        uint64_t v = 0;
+        while (pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos]))) {
+            v = v * 10 + static_cast<uint64_t>(text[pos] - '0');
+            if (v > 0xFFFFFFFFull) v = 0xFFFFFFFFull;
+            ++pos;
+        }
+        ids.push_back(static_cast<uint32_t>(v));
+    }
+    return ids;
+}
+
+std::string HexText(const Octets& bytes) {
+    static const char digits[] = "0123456789ABCDEF";
+    std::string text;
+    text.reserve(bytes.size() * 2);
+    for (unsigned char c : bytes) {
+        text += digits[c >> 4];
+        text += digits[c & 15];
+    }
+    return text;
+}
+
+namespace {
+
+int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return 0;
+}
+
+}  // namespace
+
+Octets FromHexString(const std::string& text) {
+    std::string digits;
+    for (char c : text)
+        if (c != ' ') digits += c;
+    Octets bytes;
+    size_t pos = 0;
+    if (digits.size() % 2) {
+        bytes += static_cast<char>(HexDigitValue(digits[0]));
+        pos = 1;
+    }
+    for (; pos + 1 < digits.size(); pos += 2)
+        bytes += static_cast<char>(HexDigitValue(digits[pos]) * 16 + HexDigitValue(digits[pos + 1]));
+    return bytes;
+}
+
+std::string CharacterText(const Octets& bytes) {
+    const size_t zero = bytes.find('\0');
+    return zero == std::string::npos ? bytes : bytes.substr(0, zero);
+}
+
+std::string IpText(const Octets& bytes) {
+    std::string text;
+    for (size_t i = 0; i < 4; ++i) {
+        if (i) text += '.';
+        text += std::to_string(i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0);
+    }
+    return text;
+}
+
+Octets IpOctets(const std::string& text) {
+    Octets bytes;
+    for (uint32_t part : LenientOidParse(text)) {
+        if (bytes.size() == 4) break;
+        bytes += static_cast<char>(part & 0xFF);
+    }
+    bytes.resize(4, '\0');
+    return bytes;
+}
+
+Octets DoubleOctets(double v) {
+    uint64_t bits = 0;
+    std::memcpy(&bits, &v, sizeof bits);
+    Octets bytes(8, '\0');
+    for (int i = 0; i < 8; ++i) bytes[static_cast<size_t>(i)] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+    return bytes;
+}
+
+double DoubleFromOctets(const Octets& bytes) {
+    uint64_t bits = 0;
+    for (size_t i = 0; i < 8 && i < bytes.size(); ++i)
+        bits |= static_cast<uint64_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);
+    double v = 0;
+    std::memcpy(&v, &bits, sizeof v);
+    return v;
+}
+
+namespace {
+
+// Value texts use one format whatever the user's locale: a decimal point.
+locale_t CLocale() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return c;
+}
+
+}  // namespace
+
+long long LenientInteger(const std::string& text) { return strtoll_l(text.c_str(), nullptr, 10, CLocale()); }
+
+double LenientDouble(const std::string& text) { return strtod_l(text.c_str(), nullptr, CLocale()); }
+
+uint64_t LenientUnsigned64(const std::string& text) {
+    const long double v = strtold_l(text.c_str(), nullptr, CLocale());
+    if (!(v > 0)) return 0;
+    if (v >= 18446744073709551616.0L) return UINT64_MAX;
+    return static_cast<uint64_t>(v);
+}
+
+std::string DateAndTimeText(const Octets& bytes) {
+    const VxDateTime value = VxDateTime::FromOctets(reinterpret_cast<const uint8_t*>(bytes.data()),
+                                                    std::min(bytes.size(), VxDateTime::OctetCount));
+    return VxDateTime::Format(value);
+}
+
+Octets DateAndTimeOctets(const std::string& text) {
+    const auto octets = VxDateTime::Parse(text).ToOctets();
+    return Octets(reinterpret_cast<const char*>(octets.data()), octets.size());
+}

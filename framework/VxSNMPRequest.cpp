@@ -1,0 +1,394 @@
+#include "VxSNMPRequest.h"
+
+#include <QCoreApplication>
+
+#include <cctype>
+#include <chrono>
+
+#include "common/TDateTime.h"
+#include "common/TimeTicks.h"
+#include "common/VxExpression.h"
+#include "common/VxNumList.h"
+#include "framework/SnmpTransport.h"
+#include "framework/VxSNMPMessages.h"
+#include "framework/VxValueConversion.h"
+#include "platform/Exception.h"
+
+namespace {
+
+const char* const NotDone = "(NOTDONE)";
+const int NoSuchNameCode = -102;
+
+bool IsTableKind(uint8_t kind) { return kind == MVT_FMV || kind == MVT_UMV; }
+
+[[noreturn]] void ThrowStatus(int status) {
+    const SnmpStatusText t = MapSnmpStatus(status);
+    throw Exception(t.Message, t.Code);
+}
+
+uint64_t TickCountMs() {
+    return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                     std::chrono::steady_clock::now().time_since_epoch())
+                                     .count());
+}
+
+}  // namespace
+
+VxSNMPRequest::VxSNMPRequest() {
+    Timeout = SessionParameters.Timeout;
+    LoadDefaults();
+}
+
+VxSNMPRequest::~VxSNMPRequest() {
+    Alive = 0;
+    const uint64_t start = TickCountMs();
+    while (Pending > 0 && TickCountMs() - start < 6000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        SnmpTransport::Instance().ProcessPendingEvents();
+    }
+    // Whatever is still outstanding must never reach this destroyed object.
+    SnmpTransport::Instance().CancelOwner(this);
+}
+
+void VxSNMPRequest::LoadDefaults() {
+    Device = SessionParameters.Device;
+    Scope = SessionParameters.Scope;
+    Security = SessionParameters.Security;
+    Timeout = SessionParameters.Timeout;
+}
+
+std::string VxSNMPRequest::Base(int pos) const {
+    const std::string& oid = VarList.GetItem(pos)->ObjectId;
+    return VarList.Instance.empty() ? oid : oid + "." + VarList.Instance;
+}
+
+SnmpTarget VxSNMPRequest::SetupTarget(bool write) const {
+    std::string dotted;
+    if (!SnmpTransport::ResolveAddress(Device.Address, dotted)) ThrowVxSNMP(vxBadAddress);
+    SnmpTarget t;
+    t.Address = Device.Address;
+    t.Port = Device.Port;
+    t.Version = Security.Version;
+    t.Timeout = Timeout;
+    t.Retries = Retries;
+    if (Security.Version == 3) {
+        t.SecurityModel = Security.SecurityModel;
+        t.SecurityLevel = Security.SecurityLevel;
+        t.SecurityName = Security.SecurityName;
+        t.AuthProtocol = Security.AuthProtocol;
+        t.PrivProtocol = Security.PrivProtocol;
+        t.AuthPassword = Security.AuthPassword;
+        t.PrivPassword = Security.PrivPassword;
+        t.ContextName = Scope.ContextName;
+        t.ContextEngineId = Scope.ContextEngineId;
+    } else {
+        t.Community = write ? Security.WriteCommunity : Security.ReadCommunity;
+    }
+    return t;
+}
+
+std::vector<Vb> VxSNMPRequest::BuildPdu(Mode mode) {
+    std::vector<Vb> vbs;
+    const int count = static_cast<int>(VarList.GetCount());
+    for (int i = 0; i < count; ++i) {
+        SnmpVar& item = *VarList.GetItem(i);
+        if (mode == Mode::FirstRead) {
+            if (!VarList.IsReadable(i)) continue;
+            item.LastOid.clear();
+            vbs.emplace_back(VarList.Kind == SVT_SV ? Base(i) + ".0" : Base(i));
+        } else if (mode == Mode::NextRead) {
+            if (!VarList.IsReadable(i)) continue;
+            if (!IsTableKind(VarList.Kind)) ThrowVxSNMP(vxNextOnSingle);
+            vbs.emplace_back(item.LastOid);
+        } else {
+            if (IsTableKind(VarList.Kind) && static_cast<uint32_t>(i) < VarList.IndexCount) continue;
+            if (!VarList.IsWritable(i)) continue;
+            std::string oid;
+            switch (VarList.Kind) {
+            case SVT_SV: oid = Base(i) + ".0"; break;
+            case MVT_SV: oid = Base(i); break;
+            case MVT_FMV:
+            case MVT_UMV: oid = Base(i) + "." + RowInstanceFromIndexes(); break;
+            default: ThrowVxSNMP(vxBadListKind);
+            }
+            Vb vb(oid);
+            LoadValue(i, vb);
+            vbs.push_back(std::move(vb));
+        }
+    }
+    return vbs;
+}
+
+PduKind VxSNMPRequest::SendKind() const {
+    switch (VarList.Kind) {
+    case SVT_SV: return PduKind::Get;
+    case MVT_SV: return NextRow ? PduKind::GetNext : PduKind::Get;
+    case MVT_FMV:
+    case MVT_UMV: return PduKind::GetNext;
+    default: ThrowVxSNMP(vxBadListKind);
+    }
+}
+
+std::string VxSNMPRequest::RowInstanceFromIndexes() {
+    std::string instance;
+    for (uint32_t i = 0; i < VarList.IndexCount; ++i) {
+        std::string part;
+        IndexValueText(static_cast<int>(i), part);
+        if (i) instance += ".";
+        instance += part;
+    }
+    return instance;
+}
+
+void VxSNMPRequest::SplitRowInstance(const std::string& instance) {
+    std::string rest = instance;
+    for (uint32_t i = 0; i < VarList.IndexCount; ++i) {
+        const int pos = static_cast<int>(i);
+        if (rest.empty()) ThrowVxSNMP(vxBadKeyCount);
+        if (!VarList.IsReadable(pos)) VarList.GetItem(pos)->LastOid = Base(pos) + "." + instance;
+        rest = TakeIndexValue(pos, rest);
+    }
+}
+
+bool VxSNMPRequest::TakeReply(const SnmpReply& reply, bool noSuchName) {
+    const int count = static_cast<int>(VarList.GetCount());
+    int readable = 0;
+    for (int i = 0; i < count; ++i) readable += VarList.IsReadable(i);
+    // A reply that answers fewer bindings than were asked is malformed.
+    if (static_cast<int>(reply.Vbs.size()) < readable) ThrowStatus(SNMP_CLASS_INVALID_PDU);
+
+    std::string rowInstance;
+    int j = 0, ended = 0;
+    for (int i = 0; i < count; ++i) {
+        if (!VarList.IsReadable(i)) continue;
+        SnmpVar& item = *VarList.GetItem(i);
+        const Vb& vb = reply.Vbs[static_cast<size_t>(j++)];
+        const std::string& now = vb.Oid;
+        const std::string base = Base(i);
+        if (noSuchName) {
+            if (now == item.LastOid) return false;  // nothing after the OIDs just sent
+            ThrowStatus(2);
+        }
+        if (IsEndOfTable(base, item.LastOid, now)) {
+            ++ended;
+            item.Value = NotDone;
+            item.LastOid = base + "." + RowInstanceFromIndexes();
+            continue;
+        }
+        StoreValue(i, vb);
+        item.LastOid = now;
+        if (rowInstance.empty() && now.size() > base.size()) rowInstance = now.substr(base.size() + 1);
+    }
+    if (ended == readable) return false;
+    if (IsTableKind(VarList.Kind)) SplitRowInstance(rowInstance);
+    for (int i = 0; i < count; ++i) UpdateItem(i, true);
+    return IsTableKind(VarList.Kind);
+}
+
+bool VxSNMPRequest::SyncGet(bool first) {
+    if (!Alive) return false;
+    const SnmpTarget target = SetupTarget(false);
+    const std::vector<Vb> vbs = BuildPdu(first ? Mode::FirstRead : Mode::NextRead);
+    const PduKind kind = SendKind();
+    SnmpReply reply;
+    const int status = SnmpTransport::Instance().SyncSend(target, kind, vbs, reply);
+    const SnmpStatusText mapped = MapSnmpStatus(status);
+    const bool noSuchName = mapped.Code == NoSuchNameCode && IsTableKind(VarList.Kind);
+    if (mapped.Code != 0 && !noSuchName) throw Exception(mapped.Message, mapped.Code);
+    return TakeReply(reply, noSuchName);
+}
+
+void VxSNMPRequest::AsyncGet(VxSNMPContinuation continuation, bool first) {
+    if (!Alive) return;
+    const SnmpTarget target = SetupTarget(false);
+    const std::vector<Vb> vbs = BuildPdu(first ? Mode::FirstRead : Mode::NextRead);
+    const PduKind kind = SendKind();
+    const int status = SnmpTransport::Instance().AsyncSend(
+        target, kind, vbs, this, [this, continuation](int reason, const SnmpReply& reply) {
+            OnAsyncResponse(reason, reply, true, 1, continuation);
+        });
+    if (status != 0) ThrowStatus(status);
+    ++Pending;
+}
+
+void VxSNMPRequest::OnAsyncResponse(int reason, const SnmpReply& reply, bool isRead, uint8_t flag,
+                                    const VxSNMPContinuation& continuation) {
+    if (reason == SNMP_REASON_SESSION_CLOSING) {
+        --Pending;
+        return;
+    }
+    const SnmpStatusText mapped = MapSnmpStatus(reason == SNMP_REASON_TIMEOUT ? SNMP_CLASS_TIMEOUT : reply.Status);
+    VxSNMPError result;
+    result.Code = mapped.Code;
+    result.Message = mapped.Message;
+    result.ErrorIndex = reply.ErrorIndex;
+    result.Device.Address = reply.Address;
+    result.Device.Port = reply.Port;
+    result.Done = 0;
+
+    // The end-of-walk rule for noSuchName belongs to reads only: a set that
+    // the agent refuses with noSuchName stays a failure.
+    const bool noSuchName = isRead && mapped.Code == NoSuchNameCode && IsTableKind(VarList.Kind);
+    if ((mapped.Code == 0 && flag != 0) || noSuchName) {
+        try {
+            const bool row = TakeReply(reply, noSuchName);
+            if (noSuchName) {  // the agent found nothing after the OIDs just sent
+                result.Code = 0;
+                result.Message = VxSNMPOkText();
+            }
+            if (!row) result.Done = 1;
+        } catch (const Exception& e) {
+            result.Code = e.HelpContext;
+            result.Message = e.Message();
+            result.Done = 1;
+        }
+    } else {
+        result.Done = 1;
+    }
+    if (continuation) continuation(&result, &VarList);
+    --Pending;
+}
+
+void VxSNMPRequest::MarkItemsForWrite(const std::string& itemList, const std::vector<std::string>* values) {
+    if (itemList.empty()) return;
+    VxNumList<int> positions;
+    positions.Separator = ',';
+    positions.Parse(itemList.c_str());
+    for (int i = 0; i < static_cast<int>(VarList.GetCount()); ++i) {
+        SnmpVar& item = *VarList.GetItem(i);
+        const int at = positions.IndexOf(i);
+        if (at < 0) {
+            item.Access |= acInvalid;
+            continue;
+        }
+        item.Access &= ~acInvalid;
+        if (values && static_cast<size_t>(at) < values->size()) item.Value = (*values)[static_cast<size_t>(at)];
+    }
+}
+
+bool VxSNMPRequest::SyncSet(bool readBack, const std::string& itemList, const std::vector<std::string>* values) {
+    if (!Alive) return false;
+    const VxSNMPVarList saved = VarList;  // the marks and values below serve this PDU only
+    SnmpReply reply;
+    int status = 0;
+    try {
+        MarkItemsForWrite(itemList, values);
+        for (int i = 0; i < static_cast<int>(VarList.GetCount()); ++i) UpdateItem(i, false);
+        const SnmpTarget target = SetupTarget(true);
+        const std::vector<Vb> vbs = BuildPdu(Mode::Write);
+        status = SnmpTransport::Instance().SyncSend(target, PduKind::Set, vbs, reply);
+    } catch (...) {
+        VarList = saved;
+        throw;
+    }
+    VarList = saved;
+    if (status != 0) ThrowStatus(status);
+    if (!readBack) return false;
+    return TakeReply(reply, false);
+}
+
+void VxSNMPRequest::AsyncSet(VxSNMPContinuation continuation, uint8_t flag, const std::string& itemList,
+                             const std::vector<std::string>* values) {
+    if (!Alive) return;
+    const VxSNMPVarList saved = VarList;
+    int status = 0;
+    try {
+        MarkItemsForWrite(itemList, values);
+        for (int i = 0; i < static_cast<int>(VarList.GetCount()); ++i) UpdateItem(i, false);
+        const SnmpTarget target = SetupTarget(true);
+        const std::vector<Vb> vbs = BuildPdu(Mode::Write);
+        status = SnmpTransport::Instance().AsyncSend(
+            target, PduKind::Set, vbs, this, [this, continuation, flag](int reason, const SnmpReply& reply) {
+                OnAsyncResponse(reason, reply, false, flag, continuation);
+            });
+    } catch (...) {
+        VarList = saved;
+        throw;
+    }
+    VarList = saved;
+    if (status != 0) ThrowStatus(status);
+    ++Pending;
+}
+
+bool VxSNMPRequest::MatchesRowFilter() { return EvaluateCondition(RowFilter); }
+
+bool VxSNMPRequest::MatchesCondition(const std::string& condition) { return EvaluateCondition(condition); }
+
+std::string VxSNMPRequest::TakeIndexValue(int pos, const std::string& instance) {
+    return TakeIndexValueOf(VarList, pos, instance);
+}
+
+void VxSNMPRequest::IndexValueText(int pos, std::string& text) { text = IndexValueTextOf(VarList, pos); }
+
+void VxSNMPRequest::StoreValue(int pos, const Vb& vb) {
+    SnmpVar& item = *VarList.GetItem(pos);
+    item.Value = StoredValueText(item, vb);
+}
+
+void VxSNMPRequest::LoadValue(int pos, Vb& vb) { LoadBindingValue(*VarList.GetItem(pos), vb); }
+
+bool VxSNMPRequest::IsEndOfTable(const std::string& base, const std::string& previous, const std::string& now) {
+    if (!IsTableKind(VarList.Kind)) return false;
+    if (now.size() <= base.size()) return true;
+    if (now.compare(0, base.size(), base) != 0 || now[base.size()] != '.') return true;
+    return now == previous;
+}
+
+std::string VxSNMPRequest::ExpandItemText(const std::string& text, bool quote, char marker) {
+    std::string work = text;
+    size_t from = 0;
+    while (true) {
+        const size_t at = work.find(marker, from);
+        if (at == std::string::npos) return work;
+        size_t end = at + 1;
+        while (end < work.size() && std::isdigit(static_cast<unsigned char>(work[end]))) ++end;
+        const int pos = end > at + 1 ? std::stoi(work.substr(at + 1, end - at - 1)) : 0;
+        if (pos < 0 || pos >= static_cast<int>(VarList.GetCount())) ThrowVxSNMP(vxBadSyntaxInExpression);
+        const SnmpVar& item = *VarList.GetItem(pos);
+        const std::string v = RawValueText(item);
+        if (v == "(NULL)") ThrowVxSNMP(vxNullInExpression);
+        std::string replacement;
+        switch (item.Syntax) {
+        case sxBoolean: case sxBool8: case sxBool16: replacement = v == "true" ? "1" : "0"; break;
+        case sxInteger: case sxCounter: case sxGauge: case sxCounter64: case sxUInteger: case sxDouble:
+        case sxInt8: case sxUInt8: case sxInt16: case sxUInt16:
+            replacement = v;
+            break;
+        case sxTimeTicks: replacement = std::to_string(static_cast<uint32_t>(TimeTicks(v))); break;
+        case sxBcDateTime: replacement = FloatToStr(StrToDateTime(v)); break;
+        default:
+            if (!quote) ThrowVxSNMP(vxBadSyntaxInExpression);
+            replacement = "\"" + v + "\"";
+        }
+        work.replace(at, end - at, replacement);
+        // Go on after the replacement: a value that itself holds the marker
+        // is text, not another reference.
+        from = at + replacement.size();
+    }
+}
+
+void VxSNMPRequest::UpdateItem(int pos, bool afterReply) {
+    SnmpVar& item = *VarList.GetItem(pos);
+    const std::optional<std::string>& expression = afterReply ? item.Aux1 : item.Aux2;
+    if (!expression) return;
+    const double x = EvalArithmetic(ExpandItemText(*expression, false, '$'));
+    std::string text;
+    switch (item.Syntax) {
+    case sxBoolean: text = x == 0 ? "false" : "true"; break;
+    case sxInteger: text = std::to_string(static_cast<int32_t>(static_cast<long long>(x))); break;
+    case sxCounter: case sxGauge: case sxUInteger:
+        text = std::to_string(static_cast<uint32_t>(static_cast<long long>(x)));
+        break;
+    case sxCounter64: text = std::to_string(x <= 0 ? 0ull : static_cast<unsigned long long>(x)); break;
+    case sxDouble: text = FloatToStr(x); break;
+    case sxTimeTicks: text = TimeTicks(static_cast<uint32_t>(static_cast<long long>(x))).get_printable(); break;
+    case sxBcDateTime: text = FormatDateTime(x); break;
+    default: ThrowVxSNMP(vxBadSyntaxInExpression);
+    }
+    item.Value = LabelledText(item, text);
+}
+
+bool VxSNMPRequest::EvaluateCondition(const std::string& text) {
+    if (text.empty()) return true;
+    return EvalLogic(ExpandItemText(text, true, '$'));
+}

@@ -1,0 +1,94 @@
+#pragma once
+// One SNMP request context: a copy of the session settings, a var list, and
+// the reads (get for a scalar group or one row, get-next walks for tables)
+// and writes (set) of its items, blocking or asynchronous.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "framework/SnmpValues.h"
+#include "framework/VxSNMPSession.h"
+#include "framework/VxSNMPVarList.h"
+
+struct SnmpTarget;
+struct SnmpReply;
+enum class PduKind;
+
+// The reply record handed to the continuation of every asynchronous read
+// or write.
+struct VxSNMPError {
+    int Code = 0;  // 0 success, else the status code of the failure
+    int ErrorIndex = 0;
+    std::string Message;
+    VxSNMPDevice Device;  // the agent that answered
+    uint8_t Done = 0;     // 1: no further request follows
+};
+
+// Called once per asynchronous reply, on the GUI thread.
+using VxSNMPContinuation = std::function<void(VxSNMPError* reply, VxSNMPVarList* list)>;
+
+class VxSNMPRequest {
+public:
+    VxSNMPRequest();
+    virtual ~VxSNMPRequest();
+
+    VxSNMPRequest(const VxSNMPRequest&) = delete;
+    VxSNMPRequest& operator=(const VxSNMPRequest&) = delete;
+
+    void LoadDefaults();
+
+    // Blocking read; true when a table row was received and the walk may go on.
+    bool SyncGet(bool first);
+    // Asynchronous read; the continuation is called once per reply.
+    void AsyncGet(VxSNMPContinuation continuation, bool first);
+    // Blocking write of the writable items, or of the positions in
+    // `itemList` ("2,5"; empty for all), with optional new value texts.
+    bool SyncSet(bool readBack, const std::string& itemList = {},
+                 const std::vector<std::string>* values = nullptr);
+    void AsyncSet(VxSNMPContinuation continuation, uint8_t flag, const std::string& itemList = {},
+                  const std::vector<std::string>* values = nullptr);
+
+    bool MatchesRowFilter();
+    bool MatchesCondition(const std::string& condition);
+
+    // Replaces item references ("$3") in a text by the items' values.
+    virtual std::string ExpandItemText(const std::string& text, bool quote, char marker);
+    // Index item `pos` takes its value from the front of the instance; the rest is returned.
+    virtual std::string TakeIndexValue(int pos, const std::string& instance);
+    virtual void IndexValueText(int pos, std::string& text);
+    virtual void StoreValue(int pos, const Vb& vb);
+    virtual void LoadValue(int pos, Vb& vb);
+    // Applies the item's expression: after a reply (Aux1) or before a set (Aux2).
+    virtual void UpdateItem(int pos, bool afterReply);
+    virtual bool EvaluateCondition(const std::string& text);
+    // Whether a walk has left the column `base`.
+    virtual bool IsEndOfTable(const std::string& base, const std::string& previous, const std::string& now);
+
+    uint8_t NextRow = 0;
+    uint32_t Timeout = 0;  // per attempt, in 10 ms units
+    uint32_t Retries = 1;
+    VxSNMPDevice Device;
+    VxSNMPScope Scope;
+    VxSNMPSecurity Security;
+    VxSNMPVarList VarList;
+    std::string RowFilter;
+    uint8_t Alive = 1;  // 0: every operation returns at once without sending
+    int Pending = 0;    // asynchronous requests sent and not yet completed
+
+private:
+    enum class Mode { FirstRead, NextRead, Write };
+
+    std::string Base(int pos) const;
+    SnmpTarget SetupTarget(bool write) const;
+    std::vector<Vb> BuildPdu(Mode mode);
+    std::string RowInstanceFromIndexes();
+    void SplitRowInstance(const std::string& instance);
+    // Takes a reply's bindings into the items; true when a table row arrived.
+    bool TakeReply(const SnmpReply& reply, bool noSuchName);
+    void MarkItemsForWrite(const std::string& itemList, const std::vector<std::string>* values);
+    void OnAsyncResponse(int reason, const SnmpReply& reply, bool isRead, uint8_t flag,
+                         const VxSNMPContinuation& continuation);
+    PduKind SendKind() const;
+};

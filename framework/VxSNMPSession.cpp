@@ -1,0 +1,157 @@
+#include "VxSNMPSession.h"
+
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "common/VxUtils.h"
+#include "framework/SnmpTransport.h"
+#include "framework/SnmpValues.h"
+#include "framework/VxSNMPMessages.h"
+#include "platform/Exception.h"
+
+VxSNMPSessionParameters SessionParameters;
+
+namespace {
+
+bool SessionStarted = false;
+
+void WriteDefaultSettings() {
+    VxSNMPSessionParameters& p = SessionParameters;
+    p.Device.Address = "127.0.0.1";
+    p.Device.Port = 161;
+    p.Scope.ContextEngineId.clear();
+    p.Scope.ContextName.clear();
+    p.Security.Version = 0;
+    p.Security.ReadCommunity = "mirabo";
+    p.Security.WriteCommunity = "quesnal";
+    p.Security.SecurityModel = 1;
+    p.Security.SecurityLevel = 1;
+    p.Security.SecurityName.clear();
+    p.Security.AuthPassword.clear();
+    p.Security.PrivPassword.clear();
+    p.Security.AuthProtocol = 1;
+    p.Security.PrivProtocol = 1;
+    p.Timeout = 100;
+}
+
+// The boot counter file holds one line per engine id:
+//   <engine id as upper-case hex text> <boot counter in decimal>
+// Lines of other engine ids are kept when the file is rewritten.
+struct BootCounterLine {
+    std::string EngineIdHex;
+    unsigned Counter = 0;
+};
+
+bool ReadBootCounterLines(const std::string& path, std::vector<BootCounterLine>& lines) {
+    std::ifstream in(path);
+    if (!in) return false;
+    std::string text;
+    while (std::getline(in, text)) {
+        std::istringstream fields(text);
+        BootCounterLine line;
+        if (fields >> line.EngineIdHex >> line.Counter) lines.push_back(line);
+    }
+    return true;
+}
+
+}  // namespace
+
+int getBootCounter(const std::string& path, const std::string& engineId, unsigned& counter) {
+    counter = 0;
+    if (engineId.size() > 32) return -3;
+    std::vector<BootCounterLine> lines;
+    if (!ReadBootCounterLines(path, lines)) return -2;
+    const std::string hex = HexText(engineId);
+    for (const auto& line : lines)
+        if (line.EngineIdHex == hex) {
+            counter = line.Counter;
+            return 0;
+        }
+    return -1;
+}
+
+int saveBootCounter(const std::string& path, const std::string& engineId, unsigned counter) {
+    std::vector<BootCounterLine> lines;
+    ReadBootCounterLines(path, lines);
+    const std::string hex = HexText(engineId);
+    bool found = false;
+    for (auto& line : lines)
+        if (line.EngineIdHex == hex) {
+            line.Counter = counter;
+            found = true;
+        }
+    if (!found) lines.push_back({hex, counter});
+    std::ofstream out(path, std::ios::trunc);
+    if (!out) return -1;
+    for (const auto& line : lines) out << line.EngineIdHex << ' ' << line.Counter << '\n';
+    out.flush();
+    return out ? 0 : -1;
+}
+
+bool SnmpSessionStarted() { return SessionStarted; }
+
+void InitSnmpSession(const std::string& directory) {
+    SnmpTransport::Instance();  // net-snmp started; it reports no failure of its own
+    SessionStarted = true;
+    const std::string engineId = LocalEngineIdText;
+    const std::string path = JoinPath(directory, BootCounterFileName);
+    unsigned counter = 0;
+    const int read = getBootCounter(path, engineId, counter);
+    if (read != 0 && read < -2) ThrowVxSNMP(vxBootCounterLoad);
+    ++counter;
+    if (saveBootCounter(path, engineId, counter) != 0) ThrowVxSNMP(vxBootCounterSave);
+    SnmpTransport::Instance().SetLocalEngine(engineId, counter);
+    WriteDefaultSettings();
+    SnmpEventProcessor().Start();
+}
+
+_SnmpEventProcessor::_SnmpEventProcessor() : Timer(new QTimer()) {
+    Timer->setInterval(20);
+    QObject::connect(Timer, &QTimer::timeout, [this] { OnTimer(); });
+    SnmpTransport::Instance().OnSocketsChanged = [this] { WatchSockets(); };
+}
+
+_SnmpEventProcessor::~_SnmpEventProcessor() {
+    Stop();
+    Notifiers.clear();
+    delete Timer;
+}
+
+void _SnmpEventProcessor::Start() {
+    Timer->start();
+    WatchSockets();
+}
+
+void _SnmpEventProcessor::Stop() { Timer->stop(); }
+
+bool _SnmpEventProcessor::IsRunning() const { return Timer->isActive(); }
+
+// The session never runs a completion from inside its own reading, and a
+// tick never waits for the event loop while it reads, so neither a second
+// tick nor a notifier can re-enter the library; completions may pump the
+// event loop freely.
+void _SnmpEventProcessor::OnTimer() { SnmpTransport::Instance().ProcessPendingEvents(); }
+
+void _SnmpEventProcessor::OnSocketReady() {
+    if (IsRunning()) SnmpTransport::Instance().ProcessPendingEvents();
+}
+
+void _SnmpEventProcessor::WatchSockets() {
+    // Sessions are only ever added, and this may run from inside a
+    // notifier's own signal: existing notifiers stay.
+    for (int fd : SnmpTransport::Instance().SocketDescriptors()) {
+        if (Notifiers.count(fd)) continue;
+        auto notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+        QObject::connect(notifier.get(), &QSocketNotifier::activated, [this] { OnSocketReady(); });
+        Notifiers.emplace(fd, std::move(notifier));
+    }
+}
+
+_SnmpEventProcessor& SnmpEventProcessor() {
+    static _SnmpEventProcessor* pump = new _SnmpEventProcessor();
+    return *pump;
+}
