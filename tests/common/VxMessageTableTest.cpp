@@ -1,29 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-
 #include "common/VxMessageTable.h"
+#include "tests/common/TempFile.h"
 
 namespace {
 
 const char* const BuiltIn[] = {"first", "second", "third"};
-
-class TempFile {
-public:
-    explicit TempFile(const std::string& text) {
-        path = std::filesystem::temp_directory_path() /
-               ("kx_msg_" + std::to_string(::getpid()) + "_" + std::to_string(counter++) + ".txt");
-        std::ofstream(path, std::ios::binary) << text;
-    }
-    ~TempFile() { std::filesystem::remove(path); }
-    std::string Path() const { return path.string(); }
-
-private:
-    static inline int counter = 0;
-    std::filesystem::path path;
-};
 
 TEST(LoadTextLines, SkipsBlankLinesAndKeepsInnerBlanks) {
     VxMessageTable table(BuiltIn);

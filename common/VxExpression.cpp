@@ -1,0 +1,285 @@
+#include "VxExpression.h"
+
+#include <locale.h>
+#include <stdlib.h>
+#include <strings.h>
+
+#include <cctype>
+#include <charconv>
+#include <chrono>
+#include <ctime>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "common/VxCommonMessages.h"
+#include "common/VxOptionList.h"
+#include "platform/Exception.h"
+
+namespace {
+
+constexpr std::string_view Blanks = " \t\r\n\v\f";
+constexpr size_t npos = std::string_view::npos;
+
+std::string_view Trim(std::string_view s) {
+    const size_t first = s.find_first_not_of(Blanks);
+    if (first == npos) return {};
+    return s.substr(first, s.find_last_not_of(Blanks) - first + 1);
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
+}
+
+// ---------------------------------------------------------------------------
+// Texts shared by both levels
+
+// Which characters of a text lie between a pair of double quotes. Quotes pair
+// up from the left; a quote without a partner opens nothing.
+class QuotedRegions {
+public:
+    explicit QuotedRegions(std::string_view text) : Inside(text.size(), false) {
+        size_t open = npos;
+        for (size_t i = 0; i < text.size(); ++i) {
+            if (text[i] != '"') continue;
+            if (open == npos) {
+                open = i;
+                continue;
+            }
+            for (size_t j = open + 1; j < i; ++j) Inside[j] = true;
+            open = npos;
+        }
+    }
+
+    // First occurrence of `what` at or after `from` that does not begin inside quotes.
+    size_t Find(std::string_view text, std::string_view what, size_t from = 0) const {
+        for (size_t at = text.find(what, from); at != npos; at = text.find(what, at + 1))
+            if (!Inside[at]) return at;
+        return npos;
+    }
+
+    bool IsInside(size_t at) const { return Inside[at]; }
+
+private:
+    std::vector<bool> Inside;
+};
+
+// Position of the ")" that closes the "(" at `open`, or npos.
+size_t MatchingParenthesis(std::string_view text, size_t open, const QuotedRegions* quotes = nullptr) {
+    int depth = 0;
+    for (size_t i = open; i < text.size(); ++i) {
+        if (quotes && quotes->IsInside(i)) continue;
+        if (text[i] == '(') ++depth;
+        if (text[i] == ')' && --depth == 0) return i;
+    }
+    return npos;
+}
+
+// Shortest decimal text that reads back as the same double, independent of
+// the user's locale ("0.1", "-3", "1e-05", "inf").
+std::string NumberText(double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+// The C library's text-to-double, always with "." as the decimal point:
+// leading blanks skipped, reading stops at the first character that cannot
+// continue the number, no number gives 0.
+double ReadNumber(std::string_view text) {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    const std::string copy(text);
+    return strtod_l(copy.c_str(), nullptr, cLocale);
+}
+
+// ---------------------------------------------------------------------------
+// Arithmetic level
+
+bool IsArithmeticOperator(char c) { return c == '+' || c == '-' || c == '*' || c == '/'; }
+
+bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
+
+// The sign of an exponent, as in "1e-5" or "2.5E+3".
+bool IsExponentSign(std::string_view t, size_t at) {
+    return at >= 2 && (t[at - 1] == 'e' || t[at - 1] == 'E') && (IsDigit(t[at - 2]) || t[at - 2] == '.') &&
+           at + 1 < t.size() && IsDigit(t[at + 1]);
+}
+
+// A "+" or "-" that stands between two operands, not a sign.
+bool IsBinaryAddOrSubtract(std::string_view t, size_t at) {
+    if (t[at] != '+' && t[at] != '-') return false;
+    const size_t before = at == 0 ? npos : t.find_last_not_of(Blanks, at - 1);
+    if (before == npos) return false;  // leading sign
+    if (IsArithmeticOperator(t[before]) || t[before] == '(') return false;
+    return !IsExponentSign(t, at);
+}
+
+double EvalOperand(std::string_view t) {
+    t = Trim(t);
+    if (EqualsIgnoringCase(t, "NOW")) return DateTimeNumberNow();
+    // Signs are applied one by one, so that the "-" of a number written back
+    // in place of a parenthesis may follow another sign ("-(0-5)" is "--5").
+    if (!t.empty() && (t.front() == '-' || t.front() == '+')) {
+        const double rest = EvalOperand(t.substr(1));
+        return t.front() == '-' ? -rest : rest;
+    }
+    return ReadNumber(t);
+}
+
+// Splits the text at the operators that `isOperator` accepts and folds the
+// pieces from the left, so that equal operators group to the left.
+template <typename IsOperator, typename EvalPiece, typename Apply>
+double FoldLeft(std::string_view t, IsOperator isOperator, EvalPiece evalPiece, Apply apply) {
+    size_t pieceStart = 0;
+    std::optional<char> pending;
+    double value = 0;
+    for (size_t i = 0; i <= t.size(); ++i) {
+        if (i < t.size() && !isOperator(t, i)) continue;
+        const double piece = evalPiece(t.substr(pieceStart, i - pieceStart));
+        value = pending ? apply(*pending, value, piece) : piece;
+        if (i < t.size()) pending = t[i];
+        pieceStart = i + 1;
+    }
+    return value;
+}
+
+double EvalProduct(std::string_view t) {
+    return FoldLeft(
+        t, [](std::string_view s, size_t i) { return s[i] == '*' || s[i] == '/'; }, EvalOperand,
+        [](char op, double a, double b) { return op == '*' ? a * b : a / b; });
+}
+
+double EvalSum(std::string_view t) {
+    return FoldLeft(t, IsBinaryAddOrSubtract, EvalProduct,
+                    [](char op, double a, double b) { return op == '+' ? a + b : a - b; });
+}
+
+// ---------------------------------------------------------------------------
+// Comparison level
+
+const char* const ComparisonOperators[] = {"<>", ">=", "<=", ">", "<", "=", nullptr};
+
+bool Compare(int op, const std::string& left, const std::string& right) {
+    // std::string compares bytes as unsigned characters, and a prefix is smaller.
+    const int order = left.compare(right);
+    switch (op) {
+        case 0: return order != 0;
+        case 1: return order >= 0;
+        case 2: return order <= 0;
+        case 3: return order > 0;
+        case 4: return order < 0;
+        default: return order == 0;
+    }
+}
+
+// A side of a comparison: trimmed, without enclosing quotes, "NOW" as the
+// date number (the same for both sides of one comparison).
+std::string ComparisonSide(std::string_view side, std::optional<std::string>& nowText) {
+    const std::string text = StripQuotes(std::string(Trim(side)));
+    if (!EqualsIgnoringCase(text, "NOW")) return text;
+    if (!nowText) nowText = NumberText(DateTimeNumberNow());
+    return *nowText;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+
+bool EvalLogic(const std::string& text) {
+    std::string t = text;
+    // Each parenthesised part becomes "true" or "false" in place.
+    for (;;) {
+        const QuotedRegions quotes(t);
+        const size_t open = quotes.Find(t, "(");
+        const size_t close = open == npos ? npos : MatchingParenthesis(t, open, &quotes);
+        if (close == npos) break;
+        const bool inner = EvalLogic(t.substr(open + 1, close - open - 1));
+        t = t.substr(0, open) + (inner ? "true" : "false") + t.substr(close + 1);
+    }
+
+    const QuotedRegions quotes(t);
+    if (const size_t bar = quotes.Find(t, "|"); bar != npos)
+        return EvalLogic(t.substr(0, bar)) || EvalLogic(t.substr(bar + 1));
+    if (const size_t amp = quotes.Find(t, "&"); amp != npos)
+        return EvalLogic(t.substr(0, amp)) && EvalLogic(t.substr(amp + 1));
+    if (const size_t first = t.find_first_not_of(Blanks); first != npos && t[first] == '!')
+        return !EvalLogic(t.substr(first + 1));
+    return EvalCondition(t);
+}
+
+bool EvalCondition(const std::string& text) {
+    const QuotedRegions quotes(text);
+    for (int op = 0; ComparisonOperators[op]; ++op) {
+        const std::string_view symbol = ComparisonOperators[op];
+        const size_t at = quotes.Find(text, symbol);
+        if (at == npos) continue;
+        std::optional<std::string> nowText;
+        const std::string left = ComparisonSide(std::string_view(text).substr(0, at), nowText);
+        const std::string right = ComparisonSide(std::string_view(text).substr(at + symbol.size()), nowText);
+        return Compare(op, left, right);
+    }
+    const std::string_view word = Trim(text);
+    if (EqualsIgnoringCase(word, "true")) return true;
+    if (EqualsIgnoringCase(word, "false")) return false;
+    throw Exception(VxCommonMessages[vcBadLogicOperand], 0);
+}
+
+double EvalArithmetic(const std::string& text) {
+    std::string t = text;
+    // Each parenthesised part is replaced by its value, written as a number.
+    for (;;) {
+        const size_t open = t.find('(');
+        const size_t close = open == npos ? npos : MatchingParenthesis(t, open);
+        if (close == npos) break;
+        const double inner = EvalArithmetic(t.substr(open + 1, close - open - 1));
+        t = t.substr(0, open) + NumberText(inner) + t.substr(close + 1);
+    }
+    return EvalSum(t);
+}
+
+double DateTimeNumberNow() {
+    using namespace std::chrono;
+    constexpr double DaysFrom1899To1970 = 25569;
+    const auto now = system_clock::now();
+    const std::time_t seconds = system_clock::to_time_t(now);
+    const auto millis = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    const sys_days date = year{local.tm_year + 1900} / (local.tm_mon + 1) / local.tm_mday;
+    const double secondsOfDay = local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec + millis / 1000.0;
+    return static_cast<double>(date.time_since_epoch().count()) + DaysFrom1899To1970 + secondsOfDay / 86400;
+}
+
+int32_t SplitAtOperator(const char* const* operators, const std::string& text, std::string& left,
+                        std::string& right) {
+    if (!operators) return -1;
+    for (int32_t i = 0; operators[i]; ++i) {
+        const std::string_view op = operators[i];
+        if (op.empty()) continue;
+        const size_t at = text.find(op);
+        if (at == npos) continue;
+        left = text.substr(0, at);
+        right = text.substr(at + op.size());
+        return i;
+    }
+    return -1;
+}
+
+std::string ReplaceAll(const std::string& text, const std::string& find, const std::string& replace) {
+    if (find.empty()) return text;
+    std::string result;
+    size_t from = 0;
+    for (size_t at = text.find(find); at != npos; at = text.find(find, from)) {
+        result.append(text, from, at - from).append(replace);
+        from = at + find.size();
+    }
+    return result.append(text, from);
+}
+
+size_t FindCharRun(const std::string& text, size_t start, const std::string& charSet) {
+    auto inSet = [&](size_t position) { return charSet.find(text[position - 1]) != std::string::npos; };
+    if (start == 0 || start > text.size() || !inSet(start)) return 0;
+    size_t last = start;
+    while (last < text.size() && inSet(last + 1)) ++last;
+    return last;
+}
