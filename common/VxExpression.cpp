@@ -1,5 +1,7 @@
 #include "VxExpression.h"
 
+#include "common/TDateTime.h"
+
 #include <locale.h>
 #include <stdlib.h>
 #include <strings.h>
@@ -116,7 +118,7 @@ bool IsBinaryAddOrSubtract(std::string_view t, size_t at) {
 
 double EvalOperand(std::string_view t) {
     t = Trim(t);
-    if (EqualsIgnoringCase(t, "NOW")) return DateTimeNumberNow();
+    if (EqualsIgnoringCase(t, "NOW")) return DateTimeNow();
     // Signs are applied one by one, so that the "-" of a number written back
     // in place of a parenthesis may follow another sign ("-(0-5)" is "--5").
     if (!t.empty() && (t.front() == '-' || t.front() == '+')) {
@@ -177,7 +179,7 @@ bool Compare(int op, const std::string& left, const std::string& right) {
 std::string ComparisonSide(std::string_view side, std::optional<std::string>& nowText) {
     const std::string text = StripQuotes(std::string(Trim(side)));
     if (!EqualsIgnoringCase(text, "NOW")) return text;
-    if (!nowText) nowText = NumberText(DateTimeNumberNow());
+    if (!nowText) nowText = NumberText(DateTimeNow());
     return *nowText;
 }
 
@@ -235,19 +237,6 @@ double EvalArithmetic(const std::string& text) {
         t = t.substr(0, open) + NumberText(inner) + t.substr(close + 1);
     }
     return EvalSum(t);
-}
-
-double DateTimeNumberNow() {
-    using namespace std::chrono;
-    constexpr double DaysFrom1899To1970 = 25569;
-    const auto now = system_clock::now();
-    const std::time_t seconds = system_clock::to_time_t(now);
-    const auto millis = duration_cast<milliseconds>(now.time_since_epoch()).count() % 1000;
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    const sys_days date = year{local.tm_year + 1900} / (local.tm_mon + 1) / local.tm_mday;
-    const double secondsOfDay = local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec + millis / 1000.0;
-    return static_cast<double>(date.time_since_epoch().count()) + DaysFrom1899To1970 + secondsOfDay / 86400;
 }
 
 int32_t SplitAtOperator(const char* const* operators, const std::string& text, std::string& left,

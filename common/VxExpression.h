@@ -31,10 +31,6 @@ bool EvalCondition(const std::string& text);
 // fails; division by zero gives an infinity or NaN.
 double EvalArithmetic(const std::string& text);
 
-// The current local date and time as days since 30 December 1899, the time
-// of day as the fraction.
-double DateTimeNumberNow();
-
 // Splits `text` at the first occurrence of the first operator of the
 // null-terminated list that occurs at all, and returns that operator's index.
 // Returns -1 and leaves `left` and `right` unchanged when none occurs.

@@ -13,8 +13,6 @@ bool IsOctetSyntax(uint32_t s) {
     return s == sxBitStr || s == sxOctetStr || s == sxOpaque || s == sxMacAddress || s == sxIpv6Address;
 }
 
-bool IsUnsignedSyntax(uint32_t s) { return s == sxCounter || s == sxGauge || s == sxUInteger; }
-
 std::string PrefixOctets(const Octets& bytes, size_t n) { return bytes.substr(0, std::min(n, bytes.size())); }
 
 // The text of a value whose type fits the item's syntax; `fits` is false

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "common/VxDateTime.h"
+#include "common/TDateTime.h"
 #include "common/VxExpression.h"
 #include "platform/Exception.h"
 
@@ -74,22 +75,22 @@ TEST(EvalArithmetic, DivisionByZeroFollowsFloatingPoint) {
 }
 
 TEST(EvalArithmetic, NowIsTheLocalDateNumber) {
-    const double before = DateTimeNumberNow();
+    const double before = DateTimeNow();
     const double dayEarlier = EvalArithmetic("NOW-1");
     const double lower = EvalArithmetic(" now ");
-    const double after = DateTimeNumberNow();
+    const double after = DateTimeNow();
     EXPECT_GE(dayEarlier, before - 1);
     EXPECT_LE(dayEarlier, after - 1);
     EXPECT_GE(lower, before);
     EXPECT_LE(lower, after);
 }
 
-TEST(DateTimeNumberNow, CountsDaysFrom30December1899WithTimeAsFraction) {
+TEST(DateTimeNow, CountsDaysFrom30December1899WithTimeAsFraction) {
     using namespace std::chrono;
     // Read back the local date and minute; a minute that ticks over between
     // the two readings is caught by comparing with the reading before and after.
     const VxDateTime first = VxDateTime::Now();
-    const double number = DateTimeNumberNow();
+    const double number = DateTimeNow();
     const VxDateTime last = VxDateTime::Now();
 
     const year_month_day date{sys_days{days{static_cast<int>(std::floor(number)) - 25569}}};
