@@ -232,8 +232,8 @@ SetTransaction* TransactionOf(const Oid& root, netsnmp_agent_request_info* info)
     return static_cast<SetTransaction*>(netsnmp_agent_get_list_data(info, TransactionName(root).c_str()));
 }
 
-int HandleTree(netsnmp_mib_handler*, netsnmp_handler_registration* registration, netsnmp_agent_request_info* info,
-               netsnmp_request_info* requests) {
+void Handle(netsnmp_handler_registration* registration, netsnmp_agent_request_info* info,
+            netsnmp_request_info* requests) {
     ObjectTree& tree = g_agent->Tree();
     const Oid root = FromNetSnmp(registration->rootoid, registration->rootoid_len);
     switch (info->mode) {
@@ -267,6 +267,17 @@ int HandleTree(netsnmp_mib_handler*, netsnmp_handler_registration* registration,
             break;
         default:  // COMMIT and FREE: the transaction goes with the request
             break;
+    }
+}
+
+int HandleTree(netsnmp_mib_handler*, netsnmp_handler_registration* registration, netsnmp_agent_request_info* info,
+               netsnmp_request_info* requests) {
+    // Nothing may unwind through net-snmp's C frames.
+    try {
+        Handle(registration, info, requests);
+    } catch (const std::exception& error) {
+        snmp_log(LOG_ERR, "%s: %s\n", kAppName, error.what());
+        netsnmp_set_request_error(info, requests, SNMP_ERR_GENERR);
     }
     return SNMP_ERR_NOERROR;
 }

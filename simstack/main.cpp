@@ -2,6 +2,7 @@
 // See simstack/README.md for the command line, the description format and
 // the control commands.
 
+#include <charconv>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -51,10 +52,12 @@ CommandLine ParseCommandLine(int argc, char** argv) {
         } else if (option == "--state-dir") {
             line.agent.stateDir = value;
         } else if (option == "--port") {
-            size_t used = 0;
-            const unsigned long port = std::stoul(value, &used);
-            if (used != value.size() || port > 65535) throw std::invalid_argument("--port needs 0..65535");
-            line.agent.port = static_cast<uint16_t>(port);
+            uint16_t port = 0;
+            const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), port);
+            if (error != std::errc() || end != value.data() + value.size()) {
+                throw std::invalid_argument("--port needs 0..65535");
+            }
+            line.agent.port = port;
         } else if (option == "--control") {
             line.agent.controlPath = value;
         } else if (option == "--trace") {
@@ -107,11 +110,16 @@ int main(int argc, char** argv) {
     simstack::ObjectTree tree;
     try {
         line = ParseCommandLine(argc, argv);
+    } catch (const std::exception& error) {
+        std::cerr << "kx_simstack: " << error.what() << '\n' << kUsage;
+        return 2;
+    }
+    try {
         description = simstack::LoadDescription(line.description);
         ChooseCredentials(line, description);
         simstack::BuildTree(description, tree);
     } catch (const std::exception& error) {
-        std::cerr << "kx_simstack: " << error.what() << '\n' << kUsage;
+        std::cerr << "kx_simstack: " << error.what() << '\n';
         return 2;
     }
 
