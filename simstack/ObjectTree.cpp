@@ -1,0 +1,504 @@
+#include "simstack/ObjectTree.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace simstack {
+namespace {
+
+bool IsUnsignedType(ValueType type) {
+    return type == ValueType::Unsigned || type == ValueType::Counter ||
+           type == ValueType::Counter64 || type == ValueType::TimeTicks;
+}
+
+std::invalid_argument SpecError(const TableSpec& spec, const std::string& what) {
+    return std::invalid_argument("table " + (spec.name.empty() ? FormatOid(spec.entry) : spec.name) +
+                                 ": " + what);
+}
+
+// Sub-identifiers of one index column's value; nullopt for a type that cannot index.
+std::optional<Oid> EncodeIndexPart(const ColumnSpec& column, const Value& value, bool implied) {
+    Oid part;
+    switch (column.type) {
+        case ValueType::Integer:
+            if (value.integer < 0 || value.integer > UINT32_MAX) return std::nullopt;
+            return Oid{static_cast<uint32_t>(value.integer)};
+        case ValueType::Unsigned:
+        case ValueType::TimeTicks:
+        case ValueType::Counter:
+            if (value.unsignedNumber > UINT32_MAX) return std::nullopt;
+            return Oid{static_cast<uint32_t>(value.unsignedNumber)};
+        case ValueType::IpAddress:
+        case ValueType::String: {
+            const bool fixed = column.type == ValueType::IpAddress ||
+                               (column.constraint.size &&
+                                column.constraint.size->first == column.constraint.size->second);
+            if (!fixed && !implied) part.push_back(static_cast<uint32_t>(value.octets.size()));
+            for (const char c : value.octets) part.push_back(static_cast<unsigned char>(c));
+            return part;
+        }
+        case ValueType::ObjectId:
+            if (!implied) part.push_back(static_cast<uint32_t>(value.objectId.size()));
+            part.insert(part.end(), value.objectId.begin(), value.objectId.end());
+            return part;
+        case ValueType::Counter64:
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+// Reads one index column's value from index[pos...]; advances pos.
+std::optional<Value> DecodeIndexPart(const ColumnSpec& column, const Oid& index, size_t& pos,
+                                     bool implied) {
+    const size_t left = index.size() - pos;
+    Value value = ZeroValue(column.type);
+    auto takeOctets = [&](size_t count) -> bool {
+        if (count > index.size() - pos) return false;
+        value.octets.clear();
+        for (size_t i = 0; i < count; ++i) {
+            if (index[pos + i] > 255) return false;
+            value.octets += static_cast<char>(index[pos + i]);
+        }
+        pos += count;
+        return true;
+    };
+    switch (column.type) {
+        case ValueType::Integer:
+            if (left < 1) return std::nullopt;
+            value.integer = index[pos++];
+            return value;
+        case ValueType::Unsigned:
+        case ValueType::TimeTicks:
+        case ValueType::Counter:
+            if (left < 1) return std::nullopt;
+            value.unsignedNumber = index[pos++];
+            return value;
+        case ValueType::IpAddress:
+            return takeOctets(4) ? std::optional<Value>(value) : std::nullopt;
+        case ValueType::String: {
+            const auto& size = column.constraint.size;
+            size_t count = left;
+            if (size && size->first == size->second) {
+                count = size->first;
+            } else if (!implied) {
+                if (left < 1) return std::nullopt;
+                count = index[pos++];
+            }
+            return takeOctets(count) ? std::optional<Value>(value) : std::nullopt;
+        }
+        case ValueType::ObjectId: {
+            size_t count = left;
+            if (!implied) {
+                if (left < 1) return std::nullopt;
+                count = index[pos++];
+            }
+            if (count > index.size() - pos) return std::nullopt;
+            value.objectId.assign(index.begin() + pos, index.begin() + pos + count);
+            pos += count;
+            return value;
+        }
+        case ValueType::Counter64:
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool IsReadable(Access access) { return access != Access::NotAccessible; }
+
+bool IsWritable(Access access) { return access == Access::ReadWrite || access == Access::ReadCreate; }
+
+SnmpStatus Constraint::Check(const Value& value) const {
+    if (size && (value.octets.size() < size->first || value.octets.size() > size->second)) {
+        return WrongLength;
+    }
+    if (value.type == ValueType::Integer) {
+        if (!allowed.empty() && std::find(allowed.begin(), allowed.end(), value.integer) == allowed.end()) {
+            return WrongValue;
+        }
+        if (range && (value.integer < range->first || value.integer > range->second)) return WrongValue;
+    }
+    if (IsUnsignedType(value.type) && range) {
+        const auto number = static_cast<int64_t>(value.unsignedNumber);
+        if (value.unsignedNumber > INT64_MAX || number < range->first || number > range->second) {
+            return WrongValue;
+        }
+    }
+    return NoError;
+}
+
+// ---------------------------------------------------------------- Table
+
+Table::Table(TableSpec spec) : spec_(std::move(spec)) {
+    if (spec_.entry.empty()) throw SpecError(spec_, "no entry OID");
+    std::sort(spec_.columns.begin(), spec_.columns.end(),
+              [](const ColumnSpec& a, const ColumnSpec& b) { return a.id < b.id; });
+    for (size_t i = 0; i < spec_.columns.size(); ++i) {
+        if (i > 0 && spec_.columns[i].id == spec_.columns[i - 1].id) {
+            throw SpecError(spec_, "column " + std::to_string(spec_.columns[i].id) + " twice");
+        }
+        const auto& column = spec_.columns[i];
+        if (column.defaultValue && column.defaultValue->type != column.type) {
+            throw SpecError(spec_, "default of column " + std::to_string(column.id) + " has the wrong type");
+        }
+    }
+    for (const uint32_t id : spec_.indexColumns) {
+        const ColumnSpec* column = Column(id);
+        if (column == nullptr) throw SpecError(spec_, "index column " + std::to_string(id) + " is not a column");
+        if (column->type == ValueType::Counter64) throw SpecError(spec_, "a counter64 column cannot index");
+    }
+    if (spec_.control.kind != RowControl::None) {
+        const ColumnSpec* column = Column(spec_.control.column);
+        if (column == nullptr || column->type != ValueType::Integer || !IsWritable(column->access)) {
+            throw SpecError(spec_, "the row control column must be a writable integer column");
+        }
+    }
+}
+
+const ColumnSpec* Table::Column(uint32_t id) const {
+    for (const auto& column : spec_.columns) {
+        if (column.id == id) return &column;
+    }
+    return nullptr;
+}
+
+const Row* Table::FindRow(const Oid& index) const {
+    const auto row = rows_.find(index);
+    return row == rows_.end() ? nullptr : &row->second;
+}
+
+std::optional<Row> Table::DecodeIndex(const Oid& index) const {
+    Row values;
+    if (index.empty()) return std::nullopt;
+    size_t pos = 0;
+    for (size_t k = 0; k < spec_.indexColumns.size(); ++k) {
+        const ColumnSpec& column = *Column(spec_.indexColumns[k]);
+        const bool implied = spec_.impliedLastIndex && k + 1 == spec_.indexColumns.size();
+        auto value = DecodeIndexPart(column, index, pos, implied);
+        if (!value || column.constraint.Check(*value) != NoError) return std::nullopt;
+        values[column.id] = std::move(*value);
+    }
+    if (!spec_.indexColumns.empty() && pos != index.size()) return std::nullopt;
+    return values;
+}
+
+std::optional<Row> Table::NewRow(const Oid& index) const {
+    auto row = DecodeIndex(index);
+    if (!row) return std::nullopt;
+    for (const auto& column : spec_.columns) {
+        if (row->count(column.id) == 0) {
+            (*row)[column.id] = column.defaultValue ? *column.defaultValue : ZeroValue(column.type);
+        }
+    }
+    return row;
+}
+
+std::optional<Oid> Table::IndexOf(const Row& values) const {
+    if (spec_.indexColumns.empty()) return std::nullopt;
+    Oid index;
+    for (size_t k = 0; k < spec_.indexColumns.size(); ++k) {
+        const auto value = values.find(spec_.indexColumns[k]);
+        if (value == values.end()) return std::nullopt;
+        const bool implied = spec_.impliedLastIndex && k + 1 == spec_.indexColumns.size();
+        const auto part = EncodeIndexPart(*Column(spec_.indexColumns[k]), value->second, implied);
+        if (!part) return std::nullopt;
+        index.insert(index.end(), part->begin(), part->end());
+    }
+    return index;
+}
+
+void Table::PutRow(const Oid& index, const Row& values) {
+    auto row = NewRow(index);
+    if (!row) throw SpecError(spec_, "index " + FormatOid(index) + " does not fit the index columns");
+    for (const auto& [id, value] : values) {
+        const ColumnSpec* column = Column(id);
+        if (column == nullptr) throw SpecError(spec_, "no column " + std::to_string(id));
+        if (column->type != value.type) {
+            throw SpecError(spec_, "column " + std::to_string(id) + " needs a " +
+                                       std::string(TypeName(column->type)) + " value");
+        }
+        (*row)[id] = value;
+    }
+    rows_[index] = std::move(*row);
+}
+
+void Table::RestoreRow(const Oid& index, const std::optional<Row>& row) {
+    if (row) {
+        rows_[index] = *row;
+    } else {
+        rows_.erase(index);
+    }
+}
+
+void Table::SetCell(const Oid& index, uint32_t column, const Value& value) {
+    const auto row = rows_.find(index);
+    if (row != rows_.end()) row->second[column] = value;
+}
+
+std::optional<std::pair<Oid, Value>> Table::Next(const Oid& after, bool inclusive) const {
+    if (rows_.empty()) return std::nullopt;
+    for (const auto& column : spec_.columns) {
+        if (!IsReadable(column.access)) continue;
+        Oid prefix = spec_.entry;
+        prefix.push_back(column.id);
+        auto row = rows_.end();
+        if (StartsWith(after, prefix)) {
+            const Oid rest(after.begin() + static_cast<std::ptrdiff_t>(prefix.size()), after.end());
+            row = inclusive ? rows_.lower_bound(rest) : rows_.upper_bound(rest);
+        } else if (after < prefix) {
+            row = rows_.begin();
+        }
+        if (row != rows_.end()) return std::pair{Concat(prefix, row->first), row->second.at(column.id)};
+    }
+    return std::nullopt;
+}
+
+// ---------------------------------------------------------------- ObjectTree
+
+void ObjectTree::AddScalar(Scalar scalar) {
+    if (scalar.instance.size() < 2) throw std::invalid_argument("scalar OID too short");
+    if (scalar.value.type == ValueType::IpAddress && scalar.value.octets.size() != 4) {
+        throw std::invalid_argument("scalar " + FormatOid(scalar.instance) + ": bad IP address");
+    }
+    const Oid instance = scalar.instance;
+    if (!scalars_.emplace(instance, std::move(scalar)).second) {
+        throw std::invalid_argument("object " + FormatOid(instance) + " twice");
+    }
+}
+
+Table& ObjectTree::AddTable(TableSpec spec) {
+    if (FindTable(spec.entry) != nullptr) {
+        throw std::invalid_argument("table " + FormatOid(spec.entry) + " twice");
+    }
+    tables_.push_back(std::make_unique<Table>(std::move(spec)));
+    return *tables_.back();
+}
+
+Table* ObjectTree::FindTable(const Oid& entry) {
+    for (auto& table : tables_) {
+        if (table->Spec().entry == entry) return table.get();
+    }
+    return nullptr;
+}
+
+const Table* ObjectTree::FindTable(const Oid& entry) const {
+    return const_cast<ObjectTree*>(this)->FindTable(entry);
+}
+
+const Scalar* ObjectTree::FindScalar(const Oid& instance) const {
+    const auto scalar = scalars_.find(instance);
+    return scalar == scalars_.end() ? nullptr : &scalar->second;
+}
+
+void ObjectTree::SetScalar(const Oid& instance, const Value& value) {
+    const auto scalar = scalars_.find(instance);
+    if (scalar != scalars_.end()) scalar->second.value = value;
+}
+
+std::optional<std::pair<size_t, uint32_t>> ObjectTree::Locate(const Oid& oid) const {
+    for (size_t t = 0; t < tables_.size(); ++t) {
+        const Oid& entry = tables_[t]->Spec().entry;
+        if (oid.size() > entry.size() + 1 && StartsWith(oid, entry)) return std::pair{t, oid[entry.size()]};
+    }
+    return std::nullopt;
+}
+
+bool ObjectTree::IsUnderScalarObject(const Oid& oid) const {
+    if (oid.size() < 2) return false;
+    const Oid object(oid.begin(), oid.end() - 1);
+    const auto scalar = scalars_.lower_bound(object);
+    return scalar != scalars_.end() && scalar->first.size() == oid.size() && StartsWith(scalar->first, object);
+}
+
+ObjectTree::ReadResult ObjectTree::Get(const Oid& oid) const {
+    if (const Scalar* scalar = FindScalar(oid); scalar != nullptr && IsReadable(scalar->access)) {
+        return {ReadKind::Found, scalar->value};
+    }
+    if (const auto located = Locate(oid)) {
+        const Table& table = *tables_[located->first];
+        const ColumnSpec* column = table.Column(located->second);
+        if (column == nullptr || !IsReadable(column->access)) return {ReadKind::NoSuchObject, {}};
+        const Oid index(oid.begin() + static_cast<std::ptrdiff_t>(table.Spec().entry.size() + 1), oid.end());
+        const Row* row = table.FindRow(index);
+        if (row == nullptr) return {ReadKind::NoSuchInstance, {}};
+        return {ReadKind::Found, row->at(column->id)};
+    }
+    return {IsUnderScalarObject(oid) ? ReadKind::NoSuchInstance : ReadKind::NoSuchObject, {}};
+}
+
+std::optional<std::pair<Oid, Value>> ObjectTree::Next(const Oid& after, bool inclusive) const {
+    std::optional<std::pair<Oid, Value>> best;
+    auto consider = [&best](std::optional<std::pair<Oid, Value>> candidate) {
+        if (candidate && (!best || candidate->first < best->first)) best = std::move(candidate);
+    };
+    auto scalar = inclusive ? scalars_.lower_bound(after) : scalars_.upper_bound(after);
+    while (scalar != scalars_.end() && !IsReadable(scalar->second.access)) ++scalar;
+    if (scalar != scalars_.end()) consider(std::pair{scalar->first, scalar->second.value});
+    for (const auto& table : tables_) consider(table->Next(after, inclusive));
+    return best;
+}
+
+SnmpStatus ObjectTree::CheckTableVarbind(size_t t, uint32_t columnId, const Varbind& varbind) const {
+    const Table& table = *tables_[t];
+    const TableSpec& spec = table.Spec();
+    const ColumnSpec* column = table.Column(columnId);
+    if (column == nullptr) return NoCreation;
+    if (!IsReadable(column->access)) return NoAccess;
+    if (!IsWritable(column->access)) return NotWritable;
+    const Oid index(varbind.oid.begin() + static_cast<std::ptrdiff_t>(spec.entry.size() + 1), varbind.oid.end());
+    if (table.FindRow(index) == nullptr &&
+        (spec.control.kind == RowControl::None || !table.NewRow(index))) {
+        return NoCreation;
+    }
+    if (!varbind.value || varbind.value->type != column->type) return WrongType;
+    if (const SnmpStatus status = column->constraint.Check(*varbind.value); status != NoError) return status;
+    if (columnId == spec.control.column) {
+        const int64_t value = varbind.value->integer;
+        if (spec.control.kind == RowControl::RowStatus &&
+            (value < RowActive || value > RowDestroy || value == RowNotReady)) {
+            return WrongValue;
+        }
+        if (spec.control.kind == RowControl::ValidInvalid && column->constraint.allowed.empty() &&
+            value != spec.control.valid && value != spec.control.invalid) {
+            return WrongValue;
+        }
+    }
+    return NoError;
+}
+
+SnmpStatus ObjectTree::Check(const Varbind& varbind) const {
+    if (const Scalar* scalar = FindScalar(varbind.oid)) {
+        if (!IsReadable(scalar->access)) return NoAccess;
+        if (!IsWritable(scalar->access)) return NotWritable;
+        if (!varbind.value || varbind.value->type != scalar->value.type) return WrongType;
+        if (varbind.value->type == ValueType::IpAddress && varbind.value->octets.size() != 4) return WrongLength;
+        return scalar->constraint.Check(*varbind.value);
+    }
+    if (const auto located = Locate(varbind.oid)) {
+        const SnmpStatus status = CheckTableVarbind(located->first, located->second, varbind);
+        if (status == NoError && varbind.value->type == ValueType::IpAddress && varbind.value->octets.size() != 4) {
+            return WrongLength;
+        }
+        return status;
+    }
+    return NoCreation;
+}
+
+std::optional<ObjectTree::SetFailure> ObjectTree::Plan(const std::vector<Varbind>& varbinds,
+                                                        SetPlan& plan) const {
+    plan = {};
+    // Bindings of one row, in the order their first binding came.
+    struct RowGroup {
+        size_t table;
+        Oid index;
+        size_t firstPosition;
+        std::optional<size_t> controlPosition;
+        Row values;
+    };
+    std::vector<RowGroup> groups;
+    for (size_t position = 0; position < varbinds.size(); ++position) {
+        const Varbind& varbind = varbinds[position];
+        if (FindScalar(varbind.oid) != nullptr) {
+            plan.scalars.emplace_back(varbind.oid, *varbind.value);
+            continue;
+        }
+        const auto located = Locate(varbind.oid);
+        if (!located) return SetFailure{NoCreation, position};
+        const TableSpec& spec = tables_[located->first]->Spec();
+        const Oid index(varbind.oid.begin() + static_cast<std::ptrdiff_t>(spec.entry.size() + 1), varbind.oid.end());
+        auto group = std::find_if(groups.begin(), groups.end(), [&](const RowGroup& g) {
+            return g.table == located->first && g.index == index;
+        });
+        if (group == groups.end()) {
+            groups.push_back({located->first, index, position, std::nullopt, {}});
+            group = groups.end() - 1;
+        }
+        group->values[located->second] = *varbind.value;
+        if (spec.control.kind != RowControl::None && located->second == spec.control.column) {
+            group->controlPosition = position;
+        }
+    }
+
+    for (auto& group : groups) {
+        const Table& table = *tables_[group.table];
+        const RowControl& control = table.Spec().control;
+        const bool exists = table.FindRow(group.index) != nullptr;
+        SetPlan::RowChange change{group.table, group.index, SetPlan::RowChange::Update, group.values};
+        if (group.controlPosition) {
+            const size_t position = *group.controlPosition;
+            const int64_t requested = varbinds[position].value->integer;
+            Value& stored = change.values[control.column];
+            if (control.kind == RowControl::RowStatus) {
+                if (requested == RowCreateAndGo || requested == RowCreateAndWait) {
+                    if (exists) return SetFailure{InconsistentValue, position};
+                    change.kind = SetPlan::RowChange::Create;
+                    stored.integer = requested == RowCreateAndGo ? RowActive : RowNotInService;
+                } else if (requested == RowDestroy) {
+                    if (!exists) continue;  // destroying what is not there is no error
+                    change.kind = SetPlan::RowChange::Destroy;
+                } else if (!exists) {
+                    return SetFailure{InconsistentValue, position};
+                }
+            } else if (requested == control.invalid) {
+                if (!exists) continue;
+                change.kind = SetPlan::RowChange::Destroy;
+            } else if (!exists) {
+                change.kind = SetPlan::RowChange::Create;
+            }
+        } else if (!exists) {
+            return SetFailure{NoCreation, group.firstPosition};
+        }
+        plan.rows.push_back(std::move(change));
+    }
+    return std::nullopt;
+}
+
+SetUndo ObjectTree::Apply(const SetPlan& plan) {
+    SetUndo undo;
+    for (const auto& [instance, value] : plan.scalars) {
+        auto& scalar = scalars_.at(instance);
+        undo.scalars.emplace_back(instance, scalar.value);
+        scalar.value = value;
+    }
+    for (const auto& change : plan.rows) {
+        Table& table = *tables_[change.table];
+        const Row* before = table.FindRow(change.index);
+        undo.rows.emplace_back(change.table, change.index, before ? std::optional<Row>(*before) : std::nullopt);
+        switch (change.kind) {
+            case SetPlan::RowChange::Create:
+                table.PutRow(change.index, change.values);
+                break;
+            case SetPlan::RowChange::Destroy:
+                table.RestoreRow(change.index, std::nullopt);
+                break;
+            case SetPlan::RowChange::Update:
+                for (const auto& [column, value] : change.values) table.SetCell(change.index, column, value);
+                break;
+        }
+    }
+    return undo;
+}
+
+void ObjectTree::Undo(const SetUndo& undo) {
+    for (auto row = undo.rows.rbegin(); row != undo.rows.rend(); ++row) {
+        tables_[std::get<0>(*row)]->RestoreRow(std::get<1>(*row), std::get<2>(*row));
+    }
+    for (auto scalar = undo.scalars.rbegin(); scalar != undo.scalars.rend(); ++scalar) {
+        scalars_.at(scalar->first).value = scalar->second;
+    }
+}
+
+std::vector<Oid> ObjectTree::RegistrationRoots() const {
+    std::vector<Oid> candidates;
+    for (const auto& [instance, scalar] : scalars_) candidates.emplace_back(instance.begin(), instance.end() - 1);
+    for (const auto& table : tables_) candidates.push_back(table->Spec().entry);
+    std::sort(candidates.begin(), candidates.end());
+    std::vector<Oid> roots;
+    for (auto& candidate : candidates) {
+        if (roots.empty() || !StartsWith(candidate, roots.back())) roots.push_back(std::move(candidate));
+    }
+    return roots;
+}
+
+}  // namespace simstack

@@ -1,0 +1,183 @@
+#pragma once
+// The simulated agent's data: scalars and conceptual tables, read with get and
+// get-next and written with all-or-nothing sets (check, plan, apply, undo: the
+// phases of an SNMP set). Row creation and deletion go through a row-status
+// column or a valid/invalid column, as each table declares.
+
+#include <cstddef>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "simstack/Oid.h"
+#include "simstack/SnmpStatus.h"
+#include "simstack/Value.h"
+
+namespace simstack {
+
+enum class Access { NotAccessible, ReadOnly, ReadWrite, ReadCreate };
+
+bool IsReadable(Access access);
+bool IsWritable(Access access);
+
+// What a set may write into an object besides its type.
+struct Constraint {
+    std::vector<int64_t> allowed;                      // enumerated integer values
+    std::optional<std::pair<int64_t, int64_t>> range;  // integer range, inclusive
+    std::optional<std::pair<size_t, size_t>> size;     // octet count, inclusive
+
+    // NoError, WrongLength or WrongValue.
+    SnmpStatus Check(const Value& value) const;
+};
+
+struct ColumnSpec {
+    uint32_t id = 0;
+    ValueType type = ValueType::Integer;
+    Access access = Access::ReadOnly;
+    Constraint constraint;
+    std::optional<Value> defaultValue;  // a created row's value when the set gives none
+};
+
+// How rows come and go.
+struct RowControl {
+    enum Kind { None, RowStatus, ValidInvalid };
+    Kind kind = None;
+    uint32_t column = 0;
+    int64_t valid = 1;    // ValidInvalid only
+    int64_t invalid = 2;  // ValidInvalid only
+};
+
+// RowStatus values that a set may carry.
+enum RowStatusValue : int64_t {
+    RowActive = 1,
+    RowNotInService = 2,
+    RowNotReady = 3,
+    RowCreateAndGo = 4,
+    RowCreateAndWait = 5,
+    RowDestroy = 6,
+};
+
+struct TableSpec {
+    std::string name;
+    Oid entry;                          // the table's entry OID (its columns are entry.N)
+    std::vector<ColumnSpec> columns;
+    std::vector<uint32_t> indexColumns; // in index order; empty: opaque indexes
+    bool impliedLastIndex = false;      // last string/OID index without a length
+    RowControl control;
+};
+
+using Row = std::map<uint32_t, Value>;  // column id -> value
+
+class Table {
+public:
+    // Throws std::invalid_argument when the spec contradicts itself.
+    explicit Table(TableSpec spec);
+
+    const TableSpec& Spec() const { return spec_; }
+    const ColumnSpec* Column(uint32_t id) const;
+    const std::map<Oid, Row>& Rows() const { return rows_; }
+    const Row* FindRow(const Oid& index) const;
+
+    // A new row of this index: every column at its default, index columns
+    // from the index; nullopt when the index does not fit the index columns.
+    std::optional<Row> NewRow(const Oid& index) const;
+    // The index that a row's index-column values give; nullopt when missing.
+    std::optional<Oid> IndexOf(const Row& values) const;
+
+    // Puts a whole row: NewRow(index) overlaid with values. Throws
+    // std::invalid_argument for a bad index, an unknown column or a wrong type.
+    void PutRow(const Oid& index, const Row& values);
+    void RestoreRow(const Oid& index, const std::optional<Row>& row);
+    void SetCell(const Oid& index, uint32_t column, const Value& value);
+
+    // First readable cell after `after` (at or after it when inclusive).
+    std::optional<std::pair<Oid, Value>> Next(const Oid& after, bool inclusive) const;
+
+private:
+    std::optional<Row> DecodeIndex(const Oid& index) const;
+
+    TableSpec spec_;
+    std::map<Oid, Row> rows_;
+};
+
+struct Scalar {
+    Oid instance;  // with its instance part, usually ".0"
+    Value value;
+    Access access = Access::ReadOnly;
+    Constraint constraint;
+};
+
+// One binding of a set; value is nullopt for a type the tree never serves.
+struct Varbind {
+    Oid oid;
+    std::optional<Value> value;
+};
+
+// The changes of one set, computed before anything is written.
+struct SetPlan {
+    struct RowChange {
+        enum Kind { Update, Create, Destroy };
+        size_t table = 0;
+        Oid index;
+        Kind kind = Update;
+        Row values;  // columns to write (for Create: over the new row's defaults)
+    };
+    std::vector<std::pair<Oid, Value>> scalars;
+    std::vector<RowChange> rows;
+};
+
+// What a plan overwrote, to put it back.
+struct SetUndo {
+    std::vector<std::pair<Oid, Value>> scalars;
+    std::vector<std::tuple<size_t, Oid, std::optional<Row>>> rows;  // table, index, row before
+};
+
+class ObjectTree {
+public:
+    enum class ReadKind { Found, NoSuchObject, NoSuchInstance };
+    struct ReadResult {
+        ReadKind kind = ReadKind::NoSuchObject;
+        Value value;
+    };
+    struct SetFailure {
+        SnmpStatus status = NoError;
+        size_t position = 0;  // index into the varbinds given to Plan
+    };
+
+    // Both throw std::invalid_argument for a duplicate or a bad spec.
+    void AddScalar(Scalar scalar);
+    Table& AddTable(TableSpec spec);
+
+    Table* FindTable(const Oid& entry);
+    const Table* FindTable(const Oid& entry) const;
+    const Scalar* FindScalar(const Oid& instance) const;
+    void SetScalar(const Oid& instance, const Value& value);
+
+    ReadResult Get(const Oid& oid) const;
+    std::optional<std::pair<Oid, Value>> Next(const Oid& after, bool inclusive = false) const;
+
+    // One binding on its own: exists or creatable, writable, type, length, value.
+    SnmpStatus Check(const Varbind& varbind) const;
+    // All bindings together (they have passed Check): row creation and deletion.
+    std::optional<SetFailure> Plan(const std::vector<Varbind>& varbinds, SetPlan& plan) const;
+    SetUndo Apply(const SetPlan& plan);
+    void Undo(const SetUndo& undo);
+
+    // The smallest set of subtrees that hold every object, for registering.
+    std::vector<Oid> RegistrationRoots() const;
+
+private:
+    // The table whose columns hold oid (entry.column.index), with its column.
+    std::optional<std::pair<size_t, uint32_t>> Locate(const Oid& oid) const;
+    bool IsUnderScalarObject(const Oid& oid) const;
+    SnmpStatus CheckTableVarbind(size_t table, uint32_t column, const Varbind& varbind) const;
+
+    std::map<Oid, Scalar> scalars_;
+    std::vector<std::unique_ptr<Table>> tables_;
+};
+
+}  // namespace simstack

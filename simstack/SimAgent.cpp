@@ -1,0 +1,473 @@
+#include "simstack/SimAgent.h"
+
+// clang-format off
+#include <net-snmp/net-snmp-config.h>
+#include <net-snmp/net-snmp-includes.h>
+#include <net-snmp/agent/net-snmp-agent-includes.h>
+// clang-format on
+
+#include <arpa/inet.h>
+#include <sys/select.h>
+#include <sys/socket.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+
+// net-snmp's modules for its own SNMPv3 tables (USM, VACM, engine, target,
+// notification); libnetsnmpmibs exports them but installs no header for them.
+extern "C" {
+void init_usmUser(void);
+void init_usmStats(void);
+void init_snmpEngine(void);
+void init_snmpMPDStats(void);
+void init_vacm_vars(void);
+void init_vacm_context(void);
+void init_snmpTargetAddrEntry(void);
+void init_snmpTargetParamsEntry(void);
+void init_snmpNotifyTable(void);
+void init_snmpNotifyFilterProfileTable(void);
+extern netsnmp_session* main_session;
+}
+
+namespace simstack {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kAppName = "kxsimstack";
+constexpr auto kControlPollInterval = std::chrono::milliseconds(10);
+
+SimAgent* g_agent = nullptr;
+
+std::vector<oid> ToNetSnmp(const Oid& value) { return {value.begin(), value.end()}; }
+
+Oid FromNetSnmp(const oid* name, size_t length) {
+    Oid value(length);
+    for (size_t i = 0; i < length; ++i) value[i] = static_cast<uint32_t>(name[i]);
+    return value;
+}
+
+Oid NameOf(const netsnmp_variable_list& varbind) { return FromNetSnmp(varbind.name, varbind.name_length); }
+
+std::optional<Value> ValueOf(const netsnmp_variable_list& varbind) {
+    Value value;
+    switch (varbind.type) {
+        case ASN_INTEGER:
+            value.type = ValueType::Integer;
+            value.integer = *varbind.val.integer;
+            return value;
+        case ASN_GAUGE:
+            value.type = ValueType::Unsigned;
+            break;
+        case ASN_COUNTER:
+            value.type = ValueType::Counter;
+            break;
+        case ASN_TIMETICKS:
+            value.type = ValueType::TimeTicks;
+            break;
+        case ASN_COUNTER64:
+            value.type = ValueType::Counter64;
+            value.unsignedNumber = (static_cast<uint64_t>(varbind.val.counter64->high) << 32) |
+                                   static_cast<uint32_t>(varbind.val.counter64->low);
+            return value;
+        case ASN_IPADDRESS:
+        case ASN_OCTET_STR:
+            value.type = varbind.type == ASN_IPADDRESS ? ValueType::IpAddress : ValueType::String;
+            value.octets.assign(reinterpret_cast<const char*>(varbind.val.string), varbind.val_len);
+            return value;
+        case ASN_OBJECT_ID:
+            value.type = ValueType::ObjectId;
+            value.objectId = FromNetSnmp(varbind.val.objid, varbind.val_len / sizeof(oid));
+            return value;
+        default:
+            return std::nullopt;
+    }
+    value.unsignedNumber = static_cast<uint32_t>(*varbind.val.integer);
+    return value;
+}
+
+void Answer(netsnmp_variable_list* varbind, const Value& value) {
+    switch (value.type) {
+        case ValueType::Integer: {
+            const long number = static_cast<long>(value.integer);
+            snmp_set_var_typed_value(varbind, ASN_INTEGER, &number, sizeof number);
+            return;
+        }
+        case ValueType::Unsigned:
+        case ValueType::Counter:
+        case ValueType::TimeTicks: {
+            const u_long number = static_cast<u_long>(value.unsignedNumber);
+            const u_char type = value.type == ValueType::Unsigned  ? ASN_GAUGE
+                                : value.type == ValueType::Counter ? ASN_COUNTER
+                                                                   : ASN_TIMETICKS;
+            snmp_set_var_typed_value(varbind, type, &number, sizeof number);
+            return;
+        }
+        case ValueType::Counter64: {
+            counter64 number{};
+            number.high = static_cast<u_long>(value.unsignedNumber >> 32);
+            number.low = static_cast<u_long>(value.unsignedNumber & 0xFFFFFFFFu);
+            snmp_set_var_typed_value(varbind, ASN_COUNTER64, &number, sizeof number);
+            return;
+        }
+        case ValueType::IpAddress:
+        case ValueType::String:
+            snmp_set_var_typed_value(varbind, value.type == ValueType::IpAddress ? ASN_IPADDRESS : ASN_OCTET_STR,
+                                     value.octets.data(), value.octets.size());
+            return;
+        case ValueType::ObjectId: {
+            const std::vector<oid> objectId = ToNetSnmp(value.objectId);
+            snmp_set_var_typed_value(varbind, ASN_OBJECT_ID, objectId.data(), objectId.size() * sizeof(oid));
+            return;
+        }
+    }
+}
+
+// One trace line: OID, type, value.
+std::string TraceLine(const netsnmp_variable_list& varbind) {
+    const std::string name = FormatOid(NameOf(varbind));
+    if (const auto value = ValueOf(varbind)) {
+        return name + " " + std::string(TypeName(value->type)) + " " + FormatValue(*value);
+    }
+    if (varbind.type == ASN_NULL) return name + " null";
+    char type[16];
+    std::snprintf(type, sizeof type, "asn-0x%02x", static_cast<unsigned>(varbind.type));
+    std::string hex;
+    for (size_t i = 0; i < varbind.val_len; ++i) {
+        char octet[4];
+        std::snprintf(octet, sizeof octet, "%02x", static_cast<unsigned>(varbind.val.string[i]));
+        hex += octet;
+    }
+    return name + " " + type + " " + hex;
+}
+
+// ---------------------------------------------------------------- the handler
+
+// The set of one PDU under one registration, kept from RESERVE2 to UNDO.
+struct SetTransaction {
+    SetPlan plan;
+    SetUndo undo;
+    bool applied = false;
+};
+
+void FreeTransaction(void* transaction) { delete static_cast<SetTransaction*>(transaction); }
+
+std::string TransactionName(const Oid& root) { return std::string(kAppName) + ":" + FormatOid(root); }
+
+void AnswerGet(ObjectTree& tree, netsnmp_agent_request_info* info, netsnmp_request_info* requests) {
+    for (netsnmp_request_info* request = requests; request != nullptr; request = request->next) {
+        const ObjectTree::ReadResult result = tree.Get(NameOf(*request->requestvb));
+        switch (result.kind) {
+            case ObjectTree::ReadKind::Found:
+                Answer(request->requestvb, result.value);
+                break;
+            case ObjectTree::ReadKind::NoSuchInstance:
+                netsnmp_set_request_error(info, request, SNMP_NOSUCHINSTANCE);
+                break;
+            case ObjectTree::ReadKind::NoSuchObject:
+                netsnmp_set_request_error(info, request, SNMP_NOSUCHOBJECT);
+                break;
+        }
+    }
+}
+
+// A binding left unanswered makes net-snmp look in the next registered subtree.
+void AnswerGetNext(ObjectTree& tree, const Oid& root, bool repeat, netsnmp_request_info* requests) {
+    for (netsnmp_request_info* request = requests; request != nullptr; request = request->next) {
+        const Oid asked = NameOf(*request->requestvb);
+        if (repeat) {
+            // An agent that repeats itself: the OID asked for comes back.
+            const ObjectTree::ReadResult same = tree.Get(asked);
+            if (same.kind == ObjectTree::ReadKind::Found) {
+                Answer(request->requestvb, same.value);
+            } else if (const auto next = tree.Next(asked); next && StartsWith(next->first, root)) {
+                Answer(request->requestvb, next->second);
+            }
+            continue;
+        }
+        const auto next = tree.Next(asked, request->inclusive != 0);
+        if (!next || !StartsWith(next->first, root)) continue;
+        const std::vector<oid> name = ToNetSnmp(next->first);
+        snmp_set_var_objid(request->requestvb, name.data(), name.size());
+        Answer(request->requestvb, next->second);
+    }
+}
+
+void CheckSet(ObjectTree& tree, FaultState& faults, netsnmp_agent_request_info* info,
+              netsnmp_request_info* requests) {
+    if (faults.failNextSet && requests != nullptr) {
+        netsnmp_set_request_error(info, requests, *faults.failNextSet);
+        faults.failNextSet.reset();
+        return;
+    }
+    for (netsnmp_request_info* request = requests; request != nullptr; request = request->next) {
+        const SnmpStatus status = tree.Check({NameOf(*request->requestvb), ValueOf(*request->requestvb)});
+        if (status != NoError) {
+            netsnmp_set_request_error(info, request, status);
+            return;
+        }
+    }
+}
+
+void PlanSet(ObjectTree& tree, const Oid& root, netsnmp_agent_request_info* info, netsnmp_request_info* requests) {
+    std::vector<Varbind> varbinds;
+    std::vector<netsnmp_request_info*> sources;
+    for (netsnmp_request_info* request = requests; request != nullptr; request = request->next) {
+        varbinds.push_back({NameOf(*request->requestvb), ValueOf(*request->requestvb)});
+        sources.push_back(request);
+    }
+    auto transaction = std::make_unique<SetTransaction>();
+    if (const auto failure = tree.Plan(varbinds, transaction->plan)) {
+        netsnmp_set_request_error(info, sources[failure->position], failure->status);
+        return;
+    }
+    netsnmp_agent_add_list_data(
+        info, netsnmp_create_data_list(TransactionName(root).c_str(), transaction.release(), FreeTransaction));
+}
+
+SetTransaction* TransactionOf(const Oid& root, netsnmp_agent_request_info* info) {
+    return static_cast<SetTransaction*>(netsnmp_agent_get_list_data(info, TransactionName(root).c_str()));
+}
+
+void Handle(netsnmp_handler_registration* registration, netsnmp_agent_request_info* info,
+            netsnmp_request_info* requests) {
+    ObjectTree& tree = g_agent->Tree();
+    const Oid root = FromNetSnmp(registration->rootoid, registration->rootoid_len);
+    switch (info->mode) {
+        case MODE_GET:
+            AnswerGet(tree, info, requests);
+            break;
+        case MODE_GETNEXT:
+            AnswerGetNext(tree, root, g_agent->Faults().repeatGetNext, requests);
+            break;
+        case MODE_SET_RESERVE1:
+            CheckSet(tree, g_agent->Faults(), info, requests);
+            break;
+        case MODE_SET_RESERVE2:
+            PlanSet(tree, root, info, requests);
+            break;
+        case MODE_SET_ACTION:
+            if (SetTransaction* transaction = TransactionOf(root, info)) {
+                try {
+                    transaction->undo = tree.Apply(transaction->plan);
+                    transaction->applied = true;
+                } catch (const std::exception&) {
+                    netsnmp_set_request_error(info, requests, SNMP_ERR_COMMITFAILED);
+                }
+            }
+            break;
+        case MODE_SET_UNDO:
+            if (SetTransaction* transaction = TransactionOf(root, info); transaction && transaction->applied) {
+                tree.Undo(transaction->undo);
+                transaction->applied = false;
+            }
+            break;
+        default:  // COMMIT and FREE: the transaction goes with the request
+            break;
+    }
+}
+
+int HandleTree(netsnmp_mib_handler*, netsnmp_handler_registration* registration, netsnmp_agent_request_info* info,
+               netsnmp_request_info* requests) {
+    // Nothing may unwind through net-snmp's C frames.
+    try {
+        Handle(registration, info, requests);
+    } catch (const std::exception& error) {
+        snmp_log(LOG_ERR, "%s: %s\n", kAppName, error.what());
+        netsnmp_set_request_error(info, requests, SNMP_ERR_GENERR);
+    }
+    return SNMP_ERR_NOERROR;
+}
+
+int PacketCallback(int operation, netsnmp_session* session, int requestId, netsnmp_pdu* pdu, void* magic) {
+    return g_agent->OnPacket(operation, session, requestId, pdu, magic);
+}
+
+bool IsRequest(const netsnmp_pdu* pdu) {
+    return pdu != nullptr && (pdu->command == SNMP_MSG_GET || pdu->command == SNMP_MSG_GETNEXT ||
+                              pdu->command == SNMP_MSG_GETBULK || pdu->command == SNMP_MSG_SET);
+}
+
+}  // namespace
+
+SimAgent::SimAgent(AgentOptions options, ObjectTree& tree, StackModel& stack)
+    : options_(std::move(options)), tree_(tree), stack_(stack), control_(options_.controlPath) {
+    if (g_agent != nullptr) throw std::logic_error("one SimAgent per process");
+    g_agent = this;
+}
+
+SimAgent::~SimAgent() {
+    if (started_) {
+        ReleaseDueRequests(true);
+        snmp_shutdown(kAppName);
+        shutdown_agent();
+    }
+    g_agent = nullptr;
+}
+
+void SimAgent::WriteConfiguration() const {
+    std::ofstream file(fs::path(options_.stateDir) / (std::string(kAppName) + ".conf"));
+    file << "# Written by the simulated stack at start-up.\n";
+    file << "rocommunity " << options_.readCommunity << " default\n";
+    file << "rwcommunity " << options_.writeCommunity << " default\n";
+    for (const UsmUser& user : options_.users) {
+        file << "createUser " << user.name << ' ' << user.authProtocol << ' ' << user.authPassword;
+        if (!user.privProtocol.empty()) file << ' ' << user.privProtocol << ' ' << user.privPassword;
+        file << "\nrwuser " << user.name << (user.privProtocol.empty() ? " auth\n" : " priv\n");
+    }
+    if (!file) throw std::runtime_error("cannot write the agent configuration in " + options_.stateDir);
+}
+
+void SimAgent::RegisterTree() {
+    for (const Oid& root : tree_.RegistrationRoots()) {
+        const std::vector<oid> name = ToNetSnmp(root);
+        netsnmp_handler_registration* registration = netsnmp_create_handler_registration(
+            kAppName, HandleTree, name.data(), name.size(), HANDLER_CAN_RWRITE);
+        if (registration == nullptr || netsnmp_register_handler(registration) != MIB_REGISTERED_OK) {
+            throw std::runtime_error("cannot register " + FormatOid(root));
+        }
+    }
+}
+
+uint16_t SimAgent::Start() {
+    const fs::path state = fs::absolute(options_.stateDir);
+    fs::create_directories(state / "persist");
+    fs::create_directories(state / "mibs");
+
+    // Only our own directory: no system or user configuration, no MIB files.
+    setenv("SNMPCONFPATH", state.c_str(), 1);
+    setenv("SNMP_PERSISTENT_DIR", (state / "persist").c_str(), 1);
+    setenv("MIBDIRS", (state / "mibs").c_str(), 1);
+    setenv("MIBS", "", 1);
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, state.c_str());
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, (state / "persist").c_str());
+    netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_ROLE, 0);
+    netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_AGENTX_MASTER, 0);
+    netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_NO_ROOT_ACCESS, 1);
+    netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_DONT_LOG_TCPWRAPPERS_CONNECTS, 1);
+    snmp_disable_log();
+    snmp_enable_filelog((state / "agent.log").c_str(), 0);
+
+    WriteConfiguration();
+    if (init_agent(kAppName) != 0) throw std::runtime_error("net-snmp's agent did not start");
+    init_snmpEngine();
+    init_snmpMPDStats();
+    init_usmStats();
+    init_usmUser();
+    init_vacm_vars();
+    init_vacm_context();
+    init_snmpTargetAddrEntry();
+    init_snmpTargetParamsEntry();
+    init_snmpNotifyTable();
+    init_snmpNotifyFilterProfileTable();
+    RegisterTree();
+    init_snmp(kAppName);
+    started_ = true;
+
+    const std::string address = "udp:127.0.0.1:" + std::to_string(options_.port);
+    netsnmp_transport* transport = netsnmp_transport_open_server(kAppName, address.c_str());
+    if (transport == nullptr) throw std::runtime_error("cannot listen on " + address);
+    sockaddr_in bound{};
+    socklen_t length = sizeof bound;
+    if (getsockname(transport->sock, reinterpret_cast<sockaddr*>(&bound), &length) != 0) {
+        throw std::runtime_error("cannot read the bound port");
+    }
+    socket_ = transport->sock;
+    if (netsnmp_register_agent_nsap(transport) == 0 || main_session == nullptr) {
+        throw std::runtime_error("net-snmp did not take the transport");
+    }
+    // Every PDU passes us first: fault injection and the set trace.
+    main_session->callback = PacketCallback;
+    return ntohs(bound.sin_port);
+}
+
+int SimAgent::OnPacket(int operation, snmp_session* session, int requestId, snmp_pdu* pdu, void* magic) {
+    if (operation != NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE || !IsRequest(pdu)) {
+        return handle_snmp_packet(operation, session, requestId, pdu, magic);
+    }
+    PollControl();
+    if (faults_.silent) return 1;
+    if (faults_.delayMs > 0) {
+        const auto due = std::chrono::steady_clock::now() + std::chrono::milliseconds(faults_.delayMs);
+        held_.push_back({due, snmp_clone_pdu(pdu), session, requestId, magic});
+        return 1;
+    }
+    return Dispatch(session, requestId, pdu, magic);
+}
+
+int SimAgent::Dispatch(snmp_session* session, int requestId, snmp_pdu* pdu, void* magic) {
+    if (pdu->command == SNMP_MSG_SET) TraceSet(pdu);
+    return handle_snmp_packet(NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE, session, requestId, pdu, magic);
+}
+
+void SimAgent::TraceSet(const snmp_pdu* pdu) const {
+    if (options_.tracePath.empty()) return;
+    std::ofstream trace(options_.tracePath, std::ios::app);
+    for (const netsnmp_variable_list* varbind = pdu->variables; varbind != nullptr; varbind = varbind->next_variable) {
+        trace << TraceLine(*varbind) << '\n';
+    }
+}
+
+void SimAgent::ReleaseDueRequests(bool all) {
+    const auto now = std::chrono::steady_clock::now();
+    while (!held_.empty() && (all || held_.front().due <= now)) {
+        const HeldRequest held = held_.front();
+        held_.pop_front();
+        if (!all && !faults_.silent) Dispatch(held.session, held.requestId, held.pdu, held.magic);
+        snmp_free_pdu(held.pdu);
+    }
+}
+
+std::chrono::milliseconds SimAgent::TimeToNextDue() const {
+    if (held_.empty()) return kControlPollInterval;
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(held_.front().due -
+                                                                           std::chrono::steady_clock::now());
+    return std::clamp(left, std::chrono::milliseconds(0), kControlPollInterval);
+}
+
+void SimAgent::PollControl() {
+    control_.Poll([this](std::string_view line) { return ApplyControlCommand(line, faults_, stack_, tree_); });
+}
+
+void SimAgent::DrainSocket() const {
+    char datagram[65536];
+    while (recv(socket_, datagram, sizeof datagram, MSG_DONTWAIT) >= 0) {
+    }
+}
+
+void SimAgent::Run(const volatile std::sig_atomic_t& stop) {
+    while (stop == 0) {
+        int descriptors = 0;
+        int block = 1;
+        fd_set readable;
+        FD_ZERO(&readable);
+        timeval timeout{};
+        snmp_select_info(&descriptors, &readable, &timeout, &block);
+        const auto cap = TimeToNextDue();
+        const auto capMicroseconds = std::chrono::duration_cast<std::chrono::microseconds>(cap).count();
+        if (block != 0 || timeout.tv_sec * 1000000 + timeout.tv_usec > capMicroseconds) {
+            timeout.tv_sec = 0;
+            timeout.tv_usec = static_cast<suseconds_t>(capMicroseconds);
+        }
+        const int ready = select(descriptors, &readable, nullptr, nullptr, &timeout);
+        if (ready > 0) {
+            // A silent agent reads nothing: not even SNMPv3 discovery is answered.
+            if (faults_.silent && FD_ISSET(socket_, &readable)) {
+                DrainSocket();
+                FD_CLR(socket_, &readable);
+            }
+            snmp_read(&readable);
+        } else if (ready == 0) {
+            snmp_timeout();
+        }
+        ReleaseDueRequests(false);
+        PollControl();
+        run_alarms();
+        netsnmp_check_outstanding_agent_requests();
+    }
+}
+
+}  // namespace simstack

@@ -1,0 +1,161 @@
+// The simulator's object tree on its own: index encoding, get-next order and
+// the row-status life cycle that the command-line tests do not reach.
+
+#include <gtest/gtest.h>
+
+#include "simstack/ObjectTree.h"
+
+namespace {
+
+using namespace simstack;
+
+ColumnSpec Column(uint32_t id, ValueType type, Access access, Constraint constraint = {}) {
+    ColumnSpec column;
+    column.id = id;
+    column.type = type;
+    column.access = access;
+    column.constraint = std::move(constraint);
+    return column;
+}
+
+Value Ip(const char* text) {
+    Value value = ZeroValue(ValueType::IpAddress);
+    value.octets = *ParseIpAddress(text);
+    return value;
+}
+
+TEST(ObjectTree, IndexesFollowTheSmiEncoding) {
+    TableSpec varying;
+    varying.entry = {1, 9, 1};
+    varying.columns = {Column(1, ValueType::String, Access::NotAccessible),
+                       Column(2, ValueType::IpAddress, Access::NotAccessible),
+                       Column(3, ValueType::Integer, Access::ReadOnly)};
+    varying.indexColumns = {1, 2, 3};
+    const Table table(varying);
+    const Row row = {{1, Value::Text("ab")}, {2, Ip("10.0.0.1")}, {3, Value::Int(7)}};
+    EXPECT_EQ(table.IndexOf(row), (Oid{2, 97, 98, 10, 0, 0, 1, 7}));
+    EXPECT_EQ(table.NewRow({2, 97, 98, 10, 0, 0, 1, 7})->at(1), Value::Text("ab"));
+
+    TableSpec fixedAndImplied;
+    fixedAndImplied.entry = {1, 9, 2};
+    fixedAndImplied.columns = {Column(1, ValueType::String, Access::NotAccessible, {{}, {}, std::pair<size_t, size_t>{6, 6}}),
+                               Column(2, ValueType::String, Access::NotAccessible)};
+    fixedAndImplied.indexColumns = {1, 2};
+    fixedAndImplied.impliedLastIndex = true;
+    const Table macTable(fixedAndImplied);
+    const Row macRow = {{1, Value::Text(std::string("\x02\x4b\x58\x00\x01\x00", 6))}, {2, Value::Text("xy")}};
+    EXPECT_EQ(macTable.IndexOf(macRow), (Oid{2, 75, 88, 0, 1, 0, 120, 121}));
+
+    // Indexes that do not fit the index columns make no row.
+    for (const Oid& bad : {Oid{}, Oid{3, 97, 98}, Oid{2, 97, 98, 10, 0, 0, 1}, Oid{2, 97, 98, 10, 0, 0, 1, 7, 8},
+                           Oid{1, 300, 10, 0, 0, 1, 7}}) {
+        EXPECT_FALSE(table.NewRow(bad).has_value()) << FormatOid(bad);
+    }
+}
+
+TEST(ObjectTree, NextRunsThroughScalarsAndColumnsInOidOrder) {
+    ObjectTree tree;
+    tree.AddScalar({{1, 1, 0}, Value::Int(1), Access::ReadOnly, {}});
+    tree.AddScalar({{1, 3, 0}, Value::Int(3), Access::ReadOnly, {}});
+    TableSpec spec;
+    spec.entry = {1, 2, 1};
+    spec.columns = {Column(1, ValueType::Integer, Access::NotAccessible), Column(2, ValueType::Integer, Access::ReadOnly),
+                    Column(4, ValueType::Integer, Access::ReadWrite)};
+    spec.indexColumns = {1};
+    Table& table = tree.AddTable(spec);
+    table.PutRow({3}, {});
+    table.PutRow({1}, {});
+
+    std::vector<std::string> walked;
+    for (auto next = tree.Next({1}); next; next = tree.Next(next->first)) walked.push_back(FormatOid(next->first));
+    EXPECT_EQ(walked, (std::vector<std::string>{"1.1.0", "1.2.1.2.1", "1.2.1.2.3", "1.2.1.4.1", "1.2.1.4.3", "1.3.0"}));
+
+    EXPECT_EQ(tree.Next({1, 2, 1, 2, 1}, true)->first, (Oid{1, 2, 1, 2, 1}));
+    EXPECT_EQ(tree.Next({1, 2, 1, 2, 1, 5})->first, (Oid{1, 2, 1, 2, 3}));
+    EXPECT_EQ(tree.Get({1, 2, 1, 1, 1}).kind, ObjectTree::ReadKind::NoSuchObject) << "not-accessible column";
+    EXPECT_EQ(tree.Get({1, 2, 1, 2, 2}).kind, ObjectTree::ReadKind::NoSuchInstance);
+    EXPECT_EQ(tree.Get({1, 1, 1}).kind, ObjectTree::ReadKind::NoSuchInstance);
+    EXPECT_EQ(tree.RegistrationRoots(), (std::vector<Oid>{{1, 1}, {1, 2, 1}, {1, 3}}));
+}
+
+class RowStatusTable : public testing::Test {
+protected:
+    RowStatusTable() {
+        TableSpec spec;
+        spec.entry = {1, 5, 1};
+        spec.columns = {Column(1, ValueType::Integer, Access::NotAccessible),
+                        Column(2, ValueType::Integer, Access::ReadCreate),
+                        Column(3, ValueType::Integer, Access::ReadCreate)};
+        spec.indexColumns = {1};
+        spec.control = {RowControl::RowStatus, 3, 1, 2};
+        tree_.AddTable(spec).PutRow({1}, {{2, Value::Int(10)}, {3, Value::Int(RowActive)}});
+    }
+
+    // Checks, plans and applies like an SNMP set; the failure, if any.
+    std::optional<ObjectTree::SetFailure> Set(std::vector<Varbind> varbinds) {
+        for (size_t i = 0; i < varbinds.size(); ++i) {
+            if (const SnmpStatus status = tree_.Check(varbinds[i]); status != NoError) {
+                return ObjectTree::SetFailure{status, i};
+            }
+        }
+        SetPlan plan;
+        if (auto failure = tree_.Plan(varbinds, plan)) return failure;
+        lastUndo_ = tree_.Apply(plan);
+        return std::nullopt;
+    }
+
+    Varbind Status(uint32_t row, int64_t value) { return {{1, 5, 1, 3, row}, Value::Int(value)}; }
+    std::optional<int64_t> StatusOf(uint32_t row) {
+        const auto read = tree_.Get({1, 5, 1, 3, row});
+        return read.kind == ObjectTree::ReadKind::Found ? std::optional(read.value.integer) : std::nullopt;
+    }
+
+    ObjectTree tree_;
+    SetUndo lastUndo_;
+};
+
+TEST_F(RowStatusTable, CreateAndWaitWaitsUntilActivated) {
+    EXPECT_FALSE(Set({Status(2, RowCreateAndWait)}));
+    EXPECT_EQ(StatusOf(2), RowNotInService);
+    EXPECT_FALSE(Set({Status(2, RowActive)}));
+    EXPECT_EQ(StatusOf(2), RowActive);
+    EXPECT_FALSE(Set({Status(2, RowNotInService)}));
+    EXPECT_EQ(StatusOf(2), RowNotInService);
+}
+
+TEST_F(RowStatusTable, StatusesThatDoNotFitTheRowAreRefused) {
+    const Varbind value3 = {{1, 5, 1, 2, 3}, Value::Int(1)};
+    struct Case {
+        std::vector<Varbind> varbinds;
+        SnmpStatus status;
+        size_t position;
+    } cases[] = {
+        {{Status(1, RowCreateAndWait)}, InconsistentValue, 0},
+        {{Status(3, RowNotInService)}, InconsistentValue, 0},
+        {{value3, Status(3, RowActive)}, InconsistentValue, 1},
+        {{value3}, NoCreation, 0},
+        {{Status(3, 7)}, WrongValue, 0},
+        {{Status(3, 0)}, WrongValue, 0},
+        {{{{1, 5, 1, 3, 3}, std::nullopt}}, WrongType, 0},
+    };
+    for (const Case& c : cases) {
+        const auto failure = Set(c.varbinds);
+        ASSERT_TRUE(failure.has_value()) << SnmpStatusName(c.status);
+        EXPECT_EQ(failure->status, c.status);
+        EXPECT_EQ(failure->position, c.position) << SnmpStatusName(c.status);
+    }
+    EXPECT_FALSE(StatusOf(3).has_value());
+    EXPECT_FALSE(Set({Status(3, RowDestroy)})) << "destroying a missing row is no error";
+}
+
+TEST_F(RowStatusTable, UndoPutsBackWhatASetChanged) {
+    EXPECT_FALSE(Set({Status(1, RowDestroy), Status(2, RowCreateAndGo), {{1, 5, 1, 2, 2}, Value::Int(5)}}));
+    EXPECT_FALSE(StatusOf(1).has_value());
+    EXPECT_EQ(tree_.Get({1, 5, 1, 2, 2}).value, Value::Int(5));
+    tree_.Undo(lastUndo_);
+    EXPECT_EQ(StatusOf(1), RowActive);
+    EXPECT_EQ(tree_.Get({1, 5, 1, 2, 1}).value, Value::Int(10));
+    EXPECT_FALSE(StatusOf(2).has_value());
+}
+
+}  // namespace
