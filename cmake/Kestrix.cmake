@@ -16,14 +16,17 @@ set(KESTRIX_TEST_ENV
   "KESTRIX_BINARY_DIR=${CMAKE_BINARY_DIR}"
 )
 
-# kestrix_test(<name> SOURCES <files...> LIBS <targets...>)
+# kestrix_test(<name> [OWN_MAIN] SOURCES <files...> LIBS <targets...>)
 # One GoogleTest executable; every TEST becomes a CTest test of its own so
 # that `ctest -j` spreads them over the cores.
 function(kestrix_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "OWN_MAIN" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   kestrix_strict(${name})
-  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
+  if(NOT T_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60

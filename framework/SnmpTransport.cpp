@@ -208,6 +208,54 @@ int PduCommand(PduKind kind) {
     }
 }
 
+// Takes the agent's engine id from the probe's answer.
+bool LearnEngineId(netsnmp_session* sp, const netsnmp_pdu* pdu) {
+    if (!pdu || pdu->securityEngineIDLen == 0) return false;
+    free(sp->securityEngineID);
+    sp->securityEngineID = static_cast<u_char*>(malloc(pdu->securityEngineIDLen));
+    memcpy(sp->securityEngineID, pdu->securityEngineID, pdu->securityEngineIDLen);
+    sp->securityEngineIDLen = pdu->securityEngineIDLen;
+    if (sp->contextEngineIDLen == 0) {
+        sp->contextEngineID = static_cast<u_char*>(malloc(pdu->securityEngineIDLen));
+        memcpy(sp->contextEngineID, pdu->securityEngineID, pdu->securityEngineIDLen);
+        sp->contextEngineIDLen = pdu->securityEngineIDLen;
+    }
+    return true;
+}
+
+// The session's key localized to the agent's engine, as USM keeps it.
+Octets LocalizedKey(const netsnmp_session* sp, const u_char* ku, size_t kuLen) {
+    if (kuLen == 0) return {};
+    u_char key[USM_AUTH_KU_LEN * 2];
+    size_t keyLen = sizeof key;
+    if (generate_kul(sp->securityAuthProto, static_cast<u_int>(sp->securityAuthProtoLen), sp->securityEngineID,
+                     sp->securityEngineIDLen, ku, kuLen, key, &keyLen) != SNMPERR_SUCCESS)
+        return {};
+    return Octets(reinterpret_cast<const char*>(key), keyLen);
+}
+
+bool SameKey(const u_char* key, size_t keyLen, const Octets& expected) {
+    return keyLen >= expected.size() && (expected.empty() || memcmp(key, expected.data(), expected.size()) == 0);
+}
+
+// USM keeps one user record per engine and name for the whole process.
+// Sessions of the same user with other passwords must not send with each
+// other's keys: before each send the record is made to hold this session's
+// keys.
+void EnsureUserKeys(netsnmp_session* sp, const Octets& authKey, const Octets& privKey) {
+    usmUser* user = usm_get_user(sp->securityEngineID, sp->securityEngineIDLen, sp->securityName);
+    if (user && SameKey(user->authKey, user->authKeyLen, authKey) &&
+        SameKey(user->privKey, user->privKeyLen, privKey))
+        return;
+    if (user) {
+        usm_remove_user(user);  // returns the list's head, not the user
+        user->next = user->prev = nullptr;
+        usm_free_user(user);
+    }
+    sp->flags &= ~SNMP_FLAGS_USER_CREATED;  // net-snmp creates a session's user only once
+    usm_create_user_from_session(sp);
+}
+
 }  // namespace
 
 int MapNetSnmpError(int snmpErr) {
@@ -218,6 +266,9 @@ int MapNetSnmpError(int snmpErr) {
 
 struct SnmpTransport::Outstanding {
     const void* Owner = nullptr;
+    // When net-snmp should long have answered: an outstanding request that
+    // it dropped without a word ends here as a time-out.
+    std::chrono::steady_clock::time_point Deadline;
     SnmpCompletion Completion;
     SnmpReply Reply;
     bool Finished = false;  // reply taken, completion queued or run
@@ -237,8 +288,12 @@ struct SnmpTransport::Session {
     enum class Engine { Unknown, Probing, Known } EngineState = Engine::Unknown;
     int ProbeReqId = 0;
     bool FlushWaiting = false;
+    Octets AuthKey, PrivKey;  // localized to the agent's engine
     std::vector<std::shared_ptr<Outstanding>> WaitingForEngine;
     std::map<int, std::shared_ptr<Outstanding>> ByReqId;
+    // SNMPv3 reports of a message the agent could not read carry no request
+    // id, only the message id.
+    std::map<long, int> ReqIdByMsgId;
 };
 
 int NetSnmpCallback(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, void* magic);
@@ -338,6 +393,10 @@ int SnmpTransport::AsyncSend(const SnmpTarget& target, PduKind kind, const std::
     auto out = std::make_shared<Outstanding>();
     out->Owner = owner;
     out->Completion = std::move(completion);
+    // Attempts, plus as long again for an SNMPv3 engine discovery, plus a margin.
+    const auto attempt = std::chrono::milliseconds(10L * target.Timeout);
+    out->Deadline = std::chrono::steady_clock::now() + attempt * (target.Retries + 1) * (target.Version == 3 ? 2 : 1) +
+                    std::chrono::seconds(2);
     return SendOn(*session, kind, vbs, target, std::move(out));
 }
 
@@ -360,6 +419,7 @@ int SnmpTransport::SendOn(Session& session, PduKind kind, const std::vector<Vb>&
 
     netsnmp_pdu* pdu = snmp_pdu_create(PduCommand(kind));
     if (session.V3) {
+        EnsureUserKeys(snmp_sess_session(session.Handle), session.AuthKey, session.PrivKey);
         pdu->securityLevel = target.SecurityLevel;
         pdu->securityModel = target.SecurityModel;
         pdu->securityName = strdup(target.SecurityName.c_str());
@@ -387,6 +447,7 @@ int SnmpTransport::SendOn(Session& session, PduKind kind, const std::vector<Vb>&
         snmp_free_pdu(pdu);
         return MapNetSnmpError(err ? err : SNMPERR_GENERR);
     }
+    if (session.V3) session.ReqIdByMsgId[pdu->msgid] = reqid;  // the pdu is the library's until it answers
     session.ByReqId[reqid] = std::move(out);
     return 0;
 }
@@ -415,27 +476,6 @@ void SnmpTransport::StartProbe(Session& session) {
     session.EngineState = Session::Engine::Probing;
 }
 
-namespace {
-
-// Takes the agent's engine id from the probe's answer and localizes the
-// user's keys with it.
-bool LearnEngineId(netsnmp_session* sp, const netsnmp_pdu* pdu) {
-    if (!pdu || pdu->securityEngineIDLen == 0) return false;
-    free(sp->securityEngineID);
-    sp->securityEngineID = static_cast<u_char*>(malloc(pdu->securityEngineIDLen));
-    memcpy(sp->securityEngineID, pdu->securityEngineID, pdu->securityEngineIDLen);
-    sp->securityEngineIDLen = pdu->securityEngineIDLen;
-    if (sp->contextEngineIDLen == 0) {
-        sp->contextEngineID = static_cast<u_char*>(malloc(pdu->securityEngineIDLen));
-        memcpy(sp->contextEngineID, pdu->securityEngineID, pdu->securityEngineIDLen);
-        sp->contextEngineIDLen = pdu->securityEngineIDLen;
-    }
-    usm_create_user_from_session(sp);
-    return true;
-}
-
-}  // namespace
-
 int NetSnmpCallback(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, void* magic) {
     auto* session = static_cast<SnmpTransport::Session*>(magic);
     SnmpTransport& transport = *session->Owner;
@@ -448,6 +488,8 @@ int NetSnmpCallback(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, vo
         const bool learned = op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && LearnEngineId(sp, pdu);
         session->EngineState = learned ? SnmpTransport::Session::Engine::Known : SnmpTransport::Session::Engine::Unknown;
         if (learned) {
+            session->AuthKey = LocalizedKey(sp, sp->securityAuthKey, sp->securityAuthKeyLen);
+            session->PrivKey = LocalizedKey(sp, sp->securityPrivKey, sp->securityPrivKeyLen);
             session->FlushWaiting = true;  // sent once net-snmp has returned
         } else {
             const int reason = op == NETSNMP_CALLBACK_OP_TIMED_OUT ? SNMP_REASON_TIMEOUT : SNMP_REASON_RESPONSE;
@@ -461,6 +503,10 @@ int NetSnmpCallback(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, vo
     }
 
     auto it = session->ByReqId.find(reqid);
+    if (it == session->ByReqId.end() && pdu && session->V3) {
+        const auto byMsg = session->ReqIdByMsgId.find(pdu->msgid);
+        if (byMsg != session->ReqIdByMsgId.end()) it = session->ByReqId.find(byMsg->second);
+    }
     if (it == session->ByReqId.end()) return 1;  // already completed (a report, then its security error)
     std::shared_ptr<SnmpTransport::Outstanding> out = it->second;
     SnmpReply& reply = out->Reply;
@@ -495,9 +541,39 @@ int NetSnmpCallback(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, vo
     default:
         return 1;  // connect, disconnect, resend: nothing to report
     }
-    session->ByReqId.erase(it);
+    transport.Forget(*session, it->first);
     transport.Queue.emplace_back(std::move(out), reason);
     return 1;
+}
+
+void SnmpTransport::Forget(Session& session, int reqid) {
+    session.ByReqId.erase(reqid);
+    for (auto it = session.ReqIdByMsgId.begin(); it != session.ReqIdByMsgId.end();)
+        it = it->second == reqid ? session.ReqIdByMsgId.erase(it) : std::next(it);
+}
+
+void SnmpTransport::ExpireOverdue() {
+    const auto now = std::chrono::steady_clock::now();
+    for (auto& [key, session] : Sessions) {
+        std::vector<int> overdue;
+        for (const auto& [reqid, out] : session->ByReqId)
+            if (now > out->Deadline) overdue.push_back(reqid);
+        for (int reqid : overdue) {
+            auto out = session->ByReqId[reqid];
+            Forget(*session, reqid);
+            out->Reply.Status = SNMP_CLASS_TIMEOUT;
+            Queue.emplace_back(std::move(out), SNMP_REASON_TIMEOUT);
+        }
+        for (auto it = session->WaitingForEngine.begin(); it != session->WaitingForEngine.end();) {
+            if (now <= (*it)->Deadline) {
+                ++it;
+                continue;
+            }
+            (*it)->Reply.Status = SNMP_CLASS_TIMEOUT;
+            Queue.emplace_back(std::move(*it), SNMP_REASON_TIMEOUT);
+            it = session->WaitingForEngine.erase(it);
+        }
+    }
 }
 
 void SnmpTransport::ReadAndTimeOut(int waitMs) {
@@ -526,6 +602,7 @@ void SnmpTransport::ReadAndTimeOut(int waitMs) {
         snmp_sess_read(session->Handle, &own);
         snmp_sess_timeout(session->Handle);
     }
+    ExpireOverdue();
     for (auto& [key, session] : Sessions) {
         if (!session->FlushWaiting) continue;
         session->FlushWaiting = false;
@@ -588,8 +665,11 @@ void SnmpTransport::CancelOwner(const void* owner) {
 }
 
 void SnmpTransport::SetLocalEngine(const std::string& engineId, unsigned boots) {
+    // The module only ever asks; the agent is the authoritative engine of
+    // every exchange, so the local boot counter is kept in its file and
+    // sent nowhere.
+    (void)boots;
     set_exact_engineID(reinterpret_cast<const u_char*>(engineId.data()), engineId.size());
-    snmpv3_set_engineBootsAndTime(static_cast<int>(boots), 0);
 }
 
 std::vector<int> SnmpTransport::SocketDescriptors() const {

@@ -104,6 +104,8 @@ private:
                std::shared_ptr<Outstanding> out);
     void StartProbe(Session& session);
     void ReadAndTimeOut(int waitMs);
+    void Forget(Session& session, int reqid);
+    void ExpireOverdue();
     void RunQueuedCompletions();
     friend int NetSnmpCallback(int, struct snmp_session*, int, struct snmp_pdu*, void*);
 

@@ -1,0 +1,71 @@
+#include "AgentFixture.h"
+
+#include <QCoreApplication>
+
+#include <chrono>
+#include <thread>
+
+void AgentFixture::StartAgent(const std::string& description, const std::vector<std::string>& arguments) {
+    Dir = std::filesystem::temp_directory_path() /
+          ("kx_engine_" + std::to_string(::getpid()) + "_" +
+           std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+    std::filesystem::create_directories(Dir);
+    std::string path = SimStackProcess::DefaultDescriptionPath();
+    if (!description.empty()) {
+        path = (Dir / "stack.json").string();
+        std::ofstream(path) << description;
+    }
+    Stack = std::make_unique<SimStackProcess>(path, arguments);
+    InitSnmpSession(Dir.string());
+    SessionParameters.Device.Address = Stack->Address();
+    SessionParameters.Device.Port = Stack->Port();
+    UseVersion(1);
+}
+
+void AgentFixture::UseVersion(uint8_t version) { SessionParameters.Security.Version = version; }
+
+void AgentFixture::UseV3(const std::string& user, int authProtocol, const std::string& authPassword,
+                         int privProtocol, const std::string& privPassword, int level) {
+    VxSNMPSecurity& s = SessionParameters.Security;
+    s.Version = 3;
+    s.SecurityModel = 3;
+    s.SecurityLevel = level;
+    s.SecurityName = user;
+    s.AuthProtocol = authProtocol;
+    s.AuthPassword = authPassword;
+    s.PrivProtocol = privProtocol;
+    s.PrivPassword = privPassword;
+}
+
+void AgentFixture::TearDown() {
+    Stack.reset();
+    if (!Dir.empty()) std::filesystem::remove_all(Dir);
+}
+
+int CodeOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const Exception& e) {
+        return e.HelpContext;
+    }
+    return 0;
+}
+
+std::string MessageOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const Exception& e) {
+        return e.Message();
+    }
+    return {};
+}
+
+bool PumpUntil(const std::function<bool()>& done, int ms) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+}

@@ -1,0 +1,395 @@
+#include <QCoreApplication>
+
+#include <filesystem>
+#include <fstream>
+
+#include "AgentFixture.h"
+#include "framework/SnmpTransport.h"
+#include "framework/VxSNMPMessages.h"
+
+namespace {
+
+// Scalars, a one-row table, an empty table, a table whose only other column
+// is .10, a table with a row-status column, and a table at the end of the
+// agent's tree.
+const char* const EngineStack = R"({
+  "objects": [
+    {"oid": "1.3.6.1.4.1.99.1.1.0", "type": "integer", "value": 42},
+    {"oid": "1.3.6.1.4.1.99.1.2.0", "type": "string", "value": "kestrix", "access": "read-write"},
+    {"oid": "1.3.6.1.4.1.99.1.3.0", "type": "counter64", "value": "18446744073709551615"}
+  ],
+  "tables": [
+    {"entry": "1.3.6.1.4.1.99.2.1", "index": [1],
+     "columns": [{"id": 1, "type": "integer", "access": "not-accessible"},
+                 {"id": 2, "type": "string", "access": "read-write"},
+                 {"id": 3, "type": "integer", "access": "read-write"}],
+     "rows": [{"values": {"1": 7, "2": "seven", "3": 70}}]},
+    {"entry": "1.3.6.1.4.1.99.3.1", "index": [1],
+     "columns": [{"id": 1, "type": "integer", "access": "not-accessible"},
+                 {"id": 2, "type": "string", "access": "read-only"}]},
+    {"entry": "1.3.6.1.4.1.99.4.1", "index": [1],
+     "columns": [{"id": 1, "type": "integer", "access": "read-only"},
+                 {"id": 10, "type": "integer", "access": "read-only"}],
+     "rows": [{"values": {"1": 3, "10": 30}}]},
+    {"entry": "1.3.6.1.4.1.99.5.1", "index": [1], "rowStatus": 3,
+     "columns": [{"id": 1, "type": "integer", "access": "not-accessible"},
+                 {"id": 2, "type": "string", "access": "read-create"},
+                 {"id": 3, "type": "integer", "access": "read-create"}]},
+    {"entry": "1.3.6.1.99.1.1", "index": [1],
+     "columns": [{"id": 1, "type": "integer", "access": "not-accessible"},
+                 {"id": 2, "type": "integer", "access": "read-only"}],
+     "rows": [{"values": {"1": 1, "2": 11}}, {"values": {"1": 2, "2": 22}}]}
+  ]
+})";
+
+const VxIntPair RowStatusPairs[] = {{1, "active"}, {4, "createAndGo"}, {6, "destroy"}, {0, nullptr}};
+const VxOptionList RowStatusNames(RowStatusPairs);
+
+const SnmpVarItem ScalarItems[] = {
+    {"1.3.6.1.4.1.99.1.1", "Number", sxInteger, acReadOnly},
+    {"1.3.6.1.4.1.99.1.2", "Name", sxDisplayStr, acReadWrite},
+    {"1.3.6.1.4.1.99.1.3", "Big", sxCounter64, acReadOnly},
+    {nullptr, nullptr, 0, 0}};
+const SnmpVarItem OneRowItems[] = {
+    {"1.3.6.1.4.1.99.2.1.1", "Index", sxInteger, acNotAccess},
+    {"1.3.6.1.4.1.99.2.1.2", "Name", sxDisplayStr, acReadWrite},
+    {"1.3.6.1.4.1.99.2.1.3", "Value", sxInteger, acReadWrite},
+    {nullptr, nullptr, 0, 0}};
+const SnmpVarItem EmptyItems[] = {
+    {"1.3.6.1.4.1.99.3.1.1", "Index", sxInteger, acNotAccess},
+    {"1.3.6.1.4.1.99.3.1.2", "Name", sxDisplayStr, acReadOnly},
+    {nullptr, nullptr, 0, 0}};
+const SnmpVarItem FirstColumnItems[] = {
+    {"1.3.6.1.4.1.99.4.1.1", "Column 1", sxInteger, acReadOnly},
+    {nullptr, nullptr, 0, 0}};
+const SnmpVarItem CreateItems[] = {
+    {"1.3.6.1.4.1.99.5.1.1", "Index", sxInteger, acNotAccess},
+    {"1.3.6.1.4.1.99.5.1.2", "Name", sxDisplayStr, acReadWrite},
+    {"1.3.6.1.4.1.99.5.1.3", "Status", sxInteger, acReadWrite, &RowStatusNames},
+    {nullptr, nullptr, 0, 0}};
+const SnmpVarItem EndItems[] = {
+    {"1.3.6.1.99.1.1.1", "Index", sxInteger, acNotAccess},
+    {"1.3.6.1.99.1.1.2", "Value", sxInteger, acReadOnly},
+    {nullptr, nullptr, 0, 0}};
+const SnmpVarItem BeyondEndItems[] = {
+    {"1.3.6.1.99.2.1.2", "Value", sxInteger, acReadOnly},
+    {nullptr, nullptr, 0, 0}};
+
+// Walks the whole table with SyncGet; each row as "value|value|...".
+std::vector<std::string> WalkRows(VxSNMPRequest& request) {
+    std::vector<std::string> rows;
+    for (bool more = request.SyncGet(true); more; more = request.SyncGet(false)) {
+        std::string row;
+        for (uint32_t i = 0; i < request.VarList.GetCount(); ++i)
+            row += (i ? "|" : "") + request.VarList.GetItem(static_cast<int>(i))->Value;
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+class Engine : public AgentFixture {};
+
+TEST_F(Engine, ScalarGroupIsOneGetWithInstanceZeroAndRefusesANextRead) {
+    StartAgent(EngineStack);
+    VxSNMPRequest request;
+    request.VarList = VxSNMPVarList(ScalarItems, SVT_SV, 0);
+    EXPECT_FALSE(request.SyncGet(true));
+    EXPECT_EQ(request.VarList.GetItem(0)->Value, "42");
+    EXPECT_EQ(request.VarList.GetItem(1)->Value, "kestrix");
+    EXPECT_EQ(request.VarList.GetItem(2)->Value, "18446744073709551615");
+    EXPECT_EQ(request.VarList.GetItem(0)->LastOid, "1.3.6.1.4.1.99.1.1.0");
+    EXPECT_EQ(CodeOf([&] { request.SyncGet(false); }), -510);
+}
+
+TEST_F(Engine, WalksAOneRowTableAndAnEmptyTable) {
+    StartAgent(EngineStack);
+    VxSNMPRequest request;
+    request.VarList = VxSNMPVarList(OneRowItems, MVT_UMV, 1);
+    EXPECT_EQ(WalkRows(request), std::vector<std::string>{"7|seven|70"});
+    // The read after the row left every column.
+    EXPECT_EQ(request.VarList.GetItem(1)->Value, "(NOTDONE)");
+
+    request.VarList = VxSNMPVarList(EmptyItems, MVT_FMV, 1);
+    EXPECT_TRUE(WalkRows(request).empty());
+}
+
+TEST_F(Engine, AColumnEndsAtTheNextColumnThatSharesItsTextPrefix) {
+    StartAgent(EngineStack);
+    VxSNMPRequest request;
+    request.VarList = VxSNMPVarList(FirstColumnItems, MVT_FMV, 0);
+    // Column ...1.1 is followed by ...1.10.3: the same text prefix, another column.
+    EXPECT_EQ(WalkRows(request), std::vector<std::string>{"3"});
+}
+
+TEST_F(Engine, AnAgentThatRepeatsAnOidEndsTheWalk) {
+    StartAgent(EngineStack);
+    Stack->Control("repeat-getnext on");
+    VxSNMPRequest request;
+    request.VarList = VxSNMPVarList(OneRowItems, MVT_UMV, 1);
+    // The first get-next asks for the bare column and gets it back: no row.
+    EXPECT_TRUE(WalkRows(request).empty());
+}
+
+TEST_F(Engine, V1NoSuchNameEndsAWalkButFailsTheFirstGetNext) {
+    StartAgent(EngineStack);
+    UseVersion(0);
+    VxSNMPRequest request;
+    request.VarList = VxSNMPVarList(EndItems, MVT_FMV, 1);
+    EXPECT_EQ(WalkRows(request), (std::vector<std::string>{"1|11", "2|22"}));
+
+    VxSNMPRequest beyond;
+    beyond.VarList = VxSNMPVarList(BeyondEndItems, MVT_FMV, 0);
+    EXPECT_EQ(CodeOf([&] { beyond.SyncGet(true); }), -102);
+    EXPECT_EQ(MessageOf([&] { beyond.SyncGet(true); }), "(SNMP) Variable does not exist!");
+}
+
+TEST_F(Engine, V2cEndOfMibViewEndsTheWalk) {
+    StartAgent(EngineStack);
+    VxSNMPRequest request;
+    request.VarList = VxSNMPVarList(EndItems, MVT_FMV, 1);
+    EXPECT_EQ(WalkRows(request), (std::vector<std::string>{"1|11", "2|22"}));
+    VxSNMPRequest beyond;
+    beyond.VarList = VxSNMPVarList(BeyondEndItems, MVT_FMV, 0);
+    EXPECT_TRUE(WalkRows(beyond).empty());
+}
+
+TEST_F(Engine, SetErrorStatusesMapToTheirCodesAndTexts) {
+    StartAgent(EngineStack);
+    VxSNMPRequest request;
+    request.VarList = VxSNMPVarList(ScalarItems, SVT_SV, 0);
+    request.VarList.GetItem(1)->Value = "changed";
+    for (int status = 1; status <= 18; ++status) {
+        Stack->Control("fail-next-set " + std::to_string(status));
+        EXPECT_EQ(CodeOf([&] { request.SyncSet(false); }), -100 - status) << status;
+    }
+    Stack->Control("fail-next-set 10");
+    EXPECT_EQ(MessageOf([&] { request.SyncSet(false); }), "(SNMP) Cannot create/set variable, Wrong Value!");
+}
+
+TEST_F(Engine, SetSendsOnlyWritableItemsOfTheGivenPositionsAndRestoresTheList) {
+    StartAgent(EngineStack);
+    VxSNMPRequest request;
+    request.VarList = VxSNMPVarList(CreateItems, MVT_UMV, 1);
+    request.VarList.GetItem(0)->Value = "5";
+    request.VarList.GetItem(1)->Value = "five";
+    request.VarList.GetItem(2)->Value = "createAndGo";
+    Stack->ClearTrace();
+    request.SyncSet(false);
+    EXPECT_EQ(Stack->TraceLines(), (std::vector<std::string>{R"(1.3.6.1.4.1.99.5.1.2.5 string "five")",
+                                                            "1.3.6.1.4.1.99.5.1.3.5 integer 4"}));
+
+    Stack->ClearTrace();
+    const std::vector<std::string> values{"destroy"};
+    request.SyncSet(false, "2", &values);
+    EXPECT_EQ(Stack->TraceLines(), std::vector<std::string>{"1.3.6.1.4.1.99.5.1.3.5 integer 6"});
+    // The marks and values of that one set are gone again.
+    EXPECT_EQ(request.VarList.GetItem(2)->Value, "createAndGo");
+    EXPECT_FALSE(request.VarList.GetItem(1)->Access & acInvalid);
+
+    request.VarList = VxSNMPVarList(CreateItems, MVT_UMV, 1);
+    EXPECT_TRUE(WalkRows(request).empty());
+}
+
+TEST_F(Engine, NoSuchNameAnswerToASetIsAFailureEvenOnATable) {
+    StartAgent(EngineStack);
+    UseVersion(0);
+    VxSNMPRequest request;
+    request.VarList = VxSNMPVarList(OneRowItems, MVT_UMV, 1);
+    request.VarList.GetItem(0)->Value = "9";  // no such row, and no createAndGo
+    request.VarList.GetItem(1)->Value = "x";
+    request.VarList.GetItem(2)->Value = "1";
+    EXPECT_EQ(CodeOf([&] { request.SyncSet(false); }), -102);
+
+    bool answered = false;
+    VxSNMPError reply;
+    request.AsyncSet([&](VxSNMPError* r, VxSNMPVarList*) { reply = *r; answered = true; }, 1);
+    ASSERT_TRUE(PumpUntil([&] { return answered; }));
+    EXPECT_EQ(reply.Code, -102);
+    EXPECT_EQ(reply.Done, 1);
+}
+
+TEST_F(Engine, ASilentAgentTimesOut) {
+    StartAgent(EngineStack);
+    Stack->Control("silent on");
+    VxSNMPRequest request;
+    request.Timeout = 20;
+    request.VarList = VxSNMPVarList(ScalarItems, SVT_SV, 0);
+    EXPECT_EQ(CodeOf([&] { request.SyncGet(true); }), -405);
+    EXPECT_EQ(MessageOf([&] { request.SyncGet(true); }), "(SNMPClass) SNMP request timed out!");
+}
+
+TEST_F(Engine, AsyncWalkRunsThroughThePump) {
+    StartAgent();
+    const SnmpVarItem PortLinks[] = {
+        {"1.3.6.1.4.1.171.11.59.8.2.3.1.1.1", "Index", sxInteger, acReadOnly},
+        {"1.3.6.1.4.1.171.11.59.8.2.3.1.1.4", "Link", sxInteger, acReadOnly},
+        {nullptr, nullptr, 0, 0}};
+    VxSNMPRequest request;
+    request.VarList = VxSNMPVarList(PortLinks, MVT_FMV, 1);
+    std::vector<std::string> rows;
+    bool done = false;
+    VxSNMPContinuation next = [&](VxSNMPError* reply, VxSNMPVarList* list) {
+        ASSERT_EQ(reply->Code, 0) << reply->Message;
+        if (reply->Done) {
+            done = true;
+            return;
+        }
+        rows.push_back(list->GetItem(0)->Value + "=" + list->GetItem(1)->Value);
+        request.AsyncGet(next, false);
+    };
+    request.AsyncGet(next, true);
+    ASSERT_TRUE(PumpUntil([&] { return done; }));
+    ASSERT_EQ(rows.size(), 74u);  // 50 ports of unit 1 and 24 of unit 3
+    EXPECT_EQ(rows.front(), "1=2");
+    EXPECT_EQ(rows.back(), "152=2");
+    EXPECT_EQ(request.Pending, 0);
+}
+
+TEST_F(Engine, AsyncTimeOutReachesTheContinuation) {
+    StartAgent(EngineStack);
+    Stack->Control("silent on");
+    VxSNMPRequest request;
+    request.Timeout = 10;
+    request.VarList = VxSNMPVarList(ScalarItems, SVT_SV, 0);
+    VxSNMPError reply;
+    bool answered = false;
+    request.AsyncGet([&](VxSNMPError* r, VxSNMPVarList*) { reply = *r; answered = true; }, true);
+    ASSERT_TRUE(PumpUntil([&] { return answered; }));
+    EXPECT_EQ(reply.Code, -405);
+    EXPECT_EQ(reply.Done, 1);
+}
+
+struct V3Case {
+    const char* name;
+    const char* user;
+    int auth;
+    const char* authPassword;
+    int priv;
+    const char* privPassword;
+    int level;
+    int code;
+};
+
+TEST_F(Engine, V3UsersReadWithTheirProtocolsAndWrongCredentialsMapToUsmCodes) {
+    StartAgent(EngineStack, {"--user", "authonly:SHA:authonly-pw"});
+    const V3Case cases[] = {
+        {"MD5 DES authPriv", "md5des", 2, "md5des-auth-pw", 2, "md5des-priv-pw", 3, 0},
+        {"SHA DES authPriv", "shades", 3, "shades-auth-pw", 2, "shades-priv-pw", 3, 0},
+        {"SHA authNoPriv", "authonly", 3, "authonly-pw", 1, "", 2, 0},
+        {"wrong password", "md5des", 2, "not-the-password", 2, "md5des-priv-pw", 3, -308},
+        {"unknown user", "nobody", 2, "nobody-auth-pw", 1, "", 2, -304},
+        {"authNoPriv for a privacy user", "md5des", 2, "md5des-auth-pw", 1, "", 2, -116},
+    };
+    for (const auto& c : cases) {
+        UseV3(c.user, c.auth, c.authPassword, c.priv, c.privPassword, c.level);
+        VxSNMPRequest request;
+        request.VarList = VxSNMPVarList(ScalarItems, SVT_SV, 0);
+        EXPECT_EQ(CodeOf([&] { request.SyncGet(true); }), c.code) << c.name;
+        if (c.code == 0) {
+            EXPECT_EQ(request.VarList.GetItem(0)->Value, "42") << c.name;
+        }
+    }
+}
+
+TEST_F(Engine, V3AsyncReadDiscoversTheEngineWithoutBlocking) {
+    StartAgent(EngineStack);
+    UseV3("shades", 3, "shades-auth-pw", 2, "shades-priv-pw", 3);
+    VxSNMPRequest request;
+    request.VarList = VxSNMPVarList(ScalarItems, SVT_SV, 0);
+    VxSNMPError reply;
+    bool answered = false;
+    request.AsyncGet([&](VxSNMPError* r, VxSNMPVarList*) { reply = *r; answered = true; }, true);
+    ASSERT_TRUE(PumpUntil([&] { return answered; }));
+    EXPECT_EQ(reply.Code, 0) << reply.Message;
+    EXPECT_EQ(request.VarList.GetItem(1)->Value, "kestrix");
+}
+
+TEST_F(Engine, InvalidAddressFailsWith509) {
+    StartAgent(EngineStack);
+    VxSNMPRequest request;
+    request.Device.Address = "";
+    request.VarList = VxSNMPVarList(ScalarItems, SVT_SV, 0);
+    EXPECT_EQ(CodeOf([&] { request.SyncGet(true); }), -509);
+    EXPECT_EQ(MessageOf([&] { request.SyncGet(true); }), "(VxSNMP++) Invalid IP Address or DNS name!");
+}
+
+TEST_F(Engine, ARequestDestroyedWhileItsReplyIsPendingNeverHearsOfIt) {
+    StartAgent(EngineStack);
+    Stack->Control("delay 300");
+    bool called = false;
+    {
+        auto request = std::make_unique<VxSNMPRequest>();
+        request->VarList = VxSNMPVarList(ScalarItems, SVT_SV, 0);
+        request->AsyncGet([&](VxSNMPError*, VxSNMPVarList*) { called = true; }, true);
+        request->Pending = 0;  // as if the destructor's wait had run out
+    }
+    PumpUntil([] { return false; }, 800);
+    EXPECT_FALSE(called);
+}
+
+TEST_F(Engine, AlivesClearedSendsNothing) {
+    StartAgent(EngineStack);
+    VxSNMPRequest request;
+    request.VarList = VxSNMPVarList(OneRowItems, MVT_UMV, 1);
+    request.Alive = 0;
+    EXPECT_FALSE(request.SyncGet(true));
+    bool called = false;
+    request.AsyncGet([&](VxSNMPError*, VxSNMPVarList*) { called = true; }, true);
+    EXPECT_EQ(request.Pending, 0);
+    EXPECT_FALSE(called);
+}
+
+class BootCounter : public ::testing::Test {
+protected:
+    std::filesystem::path Dir = std::filesystem::temp_directory_path() /
+                                ("kx_boot_" + std::to_string(::getpid()));
+    void SetUp() override { std::filesystem::create_directories(Dir); }
+    void TearDown() override { std::filesystem::remove_all(Dir); }
+    unsigned Count() {
+        unsigned n = 0;
+        EXPECT_EQ(getBootCounter((Dir / BootCounterFileName).string(), LocalEngineIdText, n), 0);
+        return n;
+    }
+};
+
+TEST_F(BootCounter, StartsAtOneAndCountsEveryStart) {
+    InitSnmpSession(Dir.string());
+    EXPECT_EQ(Count(), 1u);
+    InitSnmpSession(Dir.string());
+    EXPECT_EQ(Count(), 2u);
+    EXPECT_EQ(SessionParameters.Device.Address, "127.0.0.1");
+    EXPECT_EQ(SessionParameters.Timeout, 100u);
+}
+
+TEST_F(BootCounter, KeepsOtherEnginesLines) {
+    const std::string path = (Dir / BootCounterFileName).string();
+    ASSERT_EQ(saveBootCounter(path, "other", 7), 0);
+    ASSERT_EQ(saveBootCounter(path, LocalEngineIdText, 3), 0);
+    unsigned n = 0;
+    EXPECT_EQ(getBootCounter(path, "other", n), 0);
+    EXPECT_EQ(n, 7u);
+    EXPECT_EQ(getBootCounter(path, "missing", n), -1);
+    EXPECT_EQ(getBootCounter((Dir / "none").string(), "other", n), -2);
+    EXPECT_EQ(getBootCounter(path, std::string(33, 'x'), n), -3);
+}
+
+TEST_F(BootCounter, UnwritableFileStopsTheStartWith508) {
+    std::filesystem::create_directories(Dir / BootCounterFileName);  // a directory cannot be written as a file
+    EXPECT_EQ(CodeOf([&] { InitSnmpSession(Dir.string()); }), -508);
+    EXPECT_EQ(MessageOf([&] { InitSnmpSession(Dir.string()); }),
+              "(VxSNMP++) Error when saving SNMP engine boots counter!");
+}
+
+TEST(NetSnmpErrors, MapOntoTheLibraryStatusesOfTheMessageTables) {
+    struct Case {
+        int netSnmp;
+        int code;
+    } cases[] = {
+        {0, 0},       {-24, -405},  {-35, -308}, {-46, -308}, {-33, -304}, {-34, -303},
+        {-37, -306},  {-32, -310},  {-36, -311}, {-30, -201}, {-31, -204}, {-17, -216},
+        {-3, -418},   {-12, -422},  {-54, -417}, {-62, -402}, {-999, -401},
+    };
+    for (const auto& c : cases) EXPECT_EQ(MapSnmpStatus(MapNetSnmpError(c.netSnmp)).Code, c.code) << c.netSnmp;
+}
+
+}  // namespace
