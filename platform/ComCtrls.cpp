@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -242,6 +243,7 @@ TListItem* TListItems::Insert(int index) {
     if (index < 0 || index > Count()) ThrowListIndexError(index);
     auto* item = new TListItem(view_);
     items_.insert(items_.begin() + index, std::unique_ptr<TListItem>(item));
+    view_->DeferPainting();
     view_->Widget()->insertTopLevelItem(index, item->row_);
     view_->ItemChanged(item, ctText);
     return item;
@@ -290,6 +292,7 @@ void TListItems::EndUpdate() {
 
 TListView::TListView(TComponent* owner)
     : TWinControl(owner, new QTreeWidget),
+      paintTimer_(new QTimer(widget_)),
       columns_(new TListColumns(this)),
       items_(new TListItems(this)) {
     color_ = clWindow;
@@ -308,6 +311,11 @@ TListView::TListView(TComponent* owner)
     tree->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     tree->viewport()->setMouseTracking(true);
     Watch(tree->viewport());
+    paintTimer_->setSingleShot(true);
+    paintTimer_->setInterval(40);
+    QObject::connect(paintTimer_, &QTimer::timeout, Context(), [this] {
+        if (!items_->updates_) widget_->setUpdatesEnabled(true);
+    });
     SetHideSelection(true);
     InitBounds(250, 150);
     QObject::connect(tree->selectionModel(), &QItemSelectionModel::selectionChanged, Context(),
@@ -325,12 +333,21 @@ TListView::TListView(TComponent* owner)
 }
 
 TListView::~TListView() {
+    // A list view being destroyed tells nobody about its rows going.
     DetachWidget();
-    ++quiet_;
+    OnSelectItem.clear();
+    OnChange.clear();
+    OnChanging.clear();
     items_->Clear();
 }
 
 QTreeWidget* TListView::Widget() const { return static_cast<QTreeWidget*>(widget_); }
+
+void TListView::DeferPainting() {
+    if (paintTimer_->isActive() || !widget_->isVisible()) return;
+    widget_->setUpdatesEnabled(false);
+    paintTimer_->start();
+}
 
 TListItem* TListView::ItemOf(const QTreeWidgetItem* row) const {
     auto it = RowOwners().find(row);

@@ -23,6 +23,7 @@
 #include <vector>
 
 class QTabWidget;
+class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TListView;
@@ -168,6 +169,10 @@ protected:
 private:
     friend class TListItems;
     void SelectionChanged(const QList<QTreeWidgetItem*>& lost, const QList<QTreeWidgetItem*>& gained);
+    // Rows added in quick succession are painted together, a few times a
+    // second, instead of once each.
+    void DeferPainting();
+    QTimer* paintTimer_;
     std::unique_ptr<TListColumns> columns_;
     std::unique_ptr<TListItems> items_;
     TViewStyle viewStyle_ = vsIcon;

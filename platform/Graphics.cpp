@@ -27,6 +27,15 @@ QColor SystemColor(unsigned index) {
     }
 }
 
+// The platform's dialog fonts, and the family that stands in for them.
+bool IsDialogFontName(const std::string& name) {
+    static const char* const names[] = {"MS Sans Serif", "Microsoft Sans Serif", "MS Shell Dlg",
+                                        "MS Shell Dlg 2", "Tahoma", "Arial", "Segoe UI"};
+    for (const char* n : names)
+        if (name == n) return true;
+    return false;
+}
+
 int ScreenDpi() {
     return 96;  // fonts are given for the class library's 96 pixels per inch
 }
@@ -47,7 +56,8 @@ TFont::TFont() : font_(QApplication::font()) {}
 std::string TFont::Name() const { return font_.family().toStdString(); }
 
 void TFont::SetName(const std::string& name) {
-    font_.setFamily(QString::fromStdString(name));
+    if (IsDialogFontName(name)) font_.setFamilies(QApplication::font().families());
+    else font_.setFamily(QString::fromStdString(name));
     Touch();
 }
 

@@ -10,7 +10,6 @@ bool ActivateForm(TForm* form) {
     form->Show();
     QWidget* window = form->Widget()->window();
     window->activateWindow();
-    QApplication::setActiveWindow(window);
     return QTest::qWaitForWindowActive(window);
 }
 
