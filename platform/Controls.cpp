@@ -453,7 +453,15 @@ void TWinControl::ChildBoundsChanged(TControl* child) {
     else ChildrenChanged();
 }
 
-QRect TWinControl::AlignRect() const { return QRect(0, 0, ClientWidth(), ClientHeight()); }
+QRect TWinControl::AlignRect() const {
+    int b = borderWidth_;
+    return QRect(b, b, std::max(0, ClientWidth() - 2 * b), std::max(0, ClientHeight() - 2 * b));
+}
+
+void TWinControl::SetBorderWidth(int width) {
+    borderWidth_ = std::max(0, width);
+    AlignControls();
+}
 
 void TWinControl::AlignControls() {
     if (aligning_ || destroyingChildren_) return;

@@ -196,6 +196,9 @@ public:
 
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool tabStop);
+    // Room kept free inside the control's edges, around aligned children.
+    int BorderWidth() const { return borderWidth_; }
+    void SetBorderWidth(int width);
     bool Focused() const;
     bool CanFocus() const;
     // Moves the keyboard focus here; a hidden or disabled control is left
@@ -236,6 +239,7 @@ private:
     void RemoveControl(TControl* control);
     std::vector<TControl*> controls_;
     bool tabStop_ = true;
+    int borderWidth_ = 0;
     bool aligning_ = false;
     bool destroyingChildren_ = false;
     bool resending_ = false;

@@ -225,7 +225,7 @@ void TPanel::SetBevelWidth(int width) {
     Changed();
 }
 void TPanel::SetBorderWidth(int width) {
-    borderWidth_ = std::max(0, width);
+    TWinControl::SetBorderWidth(width);
     Changed();
 }
 void TPanel::SetAlignment(TAlignment alignment) {
@@ -239,7 +239,7 @@ void TPanel::Changed() {
     w->Outer = bevelOuter_;
     w->Inner = bevelInner_;
     w->BevelWidth = bevelWidth_;
-    w->BorderWidth = borderWidth_;
+    w->BorderWidth = BorderWidth();
     w->Alignment = alignment_ == taLeftJustify ? Qt::AlignLeft
                    : alignment_ == taRightJustify ? Qt::AlignRight : Qt::AlignHCenter;
     w->update();
@@ -247,7 +247,7 @@ void TPanel::Changed() {
 }
 
 QRect TPanel::AlignRect() const {
-    int inset = borderWidth_ + (bevelOuter_ != bvNone ? bevelWidth_ : 0) +
+    int inset = BorderWidth() + (bevelOuter_ != bvNone ? bevelWidth_ : 0) +
                 (bevelInner_ != bvNone ? bevelWidth_ : 0);
     return QRect(inset, inset, std::max(0, ClientWidth() - 2 * inset), std::max(0, ClientHeight() - 2 * inset));
 }

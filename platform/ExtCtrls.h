@@ -31,7 +31,6 @@ public:
     void SetBevelOuter(TBevelCut cut);
     int BevelWidth() const { return bevelWidth_; }
     void SetBevelWidth(int width);
-    int BorderWidth() const { return borderWidth_; }
     void SetBorderWidth(int width);
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment alignment);
@@ -46,7 +45,6 @@ private:
     TBevelCut bevelInner_ = bvNone;
     TBevelCut bevelOuter_ = bvRaised;
     int bevelWidth_ = 1;
-    int borderWidth_ = 0;
     TAlignment alignment_ = taCenter;
 };
 

@@ -196,13 +196,8 @@ void TLabel::ApplyColor() {
     widget_->setAutoFillBackground(!transparent_);
 }
 
-void TLabel::SetBounds(int left, int top, int width, int height) {
-    TControl::SetBounds(left, top, width, height);
-    if (!adjusting_) AdjustBounds();
-}
-
 void TLabel::AdjustBounds() {
-    if (!autoSize_ || align_ == alClient || adjusting_) return;
+    if (!autoSize_ || align_ == alClient) return;
     QSize size;
     if (wordWrap_) {
         QFontMetrics fm(widget_->font());
@@ -214,9 +209,7 @@ void TLabel::AdjustBounds() {
     }
     // A right-justified label keeps its right edge.
     int left = alignment_ == taRightJustify ? left_ + width_ - size.width() : left_;
-    adjusting_ = true;
     SetBounds(left, top_, size.width(), size.height());
-    adjusting_ = false;
 }
 
 // ---------------------------------------------------------------------------

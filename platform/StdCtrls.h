@@ -34,7 +34,8 @@ public:
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption);
-    // Sizes the label to its text (on by default).
+    // Sizes the label to its text (on by default) whenever the caption, the
+    // font or this flag changes; a width set after that stays until then.
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool autoSize);
     TAlignment Alignment() const { return alignment_; }
@@ -45,9 +46,6 @@ public:
     void SetWordWrap(bool wrap);
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool transparent);
-    // An auto-sized label keeps the size of its text (a word-wrapping one
-    // its width).
-    void SetBounds(int left, int top, int width, int height) override;
 
 protected:
     void ApplyFont() override;
@@ -61,7 +59,6 @@ protected:
     TTextLayout layout_ = tlTop;
     bool wordWrap_ = false;
     bool transparent_ = false;
-    bool adjusting_ = false;
 };
 
 class TStaticText : public TWinControl {

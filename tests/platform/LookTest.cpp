@@ -88,7 +88,8 @@ TEST(Look, EditorLikeDialogRendersWithoutClippedText) {
         auto* label = new TLabel(&form);
         label->SetParent(entry);
         label->SetCaption(caption);
-        label->SetBounds(12, y + 4, 0, 0);
+        label->SetLeft(12);
+        label->SetTop(y + 4);
         y += 26;
     }
     auto* index = new TEdit(&form);

@@ -205,8 +205,10 @@ TEST_F(StdCtrls, LabelSizesItselfToItsCaption) {
     EXPECT_GT(label->Height(), 8);
     label->SetCaption("Samples and more");
     EXPECT_GT(label->Width(), width);
+    label->SetWidth(96);  // as wide as a button, the text centred in it
+    label->SetAlignment(taCenter);
+    EXPECT_EQ(label->Width(), 96);
     label->SetAutoSize(false);
-    label->SetWidth(96);
     label->SetCaption("x");
     EXPECT_EQ(label->Width(), 96);
 }
