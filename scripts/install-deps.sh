@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev fonts-liberation2
   libsnmp-dev snmp
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev

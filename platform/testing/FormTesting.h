@@ -1,0 +1,16 @@
+#pragma once
+// Helpers for tests that drive forms.
+
+#include "platform/Forms.h"
+
+#include <string>
+
+// Shows the form and makes it the active window, so that focus moves and
+// key input behave as on screen. False when the platform would not
+// activate it.
+bool ActivateForm(TForm* form);
+
+// Saves a PNG picture of the control (a form: its whole window) under
+// $KESTRIX_BINARY_DIR/screenshots (or the current directory), creating the
+// folder; returns the file's path, or an empty text on failure.
+std::string SaveScreenshot(TControl* control, const std::string& fileName);
