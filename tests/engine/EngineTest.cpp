@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "AgentFixture.h"
+#include "tests/support/AgentFixture.h"
 #include "framework/SnmpTransport.h"
 #include "framework/VxSNMPMessages.h"
 

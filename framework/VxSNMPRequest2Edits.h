@@ -1,0 +1,101 @@
+#pragma once
+// The page controller of every editor: binds items of its var list to form
+// controls (labels, static texts, check boxes, combo boxes, radio groups,
+// edit boxes, rows of check boxes standing for bits) and to at most one
+// list view. After a read it moves each item's value text into its
+// controls; before a write it moves the controls back into the value texts;
+// on a table page it fills the list view with one row per table row and
+// loads the selected row into the controls.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/VxSNMPRequest2Controls.h"
+#include "platform/Events.h"
+
+class TControl;
+class TForm;
+class TListItem;
+class TListView;
+class TLabel;
+class TStaticText;
+class TCheckBox;
+class TComboBox;
+class TEdit;
+class VxEditConstraint;
+class VxOptionList;
+
+// One bind call: items' value octets from Offset on, in Syntax, shown in
+// Controls (a bit per control where Positions are given).
+struct ControlBinding {
+    int Item = 0;
+    int Offset = 0;
+    int Syntax = 0;
+    const VxOptionList* Options = nullptr;
+    int Count = 0;
+    std::vector<int> Positions;  // empty unless a bit list
+    std::vector<TControl*> Controls;
+    std::vector<TNotifyEvent> SavedHandlers;  // one per control; empty when not hooked
+};
+
+class VxSNMPRequest2Edits : public VxSNMPRequest2Controls {
+public:
+    explicit VxSNMPRequest2Edits(TWinControl* owner);
+    ~VxSNMPRequest2Edits() override;
+
+    void BeforeRefresh() override;
+    void ShowRow() override;
+    void ReadControls() override;
+    void AfterRefresh() override;
+    virtual void ListViewSelectItem(TObject* sender, TListItem* item, bool selected);
+
+    void BindListView(TListView* listView, uint8_t enableOnSelect);
+    void BindLabel(int item, TLabel* label);
+    void BindStaticText(int item, TStaticText* text);
+    void BindCheckBox(int item, TCheckBox* box);
+    void BindComboBox(int item, TComboBox* combo);
+    void BindControl(int item, int offset, int syntax, const VxOptionList* map, TControl* first,
+                     TControl* second = nullptr, int radioFill = 0);
+    void BindFormatted(int item, const std::string& format, const std::vector<TControl*>& controls);
+    void BindFormatted(int item, const std::string& format, TControl* control) {
+        BindFormatted(item, format, std::vector<TControl*>{control});
+    }
+    // Positions as a comma-separated text ("0,1,2"); one control per position.
+    void BindValueList(int item, const std::string& positions, const std::vector<TControl*>& controls);
+    void BindValueListCtrls(int item, const std::string& positions, const std::vector<TControl*>& controls);
+    void AddPositionBinding(int item, int offset, int syntax, const VxOptionList* map, const std::string& positions,
+                            const std::vector<TControl*>& controls);
+    void AddBinding(int item, int offset, int syntax, const VxOptionList* map, const std::string& format,
+                    const std::vector<TControl*>& controls);
+
+    void Unbind(int item);
+    void SetConstraintOwner(TForm* form);
+
+    void ValuesToControls(int item);
+    void ControlsToValues(int item);
+    void EnableControls(bool enabled);
+
+    void BuildColumns();
+    void AddRow();
+    void LoadSelectedRow();
+
+    TLVSelectItemEvent SavedListViewSelectItem;
+    TListView* ListView = nullptr;
+    std::vector<std::unique_ptr<ControlBinding>> Bindings;
+    std::unique_ptr<VxEditConstraint> Constraints;
+    uint8_t Modified = 0;
+    uint8_t EnableOnSelect = 1;
+
+private:
+    void ControlChanged(TObject* sender);
+    void HookControl(ControlBinding& binding, size_t k);
+    void UnhookControl(ControlBinding& binding, size_t k);
+    TNotifyEvent* ChangeEventOf(TControl* control);
+    const VxOptionList* MapOf(const ControlBinding& binding) const;
+    void ShowBinding(const ControlBinding& binding);
+    // The octets a binding reads from its controls; false when it reads none.
+    bool ReadBinding(const ControlBinding& binding, Octets& part);
+    // The list-view column of each listed item, as BuildColumns lays them out.
+    std::vector<int> ColumnOfItems() const;
+};
