@@ -582,7 +582,9 @@ void SnmpTransport::ReadAndTimeOut(int waitMs) {
     int maxFd = -1;
     timeval tv{waitMs / 1000, (waitMs % 1000) * 1000};
     for (auto& [key, session] : Sessions) {
-        int numfds = 0, block = 0;
+        // block = 1 lets net-snmp shorten the wait to its next retransmission;
+        // with 0 it leaves the time-out at zero and the wait would spin.
+        int numfds = 0, block = 1;
         timeval next{};
         fd_set own;
         FD_ZERO(&own);
@@ -603,6 +605,10 @@ void SnmpTransport::ReadAndTimeOut(int waitMs) {
         snmp_sess_timeout(session->Handle);
     }
     ExpireOverdue();
+    FlushSessionsWaitingForEngine();
+}
+
+void SnmpTransport::FlushSessionsWaitingForEngine() {
     for (auto& [key, session] : Sessions) {
         if (!session->FlushWaiting) continue;
         session->FlushWaiting = false;
@@ -630,6 +636,20 @@ void SnmpTransport::RunQueuedCompletions() {
         SnmpCompletion completion = std::move(out->Completion);
         completion(reason, out->Reply);
     }
+}
+
+void SnmpTransport::ReadSocket(int fd) {
+    for (auto& [key, session] : Sessions) {
+        netsnmp_transport* t = snmp_sess_transport(session->Handle);
+        if (!t || t->sock != fd) continue;
+        fd_set fds;
+        FD_ZERO(&fds);
+        FD_SET(fd, &fds);
+        snmp_sess_read(session->Handle, &fds);
+        break;
+    }
+    FlushSessionsWaitingForEngine();
+    RunQueuedCompletions();
 }
 
 void SnmpTransport::ProcessPendingEvents() {

@@ -82,6 +82,9 @@ public:
     // retransmissions, time-outs) without blocking, then runs the queued
     // completions.
     void ProcessPendingEvents();
+    // Reads what arrived on one session socket, then runs the completions;
+    // the pump's notifiers call it as soon as a reply is there.
+    void ReadSocket(int fd);
 
     // The module's own SNMPv3 engine id and boot counter.
     void SetLocalEngine(const std::string& engineId, unsigned boots);
@@ -106,6 +109,7 @@ private:
     void ReadAndTimeOut(int waitMs);
     void Forget(Session& session, int reqid);
     void ExpireOverdue();
+    void FlushSessionsWaitingForEngine();
     void RunQueuedCompletions();
     friend int NetSnmpCallback(int, struct snmp_session*, int, struct snmp_pdu*, void*);
 

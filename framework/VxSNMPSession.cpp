@@ -136,8 +136,8 @@ bool _SnmpEventProcessor::IsRunning() const { return Timer->isActive(); }
 // event loop freely.
 void _SnmpEventProcessor::OnTimer() { SnmpTransport::Instance().ProcessPendingEvents(); }
 
-void _SnmpEventProcessor::OnSocketReady() {
-    if (IsRunning()) SnmpTransport::Instance().ProcessPendingEvents();
+void _SnmpEventProcessor::OnSocketReady(int fd) {
+    if (IsRunning()) SnmpTransport::Instance().ReadSocket(fd);
 }
 
 void _SnmpEventProcessor::WatchSockets() {
@@ -146,7 +146,7 @@ void _SnmpEventProcessor::WatchSockets() {
     for (int fd : SnmpTransport::Instance().SocketDescriptors()) {
         if (Notifiers.count(fd)) continue;
         auto notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
-        QObject::connect(notifier.get(), &QSocketNotifier::activated, [this] { OnSocketReady(); });
+        QObject::connect(notifier.get(), &QSocketNotifier::activated, [this, fd] { OnSocketReady(fd); });
         Notifiers.emplace(fd, std::move(notifier));
     }
 }

@@ -76,7 +76,7 @@ public:
 
 private:
     void WatchSockets();
-    void OnSocketReady();
+    void OnSocketReady(int fd);
 
     QTimer* Timer;
     std::map<int, std::unique_ptr<QSocketNotifier>> Notifiers;  // by socket
