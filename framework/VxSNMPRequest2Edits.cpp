@@ -18,7 +18,6 @@
 namespace {
 
 bool IsBooleanSyntax(int s) { return s == sxBoolean || s == sxBool8 || s == sxBool16; }
-bool IsOctetStringSyntax(int s) { return s == sxBitStr || s == sxOctetStr || s == sxOpaque; }
 
 // Byte and mask of bit position p: position 0 is the most significant bit
 // of the first octet.
@@ -548,6 +547,9 @@ void VxSNMPRequest2Edits::ShowBinding(const ControlBinding& b) {
     } else if (auto* edit = dynamic_cast<TEdit*>(first)) {
         if (b.Controls.size() == 1) edit->SetText(text);
         else SplitOverEdits(EditsOf(b), b.Syntax, text, bytes);
+        // A shown value is what a refused entry falls back to.
+        for (TControl* c : b.Controls)
+            if (auto* e = dynamic_cast<TEdit*>(c)) Constraints->SaveText(e);
     } else {
         ThrowVxSNMP(vxBadControlType);
     }
