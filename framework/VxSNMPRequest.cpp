@@ -140,6 +140,17 @@ std::string VxSNMPRequest::RowInstanceFromIndexes() {
     return instance;
 }
 
+std::string VxSNMPRequest::EndedColumnOid(const std::string& base, const std::string& now) {
+    // The column follows the row that the other columns are on. Before any
+    // row has been read an address index may hold no value yet; the column
+    // then stays where the agent left it, outside itself.
+    try {
+        return base + "." + RowInstanceFromIndexes();
+    } catch (const Exception&) {
+        return now;
+    }
+}
+
 void VxSNMPRequest::SplitRowInstance(const std::string& instance) {
     std::string rest = instance;
     for (uint32_t i = 0; i < VarList.IndexCount; ++i) {
@@ -172,7 +183,7 @@ bool VxSNMPRequest::TakeReply(const SnmpReply& reply, bool noSuchName) {
         if (IsEndOfTable(base, item.LastOid, now)) {
             ++ended;
             item.Value = NotDone;
-            item.LastOid = base + "." + RowInstanceFromIndexes();
+            item.LastOid = EndedColumnOid(base, now);
             continue;
         }
         StoreValue(i, vb);

@@ -84,6 +84,7 @@ private:
     SnmpTarget SetupTarget(bool write) const;
     std::vector<Vb> BuildPdu(Mode mode);
     std::string RowInstanceFromIndexes();
+    std::string EndedColumnOid(const std::string& base, const std::string& now);
     void SplitRowInstance(const std::string& instance);
     // Takes a reply's bindings into the items; true when a table row arrived.
     bool TakeReply(const SnmpReply& reply, bool noSuchName);

@@ -68,6 +68,12 @@ public:
         return ::ExtractPart(bytes, offset, syntax);
     }
 
+    // Ends a table walk that is still running: its replies are dropped from
+    // now on, and the one request it has out is let come back first (bounded
+    // by the time-outs), so that two walks never share the request. A write
+    // or a re-read does this first.
+    void StopWalk();
+
     VxSNMPRequest Request;
     TRefreshDoneEvent OnRefreshDone;
     uint8_t Async = 1;
@@ -82,11 +88,6 @@ protected:
     void ReportFailure(const std::string& message);
     bool RowPasses();
 
-    // Ends a table walk that is still running: its replies are dropped from
-    // now on, and the one request it has out is let come back first (bounded
-    // by the time-outs), so that two walks never share the request. A write
-    // or a re-read does this first.
-    void StopWalk();
 
 private:
     bool IsTable() const;

@@ -315,6 +315,7 @@ TListView::TListView(TComponent* owner)
     paintTimer_->setInterval(40);
     QObject::connect(paintTimer_, &QTimer::timeout, Context(), [this] {
         if (!items_->updates_) widget_->setUpdatesEnabled(true);
+        FitColumnsToContents();
     });
     SetHideSelection(true);
     InitBounds(250, 150);
@@ -342,6 +343,26 @@ TListView::~TListView() {
 }
 
 QTreeWidget* TListView::Widget() const { return static_cast<QTreeWidget*>(widget_); }
+
+void TListView::FitColumnsToContents() {
+    // A column set to fit (-2) fits the larger of its caption and its rows,
+    // as the platform's list view does; it only ever grows, so a width the
+    // user dragged wider stays. Only rows added since the last fit are
+    // measured.
+    QTreeWidget* tree = Widget();
+    QHeaderView* header = tree->header();
+    const QFontMetrics fm(tree->font());
+    const int rows = tree->topLevelItemCount();
+    if (fittedRows_ > rows) fittedRows_ = 0;
+    for (int i = 0; i < columns_->Count(); ++i) {
+        if (!columns_->Items(i)->FitsContents()) continue;
+        int wanted = header->sectionSizeHint(i);
+        for (int r = fittedRows_; r < rows; ++r)
+            wanted = std::max(wanted, fm.horizontalAdvance(tree->topLevelItem(r)->text(i)) + 12);
+        if (wanted > header->sectionSize(i)) header->resizeSection(i, wanted);
+    }
+    fittedRows_ = rows;
+}
 
 void TListView::DeferPainting() {
     if (paintTimer_->isActive() || !widget_->isVisible()) return;

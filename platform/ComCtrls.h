@@ -41,6 +41,8 @@ public:
     void SetWidth(int width);
     bool AutoSize() const { return autoSize_; }
     void SetAutoSize(bool autoSize);
+    // Set with width -2: the column fits its caption and its rows.
+    bool FitsContents() const { return width_ == -2; }
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment alignment);
     int Index() const;
@@ -172,6 +174,8 @@ private:
     // Rows added in quick succession are painted together, a few times a
     // second, instead of once each.
     void DeferPainting();
+    void FitColumnsToContents();
+    int fittedRows_ = 0;
     QTimer* paintTimer_;
     std::unique_ptr<TListColumns> columns_;
     std::unique_ptr<TListItems> items_;

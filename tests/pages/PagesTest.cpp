@@ -1,0 +1,330 @@
+#include <gtest/gtest.h>
+
+#include <QTimer>
+
+#include "framework/GUIConfigForm.h"
+#include "platform/testing/DialogRecorder.h"
+#include "platform/testing/FormTesting.h"
+#include "tests/support/AgentFixture.h"
+
+namespace {
+
+const char* const PageStack = R"({
+  "objects": [
+    {"oid": "1.3.6.1.4.1.99.1.1.0", "type": "integer", "value": 42},
+    {"oid": "1.3.6.1.4.1.99.1.2.0", "type": "string", "value": "kestrix", "access": "read-write"},
+    {"oid": "1.3.6.1.4.1.99.1.3.0", "type": "integer", "value": 3, "access": "read-write"},
+    {"oid": "1.3.6.1.4.1.99.1.4.0", "type": "ipaddress", "value": "10.0.0.1", "access": "read-write"}
+  ],
+  "tables": [
+    {"entry": "1.3.6.1.4.1.99.5.1", "index": [1], "rowStatus": 4,
+     "columns": [{"id": 1, "type": "integer", "access": "not-accessible"},
+                 {"id": 2, "type": "ipaddress", "access": "read-create"},
+                 {"id": 3, "type": "integer", "access": "read-create", "default": 3},
+                 {"id": 4, "type": "integer", "access": "read-create"}],
+     "rows": [{"values": {"1": 1, "2": "10.90.90.1", "3": 3, "4": 1}},
+              {"values": {"1": 2, "2": "10.90.90.2", "3": 2, "4": 1}}]},
+    {"entry": "1.3.6.1.4.1.99.6.1", "index": [1],
+     "validInvalid": {"column": 3, "valid": 3, "invalid": 2},
+     "columns": [{"id": 1, "type": "integer", "access": "not-accessible"},
+                 {"id": 2, "type": "ipaddress", "access": "read-create"},
+                 {"id": 3, "type": "integer", "access": "read-create"}],
+     "rows": [{"values": {"1": 7, "2": "10.1.1.7", "3": 3}}]}
+  ]
+})";
+
+const VxIntPair States[] = {{2, "disabled"}, {3, "enabled"}, {0, nullptr}};
+const VxOptionList StateNames(States);
+const VxIntPair RowStatus[] = {{1, "active"}, {4, "createAndGo"}, {6, "destroy"}, {0, nullptr}};
+const VxOptionList RowStatusNames(RowStatus);
+const VxIntPair Validity[] = {{2, "invalid"}, {3, "valid"}, {0, nullptr}};
+const VxOptionList ValidityNames(Validity);
+
+const SnmpVarItem ScalarItems[] = {
+    {"1.3.6.1.4.1.99.1.1", "Number", sxInteger, acReadOnly},
+    {"1.3.6.1.4.1.99.1.2", "System Name", sxDisplayStr, acReadWrite},
+    {"1.3.6.1.4.1.99.1.3", "State", sxInteger, acReadWrite, &StateNames},
+    {"1.3.6.1.4.1.99.1.4", "Server Address", sxIpAddress, acReadWrite},
+    {nullptr, nullptr, 0, 0}};
+const SnmpVarItem HostItems[] = {
+    {"1.3.6.1.4.1.99.5.1.1", "Index", sxInteger, acNotAccess},
+    {"1.3.6.1.4.1.99.5.1.2", "IP Address", sxIpAddress, acReadWrite},
+    {"1.3.6.1.4.1.99.5.1.3", "State", sxInteger, acReadWrite, &StateNames},
+    {"1.3.6.1.4.1.99.5.1.4", "Row Status", sxInteger, acReadWrite, &RowStatusNames},
+    {nullptr, nullptr, 0, 0}};
+const SnmpVarItem ServerItems[] = {
+    {"1.3.6.1.4.1.99.6.1.1", "Index", sxInteger, acNotAccess},
+    {"1.3.6.1.4.1.99.6.1.2", "IP Address", sxIpAddress, acReadWrite},
+    {"1.3.6.1.4.1.99.6.1.3", "State", sxInteger, acReadWrite, &ValidityNames},
+    {nullptr, nullptr, 0, 0}};
+
+class Pages : public AgentFixture {
+protected:
+    void SetUp() override { StartAgent(PageStack); }
+    void TearDown() override {
+        delete form;
+        AgentFixture::TearDown();
+    }
+
+    VxSNMPRequest2Edits* Controller(const SnmpVarItem* items, uint8_t kind, uint32_t indexes) {
+        form = new TConfigForm(Application);
+        auto* c = new VxSNMPRequest2Edits(form);
+        c->Request.VarList = VxSNMPVarList(items, kind, indexes);
+        return c;
+    }
+    TSNMPEditorPanel* ScalarPage() {
+        VxSNMPRequest2Edits* controller = Controller(ScalarItems, SVT_SV, 0);
+        auto* page = form->AddEditorPage(controller);
+        ShowAndRead();
+        return page;
+    }
+    TSNMPListViewPanel* TablePage(const SnmpVarItem* items, int status, const char* add, const char* del) {
+        VxSNMPRequest2Edits* controller = Controller(items, MVT_FMV, 1);
+        auto* page = form->AddListViewPage(controller, status, add, status, del);
+        ShowAndRead();
+        return page;
+    }
+    // The form's own first read runs once the loop gets to its message.
+    void ShowAndRead() {
+        form->SetCaption("Page:127.0.0.1");
+        form->Show();
+        ASSERT_TRUE(PumpUntil([&] { return form->CurrentController && !form->CurrentController->Busy; }));
+    }
+    void WaitIdle() { ASSERT_TRUE(PumpUntil([&] { return !form->CurrentController->Busy; })); }
+    static TEdit* Edit(TEditsPanel* panel, int row) {
+        return dynamic_cast<TEdit*>(panel->Vars[static_cast<size_t>(row)].ValueCtrl);
+    }
+    static TComboBox* Combo(TEditsPanel* panel, int row) {
+        return dynamic_cast<TComboBox*>(panel->Vars[static_cast<size_t>(row)].ValueCtrl);
+    }
+    static TSNMPPanel* DialogPage(TEditsPanel* panel) {
+        return dynamic_cast<TSNMPPanel*>(panel->Parent()->Parent());
+    }
+    // Runs `act` inside the next modal loop.
+    static void WhenModal(std::function<void()> act) {
+        QTimer::singleShot(0, [act] { Guarded(act); });
+    }
+    std::vector<std::string> Rows(TSNMPListViewPanel* page) {
+        std::vector<std::string> rows;
+        TListItems* items = page->ListViewPanel->ListView->Items();
+        for (int i = 0; i < items->Count(); ++i) {
+            std::string row = items->Item(i)->Caption();
+            for (int k = 0; k < items->Item(i)->SubItems()->Count(); ++k) row += "|" + items->Item(i)->SubItems()->Get(k);
+            rows.push_back(row);
+        }
+        return rows;
+    }
+
+    TConfigForm* form = nullptr;
+};
+
+TEST_F(Pages, ScalarPageShowsTheGroupAndSetCheckedSendsOnlyTickedRows) {
+    TSNMPEditorPanel* page = ScalarPage();
+    TEditsPanel* edits = page->EditsPanel;
+    EXPECT_EQ(Edit(edits, 0)->Text(), "42");
+    EXPECT_TRUE(Edit(edits, 0)->ReadOnly());
+    EXPECT_EQ(Edit(edits, 1)->Text(), "kestrix");
+    EXPECT_EQ(Combo(edits, 2)->Text(), "enabled");
+    EXPECT_EQ(page->BtnPanel->SetCheckedBtn->Caption(), "Set Checked");
+    EXPECT_FALSE(page->BtnPanel->SetCheckedBtn->Enabled());
+
+    Edit(edits, 1)->SetText("core-switch");
+    edits->Vars[1].CheckBox->SetChecked(true);
+    EXPECT_TRUE(page->BtnPanel->SetCheckedBtn->Enabled());
+    Stack->ClearTrace();
+    page->BtnPanel->SetCheckedBtn->Click();
+    EXPECT_EQ(Stack->TraceLines(), std::vector<std::string>{R"(1.3.6.1.4.1.99.1.2.0 string "core-switch")"});
+    // The one-request changes are undone.
+    EXPECT_EQ(form->CurrentController->Async, 1);
+    for (uint32_t i = 0; i < 4; ++i)
+        EXPECT_FALSE(form->CurrentController->Request.VarList.GetItem(static_cast<int>(i))->Access & acInvalid);
+    TStrings* lines = page->MsgPanel->Memo->Lines();
+    EXPECT_EQ(lines->Get(lines->Count() - 1).rfind("Set: (VxSNMP++) Ok!. Receive at ", 0), 0u);
+}
+
+TEST_F(Pages, ATickedEmptyRowIsRefusedWithoutARequest) {
+    TSNMPEditorPanel* page = ScalarPage();
+    TEditsPanel* edits = page->EditsPanel;
+    Edit(edits, 1)->SetText("filled");
+    Edit(edits, 3)->SetText("");
+    edits->Vars[1].CheckBox->SetChecked(true);
+    edits->Vars[3].CheckBox->SetChecked(true);
+    MessageBoxRecorder boxes;
+    Stack->ClearTrace();
+    page->BtnPanel->SetCheckedBtn->Click();
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().Text, "Some items are empty!");
+    EXPECT_EQ(boxes.Last().Caption, "Warning");
+    EXPECT_TRUE(Stack->TraceLines().empty());
+    EXPECT_EQ(form->CurrentController->Async, 1);
+}
+
+TEST_F(Pages, CheckAllTicksEnabledRowsOnly) {
+    TSNMPEditorPanel* page = ScalarPage();
+    page->BtnPanel->CheckAllBtn->Click();
+    EXPECT_FALSE(page->EditsPanel->Vars[0].CheckBox->Checked());  // read-only row
+    EXPECT_TRUE(page->EditsPanel->Vars[1].CheckBox->Checked());
+    EXPECT_TRUE(page->BtnPanel->SetCheckedBtn->Enabled());
+    page->BtnPanel->ClearChecksBtn->Click();
+    EXPECT_EQ(page->EditsPanel->CountChecked(), 0);
+    EXPECT_FALSE(page->BtnPanel->SetCheckedBtn->Enabled());
+}
+
+TEST_F(Pages, TablePageFillsItsRowsAndCounter) {
+    TSNMPListViewPanel* page = TablePage(HostItems, 3, "createAndGo", "destroy");
+    EXPECT_EQ(Rows(page), (std::vector<std::string>{"1|10.90.90.1|enabled|active", "2|10.90.90.2|disabled|active"}));
+    EXPECT_EQ(page->BtnPanel->SamplesCount->Caption(), "2");
+    EXPECT_TRUE(page->BtnPanel->AddBtn->Visible());
+    EXPECT_TRUE(page->BtnPanel->DeleteBtn->Visible());
+    EXPECT_FALSE(page->BtnPanel->EditBtn->Enabled());
+    EXPECT_FALSE(page->EditsPanel->Visible());
+}
+
+TEST_F(Pages, AddCreatesARowWithCreateAndGoAndReadsTheTableAgain) {
+    TSNMPListViewPanel* page = TablePage(HostItems, 3, "createAndGo", "destroy");
+    TEditsPanel* edits = page->EditsPanel;
+    Stack->ClearTrace();
+    WhenModal([&] {
+        EXPECT_EQ(DialogPage(edits)->Form->Caption(), "Page:127.0.0.1 (Add)");
+        EXPECT_TRUE(edits->Vars[0].CheckBox->Checked());   // index rows are always sent
+        EXPECT_FALSE(edits->Vars[0].CheckBox->Enabled());
+        EXPECT_EQ(Combo(edits, 3)->Text(), "createAndGo");
+        Edit(edits, 0)->SetText("9");
+        Edit(edits, 1)->SetText("10.90.90.9");
+        edits->Vars[1].CheckBox->SetChecked(true);
+        DialogPage(edits)->BtnPanel->SetCheckedBtn->Click();
+    });
+    page->BtnPanel->AddBtn->Click();
+    EXPECT_EQ(Stack->TraceLines(), (std::vector<std::string>{"1.3.6.1.4.1.99.5.1.2.9 ipaddress 10.90.90.9",
+                                                            "1.3.6.1.4.1.99.5.1.4.9 integer 4"}));
+    WaitIdle();
+    EXPECT_EQ(Rows(page).size(), 3u);
+    EXPECT_EQ(Rows(page).back(), "9|10.90.90.9|enabled|active");
+    EXPECT_FALSE(edits->Visible());
+}
+
+TEST_F(Pages, AnEmptyIndexOrAnUnselectedListInTheAddDialogIsRefused) {
+    TSNMPListViewPanel* page = TablePage(HostItems, 3, "createAndGo", "destroy");
+    TEditsPanel* edits = page->EditsPanel;
+    MessageBoxRecorder boxes;
+    Stack->ClearTrace();
+    WhenModal([&] {
+        Edit(edits, 0)->SetText("9");
+        edits->Vars[2].CheckBox->SetChecked(true);  // "State" left unselected
+        DialogPage(edits)->BtnPanel->SetCheckedBtn->Click();
+        EXPECT_EQ(boxes.Count(), 1u);
+        EXPECT_EQ(boxes.Last().Text, "Some items are empty!");
+        DialogPage(edits)->BtnPanel->CloseBtn->Click();  // sends nothing
+    });
+    page->BtnPanel->AddBtn->Click();
+    EXPECT_TRUE(Stack->TraceLines().empty());
+    WaitIdle();
+    EXPECT_EQ(Rows(page).size(), 2u);
+}
+
+TEST_F(Pages, EditWritesOnlyTheChangedRowOfTheSelectedTableRow) {
+    TSNMPListViewPanel* page = TablePage(HostItems, 3, "createAndGo", "destroy");
+    TEditsPanel* edits = page->EditsPanel;
+    page->ListViewPanel->ListView->SetItemIndex(1);
+    page->ListViewPanel->ListView->OnClick(page->ListViewPanel->ListView);
+    EXPECT_TRUE(page->BtnPanel->EditBtn->Enabled());
+    Stack->ClearTrace();
+    WhenModal([&] {
+        EXPECT_EQ(Edit(edits, 1)->Text(), "10.90.90.2");
+        EXPECT_TRUE(Edit(edits, 0)->ReadOnly());  // the key cannot change
+        // The row status cannot create or destroy from here.
+        EXPECT_EQ(Combo(edits, 3)->Items()->IndexOf("createAndGo"), -1);
+        EXPECT_EQ(Combo(edits, 3)->Items()->IndexOf("destroy"), -1);
+        Combo(edits, 2)->SetItemIndex(1);
+        edits->Vars[2].CheckBox->SetChecked(true);
+        DialogPage(edits)->BtnPanel->SetCheckedBtn->Click();
+    });
+    page->BtnPanel->EditBtn->Click();
+    EXPECT_EQ(Stack->TraceLines(), std::vector<std::string>{"1.3.6.1.4.1.99.5.1.3.2 integer 3"});
+    EXPECT_EQ(Combo(edits, 3)->Items()->Count(), 3);  // every label back, in order
+    EXPECT_EQ(Combo(edits, 3)->Items()->Get(1), "createAndGo");
+    WaitIdle();
+    EXPECT_EQ(Rows(page)[1], "2|10.90.90.2|enabled|active");
+}
+
+TEST_F(Pages, DeleteDestroysTheSelectedRowAfterConfirmation) {
+    TSNMPListViewPanel* page = TablePage(HostItems, 3, "createAndGo", "destroy");
+    page->ListViewPanel->ListView->SetItemIndex(0);
+    MessageBoxRecorder boxes;
+    boxes.Answer(IDNO);
+    Stack->ClearTrace();
+    page->BtnPanel->DeleteBtn->Click();
+    EXPECT_TRUE(Stack->TraceLines().empty());
+    page->ListViewPanel->ListView->SetItemIndex(0);
+    page->BtnPanel->DeleteBtn->Click();
+    EXPECT_EQ(boxes.Last().Text, "Are you sure to delete ?");
+    EXPECT_EQ(boxes.Last().Caption, "Delete");
+    EXPECT_EQ(Stack->TraceLines(), std::vector<std::string>{"1.3.6.1.4.1.99.5.1.4.1 integer 6"});
+    EXPECT_EQ(Rows(page), std::vector<std::string>{"2|10.90.90.2|disabled|active"});  // read again at once
+    EXPECT_EQ(form->CurrentController->Async, 1);
+}
+
+TEST_F(Pages, ValidInvalidTableHidesItsStatusRowInTheEditDialog) {
+    TSNMPListViewPanel* page = TablePage(ServerItems, 2, "valid", "invalid");
+    TEditsPanel* edits = page->EditsPanel;
+    page->ListViewPanel->ListView->SetItemIndex(0);
+    WhenModal([&] {
+        EXPECT_FALSE(edits->Vars[2].ValueCtrl->Visible());
+        DialogPage(edits)->BtnPanel->CloseBtn->Click();
+    });
+    page->BtnPanel->EditBtn->Click();
+    EXPECT_EQ(Combo(edits, 2)->Items()->Count(), 2);
+    EXPECT_EQ(Combo(edits, 2)->Items()->Get(0), "invalid");
+    EXPECT_FALSE(form->CurrentController->Request.VarList.GetItem(2)->Access & acHidden);
+
+    MessageBoxRecorder boxes;
+    WaitIdle();
+    page->ListViewPanel->ListView->SetItemIndex(0);
+    Stack->ClearTrace();
+    page->BtnPanel->DeleteBtn->Click();
+    EXPECT_EQ(Stack->TraceLines(), std::vector<std::string>{"1.3.6.1.4.1.99.6.1.3.7 integer 2"});
+    EXPECT_TRUE(Rows(page).empty());
+}
+
+TEST_F(Pages, AWrongStatusValueIsRefused) {
+    form = new TConfigForm(Application);
+    auto* c = new VxSNMPRequest2Edits(form);
+    c->Request.VarList = VxSNMPVarList(HostItems, MVT_FMV, 1);
+    try {
+        form->AddListViewPage(c, 3, "create", -1, nullptr);
+        FAIL();
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), "TSNMPListViewPanel::SetAddStatus - Wrong AddStatusValue:create");
+    }
+    // A second page is refused; its controller stays the caller's.
+    auto second = std::make_unique<VxSNMPRequest2Edits>(form);
+    EXPECT_THROW(form->AddEditorPage(second.get()), Exception);
+    EXPECT_EQ(form->Controllers.size(), 1u);
+}
+
+TEST_F(Pages, ClosingDuringASlowWalkWaitsAndDestroysCleanly) {
+    Stack->Control("delay 200");
+    form = new TConfigForm(Application);
+    auto* c = new VxSNMPRequest2Edits(form);
+    c->Request.VarList = VxSNMPVarList(HostItems, MVT_FMV, 1);
+    form->AddListViewPage(c, -1, nullptr, -1, nullptr);
+    form->Show();
+    ASSERT_TRUE(PumpUntil([&] { return form->CurrentController && form->CurrentController->Busy; }));
+    form->Close();
+    EXPECT_TRUE(form->Controllers.empty());
+    delete form;
+    form = nullptr;
+    PumpUntil([] { return false; }, 500);  // a late reply must find nothing
+}
+
+TEST_F(Pages, PicturesOfAScalarPageAndATablePage) {
+    ScalarPage();
+    EXPECT_FALSE(SaveScreenshot(form, "scalar-page.png").empty());
+    delete form;
+    form = nullptr;
+    TablePage(HostItems, 3, "createAndGo", "destroy");
+    PumpUntil([] { return false; }, 200);  // the list paints its new rows in batches
+    EXPECT_FALSE(SaveScreenshot(form, "table-page.png").empty());
+}
+
+}  // namespace
