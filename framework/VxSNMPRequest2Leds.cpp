@@ -1,0 +1,160 @@
+#include "VxSNMPRequest2Leds.h"
+
+#include "common/VxNumList.h"
+#include "framework/VxSNMPLedColorMapList.h"
+#include "framework/VxSNMPMessages.h"
+#include "framework/VxValueConversion.h"
+#include "platform/ExtCtrls.h"
+
+namespace {
+
+constexpr int BlinkIntervalMs = 60;
+
+}  // namespace
+
+VxSNMPRequest2Leds::VxSNMPRequest2Leds(TWinControl* owner)
+    : VxSNMPRequest2Controls(owner), PollTimer_(new TTimer(owner)), BlinkTimer_(new TTimer(owner)) {
+    PollTimer_->SetEnabled(false);
+    PollTimer_->OnTimer = TNotifyEvent(this, &VxSNMPRequest2Leds::PollTick);
+    BlinkTimer_->SetInterval(BlinkIntervalMs);
+    BlinkTimer_->OnTimer = TNotifyEvent(this, &VxSNMPRequest2Leds::BlinkTick);
+    BlinkTimer_->SetEnabled(true);
+}
+
+VxSNMPRequest2Leds::~VxSNMPRequest2Leds() {
+    StopPolling();
+    // The timers belong to the owner form, but their handlers to this
+    // poller: they go with it.
+    delete PollTimer_;
+    delete BlinkTimer_;
+}
+
+void VxSNMPRequest2Leds::AddLed(int item, const std::string& positions, const VxSNMPLedColorMapList& colorMap,
+                                TPanel* parent, int left0, int gap, TShapeType shape, int width, int height) {
+    VxNumList<int> list;
+    list.Separator = ',';
+    list.Parse(positions);
+    for (int k = 0; k < list.Count(); ++k) {
+        auto* led = new TShape(Owner);
+        led->SetParent(parent);
+        led->SetShape(shape);
+        led->SetBounds((width + gap) * k + left0, 1, width, height);
+        led->SetVisible(true);
+        VxLedEntry entry{item, list[k], &colorMap, led, 0, colorMap.BaseColor};
+        Paint(entry, entry.Color);
+        Entries.push_back(entry);
+    }
+    if (parent) {
+        parent->SetBevelInner(bvNone);
+        parent->SetBevelOuter(bvNone);
+    }
+}
+
+void VxSNMPRequest2Leds::StartPolling(int interval) {
+    Stopped_ = false;
+    Request.Alive = 1;
+    BlinkTimer_->SetEnabled(true);
+    PollTimer_->SetInterval(interval * 10);
+    PollTimer_->SetEnabled(true);
+    try {
+        Refresh();
+    } catch (const Exception&) {
+        ResetLeds();
+        throw;
+    }
+}
+
+void VxSNMPRequest2Leds::StopPolling() {
+    PollTimer_->SetEnabled(false);
+    BlinkTimer_->SetEnabled(false);
+    // Polls overlap, so replies may still be on their way; none of them may
+    // repaint the LEDs or write a line once polling has stopped. A refresh
+    // supersedes the replies of every earlier one, and with Alive cleared it
+    // sends nothing and leaves Busy 0, so an owner waiting for Busy to drop
+    // does not wait for replies that will never be shown.
+    Stopped_ = true;
+    Request.Alive = 0;
+    if (Async) Refresh();
+    ResetLeds();
+}
+
+void VxSNMPRequest2Leds::PollTick(TObject*) {
+    // A newer poll supersedes the replies of an older one, so with polls
+    // overlapping (3 s interval, 5 s time-out, one retry) a silent agent's
+    // time-outs would never come through and the LEDs would keep showing the
+    // last state they had. The next poll waits until the last one has ended.
+    if (Request.Pending > 0) return;
+    try {
+        Refresh();
+    } catch (const Exception& e) {
+        ResetLeds();
+        ShowMsg(e.Message());
+    }
+}
+
+void VxSNMPRequest2Leds::BlinkTick(TObject*) { BlinkStep(); }
+
+void VxSNMPRequest2Leds::ShowRow() {
+    if (Stopped_) return;
+    BlinkCounter = 0;
+    try {
+        for (VxLedEntry& entry : Entries) DecodeLed(entry);
+    } catch (const Exception&) {
+        // A value that cannot be shown is a failed poll: no LED keeps a
+        // state half decoded from it.
+        ResetLeds();
+        throw;
+    }
+    BlinkStep();
+}
+
+void VxSNMPRequest2Leds::ShowError(VxSNMPError* reply) {
+    if (Stopped_) return;
+    ResetLeds();
+    VxSNMPRequest2Controls::ShowError(reply);
+}
+
+void VxSNMPRequest2Leds::DecodeLed(VxLedEntry& entry) {
+    if (entry.Item < 0 || entry.Item >= static_cast<int>(Request.VarList.GetCount()))
+        ThrowListIndexError(entry.Item);
+    const SnmpVar& item = *Request.VarList.GetItem(entry.Item);
+    const Octets bytes = TextToOctets(RawValueText(item), static_cast<int>(item.Syntax));
+    const VxSNMPLedColorMapList& map = *entry.ColorMap;
+    if (entry.Position < 0 || bytes.size() <= static_cast<size_t>(entry.Position)) {
+        if (map.DefaultColor == LedNoDefault) ThrowVxSNMP(vxPartOutOfRange);
+        entry.Color = map.DefaultColor;
+        entry.Blink = 0;
+        return;
+    }
+    const auto state = static_cast<uint8_t>(bytes[static_cast<size_t>(entry.Position)]);
+    entry.Color = map.Lookup(state & map.ValueMask);
+    entry.Blink = (state & map.BlinkMask) != 0;
+}
+
+void VxSNMPRequest2Leds::BlinkStep() {
+    bool blinking = false;
+    for (const VxLedEntry& entry : Entries) {
+        TColor color = entry.Color;
+        if (entry.Blink) {
+            blinking = true;
+            const TColor base = entry.ColorMap->BaseColor;
+            if (entry.Shape->Brush()->Color() != base && BlinkCounter <= BlinkLimit) color = base;
+        }
+        Paint(entry, color);
+    }
+    if (blinking) ++BlinkCounter;
+}
+
+void VxSNMPRequest2Leds::ResetLeds() {
+    for (VxLedEntry& entry : Entries) {
+        entry.Blink = 0;
+        entry.Color = entry.ColorMap->BaseColor;
+        Paint(entry, entry.Color);
+        entry.Shape->Show();
+    }
+}
+
+void VxSNMPRequest2Leds::Paint(const VxLedEntry& entry, TColor color) {
+    entry.Shape->Brush()->SetColor(color);
+    entry.Shape->Pen()->SetColor(color);
+}
