@@ -116,18 +116,33 @@ bool VxSNMPRequest2Controls::RowPasses() {
     return Request.MatchesCondition(filter) && Request.MatchesRowFilter();
 }
 
+// A reply reaches the controller unless the controller is going, its
+// replies were dropped after it was sent, or it belongs to a walk that has
+// been stopped. Replies of single reads and of writes are never superseded
+// by later ones: overlapping polls each report their own outcome.
+bool VxSNMPRequest2Controls::Wanted(unsigned epoch, unsigned chain) const {
+    return !Dying && epoch == Epoch && (chain == 0 || chain == Chain);
+}
+
 VxSNMPContinuation VxSNMPRequest2Controls::RefreshContinuation() {
-    const unsigned chain = Chain;
-    return [this, chain](VxSNMPError* reply, VxSNMPVarList* list) {
-        if (!Dying && chain == Chain) OnRefreshResponse(reply, list);
+    const unsigned epoch = Epoch, chain = IsTable() ? Chain : 0;
+    return [this, epoch, chain](VxSNMPError* reply, VxSNMPVarList* list) {
+        if (Wanted(epoch, chain)) OnRefreshResponse(reply, list);
     };
 }
 
 VxSNMPContinuation VxSNMPRequest2Controls::SetContinuation() {
-    const unsigned chain = Chain;
-    return [this, chain](VxSNMPError* reply, VxSNMPVarList* list) {
-        if (!Dying && chain == Chain) OnSetResponse(reply, list);
+    const unsigned epoch = Epoch;
+    return [this, epoch](VxSNMPError* reply, VxSNMPVarList* list) {
+        if (Wanted(epoch, 0)) OnSetResponse(reply, list);
     };
+}
+
+void VxSNMPRequest2Controls::DropPendingReplies() {
+    ++Epoch;
+    Chain = 0;
+    WalkRunning = false;
+    Busy = 0;
 }
 
 void VxSNMPRequest2Controls::StopWalk() {
@@ -150,7 +165,7 @@ void VxSNMPRequest2Controls::Refresh() {
     if (IsTable()) StopWalk();
     LastOp = 0;
     BeforeRefresh();
-    Chain = ++ChainCounter;
+    if (IsTable()) Chain = ++ChainCounter;
     if (!Async) {
         try {
             BusyScope busy(Busy);
@@ -185,7 +200,7 @@ void VxSNMPRequest2Controls::Refresh() {
 
 void VxSNMPRequest2Controls::OnRefreshResponse(VxSNMPError* reply, VxSNMPVarList*) {
     DepthScope depth(ResponseDepth);
-    const unsigned chain = Chain;
+    const unsigned epoch = Epoch, chain = IsTable() ? Chain : 0;
     try {
         if (reply->Code != 0) {
             Busy = 0;
@@ -198,13 +213,13 @@ void VxSNMPRequest2Controls::OnRefreshResponse(VxSNMPError* reply, VxSNMPVarList
             if (RowPasses()) ShowRow();
         } else if (!reply->Done) {
             if (RowPasses()) ShowRow();
-            if (chain != Chain) return;  // stopped while the row was shown
+            if (!Wanted(epoch, chain)) return;  // stopped while the row was shown
             if (Request.Alive) {
                 Request.AsyncGet(RefreshContinuation(), false);
                 return;
             }
         }
-        if (chain != Chain) return;
+        if (!Wanted(epoch, chain)) return;
         AfterRefresh();
         Busy = 0;
         WalkRunning = false;
@@ -228,7 +243,6 @@ void VxSNMPRequest2Controls::SetValues(bool refreshAfter, bool readControls, con
     RefreshAfterSet = refreshAfter;
     BeforeSet();
     if (readControls) ReadControls();
-    Chain = ++ChainCounter;
     if (!Async) {
         try {
             BusyScope busy(Busy);

@@ -73,6 +73,9 @@ public:
     // by the time-outs), so that two walks never share the request. A write
     // or a re-read does this first.
     void StopWalk();
+    // Every reply still on its way is dropped when it arrives, and nothing is
+    // awaited any more (Busy drops).
+    void DropPendingReplies();
 
     VxSNMPRequest Request;
     TRefreshDoneEvent OnRefreshDone;
@@ -91,6 +94,7 @@ protected:
 
 private:
     bool IsTable() const;
+    bool Wanted(unsigned epoch, unsigned chain) const;
     VxSNMPContinuation RefreshContinuation();
     VxSNMPContinuation SetContinuation();
 
@@ -98,7 +102,8 @@ private:
     bool WalkRunning = false;
     int ResponseDepth = 0;  // reply handlers of this controller running
     bool Dying = false;
-    unsigned Chain = 0;  // the operation whose replies are awaited
+    unsigned Epoch = 0;  // replies sent before DropPendingReplies are dropped
+    unsigned Chain = 0;  // the walk whose replies are awaited
     unsigned ChainCounter = 0;
 };
 

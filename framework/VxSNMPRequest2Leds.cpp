@@ -68,22 +68,17 @@ void VxSNMPRequest2Leds::StopPolling() {
     PollTimer_->SetEnabled(false);
     BlinkTimer_->SetEnabled(false);
     // Polls overlap, so replies may still be on their way; none of them may
-    // repaint the LEDs or write a line once polling has stopped. A refresh
-    // supersedes the replies of every earlier one, and with Alive cleared it
-    // sends nothing and leaves Busy 0, so an owner waiting for Busy to drop
-    // does not wait for replies that will never be shown.
+    // repaint the LEDs or write a line once polling has stopped, and an
+    // owner waiting for Busy to drop must not wait for them.
     Stopped_ = true;
     Request.Alive = 0;
-    if (Async) Refresh();
+    DropPendingReplies();
     ResetLeds();
 }
 
 void VxSNMPRequest2Leds::PollTick(TObject*) {
-    // A newer poll supersedes the replies of an older one, so with polls
-    // overlapping (3 s interval, 5 s time-out, one retry) a silent agent's
-    // time-outs would never come through and the LEDs would keep showing the
-    // last state they had. The next poll waits until the last one has ended.
-    if (Request.Pending > 0) return;
+    // A tick does not wait for a pending poll: to a silent agent polls
+    // overlap, and each one reports its own time-out.
     try {
         Refresh();
     } catch (const Exception& e) {

@@ -77,19 +77,6 @@ const std::set<std::string_view> AgentTables = {
     "VacmAccessItems", "VacmViewTreeFamilyItems",
 };
 
-// Walks that the framework cannot finish today, with the failure code it raises. An empty
-// table whose index holds a MAC address ends in "Invalid Object Identifier" (-417): at the end
-// of each column the engine builds the next row instance from the index items, and before the
-// first row a MAC address index has no value to build it from. The default stack leaves these
-// tables empty, so the fault stays in view; a walk that ends fails the test until its entry
-// goes.
-const std::map<std::string_view, int> KnownFrameworkFaults = {
-    {"Dot1qTpFdbItems", -417},          {"Dot1qStaticMulticastItems", -417},
-    {"Dot1qStaticUnicastItems", -417},  {"Dot1xMacAuthStateItems", -417},
-    {"Dot1xMacAuthStatsItems", -417},   {"Dot1xMacAuthDiagItems", -417},
-    {"Dot1xMacSessionStatsItems", -417},
-};
-
 bool IsTableKind(uint8_t kind) { return kind == MVT_FMV || kind == MVT_UMV; }
 
 // Error statuses of the agent (noSuchName, genErr, ...) map to -101..-118.
@@ -265,7 +252,6 @@ TEST_P(CatalogueWalk, ReadsToTheEndAndRendersEveryValue) {
     request.VarList = VxSNMPVarList(table.Items, table.Kind, table.IndexCount);
     if (table.Kind == MVT_SV) request.VarList.Instance = SingleRowInstance;
 
-    const auto knownFault = KnownFrameworkFaults.find(table.Name);
     int rows = 0;
     int agentError = 0;
     try {
@@ -281,8 +267,6 @@ TEST_P(CatalogueWalk, ReadsToTheEndAndRendersEveryValue) {
             if (seeded) WriteBack(table, request);
         }
     } catch (const Exception& e) {
-        if (knownFault != KnownFrameworkFaults.end() && e.HelpContext == knownFault->second)
-            GTEST_SKIP() << "known framework fault " << e.HelpContext << ": " << e.Message();
         ASSERT_TRUE(IsAgentAnswer(e.HelpContext))
             << "framework failure " << e.HelpContext << " after " << rows << " rows: " << e.Message();
         agentError = e.HelpContext;
@@ -290,8 +274,6 @@ TEST_P(CatalogueWalk, ReadsToTheEndAndRendersEveryValue) {
         FAIL() << "framework failure after " << rows << " rows: " << e.what();
     }
 
-    EXPECT_EQ(knownFault, KnownFrameworkFaults.end())
-        << "the walk ends now: drop the table from KnownFrameworkFaults";
     if (!withData) return;
     EXPECT_EQ(agentError, 0) << "the agent refused a table it serves";
     EXPECT_GT(rows, 0) << "the default stack has no rows for this table";
@@ -317,7 +299,6 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, CatalogueWalk, testing::ValuesIn(AllTables()
 TEST(CatalogueWalkLists, NameCatalogueTables) {
     for (std::string_view name : SeededTables) EXPECT_NE(FindMibTable(name), nullptr) << name;
     for (std::string_view name : AgentTables) EXPECT_NE(FindMibTable(name), nullptr) << name;
-    for (const auto& [name, code] : KnownFrameworkFaults) EXPECT_NE(FindMibTable(name), nullptr) << name;
 }
 
 }  // namespace
