@@ -277,22 +277,28 @@ void VxSNMPRequest::MarkItemsForWrite(const std::string& itemList, const std::ve
     }
 }
 
+int VxSNMPRequest::SendWrite(const std::string& itemList, const std::vector<std::string>* values,
+                             const std::function<int(const SnmpTarget&, const std::vector<Vb>&)>& send) {
+    // The marks and values of the item list serve this one PDU: the list is
+    // as it was afterwards, on every path.
+    const VxSNMPVarList saved = VarList;
+    struct Restore {
+        VxSNMPVarList& List;
+        const VxSNMPVarList& Saved;
+        ~Restore() { List = Saved; }
+    } restore{VarList, saved};
+    MarkItemsForWrite(itemList, values);
+    for (int i = 0; i < static_cast<int>(VarList.GetCount()); ++i) UpdateItem(i, false);
+    const SnmpTarget target = SetupTarget(true);
+    return send(target, BuildPdu(Mode::Write));
+}
+
 bool VxSNMPRequest::SyncSet(bool readBack, const std::string& itemList, const std::vector<std::string>* values) {
     if (!Alive) return false;
-    const VxSNMPVarList saved = VarList;  // the marks and values below serve this PDU only
     SnmpReply reply;
-    int status = 0;
-    try {
-        MarkItemsForWrite(itemList, values);
-        for (int i = 0; i < static_cast<int>(VarList.GetCount()); ++i) UpdateItem(i, false);
-        const SnmpTarget target = SetupTarget(true);
-        const std::vector<Vb> vbs = BuildPdu(Mode::Write);
-        status = SnmpTransport::Instance().SyncSend(target, PduKind::Set, vbs, reply);
-    } catch (...) {
-        VarList = saved;
-        throw;
-    }
-    VarList = saved;
+    const int status = SendWrite(itemList, values, [&](const SnmpTarget& target, const std::vector<Vb>& vbs) {
+        return SnmpTransport::Instance().SyncSend(target, PduKind::Set, vbs, reply);
+    });
     if (status != 0) ThrowStatus(status);
     if (!readBack) return false;
     return TakeReply(reply, false);
@@ -301,22 +307,12 @@ bool VxSNMPRequest::SyncSet(bool readBack, const std::string& itemList, const st
 void VxSNMPRequest::AsyncSet(VxSNMPContinuation continuation, uint8_t flag, const std::string& itemList,
                              const std::vector<std::string>* values) {
     if (!Alive) return;
-    const VxSNMPVarList saved = VarList;
-    int status = 0;
-    try {
-        MarkItemsForWrite(itemList, values);
-        for (int i = 0; i < static_cast<int>(VarList.GetCount()); ++i) UpdateItem(i, false);
-        const SnmpTarget target = SetupTarget(true);
-        const std::vector<Vb> vbs = BuildPdu(Mode::Write);
-        status = SnmpTransport::Instance().AsyncSend(
+    const int status = SendWrite(itemList, values, [&](const SnmpTarget& target, const std::vector<Vb>& vbs) {
+        return SnmpTransport::Instance().AsyncSend(
             target, PduKind::Set, vbs, this, [this, continuation, flag](int reason, const SnmpReply& reply) {
                 OnAsyncResponse(reason, reply, false, flag, continuation);
             });
-    } catch (...) {
-        VarList = saved;
-        throw;
-    }
-    VarList = saved;
+    });
     if (status != 0) ThrowStatus(status);
     ++Pending;
 }

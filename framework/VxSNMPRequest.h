@@ -88,6 +88,9 @@ private:
     void SplitRowInstance(const std::string& instance);
     // Takes a reply's bindings into the items; true when a table row arrived.
     bool TakeReply(const SnmpReply& reply, bool noSuchName);
+    // Builds the set PDU for the item list and hands it to `send`.
+    int SendWrite(const std::string& itemList, const std::vector<std::string>* values,
+                  const std::function<int(const SnmpTarget&, const std::vector<Vb>&)>& send);
     void MarkItemsForWrite(const std::string& itemList, const std::vector<std::string>* values);
     void OnAsyncResponse(int reason, const SnmpReply& reply, bool isRead, uint8_t flag,
                          const VxSNMPContinuation& continuation);

@@ -167,7 +167,7 @@ void VxSNMPRequest2Controls::Refresh() {
     BeforeRefresh();
     if (IsTable()) Chain = ++ChainCounter;
     if (!Async) {
-        try {
+        {
             BusyScope busy(Busy);
             if (!IsTable()) {
                 Request.SyncGet(true);
@@ -177,24 +177,28 @@ void VxSNMPRequest2Controls::Refresh() {
                     if (RowPasses()) ShowRow();
             }
             AfterRefresh();
-        } catch (const Exception& e) {
-            throw Exception(e.Message(), e.HelpContext);
         }
         if (MsgCtrl_) ShowMsg(VxSNMPOkText());
         return;
     }
+    StartAsync([&] {
+        WalkRunning = IsTable();
+        Request.AsyncGet(RefreshContinuation(), true);
+    });
+}
+
+void VxSNMPRequest2Controls::StartAsync(const std::function<void()>& send) {
     Busy = 1;
     if (!Request.Alive) {
         Busy = 0;
         return;
     }
     try {
-        WalkRunning = IsTable();
-        Request.AsyncGet(RefreshContinuation(), true);
-    } catch (const Exception& e) {
+        send();
+    } catch (...) {
         Busy = 0;
         WalkRunning = false;
-        throw Exception(e.Message(), e.HelpContext);
+        throw;
     }
 }
 
@@ -244,28 +248,16 @@ void VxSNMPRequest2Controls::SetValues(bool refreshAfter, bool readControls, con
     BeforeSet();
     if (readControls) ReadControls();
     if (!Async) {
-        try {
+        {
             BusyScope busy(Busy);
             Request.SyncSet(false, itemList, values);
             AfterSet();
-        } catch (const Exception& e) {
-            throw Exception(e.Message(), e.HelpContext);
         }
         if (MsgCtrl_) ShowMsg(VxSNMPOkText());
         if (IsTable() && RefreshAfterSet) Refresh();
         return;
     }
-    Busy = 1;
-    if (!Request.Alive) {
-        Busy = 0;
-        return;
-    }
-    try {
-        Request.AsyncSet(SetContinuation(), 0, itemList, values);
-    } catch (const Exception& e) {
-        Busy = 0;
-        throw Exception(e.Message(), e.HelpContext);
-    }
+    StartAsync([&] { Request.AsyncSet(SetContinuation(), 0, itemList, values); });
 }
 
 void VxSNMPRequest2Controls::OnSetResponse(VxSNMPError* reply, VxSNMPVarList*) {

@@ -6,6 +6,7 @@
 // or a status-bar panel), or to a message box when it has none.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -95,6 +96,9 @@ protected:
 private:
     bool IsTable() const;
     bool Wanted(unsigned epoch, unsigned chain) const;
+    // Busy until the reply of what `send` sends; nothing is sent while
+    // Alive is clear.
+    void StartAsync(const std::function<void()>& send);
     VxSNMPContinuation RefreshContinuation();
     VxSNMPContinuation SetContinuation();
 

@@ -4,6 +4,7 @@
 
 #include "framework/VxSNMPRequest2Edits.h"
 #include "platform/Vcl.h"
+#include "tests/support/ExceptionCodes.h"
 
 namespace {
 
@@ -20,15 +21,6 @@ const SnmpVarItem Items[] = {
     {"1.3.6.1.4.1.99.7", "Name", sxDisplayStr, acReadWrite},       // 6
     {"1.3.6.1.4.1.99.8", "Number", sxInteger, acReadOnly},         // 7
     {nullptr, nullptr, 0, 0}};
-
-int CodeOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.HelpContext;
-    }
-    return 0;
-}
 
 class Transfer : public ::testing::Test {
 protected:

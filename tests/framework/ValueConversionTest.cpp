@@ -4,6 +4,7 @@
 #include "framework/VxSNMPMessages.h"
 #include "framework/VxValueConversion.h"
 #include "platform/Exception.h"
+#include "tests/support/ExceptionCodes.h"
 
 namespace {
 
@@ -44,15 +45,6 @@ Vb C64(uint64_t v) {
     Vb vb("1.3.6.1.4.1.99.1.0");
     vb.SetCounter64(v);
     return vb;
-}
-
-int CodeOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.HelpContext;
-    }
-    return 0;
 }
 
 TEST(StoreValue, RendersEverySyntaxAsItsValueText) {

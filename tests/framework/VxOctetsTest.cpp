@@ -3,17 +3,9 @@
 #include "framework/SnmpVarItem.h"
 #include "framework/VxOctets.h"
 #include "platform/Exception.h"
+#include "tests/support/ExceptionCodes.h"
 
 namespace {
-
-int CodeOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.HelpContext;
-    }
-    return 0;
-}
 
 std::string Hex(const Octets& o) { return HexText(o); }
 

@@ -13,6 +13,7 @@
 #include "framework/VxSNMPSession.h"
 #include "platform/Exception.h"
 #include "simstack/SimStackProcess.h"
+#include "tests/support/ExceptionCodes.h"
 
 class AgentFixture : public ::testing::Test {
 protected:
@@ -30,9 +31,5 @@ protected:
     void TearDown() override;
 };
 
-// The code of the exception `f` raises; 0 when it raises none.
-int CodeOf(const std::function<void()>& f);
-// The message of the exception `f` raises.
-std::string MessageOf(const std::function<void()>& f);
 // Pumps the event loop until `done` or `ms` milliseconds have passed.
 bool PumpUntil(const std::function<bool()>& done, int ms = 10000);
