@@ -73,8 +73,6 @@ const std::pair<int, int> NetSnmpErrorTable[] = {
     {SNMPERR_VAR_TYPE, SNMP_CLASS_INVALID_PDU},
 };
 
-std::string Hex2Bytes(const std::string& hex) { return FromHexString(hex); }
-
 // Starts net-snmp once: no configuration files, no MIB files, nothing
 // persisted; the module's own engine id.
 void InitNetSnmpLibrary() {
@@ -429,7 +427,7 @@ int SnmpTransport::SendOn(Session& session, PduKind kind, const std::vector<Vb>&
             pdu->contextNameLen = target.ContextName.size();
         }
         if (!target.ContextEngineId.empty()) {
-            const Octets id = Hex2Bytes(target.ContextEngineId);
+            const Octets id = FromHexString(target.ContextEngineId);
             pdu->contextEngineID = static_cast<u_char*>(malloc(id.size()));
             memcpy(pdu->contextEngineID, id.data(), id.size());
             pdu->contextEngineIDLen = id.size();

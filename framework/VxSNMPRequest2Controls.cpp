@@ -3,6 +3,7 @@
 #include <chrono>
 #include <ctime>
 
+#include "common/VxExpression.h"
 #include "framework/VxSNMPMessages.h"
 #include "platform/ComCtrls.h"
 #include "platform/Forms.h"
@@ -30,11 +31,6 @@ public:
 private:
     int& Depth;
 };
-
-void ReplaceAllIn(std::string& text, const std::string& find, const std::string& replace) {
-    for (size_t at = text.find(find); at != std::string::npos; at = text.find(find, at + replace.size()))
-        text.replace(at, find.size(), replace);
-}
 
 }  // namespace
 
@@ -74,10 +70,10 @@ void VxSNMPRequest2Controls::ShowMsg(const std::string& text) {
         if (e != std::string::npos && v != std::string::npos && e <= v)
             line.erase(e + 7, v + 9 - (e + 7));
     } else {
-        ReplaceAllIn(line, "[VARLIST]", Request.VarList.Name);
+        line = ReplaceAll(line, "[VARLIST]", Request.VarList.Name);
     }
-    ReplaceAllIn(line, "[ERROR]", text);
-    ReplaceAllIn(line, "[TIME]", ResultLineTime());
+    line = ReplaceAll(line, "[ERROR]", text);
+    line = ReplaceAll(line, "[TIME]", ResultLineTime());
 
     if (auto* memo = dynamic_cast<TMemo*>(MsgCtrl_))
         memo->Lines()->Add(line);
