@@ -187,8 +187,7 @@ VxSNMPRequest2Edits::VxSNMPRequest2Edits(TWinControl* owner)
 VxSNMPRequest2Edits::~VxSNMPRequest2Edits() {
     for (auto& binding : Bindings)
         for (size_t k = 0; k < binding->Controls.size(); ++k) UnhookControl(*binding, k);
-    if (ListView && SavedListViewSelectItem != TLVSelectItemEvent()) ListView->OnSelectItem = SavedListViewSelectItem;
-    else if (ListView) ListView->OnSelectItem = nullptr;
+    if (ListView) ListView->OnSelectItem = SavedListViewSelectItem;
 }
 
 // ---- list view -------------------------------------------------------------
