@@ -292,8 +292,10 @@ void VxSNMPRequest2Edits::ShowRow() {
         return;
     }
     AddRow();
-    // Rows appear while the walk runs, and the window stays usable.
-    Application->ProcessMessages();
+    // Rows appear while the walk runs, and the window stays usable. An
+    // asynchronous walk returns to the message loop after every row anyway;
+    // a blocking one lets it run here.
+    if (!Async) Application->ProcessMessages();
 }
 
 void VxSNMPRequest2Edits::ReadControls() {

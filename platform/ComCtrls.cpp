@@ -244,7 +244,13 @@ TListItem* TListItems::Insert(int index) {
     auto* item = new TListItem(view_);
     items_.insert(items_.begin() + index, std::unique_ptr<TListItem>(item));
     view_->DeferPainting();
-    view_->Widget()->insertTopLevelItem(index, item->row_);
+    if (view_->paintTimer_->isActive() && index == Count() - 1) {
+        // Rows appended while painting is deferred join the tree together:
+        // each insert on its own would make the tree lay out all its rows.
+        view_->pendingRows_.push_back(item->row_);
+    } else {
+        view_->Widget()->insertTopLevelItem(index, item->row_);
+    }
     view_->ItemChanged(item, ctText);
     return item;
 }
@@ -258,6 +264,7 @@ int TListItems::IndexOf(const TListItem* item) const { return IndexIn(items_, it
 
 void TListItems::Delete(int index) {
     if (index < 0 || index >= Count()) ThrowListIndexError(index);
+    view_->FlushPendingRows();  // a row still waiting goes with its item
     ++view_->quiet_;
     items_.erase(items_.begin() + index);
     --view_->quiet_;
@@ -266,6 +273,7 @@ void TListItems::Delete(int index) {
 
 void TListItems::Clear() {
     ++view_->quiet_;
+    view_->FlushPendingRows();
     // The rows go at once; the list items then have none.
     for (auto& item : items_) {
         RowOwners().erase(item->row_);
@@ -314,6 +322,7 @@ TListView::TListView(TComponent* owner)
     paintTimer_->setSingleShot(true);
     paintTimer_->setInterval(40);
     QObject::connect(paintTimer_, &QTimer::timeout, Context(), [this] {
+        FlushPendingRows();
         if (!items_->updates_) widget_->setUpdatesEnabled(true);
         FitColumnsToContents();
     });
@@ -342,7 +351,17 @@ TListView::~TListView() {
     items_->Clear();
 }
 
-QTreeWidget* TListView::Widget() const { return static_cast<QTreeWidget*>(widget_); }
+QTreeWidget* TListView::Widget() const {
+    FlushPendingRows();
+    return static_cast<QTreeWidget*>(widget_);
+}
+
+void TListView::FlushPendingRows() const {
+    if (pendingRows_.empty()) return;
+    QList<QTreeWidgetItem*> rows(pendingRows_.begin(), pendingRows_.end());
+    pendingRows_.clear();
+    static_cast<QTreeWidget*>(widget_)->addTopLevelItems(rows);
+}
 
 void TListView::FitColumnsToContents() {
     // A column set to fit (-2) fits the larger of its caption and its rows,

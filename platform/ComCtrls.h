@@ -175,6 +175,9 @@ private:
     // second, instead of once each.
     void DeferPainting();
     void FitColumnsToContents();
+    // Adds the rows appended while painting was deferred.
+    void FlushPendingRows() const;
+    mutable std::vector<QTreeWidgetItem*> pendingRows_;
     int fittedRows_ = 0;
     QTimer* paintTimer_;
     std::unique_ptr<TListColumns> columns_;

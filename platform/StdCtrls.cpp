@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -225,8 +226,20 @@ TStaticText::TStaticText(TComponent* owner) : TWinControl(owner, new QLabel) {
 QLabel* TStaticText::Widget() const { return static_cast<QLabel*>(widget_); }
 
 void TStaticText::SetCaption(const std::string& caption) {
+    if (caption == caption_) return;
     caption_ = caption;
-    Widget()->setText(Q(caption));
+    // A text that changes with every row of a walk (a row counter) is
+    // painted at most every 40 ms; Caption() is always current.
+    QLabel* label = Widget();
+    if (label->isVisible() && !repaintDeferred_) {
+        repaintDeferred_ = true;
+        label->setUpdatesEnabled(false);
+        QTimer::singleShot(40, Context(), [this] {
+            repaintDeferred_ = false;
+            Widget()->setUpdatesEnabled(true);
+        });
+    }
+    label->setText(Q(caption));
     AdjustBounds();
 }
 

@@ -84,6 +84,7 @@ private:
     bool autoSize_ = true;
     TAlignment alignment_ = taLeftJustify;
     TStaticBorderStyle borderStyle_ = sbsNone;
+    bool repaintDeferred_ = false;
 };
 
 class TEdit : public TWinControl {
