@@ -317,7 +317,7 @@ RowControl ControlOf(const QJsonObject& json, const std::string& path) {
     return control;
 }
 
-std::pair<std::optional<Oid>, Row> RowOf(const QJsonObject& json, const TableSpec& spec, const std::string& path) {
+std::pair<std::optional<Oid>, Row> RowOf(const QJsonObject& json, const TableLayout& layout, const std::string& path) {
     RejectUnknownKeys(json, path, {"index", "values"});
     std::optional<Oid> index;
     if (json.contains("index")) index = OidOf(json["index"], Key(path, "index"));
@@ -328,9 +328,9 @@ std::pair<std::optional<Oid>, Row> RowOf(const QJsonObject& json, const TableSpe
         const std::string columnPath = valuesPath + "." + key.toStdString();
         bool isNumber = false;
         const uint id = key.toUInt(&isNumber);
-        const auto column = std::find_if(spec.columns.begin(), spec.columns.end(),
+        const auto column = std::find_if(layout.columns.begin(), layout.columns.end(),
                                          [&](const ColumnSpec& c) { return isNumber && c.id == id; });
-        if (column == spec.columns.end()) Fail(columnPath, "not a column of this table");
+        if (column == layout.columns.end()) Fail(columnPath, "not a column of this table");
         row[column->id] = ValueOf(values[key], column->type, columnPath);
     }
     return {index, row};
@@ -341,27 +341,27 @@ TableSeed TableOf(const QJsonObject& json, const std::string& path) {
                       {"name", "entry", "index", "impliedIndex", "rowStatus", "validInvalid", "columns", "rows"});
     if (!json.contains("entry") || !json.contains("columns")) Fail(path, "needs \"entry\" and \"columns\"");
     TableSeed seed;
-    seed.spec.name = TextOr(json, "name", path, "");
-    seed.spec.entry = OidOf(json["entry"], Key(path, "entry"));
+    seed.layout.name = TextOr(json, "name", path, "");
+    seed.layout.entry = OidOf(json["entry"], Key(path, "entry"));
     const QJsonArray columns = ArrayOf(json["columns"], Key(path, "columns"));
     for (qsizetype i = 0; i < columns.size(); ++i) {
         const std::string columnPath = At(Key(path, "columns"), i);
-        seed.spec.columns.push_back(ColumnOf(ObjectOf(columns[i], columnPath), columnPath));
+        seed.layout.columns.push_back(ColumnOf(ObjectOf(columns[i], columnPath), columnPath));
     }
     if (json.contains("index")) {
         const QJsonArray index = ArrayOf(json["index"], Key(path, "index"));
         for (qsizetype i = 0; i < index.size(); ++i) {
-            seed.spec.indexColumns.push_back(
+            seed.layout.indexColumns.push_back(
                 static_cast<uint32_t>(IntegerOf(index[i], At(Key(path, "index"), i), 0, UINT32_MAX)));
         }
     }
-    if (json.contains("impliedIndex")) seed.spec.impliedLastIndex = BoolOf(json["impliedIndex"], Key(path, "impliedIndex"));
-    seed.spec.control = ControlOf(json, path);
+    if (json.contains("impliedIndex")) seed.layout.impliedLastIndex = BoolOf(json["impliedIndex"], Key(path, "impliedIndex"));
+    seed.layout.control = ControlOf(json, path);
     if (json.contains("rows")) {
         const QJsonArray rows = ArrayOf(json["rows"], Key(path, "rows"));
         for (qsizetype i = 0; i < rows.size(); ++i) {
             const std::string rowPath = At(Key(path, "rows"), i);
-            seed.rows.push_back(RowOf(ObjectOf(rows[i], rowPath), seed.spec, rowPath));
+            seed.rows.push_back(RowOf(ObjectOf(rows[i], rowPath), seed.layout, rowPath));
         }
     }
     return seed;
@@ -478,11 +478,11 @@ void BuildTree(const Description& description, ObjectTree& tree) {
     description.stack.Publish(tree);
     for (const Scalar& scalar : description.objects) tree.AddScalar(scalar);
     for (const TableSeed& seed : description.tables) {
-        Table& table = tree.AddTable(seed.spec);
+        Table& table = tree.AddTable(seed.layout);
         for (const auto& [givenIndex, values] : seed.rows) {
             const auto index = givenIndex ? givenIndex : table.IndexOf(values);
             if (!index) {
-                throw std::invalid_argument("table " + seed.spec.name +
+                throw std::invalid_argument("table " + seed.layout.name +
                                             ": a row needs an \"index\" or values for every index column");
             }
             table.PutRow(*index, values);

@@ -28,7 +28,7 @@ UsmUser ParseUsmUser(const std::string& text);
 void ValidateUsmUser(const UsmUser& user);
 
 struct TableSeed {
-    TableSpec spec;
+    TableLayout layout;
     std::vector<std::pair<std::optional<Oid>, Row>> rows;  // index given or taken from the index columns
 };
 

@@ -11,8 +11,8 @@ bool IsUnsignedType(ValueType type) {
            type == ValueType::Counter64 || type == ValueType::TimeTicks;
 }
 
-std::invalid_argument SpecError(const TableSpec& spec, const std::string& what) {
-    return std::invalid_argument("table " + (spec.name.empty() ? FormatOid(spec.entry) : spec.name) +
+std::invalid_argument LayoutError(const TableLayout& layout, const std::string& what) {
+    return std::invalid_argument("table " + (layout.name.empty() ? FormatOid(layout.entry) : layout.name) +
                                  ": " + what);
 }
 
@@ -130,34 +130,34 @@ SnmpStatus Constraint::Check(const Value& value) const {
 
 // ---------------------------------------------------------------- Table
 
-Table::Table(TableSpec spec) : spec_(std::move(spec)) {
-    if (spec_.entry.empty()) throw SpecError(spec_, "no entry OID");
-    std::sort(spec_.columns.begin(), spec_.columns.end(),
+Table::Table(TableLayout layout) : layout_(std::move(layout)) {
+    if (layout_.entry.empty()) throw LayoutError(layout_, "no entry OID");
+    std::sort(layout_.columns.begin(), layout_.columns.end(),
               [](const ColumnSpec& a, const ColumnSpec& b) { return a.id < b.id; });
-    for (size_t i = 0; i < spec_.columns.size(); ++i) {
-        if (i > 0 && spec_.columns[i].id == spec_.columns[i - 1].id) {
-            throw SpecError(spec_, "column " + std::to_string(spec_.columns[i].id) + " twice");
+    for (size_t i = 0; i < layout_.columns.size(); ++i) {
+        if (i > 0 && layout_.columns[i].id == layout_.columns[i - 1].id) {
+            throw LayoutError(layout_, "column " + std::to_string(layout_.columns[i].id) + " twice");
         }
-        const auto& column = spec_.columns[i];
+        const auto& column = layout_.columns[i];
         if (column.defaultValue && column.defaultValue->type != column.type) {
-            throw SpecError(spec_, "default of column " + std::to_string(column.id) + " has the wrong type");
+            throw LayoutError(layout_, "default of column " + std::to_string(column.id) + " has the wrong type");
         }
     }
-    for (const uint32_t id : spec_.indexColumns) {
+    for (const uint32_t id : layout_.indexColumns) {
         const ColumnSpec* column = Column(id);
-        if (column == nullptr) throw SpecError(spec_, "index column " + std::to_string(id) + " is not a column");
-        if (column->type == ValueType::Counter64) throw SpecError(spec_, "a counter64 column cannot index");
+        if (column == nullptr) throw LayoutError(layout_, "index column " + std::to_string(id) + " is not a column");
+        if (column->type == ValueType::Counter64) throw LayoutError(layout_, "a counter64 column cannot index");
     }
-    if (spec_.control.kind != RowControl::None) {
-        const ColumnSpec* column = Column(spec_.control.column);
+    if (layout_.control.kind != RowControl::None) {
+        const ColumnSpec* column = Column(layout_.control.column);
         if (column == nullptr || column->type != ValueType::Integer || !IsWritable(column->access)) {
-            throw SpecError(spec_, "the row control column must be a writable integer column");
+            throw LayoutError(layout_, "the row control column must be a writable integer column");
         }
     }
 }
 
 const ColumnSpec* Table::Column(uint32_t id) const {
-    for (const auto& column : spec_.columns) {
+    for (const auto& column : layout_.columns) {
         if (column.id == id) return &column;
     }
     return nullptr;
@@ -172,21 +172,21 @@ std::optional<Row> Table::DecodeIndex(const Oid& index) const {
     Row values;
     if (index.empty()) return std::nullopt;
     size_t pos = 0;
-    for (size_t k = 0; k < spec_.indexColumns.size(); ++k) {
-        const ColumnSpec& column = *Column(spec_.indexColumns[k]);
-        const bool implied = spec_.impliedLastIndex && k + 1 == spec_.indexColumns.size();
+    for (size_t k = 0; k < layout_.indexColumns.size(); ++k) {
+        const ColumnSpec& column = *Column(layout_.indexColumns[k]);
+        const bool implied = layout_.impliedLastIndex && k + 1 == layout_.indexColumns.size();
         auto value = DecodeIndexPart(column, index, pos, implied);
         if (!value || column.constraint.Check(*value) != NoError) return std::nullopt;
         values[column.id] = std::move(*value);
     }
-    if (!spec_.indexColumns.empty() && pos != index.size()) return std::nullopt;
+    if (!layout_.indexColumns.empty() && pos != index.size()) return std::nullopt;
     return values;
 }
 
 std::optional<Row> Table::NewRow(const Oid& index) const {
     auto row = DecodeIndex(index);
     if (!row) return std::nullopt;
-    for (const auto& column : spec_.columns) {
+    for (const auto& column : layout_.columns) {
         if (row->count(column.id) == 0) {
             (*row)[column.id] = column.defaultValue ? *column.defaultValue : ZeroValue(column.type);
         }
@@ -195,13 +195,13 @@ std::optional<Row> Table::NewRow(const Oid& index) const {
 }
 
 std::optional<Oid> Table::IndexOf(const Row& values) const {
-    if (spec_.indexColumns.empty()) return std::nullopt;
+    if (layout_.indexColumns.empty()) return std::nullopt;
     Oid index;
-    for (size_t k = 0; k < spec_.indexColumns.size(); ++k) {
-        const auto value = values.find(spec_.indexColumns[k]);
+    for (size_t k = 0; k < layout_.indexColumns.size(); ++k) {
+        const auto value = values.find(layout_.indexColumns[k]);
         if (value == values.end()) return std::nullopt;
-        const bool implied = spec_.impliedLastIndex && k + 1 == spec_.indexColumns.size();
-        const auto part = EncodeIndexPart(*Column(spec_.indexColumns[k]), value->second, implied);
+        const bool implied = layout_.impliedLastIndex && k + 1 == layout_.indexColumns.size();
+        const auto part = EncodeIndexPart(*Column(layout_.indexColumns[k]), value->second, implied);
         if (!part) return std::nullopt;
         index.insert(index.end(), part->begin(), part->end());
     }
@@ -210,12 +210,12 @@ std::optional<Oid> Table::IndexOf(const Row& values) const {
 
 void Table::PutRow(const Oid& index, const Row& values) {
     auto row = NewRow(index);
-    if (!row) throw SpecError(spec_, "index " + FormatOid(index) + " does not fit the index columns");
+    if (!row) throw LayoutError(layout_, "index " + FormatOid(index) + " does not fit the index columns");
     for (const auto& [id, value] : values) {
         const ColumnSpec* column = Column(id);
-        if (column == nullptr) throw SpecError(spec_, "no column " + std::to_string(id));
+        if (column == nullptr) throw LayoutError(layout_, "no column " + std::to_string(id));
         if (column->type != value.type) {
-            throw SpecError(spec_, "column " + std::to_string(id) + " needs a " +
+            throw LayoutError(layout_, "column " + std::to_string(id) + " needs a " +
                                        std::string(TypeName(column->type)) + " value");
         }
         (*row)[id] = value;
@@ -238,9 +238,9 @@ void Table::SetCell(const Oid& index, uint32_t column, const Value& value) {
 
 std::optional<std::pair<Oid, Value>> Table::Next(const Oid& after, bool inclusive) const {
     if (rows_.empty()) return std::nullopt;
-    for (const auto& column : spec_.columns) {
+    for (const auto& column : layout_.columns) {
         if (!IsReadable(column.access)) continue;
-        Oid prefix = spec_.entry;
+        Oid prefix = layout_.entry;
         prefix.push_back(column.id);
         auto row = rows_.end();
         if (StartsWith(after, prefix)) {
@@ -267,17 +267,17 @@ void ObjectTree::AddScalar(Scalar scalar) {
     }
 }
 
-Table& ObjectTree::AddTable(TableSpec spec) {
-    if (FindTable(spec.entry) != nullptr) {
-        throw std::invalid_argument("table " + FormatOid(spec.entry) + " twice");
+Table& ObjectTree::AddTable(TableLayout layout) {
+    if (FindTable(layout.entry) != nullptr) {
+        throw std::invalid_argument("table " + FormatOid(layout.entry) + " twice");
     }
-    tables_.push_back(std::make_unique<Table>(std::move(spec)));
+    tables_.push_back(std::make_unique<Table>(std::move(layout)));
     return *tables_.back();
 }
 
 Table* ObjectTree::FindTable(const Oid& entry) {
     for (auto& table : tables_) {
-        if (table->Spec().entry == entry) return table.get();
+        if (table->Layout().entry == entry) return table.get();
     }
     return nullptr;
 }
@@ -298,7 +298,7 @@ void ObjectTree::SetScalar(const Oid& instance, const Value& value) {
 
 std::optional<std::pair<size_t, uint32_t>> ObjectTree::Locate(const Oid& oid) const {
     for (size_t t = 0; t < tables_.size(); ++t) {
-        const Oid& entry = tables_[t]->Spec().entry;
+        const Oid& entry = tables_[t]->Layout().entry;
         if (oid.size() > entry.size() + 1 && StartsWith(oid, entry)) return std::pair{t, oid[entry.size()]};
     }
     return std::nullopt;
@@ -319,7 +319,7 @@ ObjectTree::ReadResult ObjectTree::Get(const Oid& oid) const {
         const Table& table = *tables_[located->first];
         const ColumnSpec* column = table.Column(located->second);
         if (column == nullptr || !IsReadable(column->access)) return {ReadKind::NoSuchObject, {}};
-        const Oid index(oid.begin() + static_cast<std::ptrdiff_t>(table.Spec().entry.size() + 1), oid.end());
+        const Oid index(oid.begin() + static_cast<std::ptrdiff_t>(table.Layout().entry.size() + 1), oid.end());
         const Row* row = table.FindRow(index);
         if (row == nullptr) return {ReadKind::NoSuchInstance, {}};
         return {ReadKind::Found, row->at(column->id)};
@@ -341,26 +341,26 @@ std::optional<std::pair<Oid, Value>> ObjectTree::Next(const Oid& after, bool inc
 
 SnmpStatus ObjectTree::CheckTableVarbind(size_t t, uint32_t columnId, const Varbind& varbind) const {
     const Table& table = *tables_[t];
-    const TableSpec& spec = table.Spec();
+    const TableLayout& layout = table.Layout();
     const ColumnSpec* column = table.Column(columnId);
     if (column == nullptr) return NoCreation;
     if (!IsReadable(column->access)) return NoAccess;
     if (!IsWritable(column->access)) return NotWritable;
-    const Oid index(varbind.oid.begin() + static_cast<std::ptrdiff_t>(spec.entry.size() + 1), varbind.oid.end());
+    const Oid index(varbind.oid.begin() + static_cast<std::ptrdiff_t>(layout.entry.size() + 1), varbind.oid.end());
     if (table.FindRow(index) == nullptr &&
-        (spec.control.kind == RowControl::None || !table.NewRow(index))) {
+        (layout.control.kind == RowControl::None || !table.NewRow(index))) {
         return NoCreation;
     }
     if (!varbind.value || varbind.value->type != column->type) return WrongType;
     if (const SnmpStatus status = column->constraint.Check(*varbind.value); status != NoError) return status;
-    if (columnId == spec.control.column) {
+    if (columnId == layout.control.column) {
         const int64_t value = varbind.value->integer;
-        if (spec.control.kind == RowControl::RowStatus &&
+        if (layout.control.kind == RowControl::RowStatus &&
             (value < RowActive || value > RowDestroy || value == RowNotReady)) {
             return WrongValue;
         }
-        if (spec.control.kind == RowControl::ValidInvalid && column->constraint.allowed.empty() &&
-            value != spec.control.valid && value != spec.control.invalid) {
+        if (layout.control.kind == RowControl::ValidInvalid && column->constraint.allowed.empty() &&
+            value != layout.control.valid && value != layout.control.invalid) {
             return WrongValue;
         }
     }
@@ -405,8 +405,8 @@ std::optional<ObjectTree::SetFailure> ObjectTree::Plan(const std::vector<Varbind
         }
         const auto located = Locate(varbind.oid);
         if (!located) return SetFailure{NoCreation, position};
-        const TableSpec& spec = tables_[located->first]->Spec();
-        const Oid index(varbind.oid.begin() + static_cast<std::ptrdiff_t>(spec.entry.size() + 1), varbind.oid.end());
+        const TableLayout& layout = tables_[located->first]->Layout();
+        const Oid index(varbind.oid.begin() + static_cast<std::ptrdiff_t>(layout.entry.size() + 1), varbind.oid.end());
         auto group = std::find_if(groups.begin(), groups.end(), [&](const RowGroup& g) {
             return g.table == located->first && g.index == index;
         });
@@ -415,14 +415,14 @@ std::optional<ObjectTree::SetFailure> ObjectTree::Plan(const std::vector<Varbind
             group = groups.end() - 1;
         }
         group->values[located->second] = *varbind.value;
-        if (spec.control.kind != RowControl::None && located->second == spec.control.column) {
+        if (layout.control.kind != RowControl::None && located->second == layout.control.column) {
             group->controlPosition = position;
         }
     }
 
     for (auto& group : groups) {
         const Table& table = *tables_[group.table];
-        const RowControl& control = table.Spec().control;
+        const RowControl& control = table.Layout().control;
         const bool exists = table.FindRow(group.index) != nullptr;
         SetPlan::RowChange change{group.table, group.index, SetPlan::RowChange::Update, group.values};
         if (group.controlPosition) {
@@ -492,7 +492,7 @@ void ObjectTree::Undo(const SetUndo& undo) {
 std::vector<Oid> ObjectTree::RegistrationRoots() const {
     std::vector<Oid> candidates;
     for (const auto& [instance, scalar] : scalars_) candidates.emplace_back(instance.begin(), instance.end() - 1);
-    for (const auto& table : tables_) candidates.push_back(table->Spec().entry);
+    for (const auto& table : tables_) candidates.push_back(table->Layout().entry);
     std::sort(candidates.begin(), candidates.end());
     std::vector<Oid> roots;
     for (auto& candidate : candidates) {

@@ -61,7 +61,7 @@ enum RowStatusValue : int64_t {
     RowDestroy = 6,
 };
 
-struct TableSpec {
+struct TableLayout {
     std::string name;
     Oid entry;                          // the table's entry OID (its columns are entry.N)
     std::vector<ColumnSpec> columns;
@@ -74,10 +74,10 @@ using Row = std::map<uint32_t, Value>;  // column id -> value
 
 class Table {
 public:
-    // Throws std::invalid_argument when the spec contradicts itself.
-    explicit Table(TableSpec spec);
+    // Throws std::invalid_argument when the layout contradicts itself.
+    explicit Table(TableLayout layout);
 
-    const TableSpec& Spec() const { return spec_; }
+    const TableLayout& Layout() const { return layout_; }
     const ColumnSpec* Column(uint32_t id) const;
     const std::map<Oid, Row>& Rows() const { return rows_; }
     const Row* FindRow(const Oid& index) const;
@@ -100,7 +100,7 @@ public:
 private:
     std::optional<Row> DecodeIndex(const Oid& index) const;
 
-    TableSpec spec_;
+    TableLayout layout_;
     std::map<Oid, Row> rows_;
 };
 
@@ -148,9 +148,9 @@ public:
         size_t position = 0;  // index into the varbinds given to Plan
     };
 
-    // Both throw std::invalid_argument for a duplicate or a bad spec.
+    // Both throw std::invalid_argument for a duplicate or a bad layout.
     void AddScalar(Scalar scalar);
-    Table& AddTable(TableSpec spec);
+    Table& AddTable(TableLayout layout);
 
     Table* FindTable(const Oid& entry);
     const Table* FindTable(const Oid& entry) const;

@@ -41,20 +41,20 @@ struct ColumnDef {
     std::initializer_list<int64_t> allowed;
 };
 
-TableSpec MakeSpec(const char* name, const Oid& entry, std::initializer_list<ColumnDef> columns) {
-    TableSpec spec;
-    spec.name = name;
-    spec.entry = entry;
+TableLayout MakeSpec(const char* name, const Oid& entry, std::initializer_list<ColumnDef> columns) {
+    TableLayout layout;
+    layout.name = name;
+    layout.entry = entry;
     for (const auto& def : columns) {
         ColumnSpec column;
         column.id = def.id;
         column.type = def.type;
         column.access = def.access;
         column.constraint.allowed = def.allowed;
-        spec.columns.push_back(column);
+        layout.columns.push_back(column);
     }
-    spec.indexColumns = {1};
-    return spec;
+    layout.indexColumns = {1};
+    return layout;
 }
 
 constexpr auto I = ValueType::Integer;
@@ -63,7 +63,7 @@ constexpr auto NA = Access::NotAccessible;
 constexpr auto RO = Access::ReadOnly;
 constexpr auto RW = Access::ReadWrite;
 
-TableSpec UnitTableSpec() {
+TableLayout UnitTableSpec() {
     return MakeSpec("swUnitMgmtTable", stackoid::UnitEntry,
                     {{1, I, NA, {}},
                      {2, I, RO, {UnitNotExist, UnitExist}},
@@ -80,12 +80,12 @@ TableSpec UnitTableSpec() {
                      {14, I, RW, {}}});
 }
 
-TableSpec PortTableSpec() {
+TableLayout PortTableSpec() {
     return MakeSpec("portInfoTable", stackoid::PortEntry,
                     {{1, I, RO, {}}, {2, I, RO, {}}, {3, I, RO, {}}, {4, I, RO, {LinkPass, LinkFail}}, {5, I, RO, {}}});
 }
 
-TableSpec PortCtrlTableSpec() {
+TableLayout PortCtrlTableSpec() {
     return MakeSpec("portCtrlTable", stackoid::PortCtrlEntry,
                     {{1, I, RO, {}},
                      {2, I, RO, {}},
@@ -96,7 +96,7 @@ TableSpec PortCtrlTableSpec() {
                      {7, I, RW, {2, 3}}});
 }
 
-TableSpec SubUnitTableSpec() {
+TableLayout SubUnitTableSpec() {
     return MakeSpec("subUnitTable", stackoid::SubUnitEntry,
                     {{1, I, NA, {}}, {3, S, RO, {}}, {4, S, RO, {}}, {5, S, RO, {}}, {6, S, RO, {}}});
 }

@@ -25,7 +25,7 @@ Value Ip(const char* text) {
 }
 
 TEST(ObjectTree, IndexesFollowTheSmiEncoding) {
-    TableSpec varying;
+    TableLayout varying;
     varying.entry = {1, 9, 1};
     varying.columns = {Column(1, ValueType::String, Access::NotAccessible),
                        Column(2, ValueType::IpAddress, Access::NotAccessible),
@@ -36,7 +36,7 @@ TEST(ObjectTree, IndexesFollowTheSmiEncoding) {
     EXPECT_EQ(table.IndexOf(row), (Oid{2, 97, 98, 10, 0, 0, 1, 7}));
     EXPECT_EQ(table.NewRow({2, 97, 98, 10, 0, 0, 1, 7})->at(1), Value::Text("ab"));
 
-    TableSpec fixedAndImplied;
+    TableLayout fixedAndImplied;
     fixedAndImplied.entry = {1, 9, 2};
     fixedAndImplied.columns = {Column(1, ValueType::String, Access::NotAccessible, {{}, {}, std::pair<size_t, size_t>{6, 6}}),
                                Column(2, ValueType::String, Access::NotAccessible)};
@@ -57,12 +57,12 @@ TEST(ObjectTree, NextRunsThroughScalarsAndColumnsInOidOrder) {
     ObjectTree tree;
     tree.AddScalar({{1, 1, 0}, Value::Int(1), Access::ReadOnly, {}});
     tree.AddScalar({{1, 3, 0}, Value::Int(3), Access::ReadOnly, {}});
-    TableSpec spec;
-    spec.entry = {1, 2, 1};
-    spec.columns = {Column(1, ValueType::Integer, Access::NotAccessible), Column(2, ValueType::Integer, Access::ReadOnly),
+    TableLayout layout;
+    layout.entry = {1, 2, 1};
+    layout.columns = {Column(1, ValueType::Integer, Access::NotAccessible), Column(2, ValueType::Integer, Access::ReadOnly),
                     Column(4, ValueType::Integer, Access::ReadWrite)};
-    spec.indexColumns = {1};
-    Table& table = tree.AddTable(spec);
+    layout.indexColumns = {1};
+    Table& table = tree.AddTable(layout);
     table.PutRow({3}, {});
     table.PutRow({1}, {});
 
@@ -81,14 +81,14 @@ TEST(ObjectTree, NextRunsThroughScalarsAndColumnsInOidOrder) {
 class RowStatusTable : public testing::Test {
 protected:
     RowStatusTable() {
-        TableSpec spec;
-        spec.entry = {1, 5, 1};
-        spec.columns = {Column(1, ValueType::Integer, Access::NotAccessible),
+        TableLayout layout;
+        layout.entry = {1, 5, 1};
+        layout.columns = {Column(1, ValueType::Integer, Access::NotAccessible),
                         Column(2, ValueType::Integer, Access::ReadCreate),
                         Column(3, ValueType::Integer, Access::ReadCreate)};
-        spec.indexColumns = {1};
-        spec.control = {RowControl::RowStatus, 3, 1, 2};
-        tree_.AddTable(spec).PutRow({1}, {{2, Value::Int(10)}, {3, Value::Int(RowActive)}});
+        layout.indexColumns = {1};
+        layout.control = {RowControl::RowStatus, 3, 1, 2};
+        tree_.AddTable(layout).PutRow({1}, {{2, Value::Int(10)}, {3, Value::Int(RowActive)}});
     }
 
     // Checks, plans and applies like an SNMP set; the failure, if any.
