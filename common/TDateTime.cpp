@@ -1,6 +1,7 @@
 #include "TDateTime.h"
 
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -146,10 +147,6 @@ TDateTime StrToDateTime(const std::string& text) {
 
 std::string FloatToStr(double value) {
     char text[64];
-    std::snprintf(text, sizeof text, "%.15g", value);
-    std::string s = text;
-    // snprintf follows LC_NUMERIC; the module's texts always use a point.
-    for (char& c : s)
-        if (c == ',') c = '.';
-    return s;
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15);
+    return std::string(text, result.ptr);
 }

@@ -423,8 +423,10 @@ void VxEditConstraint::RefuseExit(Record& record, const std::string& message) {
         ~Guard() { RefusalInProgress = false; }
     } refusing;
     MessageBoxA(form ? form->Handle() : nullptr, message, ProgramFileName(), MB_OK);
-    // The message box runs the message loop: the box may have been detached.
-    if (const Record* r = Find(edit)) {
+    // The message box runs the message loop: the box may have been detached
+    // or destroyed meanwhile.
+    const Record* r = Find(edit);
+    if (r && r->ControlWidget) {
         edit->SetText(r->AcceptedText);
         edit->SetFocus();
     }

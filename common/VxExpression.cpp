@@ -2,36 +2,23 @@
 
 #include "common/TDateTime.h"
 
-#include <locale.h>
-#include <stdlib.h>
-#include <strings.h>
 
 #include <cctype>
 #include <charconv>
-#include <chrono>
-#include <ctime>
 #include <optional>
 #include <string_view>
 #include <vector>
 
 #include "common/VxCommonMessages.h"
+#include "common/VxNumbers.h"
 #include "common/VxOptionList.h"
 #include "platform/Exception.h"
+#include "platform/Text.h"
 
 namespace {
 
 constexpr std::string_view Blanks = " \t\r\n\v\f";
 constexpr size_t npos = std::string_view::npos;
-
-std::string_view Trim(std::string_view s) {
-    const size_t first = s.find_first_not_of(Blanks);
-    if (first == npos) return {};
-    return s.substr(first, s.find_last_not_of(Blanks) - first + 1);
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
-}
 
 // ---------------------------------------------------------------------------
 // Texts shared by both levels
@@ -85,15 +72,6 @@ std::string NumberText(double value) {
     return std::string(buffer, result.ptr);
 }
 
-// The C library's text-to-double, always with "." as the decimal point:
-// leading blanks skipped, reading stops at the first character that cannot
-// continue the number, no number gives 0.
-double ReadNumber(std::string_view text) {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    const std::string copy(text);
-    return strtod_l(copy.c_str(), nullptr, cLocale);
-}
-
 // ---------------------------------------------------------------------------
 // Arithmetic level
 
@@ -118,14 +96,14 @@ bool IsBinaryAddOrSubtract(std::string_view t, size_t at) {
 
 double EvalOperand(std::string_view t) {
     t = Trim(t);
-    if (EqualsIgnoringCase(t, "NOW")) return DateTimeNow();
+    if (SameText(t, "NOW")) return DateTimeNow();
     // Signs are applied one by one, so that the "-" of a number written back
     // in place of a parenthesis may follow another sign ("-(0-5)" is "--5").
     if (!t.empty() && (t.front() == '-' || t.front() == '+')) {
         const double rest = EvalOperand(t.substr(1));
         return t.front() == '-' ? -rest : rest;
     }
-    return ReadNumber(t);
+    return LenientDouble(t);
 }
 
 // Splits the text at the operators that `isOperator` accepts and folds the
@@ -178,7 +156,7 @@ bool Compare(int op, const std::string& left, const std::string& right) {
 // date number (the same for both sides of one comparison).
 std::string ComparisonSide(std::string_view side, std::optional<std::string>& nowText) {
     const std::string text = StripQuotes(std::string(Trim(side)));
-    if (!EqualsIgnoringCase(text, "NOW")) return text;
+    if (!SameText(text, "NOW")) return text;
     if (!nowText) nowText = NumberText(DateTimeNow());
     return *nowText;
 }
@@ -221,8 +199,8 @@ bool EvalCondition(const std::string& text) {
         return Compare(op, left, right);
     }
     const std::string_view word = Trim(text);
-    if (EqualsIgnoringCase(word, "true")) return true;
-    if (EqualsIgnoringCase(word, "false")) return false;
+    if (SameText(word, "true")) return true;
+    if (SameText(word, "false")) return false;
     throw Exception(VxCommonMessages[vcBadLogicOperand], 0);
 }
 

@@ -1,6 +1,6 @@
 #include "VxOptionList.h"
 
-#include <strings.h>
+#include "platform/Text.h"
 
 #include <charconv>
 
@@ -64,7 +64,7 @@ std::string VxOptionList::ValueText(int index) const {
 bool VxOptionList::TextEquals(std::string_view a, std::string_view b) const {
     if (a.size() != b.size()) return false;
     if (CaseSensitive_) return a == b;
-    return strncasecmp(a.data(), b.data(), a.size()) == 0;
+    return SameText(a, b);
 }
 
 bool VxOptionList::IsPrefixOf(std::string_view prefix, std::string_view text) const {

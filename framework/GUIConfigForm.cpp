@@ -81,12 +81,16 @@ void TConfigForm::Dispatch(TMessage& message) {
 void TConfigForm::FormClose(TObject*, TCloseAction&) { StopAndDeleteControllers(); }
 
 void TConfigForm::StopAndDeleteControllers() {
-    for (VxSNMPRequest2Edits* controller : Controllers) {
+    // The form lets go of its controllers first: the waits below run the
+    // message loop, and nothing it delivers (a second close, a refresh) may
+    // find them.
+    std::vector<VxSNMPRequest2Edits*> controllers;
+    controllers.swap(Controllers);
+    CurrentController = nullptr;
+    for (VxSNMPRequest2Edits* controller : controllers) {
         controller->Request.Alive = 0;
         // A pending reply finishes or times out before the controller goes.
         while (controller->Busy) Application->HandleMessage();
         delete controller;
     }
-    Controllers.clear();
-    CurrentController = nullptr;
 }

@@ -13,6 +13,7 @@
 #include <net-snmp/net-snmp-includes.h>
 
 #include "framework/VxSNMPMessages.h"
+#include "platform/Controls.h"
 
 namespace {
 
@@ -269,7 +270,6 @@ struct SnmpTransport::Outstanding {
     std::chrono::steady_clock::time_point Deadline;
     SnmpCompletion Completion;
     SnmpReply Reply;
-    bool Finished = false;  // reply taken, completion queued or run
     bool Cancelled = false;
     // A send that waits for the agent's engine id.
     PduKind Kind = PduKind::Get;
@@ -629,10 +629,11 @@ void SnmpTransport::RunQueuedCompletions() {
     while (!Queue.empty()) {
         auto [out, reason] = std::move(Queue.front());
         Queue.erase(Queue.begin());
-        out->Finished = true;
         if (out->Cancelled || !out->Completion) continue;
         SnmpCompletion completion = std::move(out->Completion);
-        completion(reason, out->Reply);
+        // Completions run from the pump's timer and notifiers: nothing they
+        // raise may cross the event loop.
+        Guarded([&] { completion(reason, out->Reply); });
     }
 }
 

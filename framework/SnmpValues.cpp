@@ -1,12 +1,12 @@
 #include "SnmpValues.h"
 
 #include <algorithm>
+#include <bit>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <locale.h>
 
 #include "common/TimeTicks.h"
 #include "common/VxDateTime.h"
@@ -170,43 +170,22 @@ Octets IpOctets(const std::string& text) {
     return bytes;
 }
 
-Octets DoubleOctets(double v) {
-    uint64_t bits = 0;
-    std::memcpy(&bits, &v, sizeof bits);
-    Octets bytes(8, '\0');
-    for (int i = 0; i < 8; ++i) bytes[static_cast<size_t>(i)] = static_cast<char>((bits >> (8 * i)) & 0xFF);
+Octets LittleEndian(uint64_t v, int size) {
+    Octets bytes(static_cast<size_t>(size), '\0');
+    for (int i = 0; i < size; ++i) bytes[static_cast<size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
     return bytes;
 }
 
-double DoubleFromOctets(const Octets& bytes) {
-    uint64_t bits = 0;
-    for (size_t i = 0; i < 8 && i < bytes.size(); ++i)
-        bits |= static_cast<uint64_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);
-    double v = 0;
-    std::memcpy(&v, &bits, sizeof v);
+uint64_t ReadLittleEndian(const Octets& bytes, int size) {
+    uint64_t v = 0;
+    for (size_t i = 0; i < static_cast<size_t>(size) && i < bytes.size(); ++i)
+        v |= static_cast<uint64_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);
     return v;
 }
 
-namespace {
+Octets DoubleOctets(double v) { return LittleEndian(std::bit_cast<uint64_t>(v), 8); }
 
-// Value texts use one format whatever the user's locale: a decimal point.
-locale_t CLocale() {
-    static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return c;
-}
-
-}  // namespace
-
-long long LenientInteger(const std::string& text) { return strtoll_l(text.c_str(), nullptr, 10, CLocale()); }
-
-double LenientDouble(const std::string& text) { return strtod_l(text.c_str(), nullptr, CLocale()); }
-
-uint64_t LenientUnsigned64(const std::string& text) {
-    const long double v = strtold_l(text.c_str(), nullptr, CLocale());
-    if (!(v > 0)) return 0;
-    if (v >= 18446744073709551616.0L) return UINT64_MAX;
-    return static_cast<uint64_t>(v);
-}
+double DoubleFromOctets(const Octets& bytes) { return std::bit_cast<double>(ReadLittleEndian(bytes, 8)); }
 
 std::string DateAndTimeText(const Octets& bytes) {
     const VxDateTime value = VxDateTime::FromOctets(reinterpret_cast<const uint8_t*>(bytes.data()),

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "common/VxNumbers.h"
+
 using Octets = std::string;  // raw bytes
 using SubIds = std::vector<uint32_t>;
 
@@ -80,14 +82,15 @@ std::string IpText(const Octets& bytes);
 // Four octets of a dotted address text; each part read as a number (low 8 bits).
 Octets IpOctets(const std::string& text);
 
+// Unsigned values as `size` octets, least significant first, and back
+// (missing octets read as 0).
+Octets LittleEndian(uint64_t v, int size);
+uint64_t ReadLittleEndian(const Octets& bytes, int size);
+
 // IEEE 754 double as 8 octets, least significant first, and back.
 Octets DoubleOctets(double v);
 double DoubleFromOctets(const Octets& bytes);
 
-// Numbers read the C library's lenient way.
-long long LenientInteger(const std::string& text);
-double LenientDouble(const std::string& text);
-uint64_t LenientUnsigned64(const std::string& text);
 
 // RFC 2579 DateAndTime: the module's text of the first 11 octets (an 8-octet
 // value without zone reads with no zone), and the 11 octets of a text.

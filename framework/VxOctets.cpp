@@ -9,24 +9,11 @@
 
 namespace {
 
-Octets LittleEndian(uint64_t v, int size) {
-    Octets bytes(static_cast<size_t>(size), '\0');
-    for (int i = 0; i < size; ++i) bytes[static_cast<size_t>(i)] = static_cast<char>((v >> (8 * i)) & 0xFF);
-    return bytes;
-}
-
 Octets BigEndian16(uint16_t v) {
     Octets bytes(2, '\0');
     bytes[0] = static_cast<char>(v >> 8);
     bytes[1] = static_cast<char>(v & 0xFF);
     return bytes;
-}
-
-uint64_t ReadLittleEndian(const Octets& bytes, int size) {
-    uint64_t v = 0;
-    for (int i = 0; i < size; ++i)
-        v |= static_cast<uint64_t>(static_cast<unsigned char>(bytes[static_cast<size_t>(i)])) << (8 * i);
-    return v;
 }
 
 uint16_t ReadBigEndian16(const Octets& bytes) {

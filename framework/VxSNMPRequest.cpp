@@ -13,6 +13,7 @@
 #include "framework/VxSNMPMessages.h"
 #include "framework/VxValueConversion.h"
 #include "platform/Exception.h"
+#include "platform/SysUtils.h"
 
 namespace {
 
@@ -26,12 +27,6 @@ bool IsTableKind(uint8_t kind) { return kind == MVT_FMV || kind == MVT_UMV; }
     throw Exception(t.Message, t.Code);
 }
 
-uint64_t TickCountMs() {
-    return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                     std::chrono::steady_clock::now().time_since_epoch())
-                                     .count());
-}
-
 }  // namespace
 
 VxSNMPRequest::VxSNMPRequest() {
@@ -41,8 +36,8 @@ VxSNMPRequest::VxSNMPRequest() {
 
 VxSNMPRequest::~VxSNMPRequest() {
     Alive = 0;
-    const uint64_t start = TickCountMs();
-    while (Pending > 0 && TickCountMs() - start < 6000) {
+    const DWORD start = GetTickCount();
+    while (Pending > 0 && GetTickCount() - start < 6000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         SnmpTransport::Instance().ProcessPendingEvents();
     }
@@ -66,7 +61,7 @@ SnmpTarget VxSNMPRequest::SetupTarget(bool write) const {
     std::string dotted;
     if (!SnmpTransport::ResolveAddress(Device.Address, dotted)) ThrowVxSNMP(vxBadAddress);
     SnmpTarget t;
-    t.Address = Device.Address;
+    t.Address = dotted;  // resolved once, here
     t.Port = Device.Port;
     t.Version = Security.Version;
     t.Timeout = Timeout;
@@ -256,8 +251,10 @@ void VxSNMPRequest::OnAsyncResponse(int reason, const SnmpReply& reply, bool isR
     } else {
         result.Done = 1;
     }
-    if (continuation) continuation(&result, &VarList);
+    // The continuation may send the next request, or destroy this one: the
+    // count is settled first and nothing of this object is touched after.
     --Pending;
+    if (continuation) continuation(&result, &VarList);
 }
 
 void VxSNMPRequest::MarkItemsForWrite(const std::string& itemList, const std::vector<std::string>* values) {
@@ -349,9 +346,10 @@ std::string VxSNMPRequest::ExpandItemText(const std::string& text, bool quote, c
         if (at == std::string::npos) return work;
         size_t end = at + 1;
         while (end < work.size() && std::isdigit(static_cast<unsigned char>(work[end]))) ++end;
-        const int pos = end > at + 1 ? std::stoi(work.substr(at + 1, end - at - 1)) : 0;
-        if (pos < 0 || pos >= static_cast<int>(VarList.GetCount())) ThrowVxSNMP(vxBadSyntaxInExpression);
-        const SnmpVar& item = *VarList.GetItem(pos);
+        // A reference to no item of the list cannot be expanded.
+        const long long pos = end > at + 1 ? LenientInteger(std::string_view(work).substr(at + 1, std::min<size_t>(end - at - 1, 12))) : 0;
+        if (pos < 0 || pos >= static_cast<long long>(VarList.GetCount())) ThrowVxSNMP(vxBadSyntaxInExpression);
+        const SnmpVar& item = *VarList.GetItem(static_cast<int>(pos));
         const std::string v = RawValueText(item);
         if (v == "(NULL)") ThrowVxSNMP(vxNullInExpression);
         std::string replacement;
@@ -382,13 +380,13 @@ void VxSNMPRequest::UpdateItem(int pos, bool afterReply) {
     std::string text;
     switch (item.Syntax) {
     case sxBoolean: text = x == 0 ? "false" : "true"; break;
-    case sxInteger: text = std::to_string(static_cast<int32_t>(static_cast<long long>(x))); break;
+    case sxInteger: text = std::to_string(static_cast<int32_t>(SaturatedInteger(x))); break;
     case sxCounter: case sxGauge: case sxUInteger:
-        text = std::to_string(static_cast<uint32_t>(static_cast<long long>(x)));
+        text = std::to_string(static_cast<uint32_t>(SaturatedInteger(x)));
         break;
-    case sxCounter64: text = std::to_string(x <= 0 ? 0ull : static_cast<unsigned long long>(x)); break;
+    case sxCounter64: text = std::to_string(LenientUnsigned64(FloatToStr(x))); break;
     case sxDouble: text = FloatToStr(x); break;
-    case sxTimeTicks: text = TimeTicks(static_cast<uint32_t>(static_cast<long long>(x))).get_printable(); break;
+    case sxTimeTicks: text = TimeTicks(static_cast<uint32_t>(SaturatedInteger(x))).get_printable(); break;
     case sxBcDateTime: text = FormatDateTime(x); break;
     default: ThrowVxSNMP(vxBadSyntaxInExpression);
     }

@@ -1,8 +1,9 @@
 #include "VxSNMPRequest2Controls.h"
 
 #include <chrono>
-#include <ctime>
+#include <cstdio>
 
+#include "common/TDateTime.h"
 #include "common/VxExpression.h"
 #include "framework/VxSNMPMessages.h"
 #include "platform/ComCtrls.h"
@@ -35,14 +36,10 @@ private:
 }  // namespace
 
 std::string ResultLineTime() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    int hour = local.tm_hour % 12;
-    if (hour == 0) hour = 12;
+    const DateTimeParts now = DecodeDateTime(DateTimeNow());
+    const int hour = now.Hour % 12 == 0 ? 12 : now.Hour % 12;
     char text[32];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d %s", hour, local.tm_min, local.tm_sec,
-                  local.tm_hour < 12 ? "AM" : "PM");
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d %s", hour, now.Minute, now.Second, now.Hour < 12 ? "AM" : "PM");
     return text;
 }
 

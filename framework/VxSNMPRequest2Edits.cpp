@@ -34,11 +34,7 @@ void NeedEdits(const std::vector<TEdit*>& edits, size_t needed) {
     if (edits.size() < needed) ThrowVxSNMP(vxTooFewControls);
 }
 
-std::string Hex2(unsigned char c) {
-    char text[3];
-    std::snprintf(text, sizeof text, "%02X", c);
-    return text;
-}
+std::string Hex2(unsigned char c) { return HexText(Octets(1, static_cast<char>(c))); }
 
 long EditNumber(const TEdit* edit) { return static_cast<long>(LenientInteger(edit->Text())); }
 
@@ -205,16 +201,16 @@ void VxSNMPRequest2Edits::BindListView(TListView* listView, uint8_t enableOnSele
     BuildColumns();
 }
 
-std::vector<int> VxSNMPRequest2Edits::ColumnOfItems() const {
+std::vector<int> VxSNMPRequest2Edits::ListedItems() const {
+    // Unlisted items first (as hidden columns), then the visible ones.
     const VxSNMPVarList& list = Request.VarList;
     const int count = static_cast<int>(list.GetCount());
-    std::vector<int> column(static_cast<size_t>(count), -1);
-    int next = 0;
+    std::vector<int> order;
     for (int i = 0; i < count; ++i)
-        if (list.IsUnlisted(i)) column[static_cast<size_t>(i)] = next++;
+        if (list.IsUnlisted(i)) order.push_back(i);
     for (int i = 0; i < count; ++i)
-        if (list.IsVisible(i) && column[static_cast<size_t>(i)] < 0) column[static_cast<size_t>(i)] = next++;
-    return column;
+        if (list.IsVisible(i) && !list.IsUnlisted(i)) order.push_back(i);
+    return order;
 }
 
 void VxSNMPRequest2Edits::BuildColumns() {
@@ -224,31 +220,22 @@ void VxSNMPRequest2Edits::BuildColumns() {
     TListColumns* columns = ListView->Columns();
     if (columns->Count() >= needed) return;
     columns->Clear();
-    const int count = static_cast<int>(list.GetCount());
-    auto add = [&](int i, int width) {
+    for (int i : ListedItems()) {
         TListColumn* column = columns->Add();
         column->SetCaption(list.GetItem(i)->Label);
         column->SetAutoSize(false);
-        column->SetWidth(width);
-    };
-    for (int i = 0; i < count; ++i)
-        if (list.IsUnlisted(i)) add(i, 0);  // hidden column
-    for (int i = 0; i < count; ++i)
-        if (list.IsVisible(i)) add(i, -2);  // fits its caption
+        column->SetWidth(list.IsUnlisted(i) ? 0 : -2);  // hidden, or fitting its caption
+    }
 }
 
 void VxSNMPRequest2Edits::AddRow() {
-    const VxSNMPVarList& list = Request.VarList;
-    const int count = static_cast<int>(list.GetCount());
-    std::vector<std::string> texts;
-    for (int i = 0; i < count; ++i)
-        if (list.IsUnlisted(i)) texts.push_back(list.GetItem(i)->Value);
-    for (int i = 0; i < count; ++i)
-        if (list.IsVisible(i)) texts.push_back(list.GetItem(i)->Value);
     TListItem* row = ListView->Items()->Add();
-    for (size_t k = 0; k < texts.size(); ++k) {
-        if (k == 0) row->SetCaption(texts[k]);
-        else row->SubItems()->Add(texts[k]);
+    bool first = true;
+    for (int i : ListedItems()) {
+        const std::string& text = Request.VarList.GetItem(i)->Value;
+        if (first) row->SetCaption(text);
+        else row->SubItems()->Add(text);
+        first = false;
     }
 }
 
@@ -258,14 +245,12 @@ void VxSNMPRequest2Edits::LoadSelectedRow() {
     if (!row) return;
     // Each listed item takes the text of its own column, also when an item
     // left out at run time comes after a shown one.
-    const std::vector<int> column = ColumnOfItems();
-    for (size_t i = 0; i < column.size(); ++i) {
-        const int c = column[i];
-        if (c < 0) continue;
+    const std::vector<int> order = ListedItems();
+    for (size_t c = 0; c < order.size(); ++c) {
         std::string text;
         if (c == 0) text = row->Caption();
-        else if (c - 1 < row->SubItems()->Count()) text = row->SubItems()->Get(c - 1);
-        Request.VarList.GetItem(static_cast<int>(i))->Value = text;
+        else if (static_cast<int>(c) - 1 < row->SubItems()->Count()) text = row->SubItems()->Get(static_cast<int>(c) - 1);
+        Request.VarList.GetItem(order[c])->Value = text;
     }
 }
 
@@ -344,17 +329,9 @@ void VxSNMPRequest2Edits::BindControl(int item, int offset, int syntax, const Vx
         (void)radioFill;  // the maps fill one button per pair whatever the argument
         effective->FillRadioGroup(radio);
     }
-    auto binding = std::make_unique<ControlBinding>();
-    binding->Item = item;
-    binding->Offset = offset;
-    binding->Syntax = syntax;
-    binding->Options = map;
-    binding->Controls.push_back(first);
-    if (second) binding->Controls.push_back(second);
-    binding->Count = static_cast<int>(binding->Controls.size());
-    binding->SavedHandlers.resize(binding->Controls.size());
-    for (size_t k = 0; k < binding->Controls.size(); ++k) HookControl(*binding, k);
-    Bindings.push_back(std::move(binding));
+    std::vector<TControl*> controls{first};
+    if (second) controls.push_back(second);
+    AddHookedBinding(item, offset, syntax, map, {}, controls);
 }
 
 void VxSNMPRequest2Edits::BindFormatted(int item, const std::string& format, const std::vector<TControl*>& controls) {
@@ -388,27 +365,24 @@ void VxSNMPRequest2Edits::AddPositionBinding(int item, int offset, int syntax, c
     numbers.Separator = ',';
     numbers.Parse(positions);
     if (controls.size() < static_cast<size_t>(numbers.Count())) ThrowListIndexError(static_cast<int>(controls.size()));
-    auto binding = std::make_unique<ControlBinding>();
-    binding->Item = item;
-    binding->Offset = offset;
-    binding->Syntax = syntax;
-    binding->Options = map;
-    binding->Count = numbers.Count();
-    binding->Positions = numbers.Values;
-    binding->Controls.assign(controls.begin(), controls.begin() + numbers.Count());
-    binding->SavedHandlers.resize(binding->Controls.size());
-    for (size_t k = 0; k < binding->Controls.size(); ++k) HookControl(*binding, k);
-    Bindings.push_back(std::move(binding));
+    AddHookedBinding(item, offset, syntax, map, numbers.Values,
+                     std::vector<TControl*>(controls.begin(), controls.begin() + numbers.Count()));
 }
 
 void VxSNMPRequest2Edits::AddBinding(int item, int offset, int syntax, const VxOptionList* map, const std::string&,
                                      const std::vector<TControl*>& controls) {
+    AddHookedBinding(item, offset, syntax, map, {}, controls);
+}
+
+void VxSNMPRequest2Edits::AddHookedBinding(int item, int offset, int syntax, const VxOptionList* map,
+                                           std::vector<int> positions, const std::vector<TControl*>& controls) {
     auto binding = std::make_unique<ControlBinding>();
     binding->Item = item;
     binding->Offset = offset;
     binding->Syntax = syntax;
     binding->Options = map;
     binding->Count = static_cast<int>(controls.size());
+    binding->Positions = std::move(positions);
     binding->Controls = controls;
     binding->SavedHandlers.resize(controls.size());
     for (size_t k = 0; k < controls.size(); ++k) HookControl(*binding, k);

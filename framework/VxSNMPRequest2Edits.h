@@ -88,6 +88,8 @@ public:
     uint8_t EnableOnSelect = 1;
 
 private:
+    void AddHookedBinding(int item, int offset, int syntax, const VxOptionList* map, std::vector<int> positions,
+                          const std::vector<TControl*>& controls);
     void ControlChanged(TObject* sender);
     void HookControl(ControlBinding& binding, size_t k);
     void UnhookControl(ControlBinding& binding, size_t k);
@@ -96,6 +98,6 @@ private:
     void ShowBinding(const ControlBinding& binding);
     // The octets a binding reads from its controls; false when it reads none.
     bool ReadBinding(const ControlBinding& binding, Octets& part);
-    // The list-view column of each listed item, as BuildColumns lays them out.
-    std::vector<int> ColumnOfItems() const;
+    // The items that have list-view columns, in column order.
+    std::vector<int> ListedItems() const;
 };

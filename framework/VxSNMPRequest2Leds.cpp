@@ -13,7 +13,11 @@ constexpr int BlinkIntervalMs = 60;
 }  // namespace
 
 VxSNMPRequest2Leds::VxSNMPRequest2Leds(TWinControl* owner)
-    : VxSNMPRequest2Controls(owner), PollTimer_(new TTimer(owner)), BlinkTimer_(new TTimer(owner)) {
+    // The timers' handlers belong to this poller, so the timers do too, and
+    // go with it whichever of it and its owner form goes first.
+    : VxSNMPRequest2Controls(owner),
+      PollTimer_(std::make_unique<TTimer>(nullptr)),
+      BlinkTimer_(std::make_unique<TTimer>(nullptr)) {
     PollTimer_->SetEnabled(false);
     PollTimer_->OnTimer = TNotifyEvent(this, &VxSNMPRequest2Leds::PollTick);
     BlinkTimer_->SetInterval(BlinkIntervalMs);
@@ -23,10 +27,6 @@ VxSNMPRequest2Leds::VxSNMPRequest2Leds(TWinControl* owner)
 
 VxSNMPRequest2Leds::~VxSNMPRequest2Leds() {
     StopPolling();
-    // The timers belong to the owner form, but their handlers to this
-    // poller: they go with it.
-    delete PollTimer_;
-    delete BlinkTimer_;
 }
 
 void VxSNMPRequest2Leds::AddLed(int item, const std::string& positions, const VxSNMPLedColorMapList& colorMap,

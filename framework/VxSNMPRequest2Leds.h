@@ -15,11 +15,12 @@
 //   leds->StopPolling();                             // LEDs black, replies still out dropped
 //   delete leds;                                     // before its owner form goes
 //
-// The shapes and both timers belong to the owner form; the poller must be
-// destroyed before the form. The colour maps must outlive the poller (the
+// The LED shapes belong to the owner form, so the poller goes before the
+// form; its timers are its own. The colour maps must outlive the poller (the
 // catalogue's shared maps do).
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -75,8 +76,8 @@ public:
     void ResetLeds();
 
     const std::vector<VxLedEntry>& Leds() const { return Entries; }
-    TTimer* PollTimer() const { return PollTimer_; }
-    TTimer* BlinkTimer() const { return BlinkTimer_; }
+    TTimer* PollTimer() const { return PollTimer_.get(); }
+    TTimer* BlinkTimer() const { return BlinkTimer_.get(); }
     // Set by StopPolling until the next StartPolling: results are not shown.
     bool Stopped() const { return Stopped_; }
 
@@ -89,7 +90,7 @@ private:
     static void Paint(const VxLedEntry& entry, TColor color);
 
     std::vector<VxLedEntry> Entries;
-    TTimer* PollTimer_;
-    TTimer* BlinkTimer_;
+    std::unique_ptr<TTimer> PollTimer_;
+    std::unique_ptr<TTimer> BlinkTimer_;
     bool Stopped_ = false;
 };

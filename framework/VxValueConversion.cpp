@@ -1,6 +1,6 @@
 #include "VxValueConversion.h"
 
-#include <cstring>
+#include <bit>
 
 #include "common/TDateTime.h"
 #include "common/TimeTicks.h"
@@ -97,18 +97,6 @@ void AppendOctetIds(SubIds& ids, const Octets& bytes, bool withLength) {
 
 uint32_t Low32(uint64_t v) { return static_cast<uint32_t>(v & 0xFFFFFFFFu); }
 uint32_t High32(uint64_t v) { return static_cast<uint32_t>(v >> 32); }
-
-uint64_t DoubleBits(double v) {
-    uint64_t bits = 0;
-    std::memcpy(&bits, &v, sizeof bits);
-    return bits;
-}
-
-double DoubleOfBits(uint64_t bits) {
-    double v = 0;
-    std::memcpy(&v, &bits, sizeof v);
-    return v;
-}
 
 // Reads sub-identifiers without ever reading past the instance: missing
 // ones read as 0.
@@ -209,7 +197,7 @@ std::string IndexValueTextOf(const VxSNMPVarList& list, int pos) {
     }
     case sxDouble:
     case sxBcDateTime: {
-        const uint64_t bits = DoubleBits(item.Syntax == sxDouble ? LenientDouble(w) : StrToDateTime(w));
+        const uint64_t bits = std::bit_cast<uint64_t>(item.Syntax == sxDouble ? LenientDouble(w) : StrToDateTime(w));
         ids = {Low32(bits), High32(bits)};
         break;
     }
@@ -261,7 +249,7 @@ std::string TakeIndexValueOf(VxSNMPVarList& list, int pos, const std::string& in
         break;
     case sxDouble:
     case sxBcDateTime: {
-        const double v = DoubleOfBits((static_cast<uint64_t>(in.At(1)) << 32) | in.At(0));
+        const double v = std::bit_cast<double>((static_cast<uint64_t>(in.At(1)) << 32) | in.At(0));
         value = item.Syntax == sxDouble ? FloatToStr(v) : FormatDateTime(v);
         used = 2;
         break;

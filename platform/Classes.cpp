@@ -1,5 +1,7 @@
 #include "platform/Classes.h"
 
+#include "platform/Text.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -20,10 +22,7 @@ TComponent* TComponent::Components(int index) const {
 TComponent* TComponent::FindComponent(const std::string& name) const {
     if (name.empty()) return nullptr;
     for (TComponent* c : components_)
-        if (c->name_.size() == name.size() &&
-            std::equal(name.begin(), name.end(), c->name_.begin(),
-                       [](char a, char b) { return std::tolower(a) == std::tolower(b); }))
-            return c;
+        if (SameText(c->name_, name)) return c;
     return nullptr;
 }
 
@@ -87,11 +86,7 @@ void TStrings::Assign(const TStrings& other) {
 
 int TStrings::IndexOf(const std::string& text) const {
     for (int i = 0; i < Count(); ++i) {
-        std::string s = Get(i);
-        if (s.size() == text.size() &&
-            std::equal(s.begin(), s.end(), text.begin(),
-                       [](char a, char b) { return std::tolower(a) == std::tolower(b); }))
-            return i;
+        if (SameText(Get(i), text)) return i;
     }
     return -1;
 }

@@ -280,6 +280,7 @@ void TListItems::Clear() {
         item->row_ = nullptr;
     }
     view_->Widget()->clear();
+    view_->fittedRows_ = 0;
     items_.clear();
     --view_->quiet_;
     view_->ItemChanged(nullptr, ctText);

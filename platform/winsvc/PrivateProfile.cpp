@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Text.h"
+
 namespace {
 
 struct ProfileEntry {
@@ -20,20 +22,6 @@ struct ProfileSection {
     std::vector<ProfileEntry> Entries;
 };
 
-constexpr const char* Blanks = " \t\r\n\v\f";
-
-std::string_view Trim(std::string_view s) {
-    const size_t first = s.find_first_not_of(Blanks);
-    if (first == std::string_view::npos) return {};
-    const size_t last = s.find_last_not_of(Blanks);
-    return s.substr(first, last - first + 1);
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    auto lower = [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
-}
 
 std::string_view WithoutEnclosingQuotes(std::string_view value) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
@@ -67,13 +55,13 @@ std::optional<std::vector<ProfileSection>> LoadProfile(const char* fileName) {
 
 const ProfileSection* FindSection(const std::vector<ProfileSection>& sections, std::string_view name) {
     for (const auto& section : sections)
-        if (SameName(section.Name, name)) return &section;
+        if (SameText(section.Name, name)) return &section;
     return nullptr;
 }
 
 const ProfileEntry* FindEntry(const ProfileSection& section, std::string_view key) {
     for (const auto& entry : section.Entries)
-        if (SameName(entry.Key, key)) return &entry;
+        if (SameText(entry.Key, key)) return &entry;
     return nullptr;
 }
 

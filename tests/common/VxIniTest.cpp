@@ -4,7 +4,7 @@
 
 #include "common/VxIni.h"
 #include "platform/winsvc/PrivateProfile.h"
-#include "tests/common/TempFile.h"
+#include "tests/support/TempFiles.h"
 
 namespace {
 

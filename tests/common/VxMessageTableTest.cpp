@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/VxMessageTable.h"
-#include "tests/common/TempFile.h"
+#include "tests/support/TempFiles.h"
 
 namespace {
 

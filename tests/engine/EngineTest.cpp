@@ -341,10 +341,8 @@ TEST_F(Engine, AlivesClearedSendsNothing) {
 
 class BootCounter : public ::testing::Test {
 protected:
-    std::filesystem::path Dir = std::filesystem::temp_directory_path() /
-                                ("kx_boot_" + std::to_string(::getpid()));
-    void SetUp() override { std::filesystem::create_directories(Dir); }
-    void TearDown() override { std::filesystem::remove_all(Dir); }
+    TempDir Folder{"kx-boot"};
+    const std::filesystem::path& Dir = Folder.Path();
     unsigned Count() {
         unsigned n = 0;
         EXPECT_EQ(getBootCounter((Dir / BootCounterFileName).string(), LocalEngineIdText, n), 0);

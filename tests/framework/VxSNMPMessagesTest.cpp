@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 
 #include "framework/VxSNMPMessages.h"
 #include "platform/Exception.h"
+#include "tests/support/TempFiles.h"
 
 namespace {
 
@@ -41,13 +40,11 @@ TEST(MapSnmpStatus, MapsEveryRangeToItsCodeAndText) {
 }
 
 TEST(MapSnmpStatus, UsesAReplacedTableAndFallsBackWhereTheFileIsShort) {
-    const auto path = std::filesystem::temp_directory_path() / ("kx_snmp_err_" + std::to_string(::getpid()));
-    std::ofstream(path) << "Zu gross\n\nGibt es nicht\n";
-    LoadTextLines(SnmpPduMessages, path.string());
+    const TempFile file("Zu gross\n\nGibt es nicht\n");
+    LoadTextLines(SnmpPduMessages, file.Path());
     EXPECT_EQ(MapSnmpStatus(2).Message, "Gibt es nicht");
     EXPECT_EQ(MapSnmpStatus(3).Message, "(SNMP) Cannot modify variable: Bad Value!");
     SnmpPduMessages.RestoreBuiltIn();
-    std::filesystem::remove(path);
 }
 
 TEST(ThrowVxSNMP, CarriesTheEntryTextAndItsCode) {

@@ -26,6 +26,7 @@
 #include "mibdefs/MibCatalogue.h"
 #include "platform/Exception.h"
 #include "simstack/SimStackProcess.h"
+#include "tests/support/TempFiles.h"
 
 // Test names and parameters show the table's name.
 static void PrintTo(const MibTableInfo* table, std::ostream* out) { *out << table->Name; }
@@ -182,17 +183,14 @@ class CatalogueWalk : public testing::TestWithParam<const MibTableInfo*> {
 protected:
     // One simulated stack for every test of this process: the walks only read.
     static void SetUpTestSuite() {
-        Dir = std::filesystem::temp_directory_path() /
-              ("kx_catalogue_walk_" + std::to_string(::getpid()) + "_" +
-               std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-        std::filesystem::create_directories(Dir);
+        Dir = std::make_unique<TempDir>("kx-catalogue-walk");
         Stack = std::make_unique<SimStackProcess>();
-        if (!SnmpSessionStarted()) InitSnmpSession(Dir.string());
+        if (!SnmpSessionStarted()) InitSnmpSession(Dir->Path().string());
     }
 
     static void TearDownTestSuite() {
         Stack.reset();
-        std::filesystem::remove_all(Dir);
+        Dir.reset();
     }
 
     void SetUp() override {
@@ -237,11 +235,11 @@ protected:
         }
     }
 
-    static std::filesystem::path Dir;
+    static std::unique_ptr<TempDir> Dir;
     static std::unique_ptr<SimStackProcess> Stack;
 };
 
-std::filesystem::path CatalogueWalk::Dir;
+std::unique_ptr<TempDir> CatalogueWalk::Dir;
 std::unique_ptr<SimStackProcess> CatalogueWalk::Stack;
 
 TEST_P(CatalogueWalk, ReadsToTheEndAndRendersEveryValue) {

@@ -13,6 +13,7 @@
 
 #include "SnmpTools.h"
 #include "simstack/SimStackProcess.h"
+#include "tests/support/TempFiles.h"
 
 namespace {
 
@@ -166,14 +167,12 @@ TEST(SimStackProcessTest, ParallelStacksGetTheirOwnPortsAndStopCleanly) {
 }
 
 TEST(SimStackProcessTest, BadDescriptionStopsTheStart) {
-    const auto file = std::filesystem::temp_directory_path() /
-                      ("kx-bad-description-" + std::to_string(getpid()) + ".json");
+    const TempFile file("", ".json");
     for (const char* text : {R"({"units": [{"id": 13, "model": "Tallix-24"}]})", R"({"unit": []})", "{",
                              R"({"tables": [{"entry": "1.3.6.1.4.1.9", "columns": [{"id": 1, "type": "float"}]}]})"}) {
-        std::ofstream(file) << text;
-        EXPECT_THROW(SimStackProcess stack(file.string()), std::runtime_error) << text;
+        file.Write(text);
+        EXPECT_THROW(SimStackProcess stack(file.Path()), std::runtime_error) << text;
     }
-    std::filesystem::remove(file);
 }
 
 }  // namespace

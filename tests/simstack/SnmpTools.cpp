@@ -1,4 +1,5 @@
 #include "SnmpTools.h"
+#include "tests/support/TempFiles.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -18,11 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-fs::path MakeHome() {
-    std::string pattern = (fs::temp_directory_path() / "kx-snmptools-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    return pattern;
-}
+fs::path MakeHome() { return MakeTempDirectory("kx-snmptools"); }
 
 // Reads both pipes to their end.
 void Collect(int outFd, int errFd, ToolResult& result) {

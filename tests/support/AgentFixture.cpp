@@ -6,17 +6,14 @@
 #include <thread>
 
 void AgentFixture::StartAgent(const std::string& description, const std::vector<std::string>& arguments) {
-    Dir = std::filesystem::temp_directory_path() /
-          ("kx_engine_" + std::to_string(::getpid()) + "_" +
-           std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-    std::filesystem::create_directories(Dir);
+    Dir = std::make_unique<TempDir>("kx-engine");
     std::string path = SimStackProcess::DefaultDescriptionPath();
     if (!description.empty()) {
-        path = (Dir / "stack.json").string();
+        path = (Dir->Path() / "stack.json").string();
         std::ofstream(path) << description;
     }
     Stack = std::make_unique<SimStackProcess>(path, arguments);
-    InitSnmpSession(Dir.string());
+    InitSnmpSession(Dir->Path().string());
     SessionParameters.Device.Address = Stack->Address();
     SessionParameters.Device.Port = Stack->Port();
     UseVersion(1);
@@ -39,7 +36,7 @@ void AgentFixture::UseV3(const std::string& user, int authProtocol, const std::s
 
 void AgentFixture::TearDown() {
     Stack.reset();
-    if (!Dir.empty()) std::filesystem::remove_all(Dir);
+    Dir.reset();
 }
 
 bool PumpUntil(const std::function<bool()>& done, int ms) {

@@ -14,6 +14,7 @@
 #include "platform/Exception.h"
 #include "simstack/SimStackProcess.h"
 #include "tests/support/ExceptionCodes.h"
+#include "tests/support/TempFiles.h"
 
 class AgentFixture : public ::testing::Test {
 protected:
@@ -25,7 +26,7 @@ protected:
     void UseV3(const std::string& user, int authProtocol, const std::string& authPassword, int privProtocol,
                const std::string& privPassword, int level);
 
-    std::filesystem::path Dir;
+    std::unique_ptr<TempDir> Dir;
     std::unique_ptr<SimStackProcess> Stack;
 
     void TearDown() override;

@@ -1,4 +1,4 @@
-// The catalogue walk needs an event loop for the session's pump, but no widgets.
+// The main of test suites that need an event loop (for the SNMP pump) but no widgets.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
