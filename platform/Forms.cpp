@@ -3,6 +3,7 @@
 #include "platform/Menus.h"
 
 #include <QApplication>
+#include <QPointer>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -25,9 +26,13 @@ std::vector<TForm*>& LiveForms() {
 
 const QEvent::Type kReleaseEventType = static_cast<QEvent::Type>(QEvent::registerEventType());
 
+// Carries the form's widget too: a form destroyed before the event arrives,
+// and another one created at the same address meanwhile, is not the one
+// released.
 struct ReleaseEvent : QEvent {
-    explicit ReleaseEvent(TForm* form) : QEvent(kReleaseEventType), Form(form) {}
+    explicit ReleaseEvent(TForm* form) : QEvent(kReleaseEventType), Form(form), Widget(form->Widget()) {}
     TForm* Form;
+    QPointer<QWidget> Widget;
 };
 
 // Destroys released forms from the message loop.
@@ -35,8 +40,9 @@ class FormReleaser : public QObject {
 public:
     bool event(QEvent* e) override {
         if (e->type() != kReleaseEventType) return QObject::event(e);
-        TForm* form = static_cast<ReleaseEvent*>(e)->Form;
-        if (TForm::Exists(form)) delete form;
+        auto* release = static_cast<ReleaseEvent*>(e);
+        if (release->Widget && TForm::Exists(release->Form) && release->Form->Widget() == release->Widget)
+            delete release->Form;
         return true;
     }
 };
