@@ -228,18 +228,22 @@ QLabel* TStaticText::Widget() const { return static_cast<QLabel*>(widget_); }
 void TStaticText::SetCaption(const std::string& caption) {
     if (caption == caption_) return;
     caption_ = caption;
-    // A text that changes with every row of a walk (a row counter) is
-    // painted at most every 40 ms; Caption() is always current.
-    QLabel* label = Widget();
-    if (label->isVisible() && !repaintDeferred_) {
-        repaintDeferred_ = true;
-        label->setUpdatesEnabled(false);
-        QTimer::singleShot(40, Context(), [this] {
-            repaintDeferred_ = false;
-            Widget()->setUpdatesEnabled(true);
-        });
+    // A text that changes with every row of a walk (a row counter) is shown
+    // at most every 40 ms; Caption() is always current.
+    if (!Widget()->isVisible()) {
+        ShowCaption();
+        return;
     }
-    label->setText(Q(caption));
+    if (captionPending_) return;
+    captionPending_ = true;
+    QTimer::singleShot(40, Context(), [this] {
+        captionPending_ = false;
+        ShowCaption();
+    });
+}
+
+void TStaticText::ShowCaption() {
+    Widget()->setText(Q(caption_));
     AdjustBounds();
 }
 

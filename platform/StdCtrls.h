@@ -78,13 +78,14 @@ public:
 protected:
     void ApplyFont() override;
     void AdjustBounds();
+    void ShowCaption();
 
 private:
     std::string caption_;
     bool autoSize_ = true;
     TAlignment alignment_ = taLeftJustify;
     TStaticBorderStyle borderStyle_ = sbsNone;
-    bool repaintDeferred_ = false;
+    bool captionPending_ = false;
 };
 
 class TEdit : public TWinControl {
