@@ -321,7 +321,7 @@ TListView::TListView(TComponent* owner)
     tree->viewport()->setMouseTracking(true);
     Watch(tree->viewport());
     paintTimer_->setSingleShot(true);
-    paintTimer_->setInterval(40);
+    paintTimer_->setInterval(100);
     QObject::connect(paintTimer_, &QTimer::timeout, Context(), [this] {
         FlushPendingRows();
         if (!items_->updates_) widget_->setUpdatesEnabled(true);
