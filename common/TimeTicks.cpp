@@ -4,10 +4,10 @@
 
 namespace {
 
-constexpr uint32_t PerDay = 8640000;
-constexpr uint32_t PerHour = 360000;
-constexpr uint32_t PerMinute = 6000;
-constexpr uint32_t PerSecond = 100;
+constexpr uint32_t PerDay = TimeTicks::PerDay;
+constexpr uint32_t PerHour = TimeTicks::PerHour;
+constexpr uint32_t PerMinute = TimeTicks::PerMinute;
+constexpr uint32_t PerSecond = TimeTicks::PerSecond;
 
 // The number at the start of the text as atoi reads it (blanks, a sign,
 // digits), taken modulo 2^32 like the sum it goes into.

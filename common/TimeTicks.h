@@ -9,6 +9,11 @@
 class TimeTicks {
 public:
     static constexpr int Syntax = 67;
+    // Hundredths of a second in each unit of the text form.
+    static constexpr uint32_t PerDay = 8640000;
+    static constexpr uint32_t PerHour = 360000;
+    static constexpr uint32_t PerMinute = 6000;
+    static constexpr uint32_t PerSecond = 100;
 
     TimeTicks() = default;
     explicit TimeTicks(uint32_t hundredths) : Hundredths(hundredths) {}

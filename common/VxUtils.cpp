@@ -1,19 +1,10 @@
 #include "VxUtils.h"
 
-#include <algorithm>
-
-namespace {
-
-std::string WithForwardSlashes(std::string path) {
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
-}
-
-}  // namespace
+#include "platform/SysUtils.h"
 
 std::string JoinPath(const std::string& directory, const std::string& fileName) {
-    const std::string dir = WithForwardSlashes(directory);
-    std::string name = WithForwardSlashes(fileName);
+    const std::string dir = NativePath(directory);
+    std::string name = NativePath(fileName);
     name.erase(0, name.find_first_not_of('/'));
     if (dir.empty()) return name;
     return dir.back() == '/' ? dir + name : dir + "/" + name;

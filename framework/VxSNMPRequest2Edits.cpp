@@ -77,8 +77,10 @@ void SplitOverEdits(const std::vector<TEdit*>& edits, int syntax, const std::str
     case sxTimeTicks: {
         NeedEdits(edits, 5);
         const uint32_t t = TimeTicks(text);
-        parts = {std::to_string(t / 8640000), std::to_string(t % 8640000 / 360000), std::to_string(t % 360000 / 6000),
-                 std::to_string(t % 6000 / 100), std::to_string(t % 100)};
+        parts = {std::to_string(t / TimeTicks::PerDay), std::to_string(t % TimeTicks::PerDay / TimeTicks::PerHour),
+                 std::to_string(t % TimeTicks::PerHour / TimeTicks::PerMinute),
+                 std::to_string(t % TimeTicks::PerMinute / TimeTicks::PerSecond),
+                 std::to_string(t % TimeTicks::PerSecond)};
         break;
     }
     case sxDateTime: {
@@ -128,8 +130,9 @@ std::string JoinEdits(const std::vector<TEdit*>& edits, int syntax) {
         return text;
     case sxTimeTicks: {
         NeedEdits(edits, 5);
-        const uint64_t t = static_cast<uint64_t>(EditNumber(edits[0])) * 8640000 + EditNumber(edits[1]) * 360000 +
-                           EditNumber(edits[2]) * 6000 + EditNumber(edits[3]) * 100 + EditNumber(edits[4]);
+        const uint64_t t = static_cast<uint64_t>(EditNumber(edits[0])) * TimeTicks::PerDay +
+                           EditNumber(edits[1]) * TimeTicks::PerHour + EditNumber(edits[2]) * TimeTicks::PerMinute +
+                           EditNumber(edits[3]) * TimeTicks::PerSecond + EditNumber(edits[4]);
         return TimeTicks(static_cast<uint32_t>(t)).get_printable();
     }
     case sxDateTime: {

@@ -89,6 +89,19 @@ std::vector<std::string> WalkRows(VxSNMPRequest& request) {
 
 class Engine : public AgentFixture {};
 
+// Sends with `send` (an asynchronous read or write given the continuation)
+// and pumps until its one reply has come.
+VxSNMPError AwaitReply(const std::function<void(VxSNMPContinuation)>& send) {
+    VxSNMPError reply;
+    bool answered = false;
+    send([&](VxSNMPError* r, VxSNMPVarList*) {
+        reply = *r;
+        answered = true;
+    });
+    EXPECT_TRUE(PumpUntil([&] { return answered; }));
+    return reply;
+}
+
 TEST_F(Engine, ScalarGroupIsOneGetWithInstanceZeroAndRefusesANextRead) {
     StartAgent(EngineStack);
     VxSNMPRequest request;
@@ -200,10 +213,7 @@ TEST_F(Engine, NoSuchNameAnswerToASetIsAFailureEvenOnATable) {
     request.VarList.GetItem(2)->Value = "1";
     EXPECT_EQ(CodeOf([&] { request.SyncSet(false); }), -102);
 
-    bool answered = false;
-    VxSNMPError reply;
-    request.AsyncSet([&](VxSNMPError* r, VxSNMPVarList*) { reply = *r; answered = true; }, 1);
-    ASSERT_TRUE(PumpUntil([&] { return answered; }));
+    const VxSNMPError reply = AwaitReply([&](VxSNMPContinuation done) { request.AsyncSet(done, 1); });
     EXPECT_EQ(reply.Code, -102);
     EXPECT_EQ(reply.Done, 1);
 }
@@ -251,10 +261,7 @@ TEST_F(Engine, AsyncTimeOutReachesTheContinuation) {
     VxSNMPRequest request;
     request.Timeout = 10;
     request.VarList = VxSNMPVarList(ScalarItems, SVT_SV, 0);
-    VxSNMPError reply;
-    bool answered = false;
-    request.AsyncGet([&](VxSNMPError* r, VxSNMPVarList*) { reply = *r; answered = true; }, true);
-    ASSERT_TRUE(PumpUntil([&] { return answered; }));
+    const VxSNMPError reply = AwaitReply([&](VxSNMPContinuation done) { request.AsyncGet(done, true); });
     EXPECT_EQ(reply.Code, -405);
     EXPECT_EQ(reply.Done, 1);
 }
@@ -296,10 +303,7 @@ TEST_F(Engine, V3AsyncReadDiscoversTheEngineWithoutBlocking) {
     UseV3("shades", 3, "shades-auth-pw", 2, "shades-priv-pw", 3);
     VxSNMPRequest request;
     request.VarList = VxSNMPVarList(ScalarItems, SVT_SV, 0);
-    VxSNMPError reply;
-    bool answered = false;
-    request.AsyncGet([&](VxSNMPError* r, VxSNMPVarList*) { reply = *r; answered = true; }, true);
-    ASSERT_TRUE(PumpUntil([&] { return answered; }));
+    const VxSNMPError reply = AwaitReply([&](VxSNMPContinuation done) { request.AsyncGet(done, true); });
     EXPECT_EQ(reply.Code, 0) << reply.Message;
     EXPECT_EQ(request.VarList.GetItem(1)->Value, "kestrix");
 }
