@@ -196,6 +196,7 @@ void TControl::SetParent(TWinControl* parent) {
     if (parent) {
         parent_ = parent;
         parent->InsertControl(this);
+        RecordAnchorOrigin();
     } else {
         widget_->hide();
         widget_->setParent(nullptr);
@@ -211,8 +212,47 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     top_ = top;
     width_ = width;
     height_ = height;
+    // Bounds given by the program are where anchoring starts from again.
+    if (!parent_ || !parent_->anchoring_) RecordAnchorOrigin();
     ApplyBounds();
     BoundsChanged(sized);
+}
+
+void TControl::SetAnchors(TAnchors anchors) {
+    anchors_ = anchors;
+    RecordAnchorOrigin();
+}
+
+void TControl::RecordAnchorOrigin() {
+    anchorKnown_ = false;
+    if (anchors_ == akTopLeft || !parent_) return;
+    QSize parentSize(parent_->ClientWidth(), parent_->ClientHeight());
+    if (parentSize.width() <= 0 || parentSize.height() <= 0) return;
+    anchorOrigin_ = QRect(left_, top_, width_, height_);
+    anchorParentSize_ = parentSize;
+    anchorKnown_ = true;
+}
+
+void TControl::FollowAnchors() {
+    if (anchors_ == akTopLeft || align_ != alNone) return;
+    if (!anchorKnown_) {
+        RecordAnchorOrigin();
+        return;
+    }
+    // One axis: anchored at both ends it stretches, at the far end only it
+    // moves, at neither it keeps its centre's share of the parent.
+    auto follow = [](int pos, int size, int grown, bool nearEdge, bool farEdge) {
+        if (nearEdge && farEdge) return std::pair(pos, size + grown);
+        if (farEdge) return std::pair(pos + grown, size);
+        if (!nearEdge) return std::pair(pos + grown / 2, size);
+        return std::pair(pos, size);
+    };
+    const QRect& o = anchorOrigin_;
+    auto [left, width] = follow(o.left(), o.width(), parent_->ClientWidth() - anchorParentSize_.width(),
+                                anchors_ & akLeft, anchors_ & akRight);
+    auto [top, height] = follow(o.top(), o.height(), parent_->ClientHeight() - anchorParentSize_.height(),
+                                anchors_ & akTop, anchors_ & akBottom);
+    SetBounds(left, top, width, height);
 }
 
 void TControl::SetClientWidth(int value) { SetWidth(value + (width_ - ClientWidth())); }
@@ -427,6 +467,7 @@ TControl* TWinControl::Controls(int index) const {
 
 void TWinControl::InsertControl(TControl* control) {
     controls_.push_back(control);
+    if (auto* win = dynamic_cast<TWinControl*>(control)) tabList_.push_back(win);
     AttachChildWidget(control);
     control->ApplyBounds();
     control->ApplyVisible();
@@ -437,6 +478,8 @@ void TWinControl::RemoveControl(TControl* control) {
     auto it = std::find(controls_.begin(), controls_.end(), control);
     if (it == controls_.end()) return;
     controls_.erase(it);
+    if (auto tab = std::find(tabList_.begin(), tabList_.end(), control); tab != tabList_.end())
+        tabList_.erase(tab);
     if (destroyingChildren_) return;
     DetachChildWidget(control);
     if (control->Align() != alNone) AlignControls();
@@ -463,9 +506,16 @@ void TWinControl::SetBorderWidth(int width) {
     AlignControls();
 }
 
+void TWinControl::AnchorControls() {
+    anchoring_ = true;
+    for (TControl* c : controls_) c->FollowAnchors();
+    anchoring_ = false;
+}
+
 void TWinControl::AlignControls() {
     if (aligning_ || destroyingChildren_) return;
     aligning_ = true;
+    AnchorControls();
     QRect r = AlignRect();
     int left = r.left(), top = r.top(), right = r.left() + r.width(), bottom = r.top() + r.height();
     for (TAlign pass : {alTop, alBottom, alLeft, alRight, alClient}) {
@@ -494,6 +544,46 @@ void TWinControl::SetTabStop(bool tabStop) {
     tabStop_ = tabStop;
     QWidget* w = FocusWidget();
     if (w->focusPolicy() != Qt::NoFocus) w->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+int TWinControl::TabOrder() const {
+    if (!parent_) return -1;
+    const auto& list = parent_->tabList_;
+    return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
+}
+
+void TWinControl::SetTabOrder(int order) {
+    if (!parent_) return;
+    auto& list = parent_->tabList_;
+    list.erase(std::find(list.begin(), list.end(), this));
+    order = std::clamp(order, 0, static_cast<int>(list.size()));
+    list.insert(list.begin() + order, this);
+    TWinControl* top = this;
+    while (top->parent_) top = top->parent_;
+    top->ApplyTabOrder();
+}
+
+void TWinControl::CollectTabWidgets(std::vector<QWidget*>& chain) const {
+    for (const TWinControl* child : tabList_) {
+        QWidget* focus = child->FocusWidget();
+        if (focus->focusPolicy() != Qt::NoFocus) {
+            chain.push_back(focus);
+        } else {
+            // A control that takes no focus itself may hold widgets of its
+            // own that do (the buttons of a radio group).
+            for (QWidget* w : focus->findChildren<QWidget*>())
+                if (w->focusPolicy() != Qt::NoFocus && w->window() == focus->window() &&
+                    TControl::FromWidget(w) == child)
+                    chain.push_back(w);
+        }
+        child->CollectTabWidgets(chain);
+    }
+}
+
+void TWinControl::ApplyTabOrder() {
+    std::vector<QWidget*> chain;
+    CollectTabWidgets(chain);
+    for (size_t i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 bool TWinControl::Focused() const { return FocusWidget()->hasFocus(); }

@@ -4,7 +4,12 @@
 // class library gives it; Align lays children out in the order they were
 // given their parent (alTop, alBottom, alLeft, alRight, then alClient fills
 // what is left), again on every resize of the parent; alNone children keep
-// their absolute positions.
+// their absolute positions, or, with Anchors other than left and top, their
+// distances to the anchored edges of the parent (see SetAnchors).
+//
+// Tab order: the child windowed controls of a parent are in a tab list,
+// in the order they were given the parent; Tab moves through a form depth
+// first along these lists. SetTabOrder moves a control within its list.
 //
 // Ownership: the owner destroys its components, and a parent destroys its
 // child controls; whichever comes first, the control leaves both lists.
@@ -18,6 +23,7 @@
 #include <QEvent>
 #include <QPointer>
 #include <QRect>
+#include <QSize>
 
 #include <memory>
 #include <string>
@@ -86,6 +92,11 @@ public:
     virtual void SetEnabled(bool enabled);
     TAlign Align() const { return align_; }
     void SetAlign(TAlign align);
+    // A control anchored right (or bottom) keeps its distance to that edge
+    // of the parent, anchored on both sides it stretches, from the bounds it
+    // was last given while the parent had a size.
+    TAnchors Anchors() const { return anchors_; }
+    void SetAnchors(TAnchors anchors);
 
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& hint);
@@ -158,6 +169,7 @@ protected:
     bool visible_ = true;
     bool enabled_ = true;
     TAlign align_ = alNone;
+    TAnchors anchors_ = akTopLeft;
     TColor color_ = clBtnFace;
     std::string hint_;
     bool showHint_ = false;
@@ -166,6 +178,13 @@ protected:
 
 private:
     bool HandleMouse(QObject* watched, QEvent* event);
+    // The bounds that anchoring starts from, and the parent's client size
+    // then; unknown until the parent has a size.
+    void RecordAnchorOrigin();
+    void FollowAnchors();
+    QRect anchorOrigin_;
+    QSize anchorParentSize_;
+    bool anchorKnown_ = false;
     ControlBridge* bridge_ = nullptr;
     bool pressed_ = false;
     bool afterDoubleClick_ = false;
@@ -196,6 +215,10 @@ public:
 
     bool TabStop() const { return tabStop_; }
     void SetTabStop(bool tabStop);
+    // The position in the parent's tab list (-1 without a parent); setting
+    // it moves the control there (clamped to the list) and the others up.
+    int TabOrder() const;
+    void SetTabOrder(int order);
     // Room kept free inside the control's edges, around aligned children.
     int BorderWidth() const { return borderWidth_; }
     void SetBorderWidth(int width);
@@ -221,6 +244,7 @@ public:
 
 protected:
     friend class TControl;
+    friend class LayoutLoader;
     bool HandleEvent(QObject* watched, QEvent* event) override;
     void BoundsChanged(bool sizeChanged) override;
     // The area the aligned children share, in client coordinates.
@@ -237,10 +261,17 @@ private:
     bool HandleKey(QEvent* event);
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
+    void AnchorControls();
+    // Gives the toolkit's focus chain the order of the tab lists, from the
+    // outermost parent down.
+    void ApplyTabOrder();
+    void CollectTabWidgets(std::vector<QWidget*>& chain) const;
     std::vector<TControl*> controls_;
+    std::vector<TWinControl*> tabList_;
     bool tabStop_ = true;
     int borderWidth_ = 0;
     bool aligning_ = false;
+    bool anchoring_ = false;
     bool destroyingChildren_ = false;
     bool resending_ = false;
 };

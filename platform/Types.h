@@ -55,6 +55,11 @@ constexpr TColor RGB(int r, int g, int b) {
 }
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+// The parent's edges a control keeps its distance to when the parent is
+// resized: a set of flags (left and right: it stretches).
+using TAnchors = unsigned;
+constexpr TAnchors akLeft = 1, akTop = 2, akRight = 4, akBottom = 8;
+constexpr TAnchors akTopLeft = akLeft | akTop;
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };

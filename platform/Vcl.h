@@ -19,6 +19,7 @@
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 #include "platform/Graphics.h"
+#include "platform/Layout.h"
 #include "platform/Menus.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
