@@ -5,6 +5,7 @@
 #include <sys/select.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -13,7 +14,6 @@
 #include <net-snmp/net-snmp-includes.h>
 
 #include "framework/VxSNMPMessages.h"
-#include "platform/Controls.h"
 
 namespace {
 
@@ -304,6 +304,32 @@ SnmpTransport& SnmpTransport::Instance() {
 SnmpTransport::SnmpTransport() { InitNetSnmpLibrary(); }
 
 SnmpTransport::~SnmpTransport() = default;
+
+namespace {
+
+SnmpFailureHook& FailureHook() {
+    static SnmpFailureHook hook;
+    return hook;
+}
+
+// Hands what a completion raised to the hook, or writes its message.
+void ReportFailure(std::exception_ptr failure) {
+    if (FailureHook()) {
+        FailureHook()(failure);
+        return;
+    }
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "SNMP completion failed: %s\n", e.what());
+    } catch (...) {
+        std::fprintf(stderr, "SNMP completion failed\n");
+    }
+}
+
+}  // namespace
+
+void SnmpTransport::SetFailureHook(SnmpFailureHook hook) { FailureHook() = std::move(hook); }
 
 void SnmpTransport::Shutdown() {
     SnmpTransport& t = Instance();
@@ -633,7 +659,11 @@ void SnmpTransport::RunQueuedCompletions() {
         SnmpCompletion completion = std::move(out->Completion);
         // Completions run from the pump's timer and notifiers: nothing they
         // raise may cross the event loop.
-        Guarded([&] { completion(reason, out->Reply); });
+        try {
+            completion(reason, out->Reply);
+        } catch (...) {
+            ReportFailure(std::current_exception());
+        }
     }
 }
 

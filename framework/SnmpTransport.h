@@ -9,6 +9,7 @@
 // completion may send again, or wait for a blocking request, safely.
 
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <map>
 #include <memory>
@@ -56,6 +57,12 @@ struct SnmpReply {
 // Called once per asynchronous send with the callback reason and the reply.
 using SnmpCompletion = std::function<void(int reason, const SnmpReply& reply)>;
 
+// Completions run from the event pump, so nothing they raise may cross the
+// event loop: it is handed to the failure hook, which the window layer
+// installs to show it in the standard exception box. Without a hook the
+// message goes to standard error.
+using SnmpFailureHook = std::function<void(std::exception_ptr failure)>;
+
 class SnmpTransport {
 public:
     // The process-wide session; creates it on first use.
@@ -65,6 +72,8 @@ public:
     static bool ResolveAddress(const std::string& text, std::string& dotted);
     // Closes every net-snmp session at exit, without delivering anything.
     static void Shutdown();
+    // Replaces the failure hook (empty: standard error again).
+    static void SetFailureHook(SnmpFailureHook hook);
 
     // Sends without waiting. Returns 0, or a library status when the PDU
     // could not be sent (the completion is then never called). `owner`

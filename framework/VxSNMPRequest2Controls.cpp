@@ -5,6 +5,7 @@
 
 #include "common/TDateTime.h"
 #include "common/VxExpression.h"
+#include "framework/SnmpTransport.h"
 #include "framework/VxSNMPMessages.h"
 #include "platform/ComCtrls.h"
 #include "platform/Forms.h"
@@ -32,6 +33,19 @@ public:
 private:
     int& Depth;
 };
+
+// What a reply handler raises shows in the standard exception box, as an
+// exception from any other event does.
+const bool FailuresShown = [] {
+    SnmpTransport::SetFailureHook([](std::exception_ptr failure) {
+        try {
+            std::rethrow_exception(failure);
+        } catch (...) {
+            ShowCurrentException();
+        }
+    });
+    return true;
+}();
 
 }  // namespace
 

@@ -253,4 +253,16 @@ TEST_F(Controller, WithoutATargetFailuresGoToAMessageBoxAndSuccessIsSilent) {
     EXPECT_EQ(boxes.Last().Flags, static_cast<UINT>(MB_OK));
 }
 
+// A reply handler that raises shows the standard exception box, as an
+// exception from any other event of the window does.
+TEST_F(Controller, AReplyHandlerThatRaisesShowsTheExceptionBox) {
+    MessageBoxRecorder boxes;
+    VxSNMPRequest request;
+    request.VarList = VxSNMPVarList(RmonItems, SVT_SV, 0);
+    request.AsyncGet([](VxSNMPError*, VxSNMPVarList*) { throw Exception("taking in the reply failed", -1); }, true);
+    ASSERT_TRUE(PumpUntil([&] { return boxes.Count() > 0; }));
+    EXPECT_EQ(boxes.Last().Text, "taking in the reply failed");
+    EXPECT_EQ(boxes.Last().Caption, ExtractFileName(Application->ExeName()));
+}
+
 }  // namespace

@@ -266,6 +266,26 @@ TEST_F(Engine, AsyncTimeOutReachesTheContinuation) {
     EXPECT_EQ(reply.Done, 1);
 }
 
+TEST_F(Engine, WhatAContinuationRaisesGoesToTheFailureHook) {
+    StartAgent(EngineStack);
+    std::vector<std::string> failures;
+    SnmpTransport::SetFailureHook([&](std::exception_ptr failure) {
+        try {
+            std::rethrow_exception(failure);
+        } catch (const Exception& e) {
+            failures.push_back(e.Message());
+        }
+    });
+    VxSNMPRequest request;
+    request.VarList = VxSNMPVarList(ScalarItems, SVT_SV, 0);
+    request.AsyncGet([](VxSNMPError*, VxSNMPVarList*) { throw Exception("taking in the reply failed", -1); }, true);
+    EXPECT_TRUE(PumpUntil([&] { return !failures.empty(); }));
+    SnmpTransport::SetFailureHook({});
+    EXPECT_EQ(failures, std::vector<std::string>{"taking in the reply failed"});
+    // The request counts its reply as ended all the same.
+    EXPECT_EQ(request.Pending, 0);
+}
+
 struct V3Case {
     const char* name;
     const char* user;
