@@ -1,0 +1,50 @@
+#include "main/StackUnits.h"
+
+#include <charconv>
+#include <iterator>
+
+namespace {
+
+// A whole decimal number, nothing around it.
+bool ParseNumber(const std::string& text, int& value) {
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end && !text.empty();
+}
+
+}  // namespace
+
+int CheckedUnitId(const std::string& text, std::string& message) {
+    int unit = 0;
+    if (ParseNumber(text, unit) && unit >= 1 && unit <= MaxStackUnits) return unit;
+    message = "Unit id \"" + text + "\" from the agent is not 1 to 12: that unit is left out.";
+    return 0;
+}
+
+int CheckedPortRange(int unit, const std::string& text, std::string& message) {
+    int ports = 0;
+    if (ParseNumber(text, ports) && ports >= 1 && ports <= PortsPerUnit) return ports;
+    message = "Port range \"" + text + "\" of unit " + std::to_string(unit) +
+              " from the agent is not 1 to 64: that unit is left out.";
+    return 0;
+}
+
+UnitModel ModelOf(ModelNameTable names, const std::string& model) {
+    static constexpr UnitModel byEntry[] = {UnitModel::Kestrix, UnitModel::Kestrix, UnitModel::Brovan,
+                                            UnitModel::Brovan,  UnitModel::Tallix,  UnitModel::Tallix,
+                                            UnitModel::Morvek,  UnitModel::Morvek,  UnitModel::Morvek};
+    for (size_t i = 0; i < names.size() && i < std::size(byEntry); ++i)
+        if (!names[i].empty() && names[i] == model) return byEntry[i];
+    return UnitModel::None;
+}
+
+int ConfiguredPortCount(UnitModel model) {
+    switch (model) {
+    case UnitModel::Kestrix: return 50;
+    case UnitModel::Brovan: return 26;
+    case UnitModel::Tallix:
+    case UnitModel::Morvek: return 24;
+    case UnitModel::None: break;
+    }
+    return 0;
+}
