@@ -4,6 +4,9 @@
 #include "framework/VxSNMPRequest2Leds.h"
 #include "main/StackUnits.h"
 #include "mibdefs/SystemMib.h"
+#include "platform/Layout.h"
+
+#include <vector>
 
 namespace {
 
@@ -11,10 +14,28 @@ const VxSNMPLedColorMapList& ColourMap(LedColours colours) {
     return colours == LedColours::System ? SystemLedColorMap : PortLedColorMap;
 }
 
-void Place(TControl* control, TWinControl* parent, const std::string& name, const PanelRect& r) {
-    control->SetName(name);
-    control->SetParent(parent);
-    control->SetBounds(r.Left, r.Top, r.Width, r.Height);
+// The stored layout of a panel, from its geometry: the picture at the back,
+// a flat button over every port cage, a black panel over every LED window,
+// and the unit-number picture; all at the picture's pixels whatever the
+// screen's pixels per inch.
+std::vector<LayoutControl> PanelControls(const PanelGeometry& g) {
+    std::vector<LayoutControl> controls;
+    controls.push_back({.Class = "TImage", .Name = "Image1", .Bounds = {0, 0, g.Width, g.Height}});
+    for (const PortButtonGeometry& b : g.Buttons)
+        controls.push_back({.Class = "TSpeedButton", .Name = b.Name.c_str(),
+                            .Bounds = {b.Bounds.Left, b.Bounds.Top, b.Bounds.Width, b.Bounds.Height},
+                            .Props = "Flat"});
+    for (const LedGroupGeometry& l : g.LedGroups)
+        controls.push_back({.Class = "TPanel", .Name = l.Panel.c_str(),
+                            .Bounds = {l.Bounds.Left, l.Bounds.Top, l.Bounds.Width, l.Bounds.Height},
+                            .Props = "Color=clBlack; BevelOuter=bvNone"});
+    if (const auto& r = g.StackImage) {
+        controls.push_back({.Class = "TPanel", .Name = "Panel1", .Bounds = {r->Left, r->Top, r->Width, r->Height},
+                            .Props = "Color=clBlack; BevelOuter=bvNone"});
+        controls.push_back({.Class = "TImage", .Name = "StackImage", .Parent = "Panel1",
+                            .Bounds = {0, 0, r->Width, r->Height}});
+    }
+    return controls;
 }
 
 }  // namespace
@@ -40,42 +61,22 @@ TFrontPanelForm::~TFrontPanelForm() {
     Leds = nullptr;
 }
 
-// The picture at the back, a flat button over every port cage and a black
-// panel over every LED window, all at the picture's pixels whatever the
-// screen's pixels per inch.
 void TFrontPanelForm::BuildFromLayout() {
-    SetName(layout_.FormClass.substr(1));
-    SetBorderStyle(bsNone);
-    SetBounds(0, 0, layout_.Width, layout_.Height);
-    Image1 = new TImage(this);
-    Place(Image1, this, "Image1", {0, 0, layout_.Width, layout_.Height});
+    const std::string name = layout_.FormClass.substr(1);
+    const std::vector<LayoutControl> controls = PanelControls(layout_);
+    LoadLayout(this, {.Name = name.c_str(), .ClientWidth = layout_.Width, .ClientHeight = layout_.Height,
+                      .BorderStyle = bsNone, .Controls = controls});
+    KX_BIND(Image1);
     Image1->Picture()->Assign(PanelPicture(layout_.Picture));
-    for (const PortButtonGeometry& b : layout_.Buttons) {
-        auto* button = new TSpeedButton(this);
-        Place(button, this, b.Name, b.Bounds);
-        button->SetFlat(true);
-    }
-    for (const LedGroupGeometry& g : layout_.LedGroups) {
-        auto* panel = new TPanel(this);
-        Place(panel, this, g.Panel, g.Bounds);
-        panel->SetColor(clBlack);
-    }
     if (layout_.StackImage) {
-        const PanelRect& r = *layout_.StackImage;
-        Panel1 = new TPanel(this);
-        Place(Panel1, this, "Panel1", r);
-        Panel1->SetBevelOuter(bvNone);
-        Panel1->SetColor(clBlack);
-        StackImage = new TImage(this);
-        Place(StackImage, Panel1, "StackImage", {0, 0, r.Width, r.Height});
+        KX_BIND(Panel1);
+        KX_BIND(StackImage);
     }
 }
 
-TSpeedButton* TFrontPanelForm::PortButton(const std::string& name) const {
-    return dynamic_cast<TSpeedButton*>(FindComponent(name));
-}
+TSpeedButton* TFrontPanelForm::PortButton(const std::string& name) const { return FindChild<TSpeedButton>(this, name); }
 
-TPanel* TFrontPanelForm::LedPanel(const std::string& name) const { return dynamic_cast<TPanel*>(FindComponent(name)); }
+TPanel* TFrontPanelForm::LedPanel(const std::string& name) const { return FindChild<TPanel>(this, name); }
 
 void TFrontPanelForm::SetupLeds() {
     delete Leds;

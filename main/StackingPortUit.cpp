@@ -4,6 +4,7 @@
 
 #include "platform/Text.h"
 #include "framework/VxSNMPRequest2Edits.h"
+#include "platform/Layout.h"
 
 namespace {
 
@@ -65,14 +66,15 @@ void ShowStackUnits(const std::vector<TStackingPortUitForm*>& pickers, const Sta
 
 }  // namespace
 
+constexpr LayoutControl PickerControls[] = {
+    {.Class = "TPageControl", .Name = "UnitPageControl", .Align = alClient},
+};
+constexpr FormLayout PickerLayout{.Name = "StackingPortUitForm", .ClientWidth = 560, .ClientHeight = 220,
+                                  .BorderStyle = bsNone, .Controls = PickerControls};
+
 TStackingPortUitForm::TStackingPortUitForm(TComponent* owner) : TForm(owner) {
-    SetName("StackingPortUitForm");
-    SetBorderStyle(bsNone);
-    SetBounds(0, 0, 560, 220);
-    UnitPageControl = new TPageControl(this);
-    UnitPageControl->SetName("UnitPageControl");
-    UnitPageControl->SetParent(this);
-    UnitPageControl->SetAlign(alClient);
+    LoadLayout(this, PickerLayout);
+    KX_BIND(UnitPageControl);
     if (LargeFontsInUse())
         SetBounds(ScaleBy(Left(), 1.25), ScaleBy(Top(), 1.25), ScaleBy(Width(), 1.25), ScaleBy(Height(), 1.25));
     DoCreate();
