@@ -13,6 +13,7 @@
 #include <charconv>
 #include <climits>
 #include <cstdlib>
+#include <deque>
 #include <initializer_list>
 #include <map>
 #include <memory>
@@ -426,7 +427,15 @@ public:
         : owner_(owner), root_(root), layoutName_(layoutName) {}
 
     void Load(std::span<const LayoutControl> records) {
-        for (const LayoutControl& record : records) Guard(record, [&] { Build(record); });
+        for (const LayoutControl& record : records) {
+            if (record.Repeat.Count <= 0) {
+                Guard(record, [&] { Build(record); });
+                continue;
+            }
+            Guard(record, [&] { Expand(record); });
+            for (size_t k = expanded_.size() - static_cast<size_t>(record.Repeat.Count); k < expanded_.size(); ++k)
+                Guard(expanded_[k], [&] { Build(expanded_[k]); });
+        }
         ArrangeTabLists();
         for (const auto& [record, component] : built_)
             Guard(*record, [&] { ApplyProps(component, record->Props, Phase::Final); });
@@ -445,6 +454,32 @@ public:
     }
 
 private:
+    // The records of a repeated control, one per number, kept for the
+    // whole load (their names and captions too).
+    void Expand(const LayoutControl& record) {
+        const LayoutRepeat& r = record.Repeat;
+        if (r.Columns <= 0) Fault("a repeated control needs at least one column");
+        std::vector<std::string_view> captions;
+        if (record.Caption) captions = Split(record.Caption, '\n');
+        if (captions.size() > 1 && captions.size() != static_cast<size_t>(r.Count))
+            Fault(std::to_string(captions.size()) + " caption lines for " + std::to_string(r.Count) + " controls");
+        for (int k = 0; k < r.Count; ++k) {
+            LayoutControl one = record;
+            one.Repeat = {};
+            one.Name = texts_.emplace_back(std::string(record.Name ? record.Name : "") + std::to_string(r.First + k)).c_str();
+            one.Bounds.Left += (k % r.Columns) * r.StepX;
+            one.Bounds.Top += (k / r.Columns) * r.StepY;
+            one.Tag = record.Tag + k;
+            if (!captions.empty()) {
+                std::string caption(captions.size() > 1 ? captions[static_cast<size_t>(k)] : captions[0]);
+                for (size_t at; (at = caption.find("{n}")) != std::string::npos;)
+                    caption.replace(at, 3, std::to_string(k + 1));
+                one.Caption = texts_.emplace_back(std::move(caption)).c_str();
+            }
+            expanded_.push_back(one);
+        }
+    }
+
     void Build(const LayoutControl& record) {
         std::string_view name = record.Name ? record.Name : "";
         if (name.empty()) Fault("a control needs a name");
@@ -528,6 +563,9 @@ private:
     TWinControl* root_;
     std::string_view layoutName_;
     std::vector<std::pair<const LayoutControl*, TComponent*>> built_;
+    // Deques: what they hold stays where it is while they grow.
+    std::deque<LayoutControl> expanded_;
+    std::deque<std::string> texts_;
     std::map<TWinControl*, int> tabOrders_;
 };
 

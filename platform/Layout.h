@@ -3,7 +3,7 @@
 // found again by name with a typed lookup. A form's code then holds only its
 // behaviour, and tests find its controls by name.
 //
-// A layout is a constexpr table compiled into the form's unit: a FormLayout
+// A layout is a constexpr table in the form's own .cpp: a FormLayout
 // with the form's own properties and an array of LayoutControl records.
 // Fields are set by name (designated initialisers), so a record names only
 // what differs from the defaults; the names must come in the order the
@@ -78,8 +78,20 @@
 //     TImage: Stretch, Center, Proportional, AutoSize
 //     TBevel: Shape, Style
 //     TTimer: Interval (and Enabled through the record's field)
+// - Repeat makes Count controls of one record, named Name followed by their
+//   number (First, First + 1, ...): the k-th (from 0) stands k % Columns
+//   steps right and k / Columns steps down of Bounds and carries Tag + k;
+//   together they take the record's place in the tab order. A Caption of
+//   Count lines gives each its own line; a single line is shared, "{n}" in
+//   it becoming k + 1.
+//     {.Class = "TCheckBox", .Name = "CheckBox", .Parent = "TabSheet2",
+//      .Bounds = {8, 8, 120, 17},
+//      .Caption = "lacpActivity\nlacpTimeout\naggregation\nsynchronisation\n"
+//                 "collecting\ndistributing\ndefaulted\nexpired",
+//      .Repeat = {.Count = 8, .First = 9, .StepY = 20}},   // CheckBox9..CheckBox16
 // - Event handlers are bound in the form's code (as above), where the
-//   compiler checks them; pictures are loaded by the form's code.
+//   compiler checks them; pictures are loaded by the form's code, and so is
+//   the large-font scaling, after LoadLayout.
 //
 // Classes: every control class of the layer is known by its class name;
 // RegisterLayoutClass adds others (a form embedded as a control, say).
@@ -116,6 +128,15 @@ struct LayoutPanel {
     TAlignment Alignment = taLeftJustify;
 };
 
+// A row or grid of numbered controls made from one record (see Repeat).
+struct LayoutRepeat {
+    int Count = 0;    // 0: the record is one control
+    int First = 1;    // the number of the first
+    int Columns = 1;  // controls per row
+    int StepX = 0;    // from one column to the next
+    int StepY = 0;    // from one row to the next
+};
+
 // One control (or non-visual component) of a layout.
 struct LayoutControl {
     const char* Class = "";
@@ -134,6 +155,7 @@ struct LayoutControl {
     std::span<const LayoutColumn> Columns{};
     std::span<const LayoutPanel> Panels{};
     const char* Props = nullptr;
+    LayoutRepeat Repeat{};
 };
 
 // A form's own properties and its controls. A ClientWidth or ClientHeight of

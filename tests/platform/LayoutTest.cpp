@@ -258,6 +258,8 @@ TEST(Layout, FaultsOfTheDataAreRefusedWithWhereTheyAre) {
     constexpr LayoutControl labelTabOrder[] = {{.Class = "TLabel", .Name = "Label1", .TabOrder = 0}};
     constexpr LayoutControl missingPage[] = {{.Class = "TPageControl", .Name = "Pages", .Props = "ActivePage=Sheet9"}};
     constexpr LayoutControl noName[] = {{.Class = "TEdit"}};
+    constexpr LayoutControl captionLines[] = {
+        {.Class = "TCheckBox", .Name = "CheckBox", .Caption = "a\nb", .Repeat = {.Count = 3}}};
     struct Case {
         std::span<const LayoutControl> controls;
         const char* expected;
@@ -276,6 +278,7 @@ TEST(Layout, FaultsOfTheDataAreRefusedWithWhereTheyAre) {
         {labelTabOrder, "control 'Label1' (TLabel): TLabel takes no focus, so it has no TabOrder"},
         {missingPage, "control 'Pages' (TPageControl): 'Sheet9' is not a tab sheet of Pages"},
         {noName, "control '' (TEdit): a control needs a name"},
+        {captionLines, "control 'CheckBox' (TCheckBox): 2 caption lines for 3 controls"},
     };
     for (const Case& c : cases) {
         TForm form(nullptr);
@@ -301,6 +304,35 @@ TEST(Layout, FaultsOfTheDataAreRefusedWithWhereTheyAre) {
             }
         },
         Exception);
+}
+
+TEST(Layout, RepeatedControlsAreNumberedAndStandInAGrid) {
+    constexpr LayoutControl controls[] = {
+        {.Class = "TEdit", .Name = "First", .TabOrder = 0},
+        {.Class = "TCheckBox", .Name = "CheckBox", .Bounds = {20, 4, 40, 17}, .Caption = "{n}", .TabOrder = 1,
+         .Tag = 64, .Repeat = {.Count = 5, .First = 65, .Columns = 3, .StepX = 50, .StepY = 20}},
+        {.Class = "TEdit", .Name = "Last", .TabOrder = 2},
+        {.Class = "TCheckBox", .Name = "State", .Bounds = {8, 100, 120, 17},
+         .Caption = "lacpActivity\nlacpTimeout", .Repeat = {.Count = 2, .StepY = 20}},
+    };
+    TForm form(nullptr);
+    LoadLayout(&form, {.Controls = controls});
+    auto place = [&](const char* name) {
+        auto* box = FindChild<TCheckBox>(&form, name);
+        return std::to_string(box->Left()) + "," + std::to_string(box->Top()) + " " + box->Caption() + " " +
+               std::to_string(box->Tag());
+    };
+    EXPECT_EQ(place("CheckBox65"), "20,4 1 64");
+    EXPECT_EQ(place("CheckBox67"), "120,4 3 66");
+    EXPECT_EQ(place("CheckBox68"), "20,24 4 67");
+    EXPECT_EQ(place("CheckBox69"), "70,24 5 68");
+    EXPECT_THROW(FindChild<TCheckBox>(&form, "CheckBox70"), Exception);
+    EXPECT_EQ(FindChild<TCheckBox>(&form, "State2")->Caption(), "lacpTimeout");
+    EXPECT_EQ(FindChild<TCheckBox>(&form, "State2")->Top(), 120);
+    std::vector<std::string> chain = TabChain(form);
+    EXPECT_EQ(std::vector<std::string>(chain.begin(), chain.begin() + 7),
+              (std::vector<std::string>{"First", "CheckBox65", "CheckBox66", "CheckBox67", "CheckBox68", "CheckBox69",
+                                        "Last"}));
 }
 
 TEST(Layout, ControlsLoadIntoAContainerAndRegisteredClassesAreBuilt) {
