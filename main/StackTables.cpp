@@ -15,3 +15,8 @@ VxSNMPRequest2Edits* NewStackTableReader(TWinControl* owner, const SnmpVarItem* 
     SetUpStackTableReader(*reader, items, view, messages);
     return reader;
 }
+
+std::string RowText(TListItem* row, int subItem) {
+    TStrings* texts = row->SubItems();
+    return subItem < texts->Count() ? texts->Get(subItem) : std::string();
+}

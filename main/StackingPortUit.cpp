@@ -4,14 +4,10 @@
 
 #include "platform/Text.h"
 #include "framework/VxSNMPRequest2Edits.h"
+#include "main/StackTables.h"
 #include "platform/Layout.h"
 
 namespace {
-
-// Sub-items of a unit-table row.
-constexpr int StatusColumn = 0;
-constexpr int PortRangeColumn = 3;
-constexpr int ModelColumn = 7;
 
 bool DeviceInfoPresent() { return std::filesystem::exists("DeviceInfo.ini"); }
 
@@ -23,23 +19,18 @@ void WaitForUnitTable(VxSNMPRequest2Edits* request) {
 
 // Reads the unit table again when it is empty, unless a read is running.
 void RefreshIfEmpty(const StackUnitTable& table) {
-    if (table.Request && table.Units->Items()->Count() == 0 && !table.Request->Busy) table.Request->Refresh();
+    if (table.Units && table.Request && table.Units->Items()->Count() == 0 && !table.Request->Busy) table.Request->Refresh();
 }
 
 void Report(const StackUnitTable& table, const std::string& message) {
     if (table.Messages) table.Messages->SetText(message);
 }
 
-std::string SubItem(TListItem* row, int column) {
-    TStrings* sub = row->SubItems();
-    return column < sub->Count() ? sub->Get(column) : std::string();
-}
-
 // The port count a unit row gives its pages; 0 when the row is not shown.
 int PortCountOf(const StackUnitTable& table, TListItem* row, int unit, const std::string& model) {
     std::string message;
-    if (SubItem(row, StatusColumn) != "not-exist") {
-        const int ports = CheckedPortRange(unit, SubItem(row, PortRangeColumn), message);
+    if (RowText(row, UnitStatusColumn) != "not-exist") {
+        const int ports = CheckedPortRange(unit, RowText(row, UnitPortRangeColumn), message);
         if (!ports) Report(table, message);
         return ports;
     }
@@ -47,10 +38,11 @@ int PortCountOf(const StackUnitTable& table, TListItem* row, int unit, const std
 }
 
 void ShowStackUnits(const std::vector<TStackingPortUitForm*>& pickers, const StackUnitTable& table) {
+    if (!table.Units) return;
     TListItems* rows = table.Units->Items();
     for (int i = 0; i < rows->Count(); ++i) {
         TListItem* row = rows->Item(i);
-        const std::string model = SubItem(row, ModelColumn);
+        const std::string model = RowText(row, UnitModelColumn);
         if (SameText(model, "USR-NOT-CFG")) continue;  // not configured: its page stays hidden
         std::string message;
         const int unit = CheckedUnitId(row->Caption(), message);
