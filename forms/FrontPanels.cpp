@@ -137,30 +137,34 @@ PanelGeometry Brovan() {
     return g;
 }
 
-PanelGeometry Tallix() {
-    PanelGeometry g = NewPanel(PanelKind::Tallix, "TPanelTallixForm", "Tallix.jpg", UnitWidth, 24, 8);
+// The Tallix and Morvek share a front: 24 copper ports, the fibre cages of
+// their combination ports, system LEDs of the system map and the four-row
+// LED matrix; they differ in their extra cages and single LEDs.
+PanelGeometry LinkSpeedPanel(PanelKind kind, const char* formClass, const char* picture, int extra,
+                             const std::string& brand) {
+    PanelGeometry g = NewPanel(kind, formClass, picture, UnitWidth, 24, extra);
     AddCopperPorts(g, {276, 436}, 6);
     AddComboPorts(g, 602);
     AddSystemLeds(g, LedColours::System, 5, {29, 40, 51, 62}, 7);
     AddFourRowMatrix(g);
+    g.Texts = ModelTexts(brand, "24-port");
+    return g;
+}
+
+PanelGeometry Tallix() {
+    PanelGeometry g = LinkSpeedPanel(PanelKind::Tallix, "TPanelTallixForm", "Tallix.jpg", 8, "TALLIX");
     const char* const captions[] = {"Stk1", "Stk2", "Fan", "Temp", "PS1", "PS2"};
     for (int i = 0; i < 6; ++i)
         g.LedGroups.push_back(SingleLed("SIOPanel" + std::to_string(i + 1), 714 + 34 * (i / 3), 26 + 16 * (i % 3),
                                         52 + 2 * i, LedColours::System, 5, captions[i], CaptionSide::Right));
-    g.Texts = ModelTexts("TALLIX", "24-port");
     return g;
 }
 
 PanelGeometry Morvek() {
-    PanelGeometry g = NewPanel(PanelKind::Morvek, "TPanelMorvekForm", "Morvek.jpg", UnitWidth, 24, 4);
-    AddCopperPorts(g, {276, 436}, 6);
-    AddComboPorts(g, 602);
-    AddSystemLeds(g, LedColours::System, 5, {29, 40, 51, 62}, 7);
-    AddFourRowMatrix(g);
+    PanelGeometry g = LinkSpeedPanel(PanelKind::Morvek, "TPanelMorvekForm", "Morvek.jpg", 4, "MORVEK");
     g.LedGroups.push_back(SingleLed("SIOPanel1", 668, 30, 52, LedColours::System, 5, "Stack 1", CaptionSide::Right));
     g.LedGroups.push_back(SingleLed("SIOPanel2", 668, 52, 54, LedColours::System, 5, "Stack 2", CaptionSide::Right));
     g.StackImage = PanelRect{8, 32, 24, 32};
-    g.Texts = ModelTexts("MORVEK", "24-port");
     return g;
 }
 

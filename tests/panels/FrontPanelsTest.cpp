@@ -10,7 +10,7 @@
 #include "main/FrontPanelForms.h"
 #include "mibdefs/SystemMib.h"
 #include "platform/Jpeg.h"
-#include "tests/support/AgentFixture.h"
+#include "tests/panels/StatusWindowFixture.h"
 
 namespace {
 
@@ -22,22 +22,15 @@ bool Overlap(const PanelRect& a, const PanelRect& b) {
     return a.Left < b.Right() && b.Left < a.Right() && a.Top < b.Bottom() && b.Top < a.Bottom();
 }
 
-// A main window as far as the panels use it: status-bar panel 0, the
-// unit-number pictures and the list of port buttons.
-class FrontPanels : public AgentFixture {
+// The main window's status-bar panel 0, unit-number pictures and list of
+// port buttons.
+class FrontPanels : public StatusWindowFixture {
 protected:
     void SetUp() override {
-        window = std::make_unique<TForm>(nullptr);
-        status = new TStatusBar(window.get());
-        status->SetParent(window.get());
-        status->Panels()->Add();
+        StatusWindowFixture::SetUp();
         numbers = new TImageList(window.get());
         LoadUnitNumberPictures(numbers);
-        host = {status->Panels()->Items(0), numbers, &buttons};
-    }
-    void TearDown() override {
-        window.reset();
-        AgentFixture::TearDown();
+        host = {Messages(), numbers, &buttons};
     }
 
     TFrontPanelForm* Make(PanelKind kind, int unit, ModuleHost beside = ModuleHost::Brovan) {
@@ -69,8 +62,6 @@ protected:
         return colours;
     }
 
-    std::unique_ptr<TForm> window;
-    TStatusBar* status = nullptr;
     TImageList* numbers = nullptr;
     TList buttons;
     FrontPanelHost host;
@@ -260,7 +251,7 @@ TEST_F(FrontPanels, APortsLedFollowsItsLinkAfterTheNextPoll) {
         return White;
     };
     panel->Leds->StartPolling(300);
-    ASSERT_TRUE(PumpUntil([&] { return !status->Panels()->Items(0)->Text().empty(); }));
+    ASSERT_TRUE(PumpUntil([&] { return !Messages()->Text().empty(); }));
     EXPECT_EQ(port3(), Black);
     EXPECT_EQ(Colours(panel)[0], Green);  // power
 

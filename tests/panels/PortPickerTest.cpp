@@ -9,7 +9,7 @@
 #include "main/StackTables.h"
 #include "main/StackingPortUit.h"
 #include "mibdefs/SystemMib.h"
-#include "tests/support/AgentFixture.h"
+#include "tests/panels/StatusWindowFixture.h"
 
 namespace {
 
@@ -34,13 +34,10 @@ public:
 };
 
 // The main window's unit table and an editor with two port areas.
-class PortPicker : public AgentFixture {
+class PortPicker : public StatusWindowFixture {
 protected:
     void SetUp() override {
-        window = std::make_unique<TForm>(nullptr);
-        status = new TStatusBar(window.get());
-        status->SetParent(window.get());
-        status->Panels()->Add();
+        StatusWindowFixture::SetUp();
         units = new TListView(window.get());
         units->SetParent(window.get());
         for (size_t i = 0; i < names.size(); ++i) names[i] = KestrixModelTexts[i];
@@ -54,8 +51,7 @@ protected:
     void TearDown() override {
         editor.reset();
         reader.reset();
-        window.reset();
-        AgentFixture::TearDown();
+        StatusWindowFixture::TearDown();
     }
     void StartReader(const std::string& description) {
         StartAgent(description);
@@ -63,7 +59,6 @@ protected:
         SetUpStackTableReader(*reader, SwUnitMgmtItems, units, Messages());
     }
     StackUnitTable Table() { return {units, reader.get(), names, Messages()}; }
-    TStatusPanel* Messages() const { return status->Panels()->Items(0); }
 
     // Fills the unit table by hand: id, status, port range, model.
     void AddUnit(const std::string& id, const std::string& state, const std::string& range, const std::string& model) {
@@ -95,8 +90,6 @@ protected:
         return tabs;
     }
 
-    std::unique_ptr<TForm> window;
-    TStatusBar* status = nullptr;
     TListView* units = nullptr;
     std::array<std::string, 9> names;
     std::unique_ptr<CountingReader> reader;
