@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <algorithm>
@@ -380,8 +381,26 @@ UsmUser UserOf(const QJsonObject& json, const std::string& path) {
     return user;
 }
 
+TrapSink TrapSinkOf(const QJsonObject& json, const std::string& path) {
+    RejectUnknownKeys(json, path, {"address", "version", "community"});
+    for (const char* key : {"address", "version", "community"}) {
+        if (!json.contains(key)) Fail(path, std::string("needs \"") + key + "\"");
+    }
+    TrapSink sink{TextOf(json["address"], Key(path, "address")), TextOf(json["version"], Key(path, "version")),
+                  TextOf(json["community"], Key(path, "community"))};
+    static const QRegularExpression loopback(R"(^127\.\d{1,3}\.\d{1,3}\.\d{1,3}:\d{1,5}$)");
+    if (!loopback.match(QString::fromStdString(sink.address)).hasMatch()) {
+        Fail(Key(path, "address"), "needs a loopback address and port such as \"127.0.0.1:162\"");
+    }
+    if (sink.version != "v1" && sink.version != "v2c") Fail(Key(path, "version"), "needs \"v1\" or \"v2c\"");
+    if (sink.community.empty() || sink.community.find_first_of(" \t\r\n\"'#") != std::string::npos) {
+        Fail(Key(path, "community"), "needs one word without quotes or #");
+    }
+    return sink;
+}
+
 void ReadAgent(const QJsonObject& json, Description& description) {
-    RejectUnknownKeys(json, "agent", {"readCommunity", "writeCommunity", "users"});
+    RejectUnknownKeys(json, "agent", {"readCommunity", "writeCommunity", "users", "trapSinks"});
     if (json.contains("readCommunity")) description.readCommunity = TextOf(json["readCommunity"], "agent.readCommunity");
     if (json.contains("writeCommunity")) {
         description.writeCommunity = TextOf(json["writeCommunity"], "agent.writeCommunity");
@@ -392,6 +411,13 @@ void ReadAgent(const QJsonObject& json, Description& description) {
         for (qsizetype i = 0; i < users.size(); ++i) {
             const std::string path = At("agent.users", i);
             description.users->push_back(UserOf(ObjectOf(users[i], path), path));
+        }
+    }
+    if (json.contains("trapSinks")) {
+        const QJsonArray sinks = ArrayOf(json["trapSinks"], "agent.trapSinks");
+        for (qsizetype i = 0; i < sinks.size(); ++i) {
+            const std::string path = At("agent.trapSinks", i);
+            description.trapSinks.push_back(TrapSinkOf(ObjectOf(sinks[i], path), path));
         }
     }
 }

@@ -27,6 +27,14 @@ struct UsmUser {
 UsmUser ParseUsmUser(const std::string& text);
 void ValidateUsmUser(const UsmUser& user);
 
+// A notification receiver, written into net-snmp's target, parameter and
+// notify tables. Only loopback addresses: the simulator sends nowhere else.
+struct TrapSink {
+    std::string address;    // "127.0.0.1:162"
+    std::string version;    // "v1" or "v2c"
+    std::string community;
+};
+
 struct TableSeed {
     TableLayout layout;
     std::vector<std::pair<std::optional<Oid>, Row>> rows;  // index given or taken from the index columns
@@ -39,6 +47,7 @@ struct Description {
     std::optional<std::string> readCommunity;
     std::optional<std::string> writeCommunity;
     std::optional<std::vector<UsmUser>> users;
+    std::vector<TrapSink> trapSinks;
 };
 
 // Throws std::runtime_error naming the file and the fault.

@@ -29,6 +29,7 @@ void init_snmpTargetAddrEntry(void);
 void init_snmpTargetParamsEntry(void);
 void init_snmpNotifyTable(void);
 void init_snmpNotifyFilterProfileTable(void);
+void init_target_counters(void);
 extern netsnmp_session* main_session;
 }
 
@@ -318,6 +319,9 @@ void SimAgent::WriteConfiguration() const {
         if (!user.privProtocol.empty()) file << ' ' << user.privProtocol << ' ' << user.privPassword;
         file << "\nrwuser " << user.name << (user.privProtocol.empty() ? " auth\n" : " priv\n");
     }
+    for (const TrapSink& sink : options_.trapSinks) {
+        file << (sink.version == "v1" ? "trapsink " : "trap2sink ") << sink.address << ' ' << sink.community << '\n';
+    }
     if (!file) throw std::runtime_error("cannot write the agent configuration in " + options_.stateDir);
 }
 
@@ -344,6 +348,8 @@ uint16_t SimAgent::Start() {
     setenv("MIBS", "", 1);
     netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CONFIGURATION_DIR, state.c_str());
     netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_PERSISTENT_DIR, (state / "persist").c_str());
+    // The trap sinks' sessions send from loopback too.
+    netsnmp_ds_set_string(NETSNMP_DS_LIBRARY_ID, NETSNMP_DS_LIB_CLIENT_ADDR, "127.0.0.1");
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_ROLE, 0);
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_AGENTX_MASTER, 0);
     netsnmp_ds_set_boolean(NETSNMP_DS_APPLICATION_ID, NETSNMP_DS_AGENT_NO_ROOT_ACCESS, 1);
@@ -361,6 +367,7 @@ uint16_t SimAgent::Start() {
     init_vacm_context();
     init_snmpTargetAddrEntry();
     init_snmpTargetParamsEntry();
+    init_target_counters();
     init_snmpNotifyTable();
     init_snmpNotifyFilterProfileTable();
     RegisterTree();

@@ -29,6 +29,7 @@ struct AgentOptions {
     std::string readCommunity;
     std::string writeCommunity;
     std::vector<UsmUser> users;
+    std::vector<TrapSink> trapSinks;
 };
 
 class SimAgent {

@@ -100,6 +100,7 @@ void ChooseCredentials(CommandLine& line, const simstack::Description& descripti
         std::erase_if(line.agent.users, [&](const UsmUser& known) { return known.name == user.name; });
         line.agent.users.push_back(user);
     }
+    line.agent.trapSinks = description.trapSinks;
 }
 
 }  // namespace

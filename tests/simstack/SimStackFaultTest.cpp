@@ -169,7 +169,9 @@ TEST(SimStackProcessTest, ParallelStacksGetTheirOwnPortsAndStopCleanly) {
 TEST(SimStackProcessTest, BadDescriptionStopsTheStart) {
     const TempFile file("", ".json");
     for (const char* text : {R"({"units": [{"id": 13, "model": "Tallix-24"}]})", R"({"unit": []})", "{",
-                             R"({"tables": [{"entry": "1.3.6.1.4.1.9", "columns": [{"id": 1, "type": "float"}]}]})"}) {
+                             R"({"tables": [{"entry": "1.3.6.1.4.1.9", "columns": [{"id": 1, "type": "float"}]}]})",
+                             R"({"agent": {"trapSinks": [{"address": "10.0.0.1:162", "version": "v2c",
+                                                          "community": "mirabo"}]}})"}) {
         file.Write(text);
         EXPECT_THROW(SimStackProcess stack(file.Path()), std::runtime_error) << text;
     }
