@@ -73,8 +73,25 @@ std::string RepeatGetNext(const std::vector<std::string>& words, FaultState& fau
     return {};
 }
 
+std::string CycleGetNext(const std::vector<std::string>& words, FaultState& faults, StackModel&, ObjectTree&) {
+    const auto on = OnOff(words[1], "on", "off");
+    if (!on) return "cycle-getnext needs on or off";
+    faults.cycleGetNext = *on;
+    return {};
+}
+
+std::string EngineId(const std::vector<std::string>& words, FaultState& faults, StackModel&, ObjectTree&) {
+    const auto octets = ParseHexOctets(words[1]);
+    if (!octets || octets->size() < 5 || octets->size() > 32) return "engine-id needs 5 to 32 hex octets";
+    faults.engineId = *octets;
+    return {};
+}
+
 std::string Reset(const std::vector<std::string>&, FaultState& faults, StackModel&, ObjectTree&) {
+    // An engine ID taken on stays: it is no fault.
+    std::string engineId = std::move(faults.engineId);
     faults = FaultState{};
+    faults.engineId = std::move(engineId);
     return {};
 }
 
@@ -114,6 +131,8 @@ constexpr Command kCommands[] = {
     {"delay", 1, "delay <ms>", Delay},
     {"fail-next-set", 1, "fail-next-set <status>|off", FailNextSet},
     {"repeat-getnext", 1, "repeat-getnext on|off", RepeatGetNext},
+    {"cycle-getnext", 1, "cycle-getnext on|off", CycleGetNext},
+    {"engine-id", 1, "engine-id <hex>", EngineId},
     {"led", 2, "led <unit> <hex>|auto", Led},
     {"link", 3, "link <unit> <port> up|down", Link},
     {"reset", 0, "reset", Reset},

@@ -18,6 +18,10 @@ struct FaultState {
     int delayMs = 0;                        // hold every request this long before answering
     std::optional<SnmpStatus> failNextSet;  // refuse the next set with this status
     bool repeatGetNext = false;             // answer get-next with the OID asked for
+    bool cycleGetNext = false;              // past a column's last row, get-next starts the column again
+    // The SNMPv3 engine ID to serve from now on, as a replaced or reset
+    // device would; the agent takes it on at once. Empty: keep the current one.
+    std::string engineId;
 };
 
 // Applies one command line; returns an empty text, or what is wrong with it.

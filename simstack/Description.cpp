@@ -318,23 +318,37 @@ RowControl ControlOf(const QJsonObject& json, const std::string& path) {
     return control;
 }
 
-std::pair<std::optional<Oid>, Row> RowOf(const QJsonObject& json, const TableLayout& layout, const std::string& path) {
-    RejectUnknownKeys(json, path, {"index", "values"});
-    std::optional<Oid> index;
-    if (json.contains("index")) index = OidOf(json["index"], Key(path, "index"));
-    Row row;
+const ColumnSpec* FindColumn(const TableLayout& layout, uint32_t id) {
+    const auto column = std::find_if(layout.columns.begin(), layout.columns.end(),
+                                     [&](const ColumnSpec& c) { return c.id == id; });
+    return column == layout.columns.end() ? nullptr : &*column;
+}
+
+RowSeed RowOf(const QJsonObject& json, const TableLayout& layout, const std::string& path) {
+    RejectUnknownKeys(json, path, {"index", "values", "absent"});
+    RowSeed seed;
+    if (json.contains("index")) seed.index = OidOf(json["index"], Key(path, "index"));
+    if (json.contains("absent")) {
+        const std::string absentPath = Key(path, "absent");
+        const QJsonArray absent = ArrayOf(json["absent"], absentPath);
+        for (qsizetype i = 0; i < absent.size(); ++i) {
+            const auto id = static_cast<uint32_t>(IntegerOf(absent[i], At(absentPath, i), 0, UINT32_MAX));
+            if (FindColumn(layout, id) == nullptr) Fail(At(absentPath, i), "not a column of this table");
+            seed.absent.push_back(id);
+        }
+    }
+    Row& row = seed.values;
     const std::string valuesPath = Key(path, "values");
     const QJsonObject values = json.contains("values") ? ObjectOf(json["values"], valuesPath) : QJsonObject();
     for (const QString& key : values.keys()) {
         const std::string columnPath = valuesPath + "." + key.toStdString();
         bool isNumber = false;
         const uint id = key.toUInt(&isNumber);
-        const auto column = std::find_if(layout.columns.begin(), layout.columns.end(),
-                                         [&](const ColumnSpec& c) { return isNumber && c.id == id; });
-        if (column == layout.columns.end()) Fail(columnPath, "not a column of this table");
+        const ColumnSpec* column = isNumber ? FindColumn(layout, id) : nullptr;
+        if (column == nullptr) Fail(columnPath, "not a column of this table");
         row[column->id] = ValueOf(values[key], column->type, columnPath);
     }
-    return {index, row};
+    return seed;
 }
 
 TableSeed TableOf(const QJsonObject& json, const std::string& path) {
@@ -505,13 +519,13 @@ void BuildTree(const Description& description, ObjectTree& tree) {
     for (const Scalar& scalar : description.objects) tree.AddScalar(scalar);
     for (const TableSeed& seed : description.tables) {
         Table& table = tree.AddTable(seed.layout);
-        for (const auto& [givenIndex, values] : seed.rows) {
-            const auto index = givenIndex ? givenIndex : table.IndexOf(values);
+        for (const RowSeed& row : seed.rows) {
+            const auto index = row.index ? row.index : table.IndexOf(row.values);
             if (!index) {
                 throw std::invalid_argument("table " + seed.layout.name +
                                             ": a row needs an \"index\" or values for every index column");
             }
-            table.PutRow(*index, values);
+            table.PutRow(*index, row.values, row.absent);
         }
     }
 }

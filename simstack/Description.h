@@ -35,9 +35,15 @@ struct TrapSink {
     std::string community;
 };
 
+struct RowSeed {
+    std::optional<Oid> index;  // given, or taken from the index columns
+    Row values;
+    std::vector<uint32_t> absent;  // columns the row lacks
+};
+
 struct TableSeed {
     TableLayout layout;
-    std::vector<std::pair<std::optional<Oid>, Row>> rows;  // index given or taken from the index columns
+    std::vector<RowSeed> rows;
 };
 
 struct Description {

@@ -208,7 +208,7 @@ std::optional<Oid> Table::IndexOf(const Row& values) const {
     return index;
 }
 
-void Table::PutRow(const Oid& index, const Row& values) {
+void Table::PutRow(const Oid& index, const Row& values, const std::vector<uint32_t>& absent) {
     auto row = NewRow(index);
     if (!row) throw LayoutError(layout_, "index " + FormatOid(index) + " does not fit the index columns");
     for (const auto& [id, value] : values) {
@@ -219,6 +219,13 @@ void Table::PutRow(const Oid& index, const Row& values) {
                                        std::string(TypeName(column->type)) + " value");
         }
         (*row)[id] = value;
+    }
+    for (const uint32_t id : absent) {
+        if (Column(id) == nullptr) throw LayoutError(layout_, "no column " + std::to_string(id));
+        if (std::find(layout_.indexColumns.begin(), layout_.indexColumns.end(), id) != layout_.indexColumns.end()) {
+            throw LayoutError(layout_, "index column " + std::to_string(id) + " cannot be absent");
+        }
+        row->erase(id);
     }
     rows_[index] = std::move(*row);
 }
@@ -249,7 +256,10 @@ std::optional<std::pair<Oid, Value>> Table::Next(const Oid& after, bool inclusiv
         } else if (after < prefix) {
             row = rows_.begin();
         }
-        if (row != rows_.end()) return std::pair{Concat(prefix, row->first), row->second.at(column.id)};
+        for (; row != rows_.end(); ++row) {
+            const auto cell = row->second.find(column.id);
+            if (cell != row->second.end()) return std::pair{Concat(prefix, row->first), cell->second};
+        }
     }
     return std::nullopt;
 }
@@ -321,10 +331,16 @@ ObjectTree::ReadResult ObjectTree::Get(const Oid& oid) const {
         if (column == nullptr || !IsReadable(column->access)) return {ReadKind::NoSuchObject, {}};
         const Oid index(oid.begin() + static_cast<std::ptrdiff_t>(table.Layout().entry.size() + 1), oid.end());
         const Row* row = table.FindRow(index);
-        if (row == nullptr) return {ReadKind::NoSuchInstance, {}};
+        if (row == nullptr || row->count(column->id) == 0) return {ReadKind::NoSuchInstance, {}};
         return {ReadKind::Found, row->at(column->id)};
     }
     return {IsUnderScalarObject(oid) ? ReadKind::NoSuchInstance : ReadKind::NoSuchObject, {}};
+}
+
+std::optional<Oid> ObjectTree::ColumnOf(const Oid& oid) const {
+    const auto located = Locate(oid);
+    if (!located) return std::nullopt;
+    return Oid(oid.begin(), oid.begin() + static_cast<std::ptrdiff_t>(tables_[located->first]->Layout().entry.size() + 1));
 }
 
 std::optional<std::pair<Oid, Value>> ObjectTree::Next(const Oid& after, bool inclusive) const {

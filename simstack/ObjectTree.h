@@ -70,7 +70,9 @@ struct TableLayout {
     RowControl control;
 };
 
-using Row = std::map<uint32_t, Value>;  // column id -> value
+// Column id -> value. A row may lack columns (a sparse row): get answers
+// noSuchInstance there and get-next passes over it.
+using Row = std::map<uint32_t, Value>;
 
 class Table {
 public:
@@ -88,9 +90,10 @@ public:
     // The index that a row's index-column values give; nullopt when missing.
     std::optional<Oid> IndexOf(const Row& values) const;
 
-    // Puts a whole row: NewRow(index) overlaid with values. Throws
-    // std::invalid_argument for a bad index, an unknown column or a wrong type.
-    void PutRow(const Oid& index, const Row& values);
+    // Puts a whole row: NewRow(index) overlaid with values, without the
+    // `absent` columns. Throws std::invalid_argument for a bad index, an
+    // unknown column, a wrong type or an absent index column.
+    void PutRow(const Oid& index, const Row& values, const std::vector<uint32_t>& absent = {});
     void RestoreRow(const Oid& index, const std::optional<Row>& row);
     void SetCell(const Oid& index, uint32_t column, const Value& value);
 
@@ -158,6 +161,8 @@ public:
     void SetScalar(const Oid& instance, const Value& value);
 
     ReadResult Get(const Oid& oid) const;
+    // The column (entry.column) of a table cell's OID; nullopt outside tables.
+    std::optional<Oid> ColumnOf(const Oid& oid) const;
     std::optional<std::pair<Oid, Value>> Next(const Oid& after, bool inclusive = false) const;
 
     // One binding on its own: exists or creatable, writable, type, length, value.

@@ -175,11 +175,19 @@ void AnswerGet(ObjectTree& tree, netsnmp_agent_request_info* info, netsnmp_reque
     }
 }
 
+// An agent that cycles: past the last row of a table column, get-next
+// answers with the column's first row again.
+void CycleBack(const ObjectTree& tree, const Oid& asked, std::optional<std::pair<Oid, Value>>& next) {
+    const auto column = tree.ColumnOf(asked);
+    if (!column || (next && StartsWith(next->first, *column))) return;
+    if (auto first = tree.Next(*column); first && StartsWith(first->first, *column)) next = std::move(first);
+}
+
 // A binding left unanswered makes net-snmp look in the next registered subtree.
-void AnswerGetNext(ObjectTree& tree, const Oid& root, bool repeat, netsnmp_request_info* requests) {
+void AnswerGetNext(ObjectTree& tree, const Oid& root, const FaultState& faults, netsnmp_request_info* requests) {
     for (netsnmp_request_info* request = requests; request != nullptr; request = request->next) {
         const Oid asked = NameOf(*request->requestvb);
-        if (repeat) {
+        if (faults.repeatGetNext) {
             // An agent that repeats itself: the OID asked for comes back.
             const ObjectTree::ReadResult same = tree.Get(asked);
             if (same.kind == ObjectTree::ReadKind::Found) {
@@ -189,7 +197,8 @@ void AnswerGetNext(ObjectTree& tree, const Oid& root, bool repeat, netsnmp_reque
             }
             continue;
         }
-        const auto next = tree.Next(asked, request->inclusive != 0);
+        auto next = tree.Next(asked, request->inclusive != 0);
+        if (faults.cycleGetNext) CycleBack(tree, asked, next);
         if (!next || !StartsWith(next->first, root)) continue;
         const std::vector<oid> name = ToNetSnmp(next->first);
         snmp_set_var_objid(request->requestvb, name.data(), name.size());
@@ -242,7 +251,7 @@ void Handle(netsnmp_handler_registration* registration, netsnmp_agent_request_in
             AnswerGet(tree, info, requests);
             break;
         case MODE_GETNEXT:
-            AnswerGetNext(tree, root, g_agent->Faults().repeatGetNext, requests);
+            AnswerGetNext(tree, root, g_agent->Faults(), requests);
             break;
         case MODE_SET_RESERVE1:
             CheckSet(tree, g_agent->Faults(), info, requests);
@@ -287,6 +296,31 @@ int PacketCallback(int operation, netsnmp_session* session, int requestId, netsn
     return g_agent->OnPacket(operation, session, requestId, pdu, magic);
 }
 
+// "NAME AUTH AUTHPASS [PRIV PRIVPASS]", as net-snmp's createUser takes them.
+std::string CreateUserArguments(const UsmUser& user) {
+    std::string arguments = user.name + ' ' + user.authProtocol + ' ' + user.authPassword;
+    if (!user.privProtocol.empty()) arguments += ' ' + user.privProtocol + ' ' + user.privPassword;
+    return arguments;
+}
+
+std::string LocalEngineId() {
+    u_char id[64];
+    const size_t length = snmpv3_get_engineID(id, sizeof id);
+    return std::string(reinterpret_cast<const char*>(id), length);
+}
+
+void RemoveUsersOfEngine(const std::string& engineId) {
+    for (usmUser* user = usm_get_userList(); user != nullptr;) {
+        usmUser* next = user->next;
+        if (std::string(reinterpret_cast<const char*>(user->engineID), user->engineIDLen) == engineId) {
+            usm_remove_user(user);  // returns the list's head, not the user
+            user->next = user->prev = nullptr;
+            usm_free_user(user);
+        }
+        user = next;
+    }
+}
+
 bool IsRequest(const netsnmp_pdu* pdu) {
     return pdu != nullptr && (pdu->command == SNMP_MSG_GET || pdu->command == SNMP_MSG_GETNEXT ||
                               pdu->command == SNMP_MSG_GETBULK || pdu->command == SNMP_MSG_SET);
@@ -315,9 +349,8 @@ void SimAgent::WriteConfiguration() const {
     file << "rocommunity " << options_.readCommunity << " default\n";
     file << "rwcommunity " << options_.writeCommunity << " default\n";
     for (const UsmUser& user : options_.users) {
-        file << "createUser " << user.name << ' ' << user.authProtocol << ' ' << user.authPassword;
-        if (!user.privProtocol.empty()) file << ' ' << user.privProtocol << ' ' << user.privPassword;
-        file << "\nrwuser " << user.name << (user.privProtocol.empty() ? " auth\n" : " priv\n");
+        file << "createUser " << CreateUserArguments(user) << '\n';
+        file << "rwuser " << user.name << (user.privProtocol.empty() ? " auth\n" : " priv\n");
     }
     for (const TrapSink& sink : options_.trapSinks) {
         file << (sink.version == "v1" ? "trapsink " : "trap2sink ") << sink.address << ' ' << sink.community << '\n';
@@ -437,6 +470,24 @@ std::chrono::milliseconds SimAgent::TimeToNextDue() const {
 
 void SimAgent::PollControl() {
     control_.Poll([this](std::string_view line) { return ApplyControlCommand(line, faults_, stack_, tree_); });
+    if (!faults_.engineId.empty()) TakeOnEngineId(faults_.engineId);
+}
+
+// As a replaced or reset device: the old engine ID is unknown from now on,
+// and USM's keys, localized to the engine, are made again for the new one.
+void SimAgent::TakeOnEngineId(const std::string& engineId) {
+    std::string old = LocalEngineId();
+    if (old == engineId) return;
+    set_exact_engineID(reinterpret_cast<const u_char*>(engineId.data()), engineId.size());
+    free_enginetime(reinterpret_cast<u_char*>(old.data()), old.size());
+    set_enginetime(reinterpret_cast<const u_char*>(engineId.data()), static_cast<u_int>(engineId.size()),
+                   static_cast<u_int>(snmpv3_local_snmpEngineBoots()), static_cast<u_int>(snmpv3_local_snmpEngineTime()),
+                   TRUE);
+    RemoveUsersOfEngine(old);
+    for (const UsmUser& user : options_.users) {
+        std::string arguments = CreateUserArguments(user);
+        usm_parse_create_usmUser("createUser", arguments.data());
+    }
 }
 
 void SimAgent::DrainSocket() const {

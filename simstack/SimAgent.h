@@ -63,6 +63,7 @@ private:
     void WriteConfiguration() const;
     void RegisterTree();
     void PollControl();
+    void TakeOnEngineId(const std::string& engineId);
     void DrainSocket() const;
     int Dispatch(snmp_session* session, int requestId, snmp_pdu* pdu, void* magic);
     void TraceSet(const snmp_pdu* pdu) const;

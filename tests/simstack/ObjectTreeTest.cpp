@@ -78,6 +78,31 @@ TEST(ObjectTree, NextRunsThroughScalarsAndColumnsInOidOrder) {
     EXPECT_EQ(tree.RegistrationRoots(), (std::vector<Oid>{{1, 1}, {1, 2, 1}, {1, 3}}));
 }
 
+TEST(ObjectTree, ASparseRowLacksItsAbsentColumnsUntilASetFillsThem) {
+    ObjectTree tree;
+    TableLayout layout;
+    layout.entry = {1, 2, 1};
+    layout.columns = {Column(1, ValueType::Integer, Access::ReadOnly), Column(2, ValueType::Integer, Access::ReadWrite),
+                      Column(3, ValueType::Integer, Access::ReadOnly)};
+    layout.indexColumns = {1};
+    Table& table = tree.AddTable(layout);
+    table.PutRow({1}, {});
+    table.PutRow({2}, {}, {2});
+    table.PutRow({3}, {}, {2, 3});
+    EXPECT_THROW(table.PutRow({4}, {}, {1}), std::invalid_argument) << "an index column cannot be absent";
+
+    std::vector<std::string> walked;
+    for (auto next = tree.Next({1}); next; next = tree.Next(next->first)) walked.push_back(FormatOid(next->first));
+    EXPECT_EQ(walked, (std::vector<std::string>{"1.2.1.1.1", "1.2.1.1.2", "1.2.1.1.3", "1.2.1.2.1", "1.2.1.3.1",
+                                                "1.2.1.3.2"}));
+    EXPECT_EQ(tree.Get({1, 2, 1, 2, 2}).kind, ObjectTree::ReadKind::NoSuchInstance);
+    EXPECT_EQ(tree.ColumnOf({1, 2, 1, 2, 2}), (Oid{1, 2, 1, 2}));
+    EXPECT_FALSE(tree.ColumnOf({1, 2, 1, 2}).has_value()) << "a bare column is no cell";
+
+    table.SetCell({2}, 2, Value::Int(5));
+    EXPECT_EQ(tree.Get({1, 2, 1, 2, 2}).value, Value::Int(5));
+}
+
 class RowStatusTable : public testing::Test {
 protected:
     RowStatusTable() {

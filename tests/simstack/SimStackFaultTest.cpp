@@ -86,6 +86,46 @@ TEST(SimStackFaults, RepeatingAgentAnswersGetNextWithTheOidAskedFor) {
     EXPECT_EQ(ParseVarbinds(tools.GetNext(SnmpVersion::V2c, {cell}).out).count(kPortLink + ".2"), 1u);
 }
 
+TEST(SimStackFaults, CyclingAgentStartsAColumnAgainPastItsLastRow) {
+    SimStackProcess stack;
+    SnmpTools tools(stack);
+    const std::string lastPort = kPortLink + ".152";  // unit 3, port 24
+    stack.Control("cycle-getnext on");
+    EXPECT_EQ(ParseVarbinds(tools.GetNext(SnmpVersion::V2c, {lastPort}).out).count(kPortLink + ".1"), 1u);
+    EXPECT_EQ(ParseVarbinds(tools.GetNext(SnmpVersion::V2c, {kPortLink + ".1"}).out).count(kPortLink + ".2"), 1u)
+        << "inside the column get-next goes on as usual";
+    const ToolResult walk = tools.Run("snmpwalk", SnmpTools::Credentials(SnmpVersion::V2c, false), {kPortLink});
+    EXPECT_NE(walk.err.find("OID not increasing"), std::string::npos) << walk.err;
+
+    stack.Control("cycle-getnext off");
+    EXPECT_EQ(ParseVarbinds(tools.GetNext(SnmpVersion::V2c, {lastPort}).out).count(kPortLink + ".1"), 0u);
+}
+
+TEST(SimStackFaults, ANewEngineIdIsServedAndTheOldOneIsUnknown) {
+    SimStackProcess stack;
+    SnmpTools tools(stack);
+    const std::string engineId = "1.3.6.1.6.3.10.2.1.1.0";
+    const std::string old = ParseVarbinds(tools.Get(SnmpVersion::V3Md5, {engineId}).out).at(engineId);
+
+    stack.Control("engine-id 80:00:1f:88:80:aa:bb:cc:dd:01\nreset");
+    for (const SnmpVersion version : {SnmpVersion::V3Md5, SnmpVersion::V3Sha}) {
+        // The tools discover the engine afresh, and every user's keys fit it.
+        const ToolResult result = tools.Get(version, {engineId});
+        EXPECT_EQ(ParseVarbinds(result.out)[engineId], "Hex-STRING: 80 00 1F 88 80 AA BB CC DD 01 ")
+            << VersionName(version) << ": " << result.err;
+    }
+    // A manager that keeps sending to the old engine hears nothing it can read.
+    ASSERT_TRUE(old.starts_with("Hex-STRING:")) << old;
+    std::string hex = "0x";
+    for (const char c : old.substr(11)) {
+        if (c != ' ') hex += c;
+    }
+    const ToolResult stale = tools.Run("snmpget", With(With(SnmpTools::Credentials(SnmpVersion::V3Md5, false), kOneShot),
+                                                       {"-e", hex}),
+                                       {engineId});
+    EXPECT_NE(stale.err.find("Timeout"), std::string::npos) << stale.out << stale.err;
+}
+
 TEST(SimStackFaults, LinkAndLedChangesAreServedFromTheNextRequest) {
     SimStackProcess stack;
     SnmpTools tools(stack);
@@ -111,7 +151,8 @@ TEST(SimStackFaults, LinkAndLedChangesAreServedFromTheNextRequest) {
 TEST(SimStackFaults, ControlRefusesWhatItCannotDo) {
     SimStackProcess stack;
     for (const char* command : {"bogus", "silent maybe", "delay -5", "fail-next-set noSuchThing", "led 4 00",
-                                "led 1 0g", "link 2 1 up", "link 1 51 up", "link 1 1"}) {
+                                "led 1 0g", "link 2 1 up", "link 1 51 up", "link 1 1", "cycle-getnext maybe",
+                                "engine-id 80001f88", "engine-id 80001f888x"}) {
         EXPECT_THROW(stack.Control(command), std::runtime_error) << command;
     }
     EXPECT_NO_THROW(stack.Control("# a comment\n\nreset"));
@@ -171,7 +212,11 @@ TEST(SimStackProcessTest, BadDescriptionStopsTheStart) {
     for (const char* text : {R"({"units": [{"id": 13, "model": "Tallix-24"}]})", R"({"unit": []})", "{",
                              R"({"tables": [{"entry": "1.3.6.1.4.1.9", "columns": [{"id": 1, "type": "float"}]}]})",
                              R"({"agent": {"trapSinks": [{"address": "10.0.0.1:162", "version": "v2c",
-                                                          "community": "mirabo"}]}})"}) {
+                                                          "community": "mirabo"}]}})",
+                             R"({"tables": [{"entry": "1.3.6.1.4.1.9", "index": [1], "columns": [{"id": 1, "type": "integer"}],
+                                 "rows": [{"values": {"1": 1}, "absent": [1]}]}]})",
+                             R"({"tables": [{"entry": "1.3.6.1.4.1.9", "index": [1], "columns": [{"id": 1, "type": "integer"}],
+                                 "rows": [{"values": {"1": 1}, "absent": [2]}]}]})"}) {
         file.Write(text);
         EXPECT_THROW(SimStackProcess stack(file.Path()), std::runtime_error) << text;
     }
