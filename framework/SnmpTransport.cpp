@@ -89,8 +89,42 @@ void InitNetSnmpLibrary() {
     init_snmp("kestrix-module");
 }
 
+bool LookUpHost(const std::string& name, std::string& dotted) {
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_DGRAM;
+    addrinfo* result = nullptr;
+    if (getaddrinfo(name.c_str(), nullptr, &hints, &result) != 0 || !result) return false;
+    char buf[INET_ADDRSTRLEN] = {};
+    inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in*>(result->ai_addr)->sin_addr, buf, sizeof buf);
+    freeaddrinfo(result);
+    dotted = buf;
+    return true;
+}
+
+SnmpHostLookUp& HostLookUp() {
+    static SnmpHostLookUp lookUp = LookUpHost;
+    return lookUp;
+}
+
+struct ResolvedHost {
+    bool Found = false;
+    std::string Dotted;
+    std::chrono::steady_clock::time_point At;
+};
+
+// A name that named no address is looked up again after this long.
+constexpr auto RetryUnresolvedAfter = std::chrono::seconds(30);
+
+std::map<std::string, ResolvedHost>& ResolvedHosts() {
+    static std::map<std::string, ResolvedHost> hosts;
+    return hosts;
+}
+
 }  // namespace
 
+// Host names are looked up once, not on the GUI thread for every request
+// and LED poll.
 bool SnmpTransport::ResolveAddress(const std::string& text, std::string& dotted) {
     in_addr a{};
     if (inet_pton(AF_INET, text.c_str(), &a) == 1) {
@@ -98,16 +132,22 @@ bool SnmpTransport::ResolveAddress(const std::string& text, std::string& dotted)
         return true;
     }
     if (text.empty()) return false;
-    addrinfo hints{};
-    hints.ai_family = AF_INET;
-    hints.ai_socktype = SOCK_DGRAM;
-    addrinfo* result = nullptr;
-    if (getaddrinfo(text.c_str(), nullptr, &hints, &result) != 0 || !result) return false;
-    char buf[INET_ADDRSTRLEN] = {};
-    inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in*>(result->ai_addr)->sin_addr, buf, sizeof buf);
-    freeaddrinfo(result);
-    dotted = buf;
-    return true;
+    std::map<std::string, ResolvedHost>& resolved = ResolvedHosts();
+    const auto now = std::chrono::steady_clock::now();
+    auto it = resolved.find(text);
+    if (it == resolved.end() || (!it->second.Found && now - it->second.At > RetryUnresolvedAfter)) {
+        ResolvedHost host;
+        host.Found = HostLookUp()(text, host.Dotted);
+        host.At = now;
+        it = resolved.insert_or_assign(text, std::move(host)).first;
+    }
+    dotted = it->second.Dotted;
+    return it->second.Found;
+}
+
+void SnmpTransport::SetHostLookUp(SnmpHostLookUp lookUp) {
+    HostLookUp() = lookUp ? std::move(lookUp) : LookUpHost;
+    ResolvedHosts().clear();
 }
 
 namespace {
@@ -207,19 +247,28 @@ int PduCommand(PduKind kind) {
     }
 }
 
-// Takes the agent's engine id from the probe's answer.
+u_char* CopyOf(const u_char* bytes, size_t length) {
+    auto* copy = static_cast<u_char*>(malloc(length));
+    memcpy(copy, bytes, length);
+    return copy;
+}
+
+// Takes the agent's engine id from the probe's answer. The session's context
+// engine id is always the discovered one (a configured one goes into each
+// PDU), so it follows a new engine too.
 bool LearnEngineId(netsnmp_session* sp, const netsnmp_pdu* pdu) {
     if (!pdu || pdu->securityEngineIDLen == 0) return false;
     free(sp->securityEngineID);
-    sp->securityEngineID = static_cast<u_char*>(malloc(pdu->securityEngineIDLen));
-    memcpy(sp->securityEngineID, pdu->securityEngineID, pdu->securityEngineIDLen);
+    sp->securityEngineID = CopyOf(pdu->securityEngineID, pdu->securityEngineIDLen);
     sp->securityEngineIDLen = pdu->securityEngineIDLen;
-    if (sp->contextEngineIDLen == 0) {
-        sp->contextEngineID = static_cast<u_char*>(malloc(pdu->securityEngineIDLen));
-        memcpy(sp->contextEngineID, pdu->securityEngineID, pdu->securityEngineIDLen);
-        sp->contextEngineIDLen = pdu->securityEngineIDLen;
-    }
+    free(sp->contextEngineID);
+    sp->contextEngineID = CopyOf(pdu->securityEngineID, pdu->securityEngineIDLen);
+    sp->contextEngineIDLen = pdu->securityEngineIDLen;
     return true;
+}
+
+Octets EngineIdOf(const netsnmp_session* sp) {
+    return Octets(reinterpret_cast<const char*>(sp->securityEngineID), sp->securityEngineIDLen);
 }
 
 // The session's key localized to the agent's engine, as USM keeps it.
@@ -255,6 +304,13 @@ void EnsureUserKeys(netsnmp_session* sp, const Octets& authKey, const Octets& pr
     usm_create_user_from_session(sp);
 }
 
+// The attempts, plus as long again for an SNMPv3 engine discovery, plus a margin.
+std::chrono::steady_clock::time_point DeadlineFor(const SnmpTarget& target) {
+    const auto attempt = std::chrono::milliseconds(10L * target.Timeout);
+    return std::chrono::steady_clock::now() + attempt * (target.Retries + 1) * (target.Version == 3 ? 2 : 1) +
+           std::chrono::seconds(2);
+}
+
 }  // namespace
 
 int MapNetSnmpError(int snmpErr) {
@@ -271,10 +327,15 @@ struct SnmpTransport::Outstanding {
     SnmpCompletion Completion;
     SnmpReply Reply;
     bool Cancelled = false;
-    // A send that waits for the agent's engine id.
+    // What was sent (SNMPv3 only), to send it again once the agent's engine
+    // id is known.
     PduKind Kind = PduKind::Get;
     std::vector<Vb> Vbs;
     SnmpTarget Target;
+    Octets SentToEngine;  // the agent's engine id when it was sent
+    // Timed out on an engine that was known: waits for the engine id to be
+    // found again, and is sent once more only if it has changed.
+    bool AwaitsNewEngine = false;
 };
 
 struct SnmpTransport::Session {
@@ -286,6 +347,7 @@ struct SnmpTransport::Session {
     enum class Engine { Unknown, Probing, Known } EngineState = Engine::Unknown;
     int ProbeReqId = 0;
     bool FlushWaiting = false;
+    Octets EngineId;  // the agent's, as last found
     Octets AuthKey, PrivKey;  // localized to the agent's engine
     std::vector<std::shared_ptr<Outstanding>> WaitingForEngine;
     std::map<int, std::shared_ptr<Outstanding>> ByReqId;
@@ -417,15 +479,17 @@ int SnmpTransport::AsyncSend(const SnmpTarget& target, PduKind kind, const std::
     auto out = std::make_shared<Outstanding>();
     out->Owner = owner;
     out->Completion = std::move(completion);
-    // Attempts, plus as long again for an SNMPv3 engine discovery, plus a margin.
-    const auto attempt = std::chrono::milliseconds(10L * target.Timeout);
-    out->Deadline = std::chrono::steady_clock::now() + attempt * (target.Retries + 1) * (target.Version == 3 ? 2 : 1) +
-                    std::chrono::seconds(2);
+    out->Deadline = DeadlineFor(target);
     return SendOn(*session, kind, vbs, target, std::move(out));
 }
 
 int SnmpTransport::SendOn(Session& session, PduKind kind, const std::vector<Vb>& vbs, const SnmpTarget& target,
                           std::shared_ptr<Outstanding> out) {
+    if (session.V3) {
+        out->Kind = kind;
+        out->Vbs = vbs;
+        out->Target = target;
+    }
     if (session.V3 && session.EngineState != Session::Engine::Known) {
         // Every check that can fail at once is made before the PDU waits
         // for the engine id, so that such failures still reach the sender.
@@ -433,9 +497,6 @@ int SnmpTransport::SendOn(Session& session, PduKind kind, const std::vector<Vb>&
             SubIds ids;
             if (!ParseOidText(vb.Oid, ids)) return SNMP_CLASS_INVALID_OID;
         }
-        out->Kind = kind;
-        out->Vbs = vbs;
-        out->Target = target;
         session.WaitingForEngine.push_back(std::move(out));
         if (session.EngineState == Session::Engine::Unknown) StartProbe(session);
         return 0;
@@ -471,7 +532,10 @@ int SnmpTransport::SendOn(Session& session, PduKind kind, const std::vector<Vb>&
         snmp_free_pdu(pdu);
         return MapNetSnmpError(err ? err : SNMPERR_GENERR);
     }
-    if (session.V3) session.ReqIdByMsgId[pdu->msgid] = reqid;  // the pdu is the library's until it answers
+    if (session.V3) {
+        session.ReqIdByMsgId[pdu->msgid] = reqid;  // the pdu is the library's until it answers
+        out->SentToEngine = session.EngineId;
+    }
     session.ByReqId[reqid] = std::move(out);
     return 0;
 }
@@ -512,6 +576,7 @@ int NetSnmpCallback(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, vo
         const bool learned = op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && LearnEngineId(sp, pdu);
         session->EngineState = learned ? SnmpTransport::Session::Engine::Known : SnmpTransport::Session::Engine::Unknown;
         if (learned) {
+            session->EngineId = EngineIdOf(sp);
             session->AuthKey = LocalizedKey(sp, sp->securityAuthKey, sp->securityAuthKeyLen);
             session->PrivKey = LocalizedKey(sp, sp->securityPrivKey, sp->securityPrivKeyLen);
             session->FlushWaiting = true;  // sent once net-snmp has returned
@@ -553,6 +618,7 @@ int NetSnmpCallback(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, vo
         }
         break;
     case NETSNMP_CALLBACK_OP_TIMED_OUT:
+        if (transport.AwaitNewEngine(*session, it->first)) return 1;
         reason = SNMP_REASON_TIMEOUT;
         reply.Status = SNMP_CLASS_TIMEOUT;
         break;
@@ -568,6 +634,27 @@ int NetSnmpCallback(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, vo
     transport.Forget(*session, it->first);
     transport.Queue.emplace_back(std::move(out), reason);
     return 1;
+}
+
+// An agent that got a new engine id (a replaced or reset device) answers
+// the old one with a report that the session's keys cannot read: the
+// request times out. Its engine id is then found again, and the request is
+// sent once more if it has changed.
+bool SnmpTransport::AwaitNewEngine(Session& session, int reqid) {
+    std::shared_ptr<Outstanding> out = session.ByReqId[reqid];
+    if (!session.V3 || out->AwaitsNewEngine) return false;
+    Forget(session, reqid);
+    out->AwaitsNewEngine = true;
+    out->Deadline = DeadlineFor(out->Target);
+    const bool foundAgain = out->SentToEngine != session.EngineId;
+    session.WaitingForEngine.push_back(std::move(out));
+    // The probe, or the send to an engine id found meanwhile, goes once
+    // net-snmp has returned.
+    if (session.EngineState == Session::Engine::Known) {
+        if (foundAgain) session.FlushWaiting = true;
+        else session.EngineState = Session::Engine::Unknown;
+    }
+    return true;
 }
 
 void SnmpTransport::Forget(Session& session, int reqid) {
@@ -634,11 +721,21 @@ void SnmpTransport::ReadAndTimeOut(int waitMs) {
 
 void SnmpTransport::FlushSessionsWaitingForEngine() {
     for (auto& [key, session] : Sessions) {
+        if (session->EngineState == Session::Engine::Unknown && !session->WaitingForEngine.empty()) {
+            StartProbe(*session);
+            continue;
+        }
         if (!session->FlushWaiting) continue;
         session->FlushWaiting = false;
         auto waiting = std::move(session->WaitingForEngine);
         session->WaitingForEngine.clear();
         for (auto& out : waiting) {
+            if (out->AwaitsNewEngine && out->SentToEngine == session->EngineId) {
+                // The same engine: it was not the engine id that kept the answer away.
+                out->Reply.Status = SNMP_CLASS_TIMEOUT;
+                Queue.emplace_back(std::move(out), SNMP_REASON_TIMEOUT);
+                continue;
+            }
             const PduKind kind = out->Kind;
             const std::vector<Vb> vbs = out->Vbs;
             const SnmpTarget target = out->Target;

@@ -63,13 +63,19 @@ using SnmpCompletion = std::function<void(int reason, const SnmpReply& reply)>;
 // message goes to standard error.
 using SnmpFailureHook = std::function<void(std::exception_ptr failure)>;
 
+// Looks a host name up: true and its dotted IPv4 address, or false.
+using SnmpHostLookUp = std::function<bool(const std::string& name, std::string& dotted)>;
+
 class SnmpTransport {
 public:
     // The process-wide session; creates it on first use.
     static SnmpTransport& Instance();
     // Resolves an agent address (IPv4 text or host name) to dotted text;
-    // false when it names no address.
+    // false when it names no address. Each name is looked up once (one that
+    // named nothing again after a while).
     static bool ResolveAddress(const std::string& text, std::string& dotted);
+    // Replaces how host names are looked up (empty: the system's resolver).
+    static void SetHostLookUp(SnmpHostLookUp lookUp);
     // Closes every net-snmp session at exit, without delivering anything.
     static void Shutdown();
     // Replaces the failure hook (empty: standard error again).
@@ -116,6 +122,7 @@ private:
                std::shared_ptr<Outstanding> out);
     void StartProbe(Session& session);
     void ReadAndTimeOut(int waitMs);
+    bool AwaitNewEngine(Session& session, int reqid);
     void Forget(Session& session, int reqid);
     void ExpireOverdue();
     void FlushSessionsWaitingForEngine();

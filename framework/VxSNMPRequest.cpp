@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <chrono>
+#include <optional>
 
 #include "common/TDateTime.h"
 #include "common/TimeTicks.h"
@@ -25,6 +26,22 @@ bool IsTableKind(uint8_t kind) { return kind == MVT_FMV || kind == MVT_UMV; }
 [[noreturn]] void ThrowStatus(int status) {
     const SnmpStatusText t = MapSnmpStatus(status);
     throw Exception(t.Message, t.Code);
+}
+
+SubIds OidOf(const std::string& text) {
+    SubIds ids;
+    ParseOidText(text, ids);
+    return ids;
+}
+
+// Whether dotted OID `a` comes after `b` in SNMP's lexicographic order.
+bool OidAfter(const std::string& a, const std::string& b) { return OidOf(b) < OidOf(a); }
+
+// What a row that lacks a column holds there: the agent has no instance.
+Vb NoInstance(const std::string& oid) {
+    Vb vb(oid);
+    vb.Type = SNMP_NOSUCHINSTANCE;
+    return vb;
 }
 
 }  // namespace
@@ -135,17 +152,6 @@ std::string VxSNMPRequest::RowInstanceFromIndexes() {
     return instance;
 }
 
-std::string VxSNMPRequest::EndedColumnOid(const std::string& base, const std::string& now) {
-    // The column follows the row that the other columns are on. Before any
-    // row has been read an address index may hold no value yet; the column
-    // then stays where the agent left it, outside itself.
-    try {
-        return base + "." + RowInstanceFromIndexes();
-    } catch (const Exception&) {
-        return now;
-    }
-}
-
 void VxSNMPRequest::SplitRowInstance(const std::string& instance) {
     std::string rest = instance;
     for (uint32_t i = 0; i < VarList.IndexCount; ++i) {
@@ -163,29 +169,58 @@ bool VxSNMPRequest::TakeReply(const SnmpReply& reply, bool noSuchName) {
     // A reply that answers fewer bindings than were asked is malformed.
     if (static_cast<int>(reply.Vbs.size()) < readable) ThrowStatus(SNMP_CLASS_INVALID_PDU);
 
-    std::string rowInstance;
-    int j = 0, ended = 0;
+    // Where each readable column's answer lies: past the column's end, or on
+    // a row. The row of this reply is the lowest of them, so that a column
+    // whose next value lies on a later row never lends it to this one.
+    struct Answer {
+        int Item;
+        const Vb* Binding;
+        bool Ended;
+        SubIds Instance;
+    };
+    std::vector<Answer> answers;
+    std::optional<SubIds> row;
+    size_t j = 0;
     for (int i = 0; i < count; ++i) {
         if (!VarList.IsReadable(i)) continue;
-        SnmpVar& item = *VarList.GetItem(i);
-        const Vb& vb = reply.Vbs[static_cast<size_t>(j++)];
-        const std::string& now = vb.Oid;
-        const std::string base = Base(i);
+        const SnmpVar& item = *VarList.GetItem(i);
+        const Vb& vb = reply.Vbs[j++];
         if (noSuchName) {
-            if (now == item.LastOid) return false;  // nothing after the OIDs just sent
+            if (vb.Oid == item.LastOid) return false;  // nothing after the OIDs just sent
             ThrowStatus(2);
         }
-        if (IsEndOfTable(base, item.LastOid, now)) {
-            ++ended;
-            item.Value = NotDone;
-            item.LastOid = EndedColumnOid(base, now);
-            continue;
+        const std::string base = Base(i);
+        Answer answer{i, &vb, IsEndOfTable(base, item.LastOid, vb.Oid), {}};
+        if (!answer.Ended && IsTableKind(VarList.Kind)) {
+            answer.Instance = OidOf(vb.Oid.substr(base.size() + 1));
+            if (!row || answer.Instance < *row) row = answer.Instance;
         }
-        StoreValue(i, vb);
-        item.LastOid = now;
-        if (rowInstance.empty() && now.size() > base.size()) rowInstance = now.substr(base.size() + 1);
+        answers.push_back(std::move(answer));
     }
-    if (ended == readable) return false;
+    if (readable == 0) return false;
+    if (IsTableKind(VarList.Kind) && !row) {  // every column has ended
+        for (const Answer& answer : answers) VarList.GetItem(answer.Item)->Value = NotDone;
+        return false;
+    }
+
+    const std::string rowInstance = row ? OidText(*row) : std::string();
+    for (const Answer& answer : answers) {
+        SnmpVar& item = *VarList.GetItem(answer.Item);
+        const std::string base = Base(answer.Item);
+        if (answer.Ended) {
+            // The column follows the row that the other columns are on.
+            item.Value = NotDone;
+            item.LastOid = base + "." + rowInstance;
+        } else if (!row || answer.Instance == *row) {
+            StoreValue(answer.Item, *answer.Binding);
+            item.LastOid = answer.Binding->Oid;
+        } else {
+            // This row lacks the column: no value here, and the column is
+            // asked again from where it was.
+            StoreValue(answer.Item, NoInstance(base + "." + rowInstance));
+            if (item.LastOid.empty()) item.LastOid = base;
+        }
+    }
     if (IsTableKind(VarList.Kind)) SplitRowInstance(rowInstance);
     for (int i = 0; i < count; ++i) UpdateItem(i, true);
     return IsTableKind(VarList.Kind);
@@ -335,7 +370,9 @@ bool VxSNMPRequest::IsEndOfTable(const std::string& base, const std::string& pre
     if (!IsTableKind(VarList.Kind)) return false;
     if (now.size() <= base.size()) return true;
     if (now.compare(0, base.size(), base) != 0 || now[base.size()] != '.') return true;
-    return now == previous;
+    // An answer that does not increase (a repeat, or an agent that cycles)
+    // would walk for ever.
+    return !previous.empty() && !OidAfter(now, previous);
 }
 
 std::string VxSNMPRequest::ExpandItemText(const std::string& text, bool quote, char marker) {

@@ -63,7 +63,8 @@ public:
     // Applies the item's expression: after a reply (Aux1) or before a set (Aux2).
     virtual void UpdateItem(int pos, bool afterReply);
     virtual bool EvaluateCondition(const std::string& text);
-    // Whether a walk has left the column `base`.
+    // Whether a walk has left the column `base`: the answer `now` lies
+    // outside it, or does not come after the OID `previous` that was asked.
     virtual bool IsEndOfTable(const std::string& base, const std::string& previous, const std::string& now);
 
     uint8_t NextRow = 0;
@@ -84,7 +85,6 @@ private:
     SnmpTarget SetupTarget(bool write) const;
     std::vector<Vb> BuildPdu(Mode mode);
     std::string RowInstanceFromIndexes();
-    std::string EndedColumnOid(const std::string& base, const std::string& now);
     void SplitRowInstance(const std::string& instance);
     // Takes a reply's bindings into the items; true when a table row arrived.
     bool TakeReply(const SnmpReply& reply, bool noSuchName);

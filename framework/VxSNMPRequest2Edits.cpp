@@ -262,6 +262,9 @@ void VxSNMPRequest2Edits::ListViewSelectItem(TObject* sender, TListItem* item, b
     if (!selected) return;
     if (EnableOnSelect) EnableControls(true);
     LoadSelectedRow();
+    // A value that the row lacks shows no value, never the one of the row
+    // selected before (edits split over an address keep their texts then).
+    ClearEdits();
     ValuesToControls(-1);
     Modified = 0;
 }
@@ -408,6 +411,12 @@ void VxSNMPRequest2Edits::Unbind(int item) {
 }
 
 void VxSNMPRequest2Edits::SetConstraintOwner(TForm* form) { Constraints->SetOwner(form); }
+
+void VxSNMPRequest2Edits::ClearEdits() {
+    for (auto& b : Bindings)
+        for (TControl* c : b->Controls)
+            if (auto* edit = dynamic_cast<TEdit*>(c)) edit->SetText("");
+}
 
 void VxSNMPRequest2Edits::EnableControls(bool enabled) {
     for (auto& b : Bindings)

@@ -75,6 +75,8 @@ public:
     void ValuesToControls(int item);
     void ControlsToValues(int item);
     void EnableControls(bool enabled);
+    // Empties every bound edit box.
+    void ClearEdits();
 
     void BuildColumns();
     void AddRow();

@@ -35,6 +35,18 @@ const char* const EngineStack = R"({
      "columns": [{"id": 1, "type": "integer", "access": "not-accessible"},
                  {"id": 2, "type": "string", "access": "read-create"},
                  {"id": 3, "type": "integer", "access": "read-create"}]},
+    {"entry": "1.3.6.1.4.1.99.6.1", "index": [1],
+     "columns": [{"id": 1, "type": "integer", "access": "not-accessible"},
+                 {"id": 2, "type": "string", "access": "read-only"},
+                 {"id": 3, "type": "integer", "access": "read-only"}],
+     "rows": [{"values": {"1": 1, "2": "one", "3": 10}},
+              {"values": {"1": 2, "3": 20}, "absent": [2]},
+              {"values": {"1": 3, "2": "three"}, "absent": [3]},
+              {"values": {"1": 4, "2": "four", "3": 40}}]},
+    {"entry": "1.3.6.1.4.1.99.7.1", "index": [1],
+     "columns": [{"id": 1, "type": "ipaddress", "access": "not-accessible"},
+                 {"id": 2, "type": "integer", "access": "read-only"}],
+     "rows": [{"values": {"1": "10.0.0.1", "2": 1}}, {"values": {"1": "10.0.0.2", "2": 2}}]},
     {"entry": "1.3.6.1.99.1.1", "index": [1],
      "columns": [{"id": 1, "type": "integer", "access": "not-accessible"},
                  {"id": 2, "type": "integer", "access": "read-only"}],
@@ -67,6 +79,17 @@ const SnmpVarItem CreateItems[] = {
     {"1.3.6.1.4.1.99.5.1.2", "Name", sxDisplayStr, acReadWrite},
     {"1.3.6.1.4.1.99.5.1.3", "Status", sxInteger, acReadWrite, &RowStatusNames},
     {nullptr, nullptr, 0, 0}};
+const SnmpVarItem SparseItems[] = {
+    {"1.3.6.1.4.1.99.6.1.1", "Index", sxInteger, acNotAccess},
+    {"1.3.6.1.4.1.99.6.1.2", "Name", sxDisplayStr, acReadOnly},
+    {"1.3.6.1.4.1.99.6.1.3", "Value", sxInteger, acReadOnly},
+    {nullptr, nullptr, 0, 0}};
+// Column .3 is one the agent does not have.
+const SnmpVarItem AddressItems[] = {
+    {"1.3.6.1.4.1.99.7.1.1", "Address", sxIpAddress, acNotAccess},
+    {"1.3.6.1.4.1.99.7.1.2", "Value", sxInteger, acReadOnly},
+    {"1.3.6.1.4.1.99.7.1.3", "Missing", sxInteger, acReadOnly},
+    {nullptr, nullptr, 0, 0}};
 const SnmpVarItem EndItems[] = {
     {"1.3.6.1.99.1.1.1", "Index", sxInteger, acNotAccess},
     {"1.3.6.1.99.1.1.2", "Value", sxInteger, acReadOnly},
@@ -75,10 +98,11 @@ const SnmpVarItem BeyondEndItems[] = {
     {"1.3.6.1.99.2.1.2", "Value", sxInteger, acReadOnly},
     {nullptr, nullptr, 0, 0}};
 
-// Walks the whole table with SyncGet; each row as "value|value|...".
+// Walks the whole table with SyncGet; each row as "value|value|...". A walk
+// that does not end stops after 50 rows.
 std::vector<std::string> WalkRows(VxSNMPRequest& request) {
     std::vector<std::string> rows;
-    for (bool more = request.SyncGet(true); more; more = request.SyncGet(false)) {
+    for (bool more = request.SyncGet(true); more && rows.size() < 50; more = request.SyncGet(false)) {
         std::string row;
         for (uint32_t i = 0; i < request.VarList.GetCount(); ++i)
             row += (i ? "|" : "") + request.VarList.GetItem(static_cast<int>(i))->Value;
@@ -141,6 +165,36 @@ TEST_F(Engine, AnAgentThatRepeatsAnOidEndsTheWalk) {
     request.VarList = VxSNMPVarList(OneRowItems, MVT_UMV, 1);
     // The first get-next asks for the bare column and gets it back: no row.
     EXPECT_TRUE(WalkRows(request).empty());
+}
+
+TEST_F(Engine, EveryRowComesOnceWithTheValuesOfItsOwnColumns) {
+    StartAgent(EngineStack);
+    const std::vector<std::string> sparse = {"1|one|10", "2||20", "3|three|(NULL)", "4|four|40"};
+    struct Case {
+        const char* name;
+        const SnmpVarItem* items;
+        const char* control;
+        std::vector<std::string> rows;
+    } cases[] = {
+        // A row lacks a column: no value there, and the column's next value
+        // waits for its own row.
+        {"sparse rows", SparseItems, "reset", sparse},
+        // Past a column's last row the agent starts it again: the column ends.
+        {"cycling agent", SparseItems, "cycle-getnext on", sparse},
+        // A column the agent does not have ends at once; the others go on.
+        {"missing column", AddressItems, "reset", {"10.0.0.1|1|(NOTDONE)", "10.0.0.2|2|(NOTDONE)"}},
+    };
+    for (const Case& c : cases) {
+        Stack->Control(c.control);
+        for (uint8_t version : {0, 1}) {
+            UseVersion(version);
+            VxSNMPRequest request;
+            request.VarList = VxSNMPVarList(c.items, MVT_FMV, 1);
+            std::vector<std::string> rows;
+            EXPECT_EQ(CodeOf([&] { rows = WalkRows(request); }), 0) << c.name;
+            EXPECT_EQ(rows, c.rows) << c.name << ", version " << int(version);
+        }
+    }
 }
 
 TEST_F(Engine, V1NoSuchNameEndsAWalkButFailsTheFirstGetNext) {
@@ -326,6 +380,57 @@ TEST_F(Engine, V3AsyncReadDiscoversTheEngineWithoutBlocking) {
     const VxSNMPError reply = AwaitReply([&](VxSNMPContinuation done) { request.AsyncGet(done, true); });
     EXPECT_EQ(reply.Code, 0) << reply.Message;
     EXPECT_EQ(request.VarList.GetItem(1)->Value, "kestrix");
+}
+
+TEST_F(Engine, V3FindsTheEngineAgainWhenTheAgentTakesANewEngineId) {
+    StartAgent(EngineStack);
+    UseV3("shades", 3, "shades-auth-pw", 2, "shades-priv-pw", 3);
+    VxSNMPRequest blocking, async;
+    for (VxSNMPRequest* request : {&blocking, &async}) {
+        request->Timeout = 50;
+        request->VarList = VxSNMPVarList(ScalarItems, SVT_SV, 0);
+    }
+    ASSERT_EQ(CodeOf([&] { blocking.SyncGet(true); }), 0);
+    // A replaced device, then a reset one; each time a blocking and an
+    // asynchronous read are out to the old engine id.
+    for (const char* id : {"80001f8880aabbccdd01", "80001f8880aabbccdd02"}) {
+        Stack->Control(std::string("engine-id ") + id);
+        bool answered = false;
+        VxSNMPError reply;
+        async.AsyncGet([&](VxSNMPError* r, VxSNMPVarList*) { reply = *r, answered = true; }, true);
+        EXPECT_EQ(CodeOf([&] { blocking.SyncGet(true); }), 0) << id;
+        ASSERT_TRUE(PumpUntil([&] { return answered; }));
+        EXPECT_EQ(reply.Code, 0) << id << ": " << reply.Message;
+        EXPECT_EQ(async.VarList.GetItem(0)->Value, "42");
+    }
+    // The same engine found again: the request is not sent twice, and a
+    // silent agent is reported as before.
+    for (const char* fault : {"delay 3000", "silent on"}) {
+        Stack->Control(std::string("reset\n") + fault);
+        EXPECT_EQ(CodeOf([&] { blocking.SyncGet(true); }), -405) << fault;
+    }
+}
+
+TEST_F(Engine, AHostNameIsLookedUpOnceNotForEveryRequest) {
+    StartAgent(EngineStack);
+    std::map<std::string, int> lookUps;
+    SnmpTransport::SetHostLookUp([&](const std::string& name, std::string& dotted) {
+        ++lookUps[name];
+        dotted = "127.0.0.1";
+        return name == "stack.kestrix.test";
+    });
+    SessionParameters.Device.Address = "stack.kestrix.test";
+    VxSNMPRequest request;
+    request.VarList = VxSNMPVarList(ScalarItems, SVT_SV, 0);
+    for (int i = 0; i < 3; ++i) request.SyncGet(true);
+    const VxSNMPError reply = AwaitReply([&](VxSNMPContinuation done) { request.AsyncGet(done, true); });
+    EXPECT_EQ(reply.Device.Address, "127.0.0.1");
+    request.SyncSet(false);
+    // A name that names nothing fails every time, and is not looked up every time either.
+    request.Device.Address = "nowhere.kestrix.test";
+    for (int i = 0; i < 2; ++i) EXPECT_EQ(CodeOf([&] { request.SyncGet(true); }), -509);
+    EXPECT_EQ(lookUps, (std::map<std::string, int>{{"stack.kestrix.test", 1}, {"nowhere.kestrix.test", 1}}));
+    SnmpTransport::SetHostLookUp({});
 }
 
 TEST_F(Engine, InvalidAddressFailsWith509) {

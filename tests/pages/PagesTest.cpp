@@ -29,7 +29,15 @@ const char* const PageStack = R"({
      "columns": [{"id": 1, "type": "integer", "access": "not-accessible"},
                  {"id": 2, "type": "ipaddress", "access": "read-create"},
                  {"id": 3, "type": "integer", "access": "read-create"}],
-     "rows": [{"values": {"1": 7, "2": "10.1.1.7", "3": 3}}]}
+     "rows": [{"values": {"1": 7, "2": "10.1.1.7", "3": 3}}]},
+    {"entry": "1.3.6.1.4.1.99.7.1", "index": [1],
+     "columns": [{"id": 1, "type": "integer", "access": "not-accessible"},
+                 {"id": 2, "type": "ipaddress", "access": "read-write"},
+                 {"id": 3, "type": "integer", "access": "read-write"}],
+     "rows": [{"values": {"1": 1, "2": "10.1.1.1", "3": 3}},
+              {"values": {"1": 2, "3": 2}, "absent": [2]},
+              {"values": {"1": 3, "2": "10.1.1.3"}, "absent": [3]},
+              {"values": {"1": 4, "2": "10.1.1.4", "3": 3}}]}
   ]
 })";
 
@@ -56,6 +64,13 @@ const SnmpVarItem ServerItems[] = {
     {"1.3.6.1.4.1.99.6.1.1", "Index", sxInteger, acNotAccess},
     {"1.3.6.1.4.1.99.6.1.2", "IP Address", sxIpAddress, acReadWrite},
     {"1.3.6.1.4.1.99.6.1.3", "State", sxInteger, acReadWrite, &ValidityNames},
+    {nullptr, nullptr, 0, 0}};
+
+// A table whose rows lack some columns.
+const SnmpVarItem SparseItems[] = {
+    {"1.3.6.1.4.1.99.7.1.1", "Index", sxInteger, acNotAccess},
+    {"1.3.6.1.4.1.99.7.1.2", "IP Address", sxIpAddress, acReadWrite},
+    {"1.3.6.1.4.1.99.7.1.3", "State", sxInteger, acReadWrite, &StateNames},
     {nullptr, nullptr, 0, 0}};
 
 class Pages : public AgentFixture {
@@ -178,6 +193,31 @@ TEST_F(Pages, TablePageFillsItsRowsAndCounter) {
     EXPECT_TRUE(page->BtnPanel->DeleteBtn->Visible());
     EXPECT_FALSE(page->BtnPanel->EditBtn->Enabled());
     EXPECT_FALSE(page->EditsPanel->Visible());
+}
+
+TEST_F(Pages, ARowThatLacksAColumnShowsNoValueThereAndNoOtherRowsValue) {
+    TSNMPListViewPanel* page = TablePage(SparseItems, -1, nullptr, nullptr);
+    EXPECT_EQ(Rows(page), (std::vector<std::string>{"1|10.1.1.1|enabled", "2|(NULL)|disabled", "3|10.1.1.3|(NULL)",
+                                                    "4|10.1.1.4|enabled"}));
+    // The page's own edits, and an address split over four edits as dialogs bind it.
+    std::vector<TControl*> parts;
+    for (int k = 0; k < 4; ++k) parts.push_back(new TEdit(form));
+    form->CurrentController->AddBinding(1, 0, sxIpAddress, nullptr, "", parts);
+    auto partTexts = [&] {
+        std::string text;
+        for (TControl* part : parts) text += dynamic_cast<TEdit*>(part)->Text() + ";";
+        return text;
+    };
+    TListView* list = page->ListViewPanel->ListView;
+    list->SetItemIndex(0);
+    EXPECT_EQ(partTexts(), "10;1;1;1;");
+    list->SetItemIndex(1);
+    EXPECT_EQ(Edit(page->EditsPanel, 1)->Text(), "(NULL)");
+    EXPECT_EQ(Combo(page->EditsPanel, 2)->Text(), "disabled");
+    EXPECT_EQ(partTexts(), ";;;;");
+    list->SetItemIndex(2);
+    EXPECT_EQ(Combo(page->EditsPanel, 2)->ItemIndex(), -1);
+    EXPECT_EQ(partTexts(), "10;1;1;3;");
 }
 
 TEST_F(Pages, AddCreatesARowWithCreateAndGoAndReadsTheTableAgain) {
