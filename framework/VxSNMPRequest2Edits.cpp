@@ -221,9 +221,15 @@ void VxSNMPRequest2Edits::BuildColumns() {
     const VxSNMPVarList& list = Request.VarList;
     const int needed = list.CountVisible() + list.CountUnlisted();
     TListColumns* columns = ListView->Columns();
-    if (columns->Count() >= needed) return;
+    if (columns->Count() >= needed) {
+        // Columns the list view had already: their order is fixed now (a
+        // list of another size has another order).
+        if (ColumnItems.size() != static_cast<size_t>(needed)) ColumnItems = ListedItems();
+        return;
+    }
     columns->Clear();
-    for (int i : ListedItems()) {
+    ColumnItems = ListedItems();
+    for (int i : ColumnItems) {
         TListColumn* column = columns->Add();
         column->SetCaption(list.GetItem(i)->Label);
         column->SetAutoSize(false);
@@ -231,11 +237,16 @@ void VxSNMPRequest2Edits::BuildColumns() {
     }
 }
 
+// Rows go into the columns as they were built, and are read back from them
+// the same way, whatever the access words say now: an item left out of one
+// read or write keeps its column (empty meanwhile), so no value moves under
+// another item's header and a selected row keeps its own index.
 void VxSNMPRequest2Edits::AddRow() {
     TListItem* row = ListView->Items()->Add();
     bool first = true;
-    for (int i : ListedItems()) {
-        const std::string& text = Request.VarList.GetItem(i)->Value;
+    for (int i : ColumnItems) {
+        const SnmpVar& item = *Request.VarList.GetItem(i);
+        const std::string text = item.Access & acInvalid ? std::string() : item.Value;  // not read
         if (first) row->SetCaption(text);
         else row->SubItems()->Add(text);
         first = false;
@@ -246,14 +257,11 @@ void VxSNMPRequest2Edits::LoadSelectedRow() {
     if (!ListView) return;
     TListItem* row = ListView->Selected();
     if (!row) return;
-    // Each listed item takes the text of its own column, also when an item
-    // left out at run time comes after a shown one.
-    const std::vector<int> order = ListedItems();
-    for (size_t c = 0; c < order.size(); ++c) {
+    for (size_t c = 0; c < ColumnItems.size(); ++c) {
         std::string text;
         if (c == 0) text = row->Caption();
         else if (static_cast<int>(c) - 1 < row->SubItems()->Count()) text = row->SubItems()->Get(static_cast<int>(c) - 1);
-        Request.VarList.GetItem(order[c])->Value = text;
+        Request.VarList.GetItem(ColumnItems[c])->Value = text;
     }
 }
 

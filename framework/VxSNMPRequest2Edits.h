@@ -84,6 +84,8 @@ public:
 
     TLVSelectItemEvent SavedListViewSelectItem;
     TListView* ListView = nullptr;
+    // The item of each list-view column, fixed when the columns are built.
+    std::vector<int> ColumnItems;
     std::vector<std::unique_ptr<ControlBinding>> Bindings;
     std::unique_ptr<VxEditConstraint> Constraints;
     uint8_t Modified = 0;

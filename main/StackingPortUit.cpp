@@ -17,13 +17,19 @@ void WaitForUnitTable(VxSNMPRequest2Edits* request) {
     while (request && request->Busy) Application->HandleMessage();
 }
 
-// Reads the unit table again when it is empty, unless a read is running.
-void RefreshIfEmpty(const StackUnitTable& table) {
-    if (table.Units && table.Request && table.Units->Items()->Count() == 0 && !table.Request->Busy) table.Request->Refresh();
+void Report(const StackUnitTable& table, const std::string& message) {
+    if (table.Report) table.Report(message);
+    else if (table.Messages) table.Messages->SetText(message);
 }
 
-void Report(const StackUnitTable& table, const std::string& message) {
-    if (table.Messages) table.Messages->SetText(message);
+// Reads the unit table again when it is empty, unless a read is running.
+void RefreshIfEmpty(const StackUnitTable& table) {
+    if (!table.Units || !table.Request || table.Units->Items()->Count() > 0 || table.Request->Busy) return;
+    try {
+        table.Request->Refresh();
+    } catch (const Exception& e) {
+        Report(table, e.Message());
+    }
 }
 
 // The port count a unit row gives its pages; 0 when the row is not shown.

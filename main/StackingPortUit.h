@@ -12,6 +12,7 @@
 //
 // The pickers belong to the editor and go with it.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,8 @@ struct StackUnitTable {
     VxSNMPRequest2Edits* Request = nullptr;
     ModelNameTable ModelNames;
     TStatusPanel* Messages = nullptr;
+    // Takes the messages instead of Messages when set (a dialog's memo).
+    std::function<void(const std::string&)> Report = nullptr;
 };
 
 // The main window's unit table.
@@ -61,7 +64,8 @@ StackUnitTable MainWindowUnitTable();
 // units of the stack: present units with their port range, units configured
 // but absent with their model's port count. An empty unit table is read
 // again first (never while a read of it is running), waiting for it at most
-// as long as the request may take.
+// as long as the request may take; a read that cannot be sent is reported
+// and the pages are built from what the table holds.
 std::vector<TStackingPortUitForm*> SetupStackPortPickers(TComponent* editor,
                                                          const std::vector<TWinControl*>& portAreas,
                                                          const StackUnitTable& table = MainWindowUnitTable());

@@ -296,6 +296,18 @@ ColumnSpec ColumnOf(const QJsonObject& json, const std::string& path) {
     return column;
 }
 
+// A part of an index that is a column of another table: its type and
+// constraints only.
+ColumnSpec IndexPartOf(const QJsonObject& json, const std::string& path) {
+    RejectUnknownKeys(json, path, {"name", "type", "values", "range", "size"});
+    if (!json.contains("type")) Fail(path, "needs \"type\"");
+    ColumnSpec part;
+    part.type = TypeOf(json["type"], Key(path, "type"));
+    part.access = Access::NotAccessible;
+    part.constraint = ConstraintOf(json, path);
+    return part;
+}
+
 RowControl ControlOf(const QJsonObject& json, const std::string& path) {
     RowControl control;
     if (json.contains("rowStatus") && json.contains("validInvalid")) {
@@ -353,7 +365,8 @@ RowSeed RowOf(const QJsonObject& json, const TableLayout& layout, const std::str
 
 TableSeed TableOf(const QJsonObject& json, const std::string& path) {
     RejectUnknownKeys(json, path,
-                      {"name", "entry", "index", "impliedIndex", "rowStatus", "validInvalid", "columns", "rows"});
+                      {"name", "entry", "index", "externalIndex", "impliedIndex", "rowStatus", "validInvalid",
+                       "columns", "rows"});
     if (!json.contains("entry") || !json.contains("columns")) Fail(path, "needs \"entry\" and \"columns\"");
     TableSeed seed;
     seed.layout.name = TextOr(json, "name", path, "");
@@ -369,6 +382,12 @@ TableSeed TableOf(const QJsonObject& json, const std::string& path) {
             seed.layout.indexColumns.push_back(
                 static_cast<uint32_t>(IntegerOf(index[i], At(Key(path, "index"), i), 0, UINT32_MAX)));
         }
+    }
+    if (json.contains("externalIndex")) {
+        const std::string indexPath = Key(path, "externalIndex");
+        const QJsonArray parts = ArrayOf(json["externalIndex"], indexPath);
+        for (qsizetype i = 0; i < parts.size(); ++i)
+            seed.layout.externalIndex.push_back(IndexPartOf(ObjectOf(parts[i], At(indexPath, i)), At(indexPath, i)));
     }
     if (json.contains("impliedIndex")) seed.layout.impliedLastIndex = BoolOf(json["impliedIndex"], Key(path, "impliedIndex"));
     seed.layout.control = ControlOf(json, path);

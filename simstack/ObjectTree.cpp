@@ -143,6 +143,9 @@ Table::Table(TableLayout layout) : layout_(std::move(layout)) {
             throw LayoutError(layout_, "default of column " + std::to_string(column.id) + " has the wrong type");
         }
     }
+    if (!layout_.externalIndex.empty() && !layout_.indexColumns.empty()) {
+        throw LayoutError(layout_, "an external index and index columns together");
+    }
     for (const uint32_t id : layout_.indexColumns) {
         const ColumnSpec* column = Column(id);
         if (column == nullptr) throw LayoutError(layout_, "index column " + std::to_string(id) + " is not a column");
@@ -172,6 +175,15 @@ std::optional<Row> Table::DecodeIndex(const Oid& index) const {
     Row values;
     if (index.empty()) return std::nullopt;
     size_t pos = 0;
+    if (!layout_.externalIndex.empty()) {
+        // The parts are checked, but they are no columns of this table.
+        for (const ColumnSpec& part : layout_.externalIndex) {
+            const auto value = DecodeIndexPart(part, index, pos, false);
+            if (!value || part.constraint.Check(*value) != NoError) return std::nullopt;
+        }
+        if (pos != index.size()) return std::nullopt;
+        return values;
+    }
     for (size_t k = 0; k < layout_.indexColumns.size(); ++k) {
         const ColumnSpec& column = *Column(layout_.indexColumns[k]);
         const bool implied = layout_.impliedLastIndex && k + 1 == layout_.indexColumns.size();

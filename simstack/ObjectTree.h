@@ -66,6 +66,10 @@ struct TableLayout {
     Oid entry;                          // the table's entry OID (its columns are entry.N)
     std::vector<ColumnSpec> columns;
     std::vector<uint32_t> indexColumns; // in index order; empty: opaque indexes
+    // An index whose objects are columns of another table (a static VLAN
+    // row is indexed by the current VLAN table's VLAN id): the types and
+    // constraints of its parts, in order. Used instead of indexColumns.
+    std::vector<ColumnSpec> externalIndex;
     bool impliedLastIndex = false;      // last string/OID index without a length
     RowControl control;
 };

@@ -250,3 +250,40 @@ TEST_F(Transfer, HooksKeepTheControlsOwnHandlerEvenWhenBoundTwice) {
 }
 
 }  // namespace
+
+namespace {
+
+const SnmpVarItem RowItems[] = {
+    {"1.3.6.1.4.1.99.9.1.1", "Id", sxInteger, acNotAccess},
+    {"1.3.6.1.4.1.99.9.1.2", "Name", sxDisplayStr, acReadWrite},
+    {"1.3.6.1.4.1.99.9.1.3", "State", sxInteger, acReadWrite},
+    {nullptr, nullptr, 0, 0}};
+
+TEST_F(Transfer, RowsKeepTheColumnOrderWhileAMiddleItemIsLeftOut) {
+    controller->Request.VarList = VxSNMPVarList(RowItems, MVT_UMV, 1);
+    auto* list = Make<TListView>(1)[0];
+    controller->BindListView(list, 1);
+    auto row = [&](const char* id, const char* name, const char* state) {
+        Value(0) = id;
+        Value(1) = name;
+        Value(2) = state;
+        controller->AddRow();
+    };
+    row("7", "seven", "1");
+    controller->Request.VarList.GetItem(1)->Access |= acInvalid;  // left out of one read
+    row("8", "stale", "2");
+    TListItem* added = list->Items()->Item(1);
+    EXPECT_EQ(added->Caption(), "8");
+    EXPECT_EQ(added->SubItems()->Get(0), "") << "a value that was not read";
+    EXPECT_EQ(added->SubItems()->Get(1), "2");
+
+    // A selected row loads each column into its own item.
+    list->SetItemIndex(0);
+    controller->LoadSelectedRow();
+    EXPECT_EQ(Value(0), "7");
+    EXPECT_EQ(Value(2), "1");
+    EXPECT_EQ(list->Columns()->Count(), 3);
+    EXPECT_EQ(list->Columns()->Items(1)->Caption(), "Name");
+}
+
+}  // namespace

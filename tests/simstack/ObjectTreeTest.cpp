@@ -53,6 +53,26 @@ TEST(ObjectTree, IndexesFollowTheSmiEncoding) {
     }
 }
 
+TEST(ObjectTree, AnExternalIndexDecidesWhichRowsCanBeCreated) {
+    // Indexed by a VLAN id that is a column of another table.
+    TableLayout layout;
+    layout.entry = {1, 9, 3};
+    layout.columns = {Column(1, ValueType::String, Access::ReadCreate), Column(5, ValueType::Integer, Access::ReadCreate)};
+    ColumnSpec vlanId = Column(0, ValueType::Unsigned, Access::NotAccessible, {{}, std::pair<int64_t, int64_t>{1, 4094}, {}});
+    layout.externalIndex = {vlanId};
+    layout.control = {RowControl::RowStatus, 5};
+    const Table table(layout);
+    for (const Oid& good : {Oid{1}, Oid{4094}}) {
+        const auto row = table.NewRow(good);
+        ASSERT_TRUE(row.has_value()) << FormatOid(good);
+        EXPECT_EQ(row->size(), 2u) << "the index is no column of its own";
+    }
+    for (const Oid& bad : {Oid{0}, Oid{4095}, Oid{10, 1}, Oid{}}) EXPECT_FALSE(table.NewRow(bad).has_value()) << FormatOid(bad);
+
+    layout.indexColumns = {1};
+    EXPECT_THROW(Table{layout}, std::invalid_argument);
+}
+
 TEST(ObjectTree, NextRunsThroughScalarsAndColumnsInOidOrder) {
     ObjectTree tree;
     tree.AddScalar({{1, 1, 0}, Value::Int(1), Access::ReadOnly, {}});
