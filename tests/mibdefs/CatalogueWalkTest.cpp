@@ -71,7 +71,7 @@ const std::set<std::string_view> SeededTables = {
     "L3ProtocolStateItems", "ArpAgingItems", "IpInterfaceItems", "BootpRelayItems", "DnsRelayItems",
     "DnsRelayStaticItems", "RoutePreferenceItems", "RipTimerItems",
     // The further tables behind the main menu's generic pages.
-    "MstpInstanceItems", "MstpPortItems", "MstpPortInstanceItems", "PortPriorityItems",
+    "StpPortItems", "MstpInstanceItems", "MstpPortItems", "MstpPortInstanceItems", "PortPriorityItems",
     "UserPriorityRegenItems", "TrafficClassItems", "PortOutboundAccessPriorityItems", "Dot1qTpFdbItems",
     "SnmpTargetAddrExtItems", "AuthProtocolItems", "Dot1xAuthConfigItems", "Dot1xAuthStatsItems",
     "Dot1xAuthDiagItems", "Dot1xAuthSessionStatsItems", "Dot1xMacAuthStateItems",
