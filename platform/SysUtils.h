@@ -1,9 +1,11 @@
 #pragma once
-// Small system helpers: the millisecond tick count and file-name pieces.
+// Small system helpers: the millisecond tick count, file-name pieces, the
+// program's command line and text-to-integer conversion.
 
 #include "platform/Types.h"
 
 #include <string>
+#include <vector>
 
 // Milliseconds since an arbitrary start, monotonic, wrapping at 2^32 as the
 // platform's tick count does: compare with unsigned differences.
@@ -19,3 +21,17 @@ std::string ExtractFileName(const std::string& path);
 std::string ExtractFilePath(const std::string& path);
 std::string GetCurrentDir();
 bool FileExists(const std::string& path);
+
+// The program's command line: ParamStr(0) is the program, 1..ParamCount()
+// its arguments. The program entry stores argv before anything reads it;
+// tests store the arguments they want to try.
+void SetCommandLine(std::vector<std::string> arguments);
+int ParamCount();
+// An empty text for an index outside 0..ParamCount().
+std::string ParamStr(int index);
+
+// The class library's integer conversion: optional blanks, an optional sign,
+// then decimal digits, or hexadecimal ones after "$" or "0x"; nothing may
+// follow, and the value must fit 32 bits. Anything else, the empty text
+// included, throws EConvertError "'text' is not a valid integer value".
+int StrToInt(const std::string& text);

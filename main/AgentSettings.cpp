@@ -1,0 +1,162 @@
+#include "main/AgentSettings.h"
+
+#include <string_view>
+
+#include "common/VxIni.h"
+#include "framework/VxSNMPSession.h"
+#include "platform/SysUtils.h"
+#include "platform/winsvc/PrivateProfile.h"
+
+uint8_t CfgFileFound = 0;
+
+namespace {
+
+constexpr const char* kSection = "Program Information";
+
+// One per-device file, read key by key.
+class CfgFile {
+public:
+    explicit CfgFile(std::string path) : ini_(std::move(path)) {}
+
+    // The key's value; false when the file has no such key.
+    bool Read(const char* key, std::string& value) const {
+        if (!HasKey(key)) return false;
+        value = ini_.ReadString(kSection, key, "");
+        return true;
+    }
+
+private:
+    bool HasKey(const char* key) const {
+        // Asked with two different defaults, a key the file lacks answers
+        // with each of them; a present key answers with its value both times.
+        char first[2] = {}, second[2] = {};
+        GetPrivateProfileStringA(kSection, key, "a", first, sizeof first, ini_.FileName.c_str());
+        GetPrivateProfileStringA(kSection, key, "b", second, sizeof second, ini_.FileName.c_str());
+        return first[0] == second[0];
+    }
+
+    VxIni ini_;
+};
+
+bool IsVersion3(const TAgentTexts& texts, const VxSNMPSessionParameters& session) {
+    return texts.VersionText == "3" || session.Security.Version == 3;
+}
+
+void ReadCfgFile(const std::string& path, TAgentTexts& texts, VxSNMPSessionParameters& session) {
+    const CfgFile file(path);
+    auto& security = session.Security;
+    std::string value;
+    if (file.Read("AgentPort", value)) {
+        session.Device.Port = static_cast<uint16_t>(StrToInt(value));
+        texts.PortText = std::to_string(session.Device.Port);
+    }
+    if (file.Read("Version", value)) {
+        security.Version = static_cast<uint8_t>(StrToInt(value));
+        texts.VersionText = std::to_string(static_cast<int8_t>(security.Version));
+    }
+    if (file.Read("ContextName", value) && !value.empty()) {
+        session.Scope.ContextName = value;
+        texts.ContextName = value;
+    }
+    if (file.Read("ContextEngineID", value)) {
+        session.Scope.ContextEngineId = value;
+        texts.ContextEngineId = value;
+    }
+    if (file.Read("SecurityModel", value)) {
+        security.SecurityModel = StrToInt(value);
+        texts.SecurityModelText = std::to_string(security.SecurityModel);
+    }
+    // The file counts levels and protocols from 0, the library from 1.
+    auto readCountedFromZero = [&](const char* key, int& setting, std::string& text) {
+        if (!file.Read(key, value) || value == "0") return;
+        setting = StrToInt(value) + 1;
+        text = std::to_string(setting);
+    };
+    readCountedFromZero("SecurityLevel", security.SecurityLevel, texts.SecurityLevelText);
+    if (file.Read("SecurityName", value)) {
+        security.SecurityName = value;
+        texts.SecurityName = value;
+    }
+    readCountedFromZero("AuthProtocol", security.AuthProtocol, texts.AuthProtocolText);
+    readCountedFromZero("PrivProtocol", security.PrivProtocol, texts.PrivProtocolText);
+    if (file.Read("AuthPassword", value) && !value.empty()) {
+        security.AuthPassword = value;
+        texts.AuthPassword = value;
+    }
+    if (file.Read("PrivPassword", value) && !value.empty()) {
+        security.PrivPassword = value;
+        texts.PrivPassword = value;
+    }
+}
+
+// The switch of one argument other than "/I"; an argument with none that
+// counts changes nothing.
+void ApplySwitch(std::string_view name, const std::string& value, TAgentTexts& texts,
+                 VxSNMPSessionParameters& session) {
+    auto& security = session.Security;
+    if (name == "/R") {
+        security.ReadCommunity = value;
+        texts.ReadCommunity = value;
+    } else if (name == "/W") {
+        security.WriteCommunity = value;
+        texts.WriteCommunity = value;
+    } else if (name == "/v") {
+        security.Version = static_cast<uint8_t>(StrToInt(value));
+    } else if (!IsVersion3(texts, session)) {
+        return;
+    } else if (name == "/t") {
+        session.Device.Port = static_cast<uint16_t>(StrToInt(value));
+        texts.PortText = std::to_string(session.Device.Port);
+    } else if (name == "/c") {
+        session.Scope.ContextName = value;
+        if (!value.empty()) texts.ContextName = value;
+    } else if (name == "/d") {
+        session.Scope.ContextEngineId = value;
+        texts.ContextEngineId = value;
+    } else if (name == "/m") {
+        security.SecurityModel = StrToInt(value);
+        texts.SecurityModelText = std::to_string(security.SecurityModel);
+    } else if (name == "/l") {
+        // Taken in the library's numbering, unlike the file's.
+        security.SecurityLevel = StrToInt(value);
+        if (security.SecurityLevel != 0) texts.SecurityLevelText = std::to_string(security.SecurityLevel);
+    } else if (name == "/n") {
+        security.SecurityName = value;
+        texts.SecurityName = value;
+    } else if (name == "/A") {
+        security.AuthPassword = value;
+        if (!value.empty()) texts.AuthPassword = value;
+    } else if (name == "/P") {
+        security.PrivPassword = value;
+        if (!value.empty()) texts.PrivPassword = value;
+    } else if (name == "/a") {
+        security.AuthProtocol = StrToInt(value);
+        if (texts.AuthProtocolText != "0") texts.AuthProtocolText = std::to_string(security.AuthProtocol);
+    } else if (name == "/p") {
+        security.PrivProtocol = StrToInt(value);
+        if (texts.PrivProtocolText != "0") texts.PrivProtocolText = std::to_string(security.PrivProtocol);
+    }
+}
+
+}  // namespace
+
+std::string CfgFilePath(const std::string& cfgDirectory, const std::string& agentAddress) {
+    return NativePath(cfgDirectory + agentAddress + ".cfg");
+}
+
+void ApplyCommandLine(const std::vector<std::string>& arguments, const std::string& cfgDirectory,
+                      TAgentTexts& texts, VxSNMPSessionParameters& session) {
+    for (const std::string& argument : arguments) {
+        const std::string_view name = std::string_view(argument).substr(0, 2);
+        const std::string value = argument.size() > 2 ? argument.substr(2) : std::string();
+        if (name == "/I") {
+            session.Device.Address = value;
+            texts.AgentIP = value;
+            continue;
+        }
+        const std::string cfgFile = CfgFilePath(cfgDirectory, texts.AgentIP);
+        CfgFileFound = FileExists(cfgFile) ? 1 : 0;
+        if (CfgFileFound) ReadCfgFile(cfgFile, texts, session);
+        ApplySwitch(name, value, texts, session);
+    }
+}

@@ -1,0 +1,65 @@
+#pragma once
+// The registry of the host system, kept in one text file.
+//
+// Where: $KESTRIX_REGISTRY when set, else $XDG_CONFIG_HOME/kestrix-module/
+// registry.reg, else ~/.config/kestrix-module/registry.reg. Tests and the run
+// script point KESTRIX_REGISTRY at a file of their own.
+//
+// Format, as the platform's exported registry files:
+//
+//   [HKEY_LOCAL_MACHINE\SOFTWARE\Pelorin\Modules\HelpPath]
+//   "1.3.6.1.4.1.171.10.59.8"="/opt/zentrik/help/kestrix.hlp"
+//
+// A bracketed line names a key by its full path; each "name"="value" line
+// under it is a string value of that key (a backslash escapes a quote or a
+// backslash). Key and value names are matched without regard to ASCII case.
+// A key exists when it is listed or when a key below it is. Blank lines and
+// lines starting with ';' are ignored. Writes replace the file as a whole
+// (written beside it, then renamed), so a reader never sees half a file.
+
+#include <string>
+#include <vector>
+
+enum class HKEY { CLASSES_ROOT, CURRENT_USER, LOCAL_MACHINE, USERS };
+constexpr HKEY HKEY_CLASSES_ROOT = HKEY::CLASSES_ROOT;
+constexpr HKEY HKEY_CURRENT_USER = HKEY::CURRENT_USER;
+constexpr HKEY HKEY_LOCAL_MACHINE = HKEY::LOCAL_MACHINE;
+constexpr HKEY HKEY_USERS = HKEY::USERS;
+
+// The file that holds the keys (see above).
+std::string RegistryFilePath();
+
+// The class library's registry object: choose RootKey, open a key, read or
+// write its values, close it.
+class TRegistry {
+public:
+    TRegistry() = default;
+    ~TRegistry() { CloseKey(); }
+    TRegistry(const TRegistry&) = delete;
+    TRegistry& operator=(const TRegistry&) = delete;
+
+    HKEY RootKey = HKEY_CURRENT_USER;
+
+    // Opens `key`: a path from the root when it starts with a backslash,
+    // else below the key open now. A missing key is created when `canCreate`
+    // (and written to the file at once); false when it is missing otherwise,
+    // or when it cannot be written.
+    bool OpenKey(const std::string& key, bool canCreate);
+    bool OpenKeyReadOnly(const std::string& key) { return OpenKey(key, false); }
+    void CloseKey();
+    bool KeyExists(const std::string& key) const;
+    // The open key's path below the root, without a leading backslash.
+    const std::string& CurrentPath() const { return currentPath_; }
+
+    bool ValueExists(const std::string& name) const;
+    // The value, or an empty text when the key has no such value.
+    std::string ReadString(const std::string& name) const;
+    // Throws an Exception when no key is open or the file cannot be written.
+    void WriteString(const std::string& name, const std::string& value);
+
+private:
+    std::string FullPath(const std::string& key) const;
+
+    bool open_ = false;
+    std::string currentPath_;
+};
