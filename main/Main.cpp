@@ -8,6 +8,29 @@
 
 TMainForm* MainForm = nullptr;
 
+namespace {
+
+constexpr LayoutPanel kStatusPanels[] = {{"", 50}};
+
+// The front panels go into ScrollBox1; the list views only hold the rows of
+// the stack's tables and are never shown.
+constexpr LayoutControl kMainControls[] = {
+    {.Class = "TStatusBar", .Name = "StatusBar", .Panels = kStatusPanels},
+    {.Class = "TScrollBox", .Name = "ScrollBox1", .Align = alClient},
+    {.Class = "TLabel", .Name = "ST_RmonState", .Visible = false},
+    {.Class = "TLabel", .Name = "ST_StackNum", .Visible = false},
+    {.Class = "TListView", .Name = "UnitListView", .Visible = false, .Props = "ViewStyle=vsReport"},
+    {.Class = "TListView", .Name = "PortInfoListView", .Visible = false, .Props = "ViewStyle=vsReport"},
+    {.Class = "TListView", .Name = "lvSubUnit", .Visible = false, .Props = "ViewStyle=vsReport"},
+    {.Class = "TListView", .Name = "lvPortIndex", .Visible = false, .Props = "ViewStyle=vsReport"},
+    {.Class = "TImageList", .Name = "ImageList1"},
+};
+
+constexpr FormLayout kMainFormLayout{.Name = "MainForm", .Caption = "Kestrix", .ClientWidth = 784,
+                                     .ClientHeight = 300, .Position = poScreenCenter, .Controls = kMainControls};
+
+}  // namespace
+
 TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
     // Forms created during start-up (the front panels) reach the main window
     // through the global before the constructor is over.
@@ -37,53 +60,22 @@ TMainForm::~TMainForm() {
 }
 
 void TMainForm::CreateControls() {
-    SetName("MainForm");
-    SetCaption("Kestrix");
-    SetPosition(poScreenCenter);
-    OnClose = TCloseEvent(this, &TMainForm::FormClose);
-
+    LoadLayout(this, kMainFormLayout);
+    KX_BIND(StatusBar);
+    KX_BIND(ScrollBox1);
+    KX_BIND(ST_RmonState);
+    KX_BIND(ST_StackNum);
+    KX_BIND(UnitListView);
+    KX_BIND(PortInfoListView);
+    KX_BIND(lvSubUnit);
+    KX_BIND(lvPortIndex);
+    KX_BIND(ImageList1);
+    // The menus are the main menu's own data (BuildMainMenu fills them).
     MainMenu1 = new TMainMenu(this);
     MainMenu1->SetName("MainMenu1");
     PortInfoPopupMenu = new TPopupMenu(this);
     PortInfoPopupMenu->SetName("PortInfoPopupMenu");
-    ImageList1 = new TImageList(this);
-    ImageList1->SetName("ImageList1");
-
-    StatusBar = new TStatusBar(this);
-    StatusBar->SetName("StatusBar");
-    StatusBar->SetParent(this);
-    StatusBar->Panels()->Add()->SetWidth(50);
-
-    ScrollBox1 = new TScrollBox(this);
-    ScrollBox1->SetName("ScrollBox1");
-    ScrollBox1->SetParent(this);
-    ScrollBox1->SetAlign(alClient);
-
-    auto hiddenLabel = [this](const char* name) {
-        auto* label = new TLabel(this);
-        label->SetName(name);
-        label->SetVisible(false);
-        label->SetParent(this);
-        return label;
-    };
-    ST_RmonState = hiddenLabel("ST_RmonState");
-    ST_StackNum = hiddenLabel("ST_StackNum");
-
-    auto dataHolder = [this](const char* name) {
-        auto* view = new TListView(this);
-        view->SetName(name);
-        view->SetViewStyle(vsReport);
-        view->SetVisible(false);
-        view->SetParent(this);
-        return view;
-    };
-    UnitListView = dataHolder("UnitListView");
-    PortInfoListView = dataHolder("PortInfoListView");
-    lvSubUnit = dataHolder("lvSubUnit");
-    lvPortIndex = dataHolder("lvPortIndex");
-
-    SetClientWidth(784);
-    SetClientHeight(300);
+    OnClose = TCloseEvent(this, &TMainForm::FormClose);
 }
 
 void TMainForm::ReadHostFiles() {

@@ -1,0 +1,149 @@
+// The main window started against the simulated stack: start-up, the tool
+// launcher's notice, the exit confirmation, and the program's own ends.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "framework/VxSNMPMessages.h"
+#include "framework/VxSNMPSession.h"
+#include "main/Program.h"
+#include "platform/testing/DialogRecorder.h"
+#include "tests/support/MainWindowFixture.h"
+
+namespace {
+
+class MainFormTest : public MainWindowFixture {};
+
+TEST_F(MainFormTest, StartUpTakesTheAgentFromTheCommandLineAndTheHostsFiles) {
+    StartStack();
+    std::filesystem::create_directories(Dir->Path() / "help" / "errmsg");
+    std::ofstream(Dir->Path() / "help" / "errmsg" / "vxsnmp.err") << "Ok, says the host\n";
+    WriteRegistry("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Pelorin\\Zentrik5.1\\MibFile]\n\"Path\"=\"" + CfgDir.string() +
+                  "\"\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Pelorin\\Modules\\HelpPath]\n\"1.3.6.1.4.1.171.10.59.8\"=\"" +
+                  (Dir->Path() / "help" / "zentrik2.hlp").string() + "\"\n");
+
+    TMainForm* window = OpenMainWindow();
+
+    EXPECT_EQ(MainForm, window);
+    EXPECT_EQ(window->Caption(), "Kestrix : 127.0.0.1");
+    EXPECT_EQ(window->CfgDirectory, CfgDir.string());
+    EXPECT_EQ(SessionParameters.Device.Address, "127.0.0.1");
+    EXPECT_EQ(SessionParameters.Device.Port, Stack->Port());
+    EXPECT_EQ(window->PortText, std::to_string(Stack->Port()));
+    EXPECT_EQ(SessionParameters.Security.ReadCommunity, "mirabo");
+    EXPECT_EQ(SessionParameters.Security.Version, 0);
+    EXPECT_EQ(VxSNMPMessages[0], "Ok, says the host");
+    EXPECT_TRUE(std::filesystem::exists(Dir->Path() / BootCounterFileName));
+    EXPECT_EQ(window->StatusBar->Panels()->Count(), 1);
+    VxSNMPMessages.RestoreBuiltIn();
+}
+
+TEST_F(MainFormTest, LargeFontsFollowTheScreensPixelsPerInch) {
+    StartStack();
+    Screen->SetPixelsPerInch(120);
+    TMainForm* window = OpenMainWindow();
+    EXPECT_EQ(window->LargeFonts, 1);
+    EXPECT_FLOAT_EQ(window->Scale, 1.25f);
+    delete Window;
+    Screen->SetPixelsPerInch(96);
+    window = OpenMainWindow();
+    EXPECT_EQ(window->LargeFonts, 0);
+    EXPECT_FLOAT_EQ(window->Scale, 1.0f);
+}
+
+TEST_F(MainFormTest, ToolLauncherTellsWhenTheHostsToolsAreNotRegistered) {
+    StartStack();
+    TMainForm* window = OpenMainWindow({"/I127.0.0.1", "/Rmirabo", "/Wquesnal"});
+    EXPECT_EQ(window->BuildToolCommandLine("/TRmon_Statistics"),
+              "Rmon /I127.0.0.1 /Rmirabo /Wquesnal /TRmon_Statistics");
+    EXPECT_EQ(window->StatusBar->Panels()->Items(0)->Text(), "No Path!");
+}
+
+// A front panel as the device view keeps it: its close is recorded.
+class FakePanel : public TForm {
+public:
+    FakePanel(TComponent* owner, int& closes) : TForm(owner), closes_(closes) {
+        OnClose = TCloseEvent(this, &FakePanel::FormClose);
+    }
+    void FormClose(TObject*, TCloseAction& action) {
+        ++closes_;
+        action = caFree;
+    }
+
+private:
+    int& closes_;
+};
+
+TEST_F(MainFormTest, ExitAsksAndCancelKeepsEverythingRunning) {
+    StartStack();
+    TMainForm* window = OpenMainWindow();
+    window->Show();
+    int closes = 0;
+    auto* panel = new FakePanel(window, closes);
+    window->UnitPanels->Add(panel);
+
+    MessageBoxRecorder boxes;
+    boxes.Answer(IDCANCEL);
+    window->Close();
+
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().Text, "Exit Kestrix Management Module");
+    EXPECT_EQ(boxes.Last().Caption, "Confirm");
+    EXPECT_EQ(boxes.Last().Flags & MB_TYPEMASK, MB_OKCANCEL);
+    EXPECT_FALSE(Application->Terminated());
+    EXPECT_TRUE(window->Visible());
+    EXPECT_EQ(closes, 0);
+    EXPECT_TRUE(TForm::Exists(panel));
+    EXPECT_NE(window->UnitPanels, nullptr);
+}
+
+TEST_F(MainFormTest, ExitWithOkClosesEveryPanelAndEndsTheApplication) {
+    StartStack();
+    TMainForm* window = OpenMainWindow();
+    window->Show();
+    int closes = 0;
+    auto* unitPanel = new FakePanel(window, closes);
+    auto* modulePanel = new FakePanel(window, closes);
+    window->UnitPanels->Add(unitPanel);
+    window->ModulePanels->Add(modulePanel);
+
+    MessageBoxRecorder boxes;
+    boxes.Answer(IDOK);
+    window->Close();
+
+    EXPECT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(closes, 2);
+    EXPECT_FALSE(TForm::Exists(unitPanel));
+    EXPECT_FALSE(TForm::Exists(modulePanel));
+    EXPECT_EQ(window->UnitPanels, nullptr);
+    EXPECT_EQ(window->ModulePanels, nullptr);
+    EXPECT_EQ(window->PortButtons, nullptr);
+    EXPECT_EQ(window->UnitRequest, nullptr);
+    EXPECT_EQ(window->RmonRequest, nullptr);
+    EXPECT_TRUE(Application->Terminated());
+    Application->ProcessMessages();  // the released panels' late messages find nothing
+}
+
+TEST_F(MainFormTest, WithoutArgumentsTheProgramSaysSoAndEnds) {
+    MessageBoxRecorder boxes;
+    SetCommandLine({"kestrix-module"});
+    EXPECT_EQ(RunKestrixModule(), 0);
+    ASSERT_GE(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Calls().front().Text, "No parameter input");
+    EXPECT_TRUE(Application->Terminated());
+    EXPECT_EQ(MainForm, nullptr);  // gone with the application
+}
+
+TEST_F(MainFormTest, ABadNumberInTheCfgFileEndsTheProgramWithItsMessage) {
+    StartStack();
+    WriteCfgFile("[Program Information]\nAgentPort=16x\n");
+    SetCommandLine({"kestrix-module", "/I127.0.0.1", "/Rmirabo"});
+    MessageBoxRecorder boxes;
+    EXPECT_EQ(RunKestrixModule(), 1);
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().Text, "'16x' is not a valid integer value");
+    EXPECT_EQ(MainForm, nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,48 @@
+#pragma once
+// The main window started as the host starts it, against a simulated stack:
+// a working directory of the test's own (the current directory while the
+// test runs, so the SNMPv3 boot counter file lands there), a registry file
+// whose MibFile path is the cfg directory in it, and a per-device file
+// "127.0.0.1.cfg" that gives the stack's port.
+//
+//   StartStack();                        // the default three-unit stack
+//   TMainForm* window = OpenMainWindow(); // /I127.0.0.1 /Rmirabo /Wquesnal
+//   window->StatusBar->Panels()->Items(0)->Text();
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "main/Main.h"
+#include "simstack/SimStackProcess.h"
+#include "tests/support/TempFiles.h"
+
+class MainWindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the stack from a description text (empty: the default stack) and
+    // writes the per-device file with its port.
+    void StartStack(const std::string& description = {});
+    // Builds the main window (the whole start-up) with these arguments; the
+    // program name goes in front.
+    TMainForm* OpenMainWindow(const std::vector<std::string>& arguments = {"/I127.0.0.1", "/Rmirabo",
+                                                                           "/Wquesnal"});
+    // Replaces the per-device file of 127.0.0.1.
+    void WriteCfgFile(const std::string& text) const;
+    // Replaces the registry file.
+    void WriteRegistry(const std::string& text) const;
+
+    std::unique_ptr<TempDir> Dir;
+    std::filesystem::path CfgDir;    // ends in "/"
+    std::filesystem::path Registry;
+    std::unique_ptr<SimStackProcess> Stack;
+    TMainForm* Window = nullptr;
+
+private:
+    std::filesystem::path previousDirectory_;
+};
