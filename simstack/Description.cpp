@@ -336,6 +336,41 @@ const ColumnSpec* FindColumn(const TableLayout& layout, uint32_t id) {
     return column == layout.columns.end() ? nullptr : &*column;
 }
 
+uint32_t ColumnIdOf(const QJsonValue& value, const TableLayout& layout, const std::string& path) {
+    const auto id = static_cast<uint32_t>(IntegerOf(value, path, 0, UINT32_MAX));
+    if (FindColumn(layout, id) == nullptr) Fail(path, "not a column of this table");
+    return id;
+}
+
+// {"table": name, "index": [column ids], "mirror": {"column id": parent column id}}
+ParentLink ParentOf(const QJsonObject& json, const TableLayout& layout, const std::string& path) {
+    RejectUnknownKeys(json, path, {"table", "index", "mirror"});
+    if (!json.contains("table") || !json.contains("index")) Fail(path, "needs \"table\" and \"index\"");
+    ParentLink parent;
+    parent.table = TextOf(json["table"], Key(path, "table"));
+    const std::string indexPath = Key(path, "index");
+    const QJsonArray index = ArrayOf(json["index"], indexPath);
+    for (qsizetype i = 0; i < index.size(); ++i) {
+        const uint32_t id = ColumnIdOf(index[i], layout, At(indexPath, i));
+        if (std::find(layout.indexColumns.begin(), layout.indexColumns.end(), id) == layout.indexColumns.end()) {
+            Fail(At(indexPath, i), "not an index column of this table");
+        }
+        parent.keyColumns.push_back(id);
+    }
+    const std::string mirrorPath = Key(path, "mirror");
+    const QJsonObject mirror = json.contains("mirror") ? ObjectOf(json["mirror"], mirrorPath) : QJsonObject();
+    for (const QString& key : mirror.keys()) {
+        const std::string columnPath = mirrorPath + "." + key.toStdString();
+        bool isNumber = false;
+        const uint id = key.toUInt(&isNumber);
+        const ColumnSpec* column = isNumber ? FindColumn(layout, id) : nullptr;
+        if (column == nullptr) Fail(columnPath, "not a column of this table");
+        if (IsWritable(column->access)) Fail(columnPath, "a mirrored column is read-only");
+        parent.mirrors.emplace_back(column->id, static_cast<uint32_t>(IntegerOf(mirror[key], columnPath, 0, UINT32_MAX)));
+    }
+    return parent;
+}
+
 RowSeed RowOf(const QJsonObject& json, const TableLayout& layout, const std::string& path) {
     RejectUnknownKeys(json, path, {"index", "values", "absent"});
     RowSeed seed;
@@ -343,11 +378,7 @@ RowSeed RowOf(const QJsonObject& json, const TableLayout& layout, const std::str
     if (json.contains("absent")) {
         const std::string absentPath = Key(path, "absent");
         const QJsonArray absent = ArrayOf(json["absent"], absentPath);
-        for (qsizetype i = 0; i < absent.size(); ++i) {
-            const auto id = static_cast<uint32_t>(IntegerOf(absent[i], At(absentPath, i), 0, UINT32_MAX));
-            if (FindColumn(layout, id) == nullptr) Fail(At(absentPath, i), "not a column of this table");
-            seed.absent.push_back(id);
-        }
+        for (qsizetype i = 0; i < absent.size(); ++i) seed.absent.push_back(ColumnIdOf(absent[i], layout, At(absentPath, i)));
     }
     Row& row = seed.values;
     const std::string valuesPath = Key(path, "values");
@@ -366,7 +397,7 @@ RowSeed RowOf(const QJsonObject& json, const TableLayout& layout, const std::str
 TableSeed TableOf(const QJsonObject& json, const std::string& path) {
     RejectUnknownKeys(json, path,
                       {"name", "entry", "index", "externalIndex", "impliedIndex", "rowStatus", "validInvalid",
-                       "columns", "rows"});
+                       "parent", "columns", "rows"});
     if (!json.contains("entry") || !json.contains("columns")) Fail(path, "needs \"entry\" and \"columns\"");
     TableSeed seed;
     seed.layout.name = TextOr(json, "name", path, "");
@@ -391,6 +422,9 @@ TableSeed TableOf(const QJsonObject& json, const std::string& path) {
     }
     if (json.contains("impliedIndex")) seed.layout.impliedLastIndex = BoolOf(json["impliedIndex"], Key(path, "impliedIndex"));
     seed.layout.control = ControlOf(json, path);
+    if (json.contains("parent")) {
+        seed.layout.parent = ParentOf(ObjectOf(json["parent"], Key(path, "parent")), seed.layout, Key(path, "parent"));
+    }
     if (json.contains("rows")) {
         const QJsonArray rows = ArrayOf(json["rows"], Key(path, "rows"));
         for (qsizetype i = 0; i < rows.size(); ++i) {
@@ -547,6 +581,7 @@ void BuildTree(const Description& description, ObjectTree& tree) {
             table.PutRow(*index, row.values, row.absent);
         }
     }
+    tree.LinkParents();
 }
 
 }  // namespace simstack

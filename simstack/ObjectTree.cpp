@@ -16,6 +16,22 @@ std::invalid_argument LayoutError(const TableLayout& layout, const std::string& 
                                  ": " + what);
 }
 
+bool Contains(const std::vector<uint32_t>& ids, uint32_t id) {
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
+}
+
+// A created row's value of a column the set leaves out: the column's default,
+// else zero; a string whose size starts above 0 (a MAC address, a port list)
+// gets that many zero octets, so the row never holds what a set could not write.
+Value InitialValue(const ColumnSpec& column) {
+    if (column.defaultValue) return *column.defaultValue;
+    Value value = ZeroValue(column.type);
+    if (column.type == ValueType::String && column.constraint.size) {
+        value.octets.assign(column.constraint.size->first, '\0');
+    }
+    return value;
+}
+
 // Sub-identifiers of one index column's value; nullopt for a type that cannot index.
 std::optional<Oid> EncodeIndexPart(const ColumnSpec& column, const Value& value, bool implied) {
     Oid part;
@@ -157,6 +173,22 @@ Table::Table(TableLayout layout) : layout_(std::move(layout)) {
             throw LayoutError(layout_, "the row control column must be a writable integer column");
         }
     }
+    if (const auto& parent = layout_.parent) {
+        if (parent->table.empty()) throw LayoutError(layout_, "the parent table needs a name");
+        if (parent->keyColumns.empty()) throw LayoutError(layout_, "the parent link needs its index columns");
+        for (const uint32_t id : parent->keyColumns) {
+            if (!Contains(layout_.indexColumns, id)) {
+                throw LayoutError(layout_, "column " + std::to_string(id) + " of the parent link is no index column");
+            }
+        }
+        for (const auto& [id, parentId] : parent->mirrors) {
+            const ColumnSpec* column = Column(id);
+            if (column == nullptr || Contains(layout_.indexColumns, id) || IsWritable(column->access)) {
+                throw LayoutError(layout_, "mirrored column " + std::to_string(id) +
+                                               " must be a read-only column outside the index");
+            }
+        }
+    }
 }
 
 const ColumnSpec* Table::Column(uint32_t id) const {
@@ -200,7 +232,7 @@ std::optional<Row> Table::NewRow(const Oid& index) const {
     if (!row) return std::nullopt;
     for (const auto& column : layout_.columns) {
         if (row->count(column.id) == 0) {
-            (*row)[column.id] = column.defaultValue ? *column.defaultValue : ZeroValue(column.type);
+            (*row)[column.id] = InitialValue(column);
         }
     }
     return row;
@@ -460,6 +492,7 @@ std::optional<ObjectTree::SetFailure> ObjectTree::Plan(const std::vector<Varbind
             if (control.kind == RowControl::RowStatus) {
                 if (requested == RowCreateAndGo || requested == RowCreateAndWait) {
                     if (exists) return SetFailure{InconsistentValue, position};
+                    if (!HasParentRow(group.table, group.index)) return SetFailure{InconsistentName, position};
                     change.kind = SetPlan::RowChange::Create;
                     stored.integer = requested == RowCreateAndGo ? RowActive : RowNotInService;
                 } else if (requested == RowDestroy) {
@@ -472,6 +505,7 @@ std::optional<ObjectTree::SetFailure> ObjectTree::Plan(const std::vector<Varbind
                 if (!exists) continue;
                 change.kind = SetPlan::RowChange::Destroy;
             } else if (!exists) {
+                if (!HasParentRow(group.table, group.index)) return SetFailure{InconsistentName, position};
                 change.kind = SetPlan::RowChange::Create;
             }
         } else if (!exists) {
@@ -484,28 +518,42 @@ std::optional<ObjectTree::SetFailure> ObjectTree::Plan(const std::vector<Varbind
 
 SetUndo ObjectTree::Apply(const SetPlan& plan) {
     SetUndo undo;
-    for (const auto& [instance, value] : plan.scalars) {
-        auto& scalar = scalars_.at(instance);
-        undo.scalars.emplace_back(instance, scalar.value);
-        scalar.value = value;
-    }
-    for (const auto& change : plan.rows) {
-        Table& table = *tables_[change.table];
-        const Row* before = table.FindRow(change.index);
-        undo.rows.emplace_back(change.table, change.index, before ? std::optional<Row>(*before) : std::nullopt);
-        switch (change.kind) {
-            case SetPlan::RowChange::Create:
-                table.PutRow(change.index, change.values);
-                break;
-            case SetPlan::RowChange::Destroy:
-                table.RestoreRow(change.index, std::nullopt);
-                break;
-            case SetPlan::RowChange::Update:
-                for (const auto& [column, value] : change.values) table.SetCell(change.index, column, value);
-                break;
+    try {
+        for (const auto& [instance, value] : plan.scalars) {
+            auto& scalar = scalars_.at(instance);
+            undo.scalars.emplace_back(instance, scalar.value);
+            scalar.value = value;
         }
+        for (const auto& change : plan.rows) ApplyRowChange(change, undo);
+    } catch (...) {
+        Undo(undo);  // a set is whole or nothing, also when it fails half-way
+        throw;
     }
     return undo;
+}
+
+void ObjectTree::ApplyRowChange(const SetPlan::RowChange& change, SetUndo& undo) {
+    Table& table = *tables_[change.table];
+    Remember(change.table, change.index, undo);
+    switch (change.kind) {
+        case SetPlan::RowChange::Create:
+            table.PutRow(change.index, change.values);
+            CopyFromParent(change.table, change.index);
+            break;
+        case SetPlan::RowChange::Destroy:
+            table.RestoreRow(change.index, std::nullopt);
+            RemoveChildren(change.table, change.index, undo);
+            break;
+        case SetPlan::RowChange::Update:
+            for (const auto& [column, value] : change.values) table.SetCell(change.index, column, value);
+            PassToChildren(change.table, change.index, undo);
+            break;
+    }
+}
+
+void ObjectTree::Remember(size_t table, const Oid& index, SetUndo& undo) const {
+    const Row* before = tables_[table]->FindRow(index);
+    undo.rows.emplace_back(table, index, before ? std::optional<Row>(*before) : std::nullopt);
 }
 
 void ObjectTree::Undo(const SetUndo& undo) {
@@ -514,6 +562,132 @@ void ObjectTree::Undo(const SetUndo& undo) {
     }
     for (auto scalar = undo.scalars.rbegin(); scalar != undo.scalars.rend(); ++scalar) {
         scalars_.at(scalar->first).value = scalar->second;
+    }
+}
+
+// ---------------------------------------------------------------- parent links
+
+std::optional<size_t> ObjectTree::ParentOf(size_t table) const {
+    const auto parent = parentOf_.find(table);
+    return parent == parentOf_.end() ? std::nullopt : std::optional<size_t>(parent->second);
+}
+
+std::optional<Oid> ObjectTree::ParentIndexOf(size_t table, const Row& row) const {
+    const auto parent = ParentOf(table);
+    if (!parent) return std::nullopt;
+    const auto& keys = tables_[table]->Layout().parent->keyColumns;
+    const auto& parentIndex = tables_[*parent]->Layout().indexColumns;
+    Row key;
+    for (size_t k = 0; k < keys.size(); ++k) {
+        const auto value = row.find(keys[k]);
+        if (value == row.end()) return std::nullopt;
+        key[parentIndex[k]] = value->second;
+    }
+    return tables_[*parent]->IndexOf(key);
+}
+
+bool ObjectTree::HasParentRow(size_t table, const Oid& index) const {
+    const auto parent = ParentOf(table);
+    if (!parent) return true;
+    const auto row = tables_[table]->NewRow(index);
+    const auto parentIndex = row ? ParentIndexOf(table, *row) : std::nullopt;
+    return parentIndex && tables_[*parent]->FindRow(*parentIndex) != nullptr;
+}
+
+std::vector<std::pair<size_t, Oid>> ObjectTree::ChildrenOf(size_t table, const Oid& index) const {
+    std::vector<std::pair<size_t, Oid>> children;
+    for (const auto& [child, parent] : parentOf_) {
+        if (parent != table) continue;
+        for (const auto& [childIndex, row] : tables_[child]->Rows()) {
+            if (ParentIndexOf(child, row) == index) children.emplace_back(child, childIndex);
+        }
+    }
+    return children;
+}
+
+void ObjectTree::CopyFromParent(size_t table, const Oid& index) {
+    const auto parent = ParentOf(table);
+    if (!parent) return;
+    Table& child = *tables_[table];
+    const Row* row = child.FindRow(index);
+    const auto parentIndex = row ? ParentIndexOf(table, *row) : std::nullopt;
+    const Row* parentRow = parentIndex ? tables_[*parent]->FindRow(*parentIndex) : nullptr;
+    // Another part of the same set may have removed the parent row since the plan.
+    if (parentRow == nullptr) throw std::runtime_error("the parent row is gone");
+    for (const auto& [column, parentColumn] : child.Layout().parent->mirrors) {
+        const auto value = parentRow->find(parentColumn);
+        if (value != parentRow->end()) child.SetCell(index, column, value->second);
+    }
+}
+
+void ObjectTree::RemoveChildren(size_t table, const Oid& index, SetUndo& undo) {
+    for (const auto& [child, childIndex] : ChildrenOf(table, index)) {
+        Remember(child, childIndex, undo);
+        tables_[child]->RestoreRow(childIndex, std::nullopt);
+        RemoveChildren(child, childIndex, undo);
+    }
+}
+
+void ObjectTree::PassToChildren(size_t table, const Oid& index, SetUndo& undo) {
+    for (const auto& [child, childIndex] : ChildrenOf(table, index)) {
+        if (tables_[child]->Layout().parent->mirrors.empty()) continue;
+        Remember(child, childIndex, undo);
+        CopyFromParent(child, childIndex);
+        PassToChildren(child, childIndex, undo);
+    }
+}
+
+void ObjectTree::LinkParents() {
+    parentOf_.clear();
+    for (size_t t = 0; t < tables_.size(); ++t) {
+        const TableLayout& layout = tables_[t]->Layout();
+        if (!layout.parent) continue;
+        std::optional<size_t> parent;
+        for (size_t p = 0; p < tables_.size(); ++p) {
+            if (tables_[p]->Layout().name != layout.parent->table) continue;
+            if (parent) throw LayoutError(layout, "more than one table is named " + layout.parent->table);
+            parent = p;
+        }
+        if (!parent || *parent == t) throw LayoutError(layout, "no parent table " + layout.parent->table);
+        const Table& parentTable = *tables_[*parent];
+        const auto& parentIndex = parentTable.Layout().indexColumns;
+        if (parentIndex.size() != layout.parent->keyColumns.size()) {
+            throw LayoutError(layout, "the parent link needs one column per index column of " + layout.parent->table);
+        }
+        for (size_t k = 0; k < parentIndex.size(); ++k) {
+            if (tables_[t]->Column(layout.parent->keyColumns[k])->type != parentTable.Column(parentIndex[k])->type) {
+                throw LayoutError(layout, "the parent link's columns differ in type from the parent's index");
+            }
+        }
+        for (const auto& [id, parentId] : layout.parent->mirrors) {
+            const ColumnSpec* parentColumn = parentTable.Column(parentId);
+            if (parentColumn == nullptr || parentColumn->type != tables_[t]->Column(id)->type) {
+                throw LayoutError(layout, "mirrored column " + std::to_string(id) + " has no like column " +
+                                              std::to_string(parentId) + " in " + layout.parent->table);
+            }
+        }
+        parentOf_[t] = *parent;
+    }
+
+    // Parents before their children, so that mirrored values pass down a chain.
+    std::vector<std::pair<size_t, size_t>> byDepth;  // depth, table
+    for (const auto& [child, parent] : parentOf_) {
+        size_t depth = 1;
+        for (auto up = ParentOf(parent); up; up = ParentOf(*up)) {
+            if (++depth > tables_.size()) throw LayoutError(tables_[child]->Layout(), "its parent links run in a circle");
+        }
+        byDepth.emplace_back(depth, child);
+    }
+    std::sort(byDepth.begin(), byDepth.end());
+    for (const auto& [depth, child] : byDepth) {
+        const Table& table = *tables_[child];
+        for (const auto& [index, row] : table.Rows()) {
+            if (!HasParentRow(child, index)) {
+                throw LayoutError(table.Layout(), "row " + FormatOid(index) + " has no parent row in " +
+                                                      table.Layout().parent->table);
+            }
+            CopyFromParent(child, index);
+        }
     }
 }
 

@@ -2,7 +2,8 @@
 // The simulated agent's data: scalars and conceptual tables, read with get and
 // get-next and written with all-or-nothing sets (check, plan, apply, undo: the
 // phases of an SNMP set). Row creation and deletion go through a row-status
-// column or a valid/invalid column, as each table declares.
+// column or a valid/invalid column, as each table declares. A table may hang
+// its rows under the rows of a parent table (rules under their profile).
 
 #include <cstddef>
 #include <map>
@@ -61,6 +62,15 @@ enum RowStatusValue : int64_t {
     RowDestroy = 6,
 };
 
+// Rows that live under a row of another table, as access rules under their
+// profile: a row is created only while its parent row is there, goes when the
+// parent row goes, and its mirrored columns always hold the parent's values.
+struct ParentLink {
+    std::string table;                 // the parent table's name
+    std::vector<uint32_t> keyColumns;  // index columns here whose values, in order, index the parent row
+    std::vector<std::pair<uint32_t, uint32_t>> mirrors;  // (read-only column here, column of the parent)
+};
+
 struct TableLayout {
     std::string name;
     Oid entry;                          // the table's entry OID (its columns are entry.N)
@@ -72,6 +82,7 @@ struct TableLayout {
     std::vector<ColumnSpec> externalIndex;
     bool impliedLastIndex = false;      // last string/OID index without a length
     RowControl control;
+    std::optional<ParentLink> parent;
 };
 
 // Column id -> value. A row may lack columns (a sparse row): get answers
@@ -176,6 +187,11 @@ public:
     SetUndo Apply(const SetPlan& plan);
     void Undo(const SetUndo& undo);
 
+    // Resolves the tables' parent links once every table is added; the rows
+    // there by then must have their parent rows and take the mirrored values.
+    // Throws std::invalid_argument for a link that does not fit or an orphan row.
+    void LinkParents();
+
     // The smallest set of subtrees that hold every object, for registering.
     std::vector<Oid> RegistrationRoots() const;
 
@@ -185,8 +201,20 @@ private:
     bool IsUnderScalarObject(const Oid& oid) const;
     SnmpStatus CheckTableVarbind(size_t table, uint32_t column, const Varbind& varbind) const;
 
+    // Parent links: the parent row's index of a row, the rows under a row.
+    std::optional<size_t> ParentOf(size_t table) const;
+    std::optional<Oid> ParentIndexOf(size_t table, const Row& row) const;
+    bool HasParentRow(size_t table, const Oid& index) const;
+    std::vector<std::pair<size_t, Oid>> ChildrenOf(size_t table, const Oid& index) const;
+    void ApplyRowChange(const SetPlan::RowChange& change, SetUndo& undo);
+    void Remember(size_t table, const Oid& index, SetUndo& undo) const;
+    void CopyFromParent(size_t table, const Oid& index);
+    void RemoveChildren(size_t table, const Oid& index, SetUndo& undo);
+    void PassToChildren(size_t table, const Oid& index, SetUndo& undo);
+
     std::map<Oid, Scalar> scalars_;
     std::vector<std::unique_ptr<Table>> tables_;
+    std::map<size_t, size_t> parentOf_;  // table -> parent table, set by LinkParents
 };
 
 }  // namespace simstack

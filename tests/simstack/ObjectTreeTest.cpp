@@ -24,6 +24,21 @@ Value Ip(const char* text) {
     return value;
 }
 
+// Checks, plans and applies like an SNMP set; the failure, if any.
+std::optional<ObjectTree::SetFailure> SetAll(ObjectTree& tree, const std::vector<Varbind>& varbinds,
+                                             SetUndo* undo = nullptr) {
+    for (size_t i = 0; i < varbinds.size(); ++i) {
+        if (const SnmpStatus status = tree.Check(varbinds[i]); status != NoError) {
+            return ObjectTree::SetFailure{status, i};
+        }
+    }
+    SetPlan plan;
+    if (auto failure = tree.Plan(varbinds, plan)) return failure;
+    SetUndo applied = tree.Apply(plan);
+    if (undo != nullptr) *undo = std::move(applied);
+    return std::nullopt;
+}
+
 TEST(ObjectTree, IndexesFollowTheSmiEncoding) {
     TableLayout varying;
     varying.entry = {1, 9, 1};
@@ -136,17 +151,8 @@ protected:
         tree_.AddTable(layout).PutRow({1}, {{2, Value::Int(10)}, {3, Value::Int(RowActive)}});
     }
 
-    // Checks, plans and applies like an SNMP set; the failure, if any.
     std::optional<ObjectTree::SetFailure> Set(std::vector<Varbind> varbinds) {
-        for (size_t i = 0; i < varbinds.size(); ++i) {
-            if (const SnmpStatus status = tree_.Check(varbinds[i]); status != NoError) {
-                return ObjectTree::SetFailure{status, i};
-            }
-        }
-        SetPlan plan;
-        if (auto failure = tree_.Plan(varbinds, plan)) return failure;
-        lastUndo_ = tree_.Apply(plan);
-        return std::nullopt;
+        return SetAll(tree_, varbinds, &lastUndo_);
     }
 
     Varbind Status(uint32_t row, int64_t value) { return {{1, 5, 1, 3, row}, Value::Int(value)}; }
@@ -201,6 +207,115 @@ TEST_F(RowStatusTable, UndoPutsBackWhatASetChanged) {
     EXPECT_EQ(StatusOf(1), RowActive);
     EXPECT_EQ(tree_.Get({1, 5, 1, 2, 1}).value, Value::Int(10));
     EXPECT_FALSE(StatusOf(2).has_value());
+}
+
+// Rules under profiles: a profile table {1,6,1} (column 2 the protocol, 3 the
+// row status) and a rule table {1,7,1} indexed by profile and rule, whose
+// read-only column 3 mirrors the profile's column 2.
+class LinkedTables : public testing::Test {
+protected:
+    static TableLayout Profiles() {
+        TableLayout layout;
+        layout.name = "profiles";
+        layout.entry = {1, 6, 1};
+        layout.columns = {Column(1, ValueType::Integer, Access::NotAccessible, {{}, std::pair<int64_t, int64_t>{1, 9}, {}}),
+                          Column(2, ValueType::Integer, Access::ReadWrite), Column(3, ValueType::Integer, Access::ReadWrite)};
+        layout.indexColumns = {1};
+        layout.control = {RowControl::RowStatus, 3, 1, 2};
+        return layout;
+    }
+    static TableLayout Rules() {
+        TableLayout layout;
+        layout.name = "rules";
+        layout.entry = {1, 7, 1};
+        layout.columns = {Column(1, ValueType::Integer, Access::NotAccessible), Column(2, ValueType::Integer, Access::NotAccessible),
+                          Column(3, ValueType::Integer, Access::ReadOnly), Column(4, ValueType::Integer, Access::ReadWrite),
+                          Column(5, ValueType::Integer, Access::ReadWrite)};
+        layout.indexColumns = {1, 2};
+        layout.control = {RowControl::RowStatus, 5, 1, 2};
+        layout.parent = ParentLink{"profiles", {1}, {{3, 2}}};
+        return layout;
+    }
+
+    LinkedTables() {
+        Table& profiles = tree_.AddTable(Profiles());
+        profiles.PutRow({1}, {{2, Value::Int(4)}, {3, Value::Int(RowActive)}});
+        profiles.PutRow({2}, {{2, Value::Int(5)}, {3, Value::Int(RowActive)}});
+        Table& rules = tree_.AddTable(Rules());
+        for (const Oid& rule : {Oid{1, 1}, Oid{1, 2}, Oid{2, 1}}) rules.PutRow(rule, {{5, Value::Int(RowActive)}});
+        tree_.LinkParents();
+    }
+
+    static Varbind ProfileCell(uint32_t column, uint32_t profile, int64_t value) {
+        return {{1, 6, 1, column, profile}, Value::Int(value)};
+    }
+    std::optional<int64_t> RuleProtocol(uint32_t profile, uint32_t rule) const {
+        const auto read = tree_.Get({1, 7, 1, 3, profile, rule});
+        return read.kind == ObjectTree::ReadKind::Found ? std::optional(read.value.integer) : std::nullopt;
+    }
+
+    ObjectTree tree_;
+};
+
+TEST_F(LinkedTables, UndoBringsBackTheRulesADestroyOrAProtocolChangeTouched) {
+    EXPECT_EQ(RuleProtocol(1, 1), 4) << "seeded rules take their profile's value";
+    EXPECT_EQ(RuleProtocol(2, 1), 5);
+
+    SetUndo undo;
+    ASSERT_FALSE(SetAll(tree_, {ProfileCell(3, 1, RowDestroy), ProfileCell(2, 2, 6)}, &undo));
+    EXPECT_FALSE(RuleProtocol(1, 1).has_value());
+    EXPECT_FALSE(RuleProtocol(1, 2).has_value());
+    EXPECT_EQ(RuleProtocol(2, 1), 6);
+
+    tree_.Undo(undo);
+    EXPECT_EQ(RuleProtocol(1, 1), 4);
+    EXPECT_EQ(RuleProtocol(1, 2), 4);
+    EXPECT_EQ(RuleProtocol(2, 1), 5);
+}
+
+// Sets of two registrations are planned before either is applied: a rule
+// planned while its profile was there, applied after the profile went, fails
+// and leaves nothing of its set behind.
+TEST_F(LinkedTables, ARuleWhoseProfileWentSincePlanningFailsWhole) {
+    SetPlan rulePlan;
+    ASSERT_FALSE(tree_.Plan({{{1, 7, 1, 4, 1, 1}, Value::Int(9)}, {{1, 7, 1, 5, 2, 7}, Value::Int(RowCreateAndGo)}},
+                            rulePlan));
+    ASSERT_FALSE(SetAll(tree_, {ProfileCell(3, 2, RowDestroy)}));
+
+    const auto rulesBefore = tree_.FindTable({1, 7, 1})->Rows();
+    EXPECT_THROW(tree_.Apply(rulePlan), std::runtime_error);
+    EXPECT_EQ(tree_.FindTable({1, 7, 1})->Rows(), rulesBefore);
+}
+
+TEST_F(LinkedTables, LinksThatDoNotFitAreRefused) {
+    auto with = [](auto change) {
+        TableLayout rules = Rules();
+        change(rules);
+        return rules;
+    };
+    struct Case {
+        const char* what;
+        TableLayout rules;
+        Oid orphan;  // a rule row to put before linking, when not empty
+    } cases[] = {
+        {"a rule of no profile", Rules(), {3, 1}},
+        {"an unknown parent", with([](TableLayout& t) { t.parent->table = "masks"; }), {}},
+        {"the parent itself", with([](TableLayout& t) { t.parent->table = "rules"; }), {}},
+        {"two key columns for one index", with([](TableLayout& t) { t.parent->keyColumns = {1, 2}; }), {}},
+        {"a mirror of no parent column", with([](TableLayout& t) { t.parent->mirrors = {{3, 8}}; }), {}},
+        {"a key of another type", with([](TableLayout& t) { t.columns[0].type = ValueType::Unsigned; }), {}},
+    };
+    for (const Case& c : cases) {
+        ObjectTree tree;
+        tree.AddTable(Profiles());
+        Table& rules = tree.AddTable(c.rules);
+        if (!c.orphan.empty()) rules.PutRow(c.orphan, {});
+        EXPECT_THROW(tree.LinkParents(), std::invalid_argument) << c.what;
+    }
+
+    // What a table alone can tell: a key outside its index, a writable mirror.
+    EXPECT_THROW(Table(with([](TableLayout& t) { t.parent->keyColumns = {4}; })), std::invalid_argument);
+    EXPECT_THROW(Table(with([](TableLayout& t) { t.parent->mirrors = {{4, 2}}; })), std::invalid_argument);
 }
 
 }  // namespace

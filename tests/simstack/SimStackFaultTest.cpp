@@ -216,7 +216,19 @@ TEST(SimStackProcessTest, BadDescriptionStopsTheStart) {
                              R"({"tables": [{"entry": "1.3.6.1.4.1.9", "index": [1], "columns": [{"id": 1, "type": "integer"}],
                                  "rows": [{"values": {"1": 1}, "absent": [1]}]}]})",
                              R"({"tables": [{"entry": "1.3.6.1.4.1.9", "index": [1], "columns": [{"id": 1, "type": "integer"}],
-                                 "rows": [{"values": {"1": 1}, "absent": [2]}]}]})"}) {
+                                 "rows": [{"values": {"1": 1}, "absent": [2]}]}]})",
+                             // a rule row without its profile row
+                             R"({"tables": [{"name": "p", "entry": "1.3.6.1.4.1.8", "index": [1],
+                                             "columns": [{"id": 1, "type": "integer"}]},
+                                            {"entry": "1.3.6.1.4.1.9", "index": [1], "parent": {"table": "p", "index": [1]},
+                                             "columns": [{"id": 1, "type": "integer"}], "rows": [{"values": {"1": 3}}]}]})",
+                             // a mirrored column that a set could write
+                             R"({"tables": [{"name": "p", "entry": "1.3.6.1.4.1.8", "index": [1],
+                                             "columns": [{"id": 1, "type": "integer"}, {"id": 2, "type": "integer"}]},
+                                            {"entry": "1.3.6.1.4.1.9", "index": [1],
+                                             "parent": {"table": "p", "index": [1], "mirror": {"2": 2}},
+                                             "columns": [{"id": 1, "type": "integer"},
+                                                         {"id": 2, "type": "integer", "access": "read-write"}]}]})"}) {
         file.Write(text);
         EXPECT_THROW(SimStackProcess stack(file.Path()), std::runtime_error) << text;
     }
