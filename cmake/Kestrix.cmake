@@ -40,10 +40,15 @@ function(kestrix_test name)
   if(NOT T_OWN_MAIN)
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
+  # Each test runs as `env <KESTRIX_TEST_ENV> test ...`: the discovered
+  # tests would take only the first entry of a list-valued ENVIRONMENT
+  # property, and the test runner of the discovery (the target's emulator)
+  # is the one way in that keeps every entry.
+  set_property(TARGET ${name} PROPERTY CROSSCOMPILING_EMULATOR env ${KESTRIX_TEST_ENV})
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "${KESTRIX_TEST_ENV}" TIMEOUT 300)
+    PROPERTIES TIMEOUT 300)
 endfunction()
 
 # kestrix_without_widgets(<targets...>): the configuration fails when one of

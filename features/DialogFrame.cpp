@@ -1,0 +1,267 @@
+#include "features/DialogFrame.h"
+
+#include <chrono>
+
+#include "main/Main.h"
+#include "main/StackingPortUit.h"
+#include "platform/Layout.h"
+
+namespace {
+
+// The longest the close step waits for a controller to be idle.
+constexpr auto CloseWaitLimit = std::chrono::seconds(8);
+
+bool LargeFonts() { return MainForm && MainForm->LargeFonts; }
+
+template <class T>
+T* OptionalChild(const TComponent* owner, const char* name) {
+    return dynamic_cast<T*>(owner->FindComponent(name));
+}
+
+void ApplyTarget(VxSNMPRequest2Controls& controller, TObject* target) {
+    if (auto* memo = dynamic_cast<TMemo*>(target)) controller.SetMsgCtrl(memo);
+    else if (auto* bar = dynamic_cast<TStatusBar*>(target)) controller.SetMsgCtrl(bar);
+    else if (auto* panel = dynamic_cast<TStatusPanel*>(target)) controller.SetMsgCtrl(panel);
+}
+
+void SetText(TControl* control, const std::string& text) {
+    if (auto* staticText = dynamic_cast<TStaticText*>(control)) staticText->SetCaption(text);
+    else if (auto* label = dynamic_cast<TLabel*>(control)) label->SetCaption(text);
+}
+
+}  // namespace
+
+// ---- construction ------------------------------------------------------------
+
+TDialogFrame::TDialogFrame(TComponent* owner, const FormLayout& layout, std::optional<DialogScaling> rule)
+    : TForm(owner) {
+    LoadLayout(this, layout);
+    FrameMemo = OptionalChild<TMemo>(this, "Memo1");
+    FrameStatusBar = OptionalChild<TStatusBar>(this, "StatusBar1");
+    OnClose = TCloseEvent(this, &TDialogFrame::FormClose);
+
+    const std::string className = std::string("T") + (layout.Name ? layout.Name : "");
+    if (!rule) rule = ScalingOf(className);
+    if (!rule) throw Exception(className + " has no large-font rule");
+    if (!LargeFonts() || *rule == DialogScaling::None) return;
+    const bool moves = *rule == DialogScaling::LeftTopWidthHeight;
+    SetBounds(moves ? ScaleForDialog(Left()) : Left(), moves ? ScaleForDialog(Top()) : Top(),
+              ScaleForDialog(Width()), ScaleForDialog(Height()));
+}
+
+TDialogFrame::~TDialogFrame() {
+    // Controllers go before the pickers and the controls they are bound to.
+    StopControllers();
+    HandlersRunning = 0;
+    FinishClose();
+}
+
+void TDialogFrame::CaptionWithAgent(const std::string& title) {
+    SetCaption(title + (MainForm ? MainForm->AgentIP : std::string()));
+}
+
+// ---- controllers ---------------------------------------------------------------
+
+bool TDialogFrame::Busy() const {
+    for (VxSNMPRequest2Edits** field : Controllers)
+        if (*field && (*field)->Busy) return true;
+    return false;
+}
+
+void TDialogFrame::OpenController(VxSNMPRequest2Edits*& field, const ControllerBlock& block) {
+    RunGuarded(
+        [&] {
+            field = new VxSNMPRequest2Edits(this);
+            Controllers.push_back(&field);
+            VxSNMPRequest2Edits& controller = *field;
+            controller.Request.VarList = VxSNMPVarList(block.Items, block.Kind, block.IndexCount);
+            // The target comes before the bindings, so that a binding that
+            // fails is reported too.
+            ApplyTarget(controller, block.Target ? block.Target
+                                                 : FrameMemo ? static_cast<TObject*>(FrameMemo) : FrameStatusBar);
+            controller.Async = block.Blocking ? 0 : 1;
+            if (block.Bind) block.Bind(controller);
+            controller.OnRefreshDone = block.OnRefreshDone;
+            controller.Refresh();
+            ShowRowCount(block.CountText, &controller);
+        },
+        [&](const std::string& message) {
+            if (field && field->MsgCtrl()) field->ShowMsg(message);
+            else ReportBare(message);
+        });
+}
+
+void TDialogFrame::ShowRowCount(TControl* countText, const VxSNMPRequest2Edits* controller) {
+    if (!countText || !controller || !controller->ListView) return;
+    SetText(countText, std::to_string(controller->ListView->Items()->Count()));
+}
+
+void TDialogFrame::WriteRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo, int status) {
+    const VxOptionList* map = nullptr;
+    for (const auto& binding : controller.Bindings)
+        if (binding->Controls.front() == combo)
+            map = binding->Options ? binding->Options : controller.Request.VarList.GetItem(binding->Item)->OptionList();
+    if (!map) throw Exception("The row status box is not bound to a row status.");
+    combo->SetItemIndex(map->IndexOfValue(std::to_string(status)));
+    controller.SetValues(true, true);
+}
+
+// ---- guards and reports ------------------------------------------------------------
+
+void TDialogFrame::RunGuarded(const std::function<void()>& body,
+                              const std::function<void(const std::string&)>& onFailure) {
+    ++HandlersRunning;
+    try {
+        body();
+    } catch (const std::exception& e) {
+        onFailure(e.what());
+    }
+    --HandlersRunning;
+    if (HandlersRunning == 0 && CloseWaiting) FinishClose();
+}
+
+void TDialogFrame::Guard(VxSNMPRequest2Controls* controller, const std::function<void()>& body) {
+    RunGuarded(body, [&](const std::string& message) { Report(ButtonReporting, message, controller); });
+}
+
+void TDialogFrame::Report(Reporting how, const std::string& message, VxSNMPRequest2Controls* controller) {
+    switch (how) {
+    case Reporting::ResultLine:
+        if (controller) controller->ShowMsg(message);
+        break;
+    case Reporting::StatusPanel:
+        if (FrameStatusBar && FrameStatusBar->Panels()->Count() > 0)
+            FrameStatusBar->Panels()->Items(0)->SetText(message);
+        break;
+    case Reporting::MemoLine:
+        if (FrameMemo) FrameMemo->Lines()->Add(message);
+        break;
+    case Reporting::Silent: break;
+    }
+}
+
+void TDialogFrame::ReportBare(const std::string& message) {
+    Report(FrameMemo ? Reporting::MemoLine : Reporting::StatusPanel, message, nullptr);
+}
+
+void TDialogFrame::RefuseInput(TWinControl* field, const std::string& message) {
+    Application->MessageBox(message, Application->Title(), MB_OK);
+    if (field && field->Enabled() && field->Visible()) SetActiveControl(field);
+}
+
+// ---- port pickers ------------------------------------------------------------------
+
+void TDialogFrame::AddPortPickers(std::initializer_list<PickerPlace> places) {
+    std::vector<TWinControl*> areas;
+    for (const PickerPlace& place : places) areas.push_back(place.Area);
+    StackUnitTable table;
+    if (MainForm) table = {MainForm->UnitListView, MainForm->UnitRequest, MainForm->ModelNames};
+    table.Report = [this](const std::string& message) { ReportBare(message); };
+    const std::vector<TStackingPortUitForm*> pickers = SetupStackPortPickers(this, areas, table);
+    size_t k = 0;
+    for (const PickerPlace& place : places) {
+        *place.Field = pickers[k++];
+        Pickers.push_back(place.Field);
+    }
+}
+
+void TDialogFrame::BindPortList(VxSNMPRequest2Edits& controller, int item, TStackingPortUitForm* picker) {
+    controller.BindValueListCtrls(item, StackPortPositions(), picker->Boxes());
+}
+
+void TDialogFrame::UncheckPorts(std::initializer_list<TStackingPortUitForm*> pickers) {
+    for (TStackingPortUitForm* picker : pickers) {
+        if (!picker) continue;
+        for (int k = 0; k < picker->CheckBoxes.Count(); ++k) picker->Box(k)->SetChecked(false);
+    }
+}
+
+const std::string& StackPortPositions() {
+    static const std::string positions = [] {
+        std::string text;
+        for (int k = 0; k < StackPortSlots; ++k) text += (k ? "," : "") + std::to_string(k);
+        return text;
+    }();
+    return positions;
+}
+
+// ---- the close step -----------------------------------------------------------------
+
+void TDialogFrame::FormClose(TObject*, TCloseAction&) {
+    StopControllers();
+    if (HandlersRunning > 0) {
+        // A handler of this dialog runs beneath (a blocking walk that let
+        // this close through): it ends at its next reply, and the frame
+        // lets go of everything once it has returned.
+        CloseWaiting = true;
+        return;
+    }
+    FinishClose();
+}
+
+// Every controller sends nothing more, and the replies on their way are
+// dropped when they come: nothing late reaches the dialog, its controls or
+// its handlers. A blocking walk ends at its next row.
+void TDialogFrame::StopControllers() {
+    for (VxSNMPRequest2Edits** field : Controllers) {
+        if (!*field) continue;
+        (*field)->Request.Alive = 0;
+        (*field)->DropPendingReplies();
+    }
+}
+
+void TDialogFrame::FinishClose() {
+    CloseWaiting = false;
+    const auto deadline = std::chrono::steady_clock::now() + CloseWaitLimit;
+    while (Busy() && std::chrono::steady_clock::now() < deadline) Application->HandleMessage();
+    // Each controller's request lets the requests still out come back (or
+    // time out) before it goes; their replies find no one.
+    for (VxSNMPRequest2Edits** field : Controllers) {
+        delete *field;
+        *field = nullptr;
+    }
+    Controllers.clear();
+    for (TStackingPortUitForm** field : Pickers) {
+        delete *field;
+        *field = nullptr;
+    }
+    Pickers.clear();
+}
+
+// ---- leaving items out of one write -----------------------------------------------------
+
+VxItemsLeftOut::VxItemsLeftOut(VxSNMPRequest2Controls& controller) : Controller(controller) {
+    const VxSNMPVarList& list = Controller.Request.VarList;
+    for (uint32_t i = 0; i < list.GetCount(); ++i) Saved.push_back(list.GetItem(static_cast<int>(i))->Access);
+}
+
+VxItemsLeftOut::~VxItemsLeftOut() { Restore(); }
+
+void VxItemsLeftOut::LeaveOut(int item) { Controller.Request.VarList.GetItem(item)->Access = acInvalid; }
+
+void VxItemsLeftOut::LeaveOutBetween(int first, int last) {
+    for (int i = first; i <= last; ++i) LeaveOut(i);
+}
+
+void VxItemsLeftOut::Write(bool readAgain) {
+    // A blocking write reads again before it returns, while the items are
+    // still left out: its read waits until they are back.
+    const bool readAfterRestoring = !readAgain || !Controller.Async;
+    Controller.SetValues(readAgain && !readAfterRestoring, true);
+    Restore();
+    if (readAfterRestoring) Controller.Refresh();
+}
+
+void VxItemsLeftOut::Restore() {
+    if (Restored) return;
+    Restored = true;
+    VxSNMPVarList& list = Controller.Request.VarList;
+    for (size_t i = 0; i < Saved.size() && i < list.GetCount(); ++i) list.GetItem(static_cast<int>(i))->Access = Saved[i];
+}
+
+bool IsWholeNumber(const std::string& text) {
+    if (text.empty()) return false;
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
+    return true;
+}

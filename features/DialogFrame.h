@@ -1,0 +1,234 @@
+#pragma once
+// The frame of every hand-made dialog (the feature dialogs and the
+// access-control editors). A dialog derives from TDialogFrame and its unit
+// holds only what is its own: its stored layout, its item tables and
+// bindings, its input checks and what its buttons do beyond the frame. The
+// frame gives it:
+//
+// - the stored layout and the large-font scaling by class name (Left, Top,
+//   Width and Height, or Width and Height, or nothing: DialogScaling.h),
+//   1.25 rounded to the nearest pixel;
+// - the caption as a title followed by the agent address (CaptionWithAgent);
+// - controller blocks (OpenController): each page controller built, bound,
+//   read and counted in a guard of its own, so a block that fails reports
+//   through its controller and the next block still runs;
+// - one way to report a caught failure (Report, Guard), as the dialog says:
+//   a result line through the controller, bare text in panel 0 of
+//   StatusBar1, a bare line in Memo1, or nothing;
+// - items left out of one write (VxItemsLeftOut), every access word put
+//   back on every path;
+// - Add and Delete through the row-status combo (WriteRowStatus);
+// - input checks that refuse a field in a message box (RefuseInput);
+// - the stack port pickers of the port lists (AddPortPickers, BindPortList,
+//   UncheckPorts);
+// - the close step, for every dialog: its controllers stopped, waited for
+//   (bounded) and deleted, then its pickers deleted, their fields cleared.
+//   A close that arrives while one of the dialog's guarded handlers runs
+//   (a blocking walk lets messages through after every row) stops the
+//   controllers at once and deletes them when that handler is over.
+//
+// A dialog, header and source:
+//
+//   class TMyTableForm : public TDialogFrame {
+//   public:
+//       explicit TMyTableForm(TComponent* owner);
+//       void FormCreate(TObject* sender);
+//       void RefreshBtnClick(TObject* sender);
+//       void AddBtnClick(TObject* sender);
+//       TListView* LV_myEntry;  TEdit* ED_Index;  TComboBox* Status;
+//       TStaticText* ST_Count;  TButton* RefreshBtn;  TButton* AddBtn;  TMemo* Memo1;
+//       VxSNMPRequest2Edits* Table = nullptr;
+//   };
+//   extern TMyTableForm* MyTableForm;
+//
+//   constexpr LayoutControl kControls[] = {...};   // see platform/Layout.h
+//   constexpr FormLayout kLayout{.Name = "MyTableForm", ..., .Controls = kControls};
+//
+//   TMyTableForm::TMyTableForm(TComponent* owner) : TDialogFrame(owner, kLayout) {
+//       KX_BIND(LV_myEntry);  ...
+//       RefreshBtn->OnClick = TNotifyEvent(this, &TMyTableForm::RefreshBtnClick);
+//       OnCreate = TNotifyEvent(this, &TMyTableForm::FormCreate);
+//       DoCreate();
+//   }
+//   void TMyTableForm::FormCreate(TObject*) {
+//       OpenController(Table, {.Items = MyItems, .Kind = MVT_UMV, .IndexCount = 1,
+//                              .Bind = [this](VxSNMPRequest2Edits& c) {
+//                                  c.BindListView(LV_myEntry, 1);
+//                                  c.BindFormatted(0, "%s", ED_Index);
+//                                  c.BindComboBox(2, Status);
+//                              },
+//                              .CountText = ST_Count});
+//   }
+//   void TMyTableForm::RefreshBtnClick(TObject*) {
+//       Guard(Table, [&] { Table->Refresh(); ShowRowCount(ST_Count, Table); });
+//   }
+//   void TMyTableForm::AddBtnClick(TObject*) {
+//       if (!IsWholeNumber(ED_Index->Text())) return RefuseInput(ED_Index, "...");
+//       Guard(Table, [&] { WriteRowStatus(*Table, Status, RowCreateAndGo); });
+//   }
+//
+// The frame runs OnClose itself (FormClose, virtual): a dialog with close
+// work of its own overrides FormClose and calls the frame's. Every
+// controller made by OpenController and every picker made by
+// AddPortPickers is the frame's to stop and delete; the dialog only keeps
+// the pointers in its fields, which the close step clears.
+
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "features/DialogScaling.h"
+#include "framework/VxSNMPRequest2Edits.h"
+#include "platform/Vcl.h"
+
+struct FormLayout;
+struct SnmpVarItem;
+class TStackingPortUitForm;
+
+// How a dialog reports a failure that one of its guards caught.
+enum class Reporting {
+    ResultLine,   // through the controller's ShowMsg: the template of its last operation
+    StatusPanel,  // the bare message as the text of panel 0 of StatusBar1
+    MemoLine,     // the bare message as a new line of Memo1
+    Silent,       // not at all
+};
+
+// Row-status values that Add and Delete write.
+inline constexpr int RowCreateAndGo = 4;
+inline constexpr int RowDestroy = 6;
+
+class TDialogFrame : public TForm {
+public:
+    ~TDialogFrame() override;
+
+    // OnClose: the close step. See the header's comment.
+    virtual void FormClose(TObject* sender, TCloseAction& action);
+    // Whether one of the dialog's controllers is busy.
+    bool Busy() const;
+
+    // What a controller block builds (steps in this order: the controller,
+    // its var list, its message target, the dialog's bindings, its
+    // completion handler, its first read, the count).
+    struct ControllerBlock {
+        const SnmpVarItem* Items = nullptr;
+        uint8_t Kind = SVT_SV;
+        uint32_t IndexCount = 0;
+        std::function<void(VxSNMPRequest2Edits&)> Bind;
+        // A TMemo, a TStatusBar (its simple text) or a TStatusPanel; null:
+        // Memo1 when the layout has one, else StatusBar1.
+        TObject* Target = nullptr;
+        TRefreshDoneEvent OnRefreshDone{};
+        bool Blocking = false;  // reads and writes return after the answer
+        TControl* CountText = nullptr;  // a TStaticText or TLabel: the list view's row count
+    };
+
+    // How Guard reports (a result line unless the dialog says otherwise).
+    Reporting ButtonReporting = Reporting::ResultLine;
+
+protected:
+    // Loads the layout, then scales the form by its class's rule (the
+    // class is "T" + the layout's Name; a class without one is refused), or
+    // by the rule given (a test's own dialog).
+    TDialogFrame(TComponent* owner, const FormLayout& layout, std::optional<DialogScaling> rule = std::nullopt);
+
+    // Sets the caption to the title immediately followed by the agent address.
+    void CaptionWithAgent(const std::string& title);
+
+    // Builds one controller into `field` (kept by the frame until the close
+    // step). A failure anywhere in the block goes to the new controller's
+    // ShowMsg; the dialog goes on.
+    void OpenController(VxSNMPRequest2Edits*& field, const ControllerBlock& block);
+
+    // Runs a button's body; a failure (the class library's exception, or
+    // any other) is reported as ButtonReporting says, through `controller`
+    // for a result line.
+    void Guard(VxSNMPRequest2Controls* controller, const std::function<void()>& body);
+    void Report(Reporting how, const std::string& message, VxSNMPRequest2Controls* controller);
+
+    // An input check that failed: the message in a box with an OK button,
+    // captioned with the application's title, and the focus on the field
+    // when it takes it. Nothing is sent then.
+    void RefuseInput(TWinControl* field, const std::string& message);
+
+    // Selects the row-status combo's entry of `status` (RowCreateAndGo,
+    // RowDestroy, or a table's own valid/invalid values) in its item's
+    // value-name map, then writes the row: SetValues(1, 1).
+    static void WriteRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo, int status);
+
+    // Sets a count text to the row count of the controller's list view.
+    static void ShowRowCount(TControl* countText, const VxSNMPRequest2Edits* controller);
+
+    // The stack port pickers: one per port list, in item order, each filling
+    // its area (a scroll box of a tab sheet, or a group box), with the pages
+    // of the units in the main window's unit table (read again first when
+    // empty). A unit row that cannot be shown, or a failed read of the
+    // table, is written to Memo1, or else to panel 0 of StatusBar1; the
+    // pages shown so far stay.
+    struct PickerPlace {
+        TStackingPortUitForm** Field;
+        TWinControl* Area;
+    };
+    void AddPortPickers(std::initializer_list<PickerPlace> places);
+    // Binds a port-list item to a picker's 768 boxes, box k to bit k.
+    static void BindPortList(VxSNMPRequest2Edits& controller, int item, TStackingPortUitForm* picker);
+    // Unchecks every box of the pickers.
+    static void UncheckPorts(std::initializer_list<TStackingPortUitForm*> pickers);
+
+    // The dialog's own controls that the frame reports to, when the layout
+    // has them.
+    TMemo* FrameMemo = nullptr;          // "Memo1"
+    TStatusBar* FrameStatusBar = nullptr;  // "StatusBar1"
+
+private:
+    // Runs body as one guarded handler of the dialog (a close meanwhile
+    // waits for it to end).
+    void RunGuarded(const std::function<void()>& body, const std::function<void(const std::string&)>& onFailure);
+    void ReportBare(const std::string& message);
+    void StopControllers();
+    void FinishClose();
+
+    std::vector<VxSNMPRequest2Edits**> Controllers;
+    std::vector<TStackingPortUitForm**> Pickers;
+    int HandlersRunning = 0;
+    bool CloseWaiting = false;
+};
+
+// Leaves items of one controller out of one write: every access word is
+// saved when the scope begins and written back when it ends, on every path
+// (a refused write included), so no item stays out of later reads.
+//
+//   VxItemsLeftOut out(*Table);
+//   out.LeaveOutBetween(1, 4);   // Delete: only the index and the row status
+//   out.Write(true);
+class VxItemsLeftOut {
+public:
+    explicit VxItemsLeftOut(VxSNMPRequest2Controls& controller);
+    ~VxItemsLeftOut();
+    VxItemsLeftOut(const VxItemsLeftOut&) = delete;
+    VxItemsLeftOut& operator=(const VxItemsLeftOut&) = delete;
+
+    void LeaveOut(int item);
+    // Items first to last, both included.
+    void LeaveOutBetween(int first, int last);
+    // SetValues(readAgain, 1) without the left-out items, then every access
+    // word back, then a read of the whole list: where readAgain is 0, and
+    // where a blocking write would otherwise read again while the items are
+    // still left out. A refused write reads nothing again.
+    void Write(bool readAgain);
+    // Writes every saved access word back (also done when the scope ends).
+    void Restore();
+
+private:
+    VxSNMPRequest2Controls& Controller;
+    std::vector<uint32_t> Saved;
+    bool Restored = false;
+};
+
+// Whether a text is a whole decimal number: digits only, at least one.
+bool IsWholeNumber(const std::string& text);
+
+// "0,1,2,...,767": the positions of a port list's 768 bits, for binding.
+const std::string& StackPortPositions();

@@ -1,0 +1,285 @@
+// The dialog frame on a small dialog of the test's own, against the
+// simulated stack: scaling, controller blocks, reporting, items left out of
+// one write, the close step, a silent agent.
+
+#include <gtest/gtest.h>
+
+#include <QTimer>
+
+#include "features/DialogFrame.h"
+#include "platform/Layout.h"
+#include "tests/support/AgentFixture.h"
+#include "tests/support/DialogFixture.h"
+
+namespace {
+
+const char* const HostStack = R"({
+  "objects": [{"oid": "1.3.6.1.4.1.99.1.1.0", "type": "integer", "value": 42}],
+  "tables": [
+    {"entry": "1.3.6.1.4.1.99.5.1", "index": [1], "rowStatus": 4,
+     "columns": [{"id": 1, "type": "integer", "access": "not-accessible"},
+                 {"id": 2, "type": "ipaddress", "access": "read-create"},
+                 {"id": 3, "type": "integer", "access": "read-create", "default": 3},
+                 {"id": 4, "type": "integer", "access": "read-create"}],
+     "rows": [{"values": {"1": 1, "2": "10.90.90.1", "3": 3, "4": 1}},
+              {"values": {"1": 2, "2": "10.90.90.2", "3": 2, "4": 1}},
+              {"values": {"1": 3, "2": "10.90.90.3", "3": 3, "4": 1}}]}
+  ]
+})";
+
+const VxIntPair States[] = {{2, "disabled"}, {3, "enabled"}, {0, nullptr}};
+const VxOptionList StateNames(States);
+const VxIntPair RowStatus[] = {{1, "active"}, {4, "createAndGo"}, {6, "destroy"}, {0, nullptr}};
+const VxOptionList RowStatusNames(RowStatus);
+
+const SnmpVarItem HostItems[] = {
+    {"1.3.6.1.4.1.99.5.1.1", "Index", sxInteger, acNotAccess},
+    {"1.3.6.1.4.1.99.5.1.2", "IP Address", sxIpAddress, acReadWrite},
+    {"1.3.6.1.4.1.99.5.1.3", "State", sxInteger, acReadWrite, &StateNames},
+    {"1.3.6.1.4.1.99.5.1.4", "Row Status", sxInteger, acReadWrite, &RowStatusNames},
+    {nullptr, nullptr, 0, 0}};
+const SnmpVarItem NumberItems[] = {
+    {"1.3.6.1.4.1.99.1.1", "Number", sxInteger, acReadOnly},
+    {nullptr, nullptr, 0, 0}};
+
+constexpr LayoutPanel kPanels[] = {{"", 200}};
+constexpr LayoutControl kControls[] = {
+    {.Class = "TListView", .Name = "LV_hostEntry", .Bounds = {8, 8, 470, 120}},
+    {.Class = "TEdit", .Name = "ED_Index", .Bounds = {8, 136, 60, 21}},
+    {.Class = "TEdit", .Name = "ED_Address", .Bounds = {76, 136, 120, 21}},
+    {.Class = "TComboBox", .Name = "Status", .Bounds = {204, 136, 100, 21}},
+    {.Class = "TStaticText", .Name = "ST_Number", .Bounds = {312, 140, 0, 0}},
+    {.Class = "TStaticText", .Name = "ST_Count", .Bounds = {400, 140, 0, 0}},
+    {.Class = "TButton", .Name = "RefreshBtn", .Bounds = {8, 166, 75, 25}, .Caption = "Refresh"},
+    {.Class = "TMemo", .Name = "Memo1", .Bounds = {8, 198, 470, 70}},
+    {.Class = "TStatusBar", .Name = "StatusBar1", .Panels = kPanels},
+};
+constexpr FormLayout kLayout{.Name = "HostTestForm", .Caption = "Hosts", .Left = 100, .Top = 40,
+                             .ClientWidth = 495, .ClientHeight = 300, .Controls = kControls};
+
+// A table dialog of hosts and a number, on the frame.
+class THostTestForm : public TDialogFrame {
+public:
+    struct Options {
+        DialogScaling Scaling = DialogScaling::LeftTopWidthHeight;
+        bool Blocking = false;
+        bool BrokenBinding = false;  // the table block binds its combo to an item without names
+    };
+
+    THostTestForm(TComponent* owner, Options options) : TDialogFrame(owner, kLayout, options.Scaling), Opts(options) {
+        KX_BIND(LV_hostEntry);
+        KX_BIND(ED_Index);
+        KX_BIND(ED_Address);
+        KX_BIND(Status);
+        KX_BIND(ST_Number);
+        KX_BIND(ST_Count);
+        KX_BIND(RefreshBtn);
+        KX_BIND(Memo1);
+        KX_BIND(StatusBar1);
+        RefreshBtn->OnClick = TNotifyEvent(this, &THostTestForm::RefreshBtnClick);
+        OnCreate = TNotifyEvent(this, &THostTestForm::FormCreate);
+        DoCreate();
+    }
+
+    void FormCreate(TObject*) {
+        OpenController(Hosts, {.Items = HostItems,
+                               .Kind = MVT_UMV,
+                               .IndexCount = 1,
+                               .Bind =
+                                   [this](VxSNMPRequest2Edits& c) {
+                                       c.BindListView(LV_hostEntry, 1);
+                                       c.BindFormatted(0, "%s", ED_Index);
+                                       c.BindFormatted(1, "%s", ED_Address);
+                                       c.BindComboBox(Opts.BrokenBinding ? 1 : 3, Status);
+                                   },
+                               .Blocking = Opts.Blocking,
+                               .CountText = ST_Count});
+        OpenController(Number, {.Items = NumberItems,
+                                .Bind = [this](VxSNMPRequest2Edits& c) { c.BindStaticText(0, ST_Number); }});
+    }
+    void RefreshBtnClick(TObject*) {
+        Guard(Hosts, [&] {
+            Hosts->Refresh();
+            ShowRowCount(ST_Count, Hosts);
+        });
+    }
+
+    using TDialogFrame::Guard;
+    using TDialogFrame::Report;
+
+    TListView* LV_hostEntry;
+    TEdit* ED_Index;
+    TEdit* ED_Address;
+    TComboBox* Status;
+    TStaticText* ST_Number;
+    TStaticText* ST_Count;
+    TButton* RefreshBtn;
+    TMemo* Memo1;
+    TStatusBar* StatusBar1;
+    VxSNMPRequest2Edits* Hosts = nullptr;
+    VxSNMPRequest2Edits* Number = nullptr;
+    Options Opts;
+};
+
+const std::vector<std::string> AllHosts = {"1|10.90.90.1|enabled|active", "2|10.90.90.2|disabled|active",
+                                           "3|10.90.90.3|enabled|active"};
+
+class Frame : public DialogFixture {
+protected:
+    void SetUp() override {
+        DialogFixture::SetUp();
+        StartStack(HostStack);
+        OpenMainWindow();
+    }
+    THostTestForm* Open(THostTestForm::Options options = {}) {
+        auto* dialog = new THostTestForm(Window, options);
+        Dialog = dialog;
+        Show(dialog);
+        return dialog;
+    }
+};
+
+TEST(DialogScalingTable, RoundsToTheNearestPixelAndKnowsEveryDialogClass) {
+    EXPECT_EQ(ScaleForDialog(503), 629);
+    EXPECT_EQ(ScaleForLargeFonts(503, true), 628);  // the front panels' forms truncate
+    EXPECT_EQ(ScaleForDialog(40), 50);
+    const std::pair<const char*, std::optional<DialogScaling>> rules[] = {
+        {"TVlanStaticForm", DialogScaling::LeftTopWidthHeight}, {"TMSEditForm", DialogScaling::LeftTopWidthHeight},
+        {"TProtocolVlanForm", DialogScaling::WidthHeight},      {"TCPUIPv6RuleForm", DialogScaling::WidthHeight},
+        {"TAboutForm", DialogScaling::None},                    {"TfrmACCServerCtrl", DialogScaling::None},
+        {"TStackingPortUitForm", std::nullopt}};
+    for (const auto& [name, rule] : rules) EXPECT_EQ(ScalingOf(name), rule) << name;
+}
+
+TEST_F(Frame, LargeFontsScaleByTheDialogsRule) {
+    Window->LargeFonts = 1;
+    struct Case {
+        DialogScaling Rule;
+        int Left, Top, Width, Height;
+    };
+    // Stored: Left 100, Top 40, Width 495 + 8 = 503, Height 300 + 27 = 327.
+    for (const Case& c : {Case{DialogScaling::LeftTopWidthHeight, 125, 50, 629, 409},
+                          Case{DialogScaling::WidthHeight, 100, 40, 629, 409},
+                          Case{DialogScaling::None, 100, 40, 503, 327}}) {
+        THostTestForm dialog(Window, {.Scaling = c.Rule});
+        EXPECT_EQ(dialog.Left(), c.Left);
+        EXPECT_EQ(dialog.Top(), c.Top);
+        EXPECT_EQ(dialog.Width(), c.Width);
+        EXPECT_EQ(dialog.Height(), c.Height);
+    }
+    Window->LargeFonts = 0;
+    THostTestForm plain(Window, {});
+    EXPECT_EQ(plain.Width(), 503);
+}
+
+TEST_F(Frame, ABlockThatFailsToBindReportsAndTheNextStillReads) {
+    THostTestForm* dialog = Open({.BrokenBinding = true});
+    EXPECT_EQ(dialog->ST_Number->Caption(), "42");
+    const std::string failure = Lines(dialog->Memo1).front();
+    EXPECT_EQ(failure.rfind("Get: (VxSNMP++) No reference option list", 0), 0u) << failure;
+    EXPECT_TRUE(Rows(dialog->LV_hostEntry).empty());
+}
+
+TEST_F(Frame, AFailureIsReportedInTheDialogsOneWay) {
+    THostTestForm* dialog = Open();
+    ASSERT_EQ(Rows(dialog->LV_hostEntry), AllHosts);
+    TStatusPanel* panel = dialog->StatusBar1->Panels()->Items(0);
+    struct Case {
+        Reporting How;
+        std::string MemoLine;  // the new last line; empty: none
+        std::string PanelText;
+    };
+    for (const Case& c : {Case{Reporting::ResultLine, "Get: it broke. Receive at ", ""},
+                          Case{Reporting::StatusPanel, "", "it broke"}, Case{Reporting::MemoLine, "it broke", ""},
+                          Case{Reporting::Silent, "", ""}}) {
+        dialog->Memo1->Clear();
+        panel->SetText("");
+        dialog->ButtonReporting = c.How;
+        dialog->Guard(dialog->Hosts, [] { throw Exception("it broke"); });
+        EXPECT_EQ(LastLine(dialog->Memo1).substr(0, c.MemoLine.size()), c.MemoLine);
+        EXPECT_EQ(dialog->Memo1->Lines()->Count(), c.MemoLine.empty() ? 0 : 1);
+        EXPECT_EQ(panel->Text(), c.PanelText);
+    }
+}
+
+TEST_F(Frame, AMiddleItemLeftOutStillWritesTheSelectedRow) {
+    THostTestForm* dialog = Open();
+    SelectRow(dialog->LV_hostEntry, 1);
+    dialog->ED_Address->SetText("10.90.90.22");
+    Stack->ClearTrace();
+    dialog->Guard(dialog->Hosts, [&] {
+        VxItemsLeftOut out(*dialog->Hosts);
+        out.LeaveOut(2);
+        out.Write(true);
+    });
+    WaitIdle(dialog);
+    EXPECT_EQ(Stack->TraceLines(), (std::vector<std::string>{"1.3.6.1.4.1.99.5.1.2.2 ipaddress 10.90.90.22",
+                                                            "1.3.6.1.4.1.99.5.1.4.2 integer 1"}));
+    EXPECT_EQ(Rows(dialog->LV_hostEntry)[1], "2|10.90.90.22|disabled|active");
+}
+
+TEST_F(Frame, ARefusedWriteLeavesNoItemOutOfLaterReads) {
+    THostTestForm* dialog = Open();
+    SelectRow(dialog->LV_hostEntry, 0);
+    for (bool blocking : {false, true}) {
+        Stack->Control("fail-next-set genErr");
+        dialog->Hosts->Async = blocking ? 0 : 1;
+        dialog->Guard(dialog->Hosts, [&] {
+            VxItemsLeftOut out(*dialog->Hosts);
+            out.LeaveOutBetween(1, 2);
+            out.Write(true);
+        });
+        WaitIdle(dialog);
+        EXPECT_NE(LastLine(dialog->Memo1).find("Set: "), std::string::npos) << blocking;
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(dialog->Hosts->Request.VarList.GetItem(i)->Access, HostItems[i].Access) << i;
+    }
+    dialog->RefreshBtn->Click();
+    WaitIdle(dialog);
+    EXPECT_EQ(Rows(dialog->LV_hostEntry), AllHosts);
+}
+
+TEST_F(Frame, ClosingDuringASlowWalkDropsWhatIsStillOnItsWay) {
+    Stack->Control("delay 300");
+    auto* dialog = new THostTestForm(Window, {});
+    Dialog = dialog;
+    dialog->Show();
+    ASSERT_TRUE(PumpUntil([&] { return dialog->LV_hostEntry->Items()->Count() == 1; }));
+    dialog->Close();
+    EXPECT_EQ(dialog->Hosts, nullptr);
+    EXPECT_EQ(dialog->Number, nullptr);
+    EXPECT_FALSE(dialog->Busy());
+    PumpUntil([] { return false; }, 700);  // a late reply finds nothing
+    EXPECT_EQ(dialog->LV_hostEntry->Items()->Count(), 1);
+    CloseAndDelete(dialog);
+    PumpUntil([] { return false; }, 300);
+}
+
+TEST_F(Frame, ClosingDuringABlockingWalkEndsItWhenItsHandlerReturns) {
+    THostTestForm* dialog = Open({.Blocking = true});
+    ASSERT_EQ(Rows(dialog->LV_hostEntry), AllHosts);
+    Stack->Control("delay 200");
+    // The close arrives while the walk lets messages through after a row.
+    QTimer::singleShot(0, [dialog] { dialog->Close(); });
+    dialog->RefreshBtn->Click();
+    EXPECT_EQ(dialog->Hosts, nullptr);
+    EXPECT_LT(dialog->LV_hostEntry->Items()->Count(), 3);
+    CloseAndDelete(dialog);
+}
+
+TEST_F(Frame, ASilentAgentLeavesTheDialogEmptyAndUsable) {
+    Stack->Control("silent on");
+    THostTestForm* dialog = Open();
+    EXPECT_TRUE(Rows(dialog->LV_hostEntry).empty());
+    EXPECT_EQ(dialog->ST_Number->Caption(), "");
+    const std::vector<std::string> lines = Lines(dialog->Memo1);
+    ASSERT_EQ(lines.size(), 2u);
+    for (const std::string& line : lines) EXPECT_NE(line.find("timed out"), std::string::npos) << line;
+    EXPECT_TRUE(dialog->RefreshBtn->Enabled());
+    dialog->RefreshBtn->Click();  // returns at once; the reply is awaited by the loop
+    EXPECT_TRUE(dialog->Busy());
+    WaitIdle(dialog);
+    EXPECT_EQ(dialog->Memo1->Lines()->Count(), 3);
+}
+
+}  // namespace

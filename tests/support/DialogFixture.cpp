@@ -1,0 +1,101 @@
+#include "tests/support/DialogFixture.h"
+
+#include "common/KestrixModels.h"
+#include "main/StackTables.h"
+#include "mibdefs/SystemMib.h"
+#include "platform/Vcl.h"
+#include "tests/support/AgentFixture.h"
+
+void DialogFixture::TearDown() {
+    if (TForm::Exists(Dialog)) CloseAndDelete(Dialog);
+    Dialog = nullptr;
+    MainWindowFixture::TearDown();
+}
+
+void DialogFixture::OpenMainWindowOn(const std::string& description) {
+    StartStack(description);
+    OpenMainWindow();
+    if (!Window->UnitRequest) {
+        // Until the device view reads the unit table, the test does.
+        Window->UnitRequest =
+            NewStackTableReader(Window, SwUnitMgmtItems, Window->UnitListView, Window->StatusBar->Panels()->Items(0));
+        Window->UnitRequest->Refresh();
+        for (size_t i = 0; i < KestrixModelTexts.size(); ++i) Window->ModelNames[i] = KestrixModelTexts[i];
+    }
+    ASSERT_TRUE(PumpUntil([&] { return !Window->UnitRequest->Busy; })) << "the unit table was not read";
+}
+
+void DialogFixture::Show(TDialogFrame* dialog) {
+    dialog->Show();
+    WaitIdle(dialog);
+}
+
+void DialogFixture::WaitIdle(TDialogFrame* dialog, int ms) {
+    ASSERT_TRUE(PumpUntil([&] { return !dialog->Busy(); }, ms)) << "the dialog's reads did not end";
+}
+
+void DialogFixture::CloseAndDelete(TDialogFrame* dialog) {
+    dialog->Close();
+    delete dialog;
+    if (dialog == Dialog) Dialog = nullptr;
+}
+
+void DialogFixture::SelectRow(TListView* list, int index) {
+    list->SetItemIndex(index);
+    list->Click();
+}
+
+void DialogFixture::Click(TCheckBox* box) { box->SetChecked(!box->Checked()); }
+
+std::vector<std::string> DialogFixture::Lines(const TMemo* memo) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < memo->Lines()->Count(); ++i) lines.push_back(memo->Lines()->Get(i));
+    return lines;
+}
+
+std::string DialogFixture::LastLine(const TMemo* memo) {
+    const int count = memo->Lines()->Count();
+    return count ? memo->Lines()->Get(count - 1) : std::string();
+}
+
+std::vector<std::string> DialogFixture::Rows(const TListView* list) {
+    std::vector<std::string> rows;
+    for (int i = 0; i < list->Items()->Count(); ++i) {
+        TListItem* item = list->Items()->Item(i);
+        std::string row = item->Caption();
+        for (int k = 0; k < item->SubItems()->Count(); ++k) row += "|" + item->SubItems()->Get(k);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+std::vector<int> DialogFixture::Checked(const std::vector<TCheckBox*>& boxes) {
+    std::vector<int> checked;
+    for (size_t k = 0; k < boxes.size(); ++k)
+        if (boxes[k]->Checked()) checked.push_back(static_cast<int>(k));
+    return checked;
+}
+
+std::string DialogFixture::TracedOctets(const std::string& line) {
+    // OID string "text": \" \\ and \xNN stand for themselves.
+    const size_t open = line.find('"');
+    std::string octets;
+    for (size_t i = open + 1; open != std::string::npos && i < line.size() && line[i] != '"'; ++i) {
+        if (line[i] != '\\') {
+            octets += line[i];
+        } else if (line[i + 1] == 'x') {
+            octets += static_cast<char>(std::stoi(line.substr(i + 2, 2), nullptr, 16));
+            i += 3;
+        } else {
+            octets += line[++i];
+        }
+    }
+    return octets;
+}
+
+std::vector<int> DialogFixture::BitsOf(const std::string& octets) {
+    std::vector<int> bits;
+    for (size_t k = 0; k < octets.size() * 8; ++k)
+        if (static_cast<unsigned char>(octets[k / 8]) & (0x80u >> (k % 8))) bits.push_back(static_cast<int>(k));
+    return bits;
+}

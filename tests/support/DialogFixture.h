@@ -1,0 +1,66 @@
+#pragma once
+// A hand-made dialog against the simulated stack, opened from the real main
+// window (MainWindowFixture), and driven as a user drives it.
+//
+//   OpenMainWindowOn(description);                  // or the default stack
+//   auto* dialog = OpenDialog<TVlanStaticForm>();   // shown, first reads done
+//   SelectRow(dialog->LV_dot1qVlanStaticEntry, 1);
+//   Stack->ClearTrace();
+//   dialog->SetBtn->Click();
+//   WaitIdle(dialog);
+//   EXPECT_EQ(Stack->TraceLines(), ...);
+//
+// The dialog is shown without a modal loop (a test cannot run one and act
+// meanwhile); it is closed and deleted at the end of the test unless the
+// test did so.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "features/DialogFrame.h"
+#include "tests/support/MainWindowFixture.h"
+
+class DialogFixture : public MainWindowFixture {
+protected:
+    void TearDown() override;
+
+    // Starts the stack (empty: the default one) and the main window on it,
+    // and waits until the main window holds the stack's unit table.
+    void OpenMainWindowOn(const std::string& description = {});
+
+    // Constructs the dialog with the main window as owner (and the
+    // arguments given), shows it and waits until its first reads are over.
+    template <class T, class... A>
+    T* OpenDialog(A&&... arguments) {
+        T* dialog = new T(Window, std::forward<A>(arguments)...);
+        Dialog = dialog;
+        Show(dialog);
+        return dialog;
+    }
+    void Show(TDialogFrame* dialog);
+    // Pumps until no controller of the dialog is busy (at most ms).
+    void WaitIdle(TDialogFrame* dialog, int ms = 15000);
+    // Closes the dialog as its window's close box does, then deletes it.
+    void CloseAndDelete(TDialogFrame* dialog);
+
+    // As a user: selects a row (-1: none) and clicks the list.
+    static void SelectRow(TListView* list, int index);
+    // As a user: clicks a check box (its state turns over).
+    static void Click(TCheckBox* box);
+
+    static std::vector<std::string> Lines(const TMemo* memo);
+    static std::string LastLine(const TMemo* memo);
+    // Each row as "caption|sub-item|...".
+    static std::vector<std::string> Rows(const TListView* list);
+    // The numbers of the boxes that are checked.
+    static std::vector<int> Checked(const std::vector<TCheckBox*>& boxes);
+
+    // The octets of a set-trace line's string value.
+    static std::string TracedOctets(const std::string& line);
+    // The bits set in a port list, bit 0 the top bit of octet 0.
+    static std::vector<int> BitsOf(const std::string& octets);
+
+    TDialogFrame* Dialog = nullptr;
+};
