@@ -1,0 +1,327 @@
+// What the access-control editors write, decided from a snapshot of the
+// form: the sixteen table records against the catalogue, the IPv4 profile and
+// rule leave-outs as tables of cases, the checks before a write.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "acl/Ipv4AclWrites.h"
+#include "common/VxOptionList.h"
+#include "framework/SnmpVarItem.h"
+
+namespace {
+
+int CatalogueLength(const SnmpVarItem* items) {
+    int n = 0;
+    while (items[n].ObjectId) ++n;
+    return n;
+}
+
+std::string Label(const AclTable& table, int item) { return table.Items[item].Label; }
+
+// Every item position a record names lies in its table and is the item it
+// means; the CPU-filter twin of a table is never longer than the ingress one.
+TEST(AclTableRecords, MatchTheCatalogue) {
+    ASSERT_EQ(AclTables().size(), 16u);
+    for (const AclTable& table : AclTables()) {
+        SCOPED_TRACE(table.ClassName);
+        EXPECT_EQ(table.ItemCount, CatalogueLength(table.Items));
+        EXPECT_EQ(std::string(table.Items[0].ObjectId), std::string(table.Oid) + ".1.1");
+        EXPECT_EQ(table.IndexCount, table.IsRule ? 2 : 1);
+        EXPECT_EQ(table.RowStatusItem, table.ItemCount - 1);
+        const auto* rowStatus = dynamic_cast<const VxOptionList*>(table.Items[table.RowStatusItem].Options);
+        ASSERT_NE(rowStatus, nullptr);
+        EXPECT_EQ(rowStatus->IndexOfValue("4"), AclRowCreateAndGoIndex);
+        EXPECT_EQ(rowStatus->IndexOfValue("6"), AclRowDestroyIndex);
+        for (int item : {table.PermitItem, table.FirstActionItem, table.LastActionItem, table.PortItem})
+            EXPECT_TRUE(item == -1 || (item >= table.IndexCount && item < table.RowStatusItem)) << item;
+        EXPECT_EQ(table.IsRule, table.PermitItem >= 0);
+        if (table.PermitItem >= 0) {
+            EXPECT_NE(Label(table, table.PermitItem).find("Permit"), std::string::npos);
+        }
+        if (table.PortItem >= 0) {
+            EXPECT_EQ(Label(table, table.PortItem), "Port");
+            EXPECT_EQ(table.Items[table.PortItem].Syntax, static_cast<uint32_t>(sxBitStr));
+        }
+        if (table.FirstActionItem >= 0) {
+            EXPECT_NE(Label(table, table.FirstActionItem).find("Enable Priority"), std::string::npos);
+            EXPECT_LT(table.FirstActionItem, table.LastActionItem);
+            EXPECT_LT(table.LastActionItem, table.PermitItem);
+        }
+        // Ingress rules act and name ports; CPU-filter rules do neither.
+        const bool ingressRule = table.IsRule && table.Filter == AclFilter::Ingress;
+        EXPECT_EQ(ingressRule, table.PortItem >= 0);
+        EXPECT_EQ(ingressRule, table.FirstActionItem >= 0);
+        EXPECT_EQ(table.Type == AclPacketType::Ipv4 && !table.IsRule, table.DuplicateMessage == nullptr);
+    }
+    for (size_t k = 0; k < 8; ++k) {
+        const AclTable& ingress = AclTables()[k];
+        const AclTable& cpu = AclTables()[k + 8];
+        EXPECT_EQ(ingress.Type, cpu.Type);
+        EXPECT_EQ(ingress.IsRule, cpu.IsRule);
+        EXPECT_EQ(cpu.Filter, AclFilter::Cpu);
+        EXPECT_LE(cpu.ItemCount, ingress.ItemCount) << cpu.ClassName;
+    }
+    EXPECT_EQ(&AclTableOf("TCPUIPRuleForm"), &AclTables()[13]);
+    EXPECT_THROW(AclTableOf("TNoSuchForm"), std::out_of_range);
+}
+
+// The items between the index and the row status that a write carries.
+AclItems Carried(const AclTable& table, const AclItems& leftOut) {
+    AclItems carried;
+    for (int item = table.IndexCount; item <= table.RowStatusItem; ++item)
+        if (!leftOut.count(item)) carried.insert(item);
+    return carried;
+}
+
+const AclTable& IngressProfiles() { return AclTableOf("TIPMaskInformationForm"); }
+const AclTable& IngressRules() { return AclTableOf("TIPRuleForm"); }
+const AclTable& CpuRules() { return AclTableOf("TCPUIPRuleForm"); }
+
+// A profile form: both address masks, both port masks, the flag mask and
+// the protocol-ID mask filled, as the case's combos say.
+AclFormSnapshot ProfileForm(const std::map<int, AclCombo>& combos, std::map<int, std::string> edits = {
+                                {ipProfileId, "7"}, {ipSrcMask, "255.255.0.0"}, {ipDstMask, "255.0.0.0"},
+                                {ipSrcPortMask, "FFFF"}, {ipDstPortMask, "FF00"}, {ipTcpFlagMask, "63"},
+                                {ipProtocolIdMask, "000000FF"}}) {
+    AclFormSnapshot form;
+    form.Combos = {{ipUseVlan, {"disabled", 1}}, {ipMaskState, {"dst-src-ip-addr", 3}}, {ipUseDscp, {"disabled", 1}},
+                   {ipIcmpOption, {"none", 0}}, {ipIgmpOption, {"disable", 1}}, {ipTcpOption, {"other", 0}},
+                   {ipUdpOption, {"other", 0}}, {ipTcpFlag, {"disable", 1}}, {ipProtocolIdOption, {"disable", 1}},
+                   {ipProfileRowStatus, {"active", 0}}};
+    for (const auto& [item, combo] : combos) form.Combos[item] = combo;
+    form.Edits = std::move(edits);
+    return form;
+}
+
+const AclCombo Tcp{"tcp", 3}, Udp{"udp", 4}, Icmp{"icmp", 1}, Igmp{"igmp", 2}, ProtocolId{"protocolId", 5};
+
+struct ProfileCase {
+    const char* Name;
+    std::map<int, AclCombo> Combos;
+    AclItems Carried;
+};
+
+// Set and Add of a profile: 1, 2, 5, 6 and the row status always go; the
+// rest as the mask state, options, protocol type and edits choose.
+TEST(Ipv4ProfileLeftOut, CarriesWhatTheProtocolAndOptionsChoose) {
+    const AclItems always{ipUseVlan, ipMaskState, ipUseDscp, ipProtocolType, ipProfileRowStatus};
+    auto with = [&](AclItems more) {
+        more.merge(AclItems(always));
+        return more;
+    };
+    const ProfileCase cases[] = {
+        {"tcp, destination port option: the destination mask, not the source one",
+         {{ipProtocolType, Tcp}, {ipTcpOption, {"dst-addr", 1}}, {ipTcpFlag, {"enable", 0}}},
+         with({ipSrcMask, ipDstMask, ipTcpOption, ipDstPortMask, ipTcpFlag, ipTcpFlagMask})},
+        {"tcp with the flag bits disabled: no flag mask",
+         {{ipProtocolType, Tcp}, {ipTcpOption, {"src-addr", 2}}},
+         with({ipSrcMask, ipDstMask, ipTcpOption, ipSrcPortMask, ipTcpFlag})},
+        {"udp, both port options: both masks, nothing of tcp",
+         {{ipProtocolType, Udp}, {ipUdpOption, {"dst-src-addr", 3}}, {ipMaskState, {"other", 0}},
+          {ipTcpFlag, {"enable", 0}}},
+         with({ipUdpOption, ipSrcPortMask, ipDstPortMask})},
+        {"icmp without an option: nothing of 7 to 16", {{ipProtocolType, Icmp}}, with({ipSrcMask, ipDstMask})},
+        {"icmp with an option", {{ipProtocolType, Icmp}, {ipIcmpOption, {"type", 1}}},
+         with({ipSrcMask, ipDstMask, ipIcmpOption})},
+        {"igmp", {{ipProtocolType, Igmp}, {ipMaskState, {"src-ip-addr", 2}}}, with({ipSrcMask, ipIgmpOption})},
+        {"protocol ID enabled", {{ipProtocolType, ProtocolId}, {ipProtocolIdOption, {"enable", 0}}},
+         with({ipSrcMask, ipDstMask, ipProtocolIdOption, ipProtocolIdMask})},
+        {"protocol ID disabled: no protocol-ID mask", {{ipProtocolType, ProtocolId}},
+         with({ipSrcMask, ipDstMask, ipProtocolIdOption})},
+        {"destination addresses only", {{ipMaskState, {"dst-ip-addr", 1}}, {ipProtocolType, {"none", 0}}},
+         with({ipDstMask})},
+        {"no protocol type chosen: nothing of 7 to 16", {{ipMaskState, {"other", 0}}}, always},
+    };
+    for (const ProfileCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const AclFormSnapshot form = ProfileForm(c.Combos);
+        for (const AclTable* table : {&IngressProfiles(), &AclTableOf("TCPUIPMaskInformationForm")}) {
+            EXPECT_EQ(Carried(*table, Ipv4ProfileLeftOut(*table, form, AclWrite::Set)), c.Carried);
+            EXPECT_EQ(Carried(*table, Ipv4ProfileLeftOut(*table, form, AclWrite::Add)), c.Carried);
+        }
+    }
+}
+
+TEST(Ipv4ProfileLeftOut, EmptyEditsAreNotSent) {
+    const AclFormSnapshot form = ProfileForm(
+        {{ipProtocolType, ProtocolId}, {ipProtocolIdOption, {"enable", 0}}}, {{ipProfileId, "7"}, {ipDstMask, "255.0.0.0"}});
+    EXPECT_EQ(Carried(IngressProfiles(), Ipv4ProfileLeftOut(IngressProfiles(), form, AclWrite::Set)),
+              (AclItems{ipUseVlan, ipMaskState, ipDstMask, ipUseDscp, ipProtocolType, ipProtocolIdOption,
+                        ipProfileRowStatus}));
+}
+
+// Delete names the row and destroys it; Set with "destroy" shown is a
+// Delete, Add with "destroy" shown (as after every Delete) still carries
+// its fields.
+TEST(Ipv4ProfileLeftOut, DeleteAndTheDestroyChoice) {
+    const AclTable& table = IngressProfiles();
+    EXPECT_EQ(Carried(table, Ipv4ProfileLeftOut(table, ProfileForm({}), AclWrite::Delete)),
+              AclItems{ipProfileRowStatus});
+    const AclFormSnapshot destroy = ProfileForm({{ipProfileRowStatus, {"destroy", 2}}, {ipProtocolType, Tcp}});
+    EXPECT_EQ(Ipv4ProfileWriteOfSelected(table, destroy), AclWrite::Delete);
+    EXPECT_EQ(Ipv4ProfileWriteOfSelected(table, ProfileForm({})), AclWrite::Set);
+    EXPECT_EQ(Ipv4ProfileLeftOut(table, destroy, AclWrite::Add), Ipv4ProfileLeftOut(table, destroy, AclWrite::Set));
+    EXPECT_TRUE(Carried(table, Ipv4ProfileLeftOut(table, destroy, AclWrite::Add)).count(ipTcpFlag));
+}
+
+TEST(Ipv4ProfileChecks, AddNeedsAnId) {
+    AclFormSnapshot form = ProfileForm({}, {});
+    EXPECT_EQ(CheckIpv4Profile(IngressProfiles(), form, AclWrite::Add), (AclRefusal{"IP ID must be set.", 0}));
+    EXPECT_EQ(CheckIpv4Profile(AclTableOf("TCPUIPMaskInformationForm"), form, AclWrite::Add),
+              (AclRefusal{"Profile ID must be set.", 0}));
+    form.Edits[ipProfileId] = "9";
+    EXPECT_EQ(CheckIpv4Profile(IngressProfiles(), form, AclWrite::Add), std::nullopt);
+}
+
+// A rule form with the given boxes ticked and combos chosen.
+AclFormSnapshot RuleForm(AclItems ticked, std::map<int, AclCombo> combos = {}, bool anyPort = false) {
+    AclFormSnapshot form;
+    form.Edits = {{ipRuleProfileId, "1"}, {ipRuleAccessId, "5"}};
+    form.Ticked = std::move(ticked);
+    form.Combos = std::move(combos);
+    form.AnyPortTicked = anyPort;
+    return form;
+}
+
+AclItems Range(int first, int last) {
+    AclItems items;
+    LeaveOutRange(items, first, last);
+    return items;
+}
+
+struct RuleCase {
+    const char* Name;
+    const AclTable* Table;
+    AclWrite Write;
+    AclFormSnapshot Form;
+    AclItems Carried;
+};
+
+TEST(Ipv4RuleLeftOut, CarriesTickedFieldsThatTheProtocolUses) {
+    const AclTable& in = IngressRules();
+    const AclTable& cpu = CpuRules();
+    const RuleCase cases[] = {
+        {"Edit with nothing ticked: the port list only", &in, AclWrite::Set, RuleForm({}), {20}},
+        {"Add with nothing ticked and no port: the row status only", &in, AclWrite::Add, RuleForm({}), {21}},
+        {"Add with a port ticked: the port list too", &in, AclWrite::Add, RuleForm({}, {}, true), {20, 21}},
+        {"tcp: ports and flag bits, not type and code", &in, AclWrite::Add,
+         RuleForm(Range(7, 11), {{ipRuleProtocol, Tcp}}), {9, 10, 11, 21}},
+        {"udp: ports only", &cpu, AclWrite::Add, RuleForm(Range(2, 15), {{ipRuleProtocol, Udp}}),
+         {2, 3, 4, 5, 6, 9, 10, 14, 15}},
+        {"none: no match item, ticked or not", &in, AclWrite::Set,
+         RuleForm(Range(2, 21), {{ipRuleProtocol, {"none", 0}}}), {2, 3, 4, 5, 6, 14, 15, 16, 17, 18, 19, 20, 21}},
+        {"icmp: type and code", &cpu, AclWrite::Set, RuleForm(Range(7, 13), {{ipRuleProtocol, Icmp}}), {7, 8}},
+        {"igmp: type", &cpu, AclWrite::Set, RuleForm(Range(7, 13), {{ipRuleProtocol, Igmp}}), {7}},
+        {"protocol ID: the ID and the user mask", &cpu, AclWrite::Set,
+         RuleForm(Range(7, 13), {{ipRuleProtocol, ProtocolId}}), {12, 13}},
+        {"no protocol chosen: as ticked", &cpu, AclWrite::Set, RuleForm({8, 13}), {8, 13}},
+        {"a ticked deny drops the actions, ticked or not", &in, AclWrite::Add,
+         RuleForm(Range(14, 19), {{19, {"deny", 0}}}), {19, 21}},
+        {"an unticked deny keeps ticked actions", &in, AclWrite::Add, RuleForm(Range(14, 18), {{19, {"deny", 0}}}),
+         {14, 15, 16, 17, 18, 21}},
+        {"permit keeps the actions", &in, AclWrite::Set, RuleForm(Range(14, 19), {{19, {"permit", 1}}}),
+         {14, 15, 16, 17, 18, 19, 20}},
+        {"Edit carries a ticked row status", &in, AclWrite::Set, RuleForm({21}), {20, 21}},
+        {"Delete: the row status only", &in, AclWrite::Delete, RuleForm(Range(2, 21), {}, true), {21}},
+        {"Delete on the CPU filter", &cpu, AclWrite::Delete, RuleForm(Range(2, 15)), {15}},
+    };
+    for (const RuleCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        EXPECT_EQ(Carried(*c.Table, Ipv4RuleLeftOut(*c.Table, c.Form, c.Write)), c.Carried);
+    }
+}
+
+TEST(Ipv4RuleLeftOut, EditWithATickedDestroyDeletes) {
+    const AclTable& table = IngressRules();
+    EXPECT_EQ(Ipv4RuleWriteOfSelected(table, RuleForm({21}, {{21, {"destroy", 2}}})), AclWrite::Delete);
+    EXPECT_EQ(Ipv4RuleWriteOfSelected(table, RuleForm({}, {{21, {"destroy", 2}}})), AclWrite::Set);
+    EXPECT_EQ(Ipv4RuleWriteOfSelected(table, RuleForm({21}, {{21, {"active", 0}}})), AclWrite::Set);
+}
+
+struct CheckCase {
+    const char* Name;
+    const AclTable* Table;
+    AclWrite Write;
+    AclFormSnapshot Form;
+    std::optional<AclRefusal> Refusal;
+};
+
+TEST(Ipv4RuleChecks, RefuseInTheirOrder) {
+    const AclTable& in = IngressRules();
+    const AclTable& cpu = CpuRules();
+    auto form = [](std::map<int, std::string> edits, AclItems ticked = {}, std::map<int, AclCombo> combos = {}) {
+        AclFormSnapshot f;
+        f.Edits = std::move(edits);
+        f.Ticked = std::move(ticked);
+        f.Combos = std::move(combos);
+        f.ListedKeys = {{"1", "1"}, {"1", "2"}, {"3", "1"}};
+        return f;
+    };
+    const std::string duplicate = in.DuplicateMessage;
+    const CheckCase cases[] = {
+        {"Add without a profile ID", &in, AclWrite::Add, form({{1, "4"}}), AclRefusal{"IP Rule ID must be set.", 0}},
+        {"Add without an access ID", &in, AclWrite::Add, form({{0, "1"}}),
+         AclRefusal{"IP Rule Access ID must be set.", 1}},
+        {"Edit without an ID moves no focus", &cpu, AclWrite::Set, form({{1, "4"}}),
+         AclRefusal{"IP Rule ID must be set.", -1}},
+        {"a listed pair, whatever the fields", &in, AclWrite::Add, form({{0, "1"}, {1, "2"}, {2, "v10"}}),
+         AclRefusal{duplicate, 0}},
+        {"a listed pair is no fault on Edit", &in, AclWrite::Set, form({{0, "1"}, {1, "2"}}), std::nullopt},
+        {"the same profile under another access ID", &in, AclWrite::Add, form({{0, "1"}, {1, "3"}}), std::nullopt},
+        {"the key texts compare exactly", &in, AclWrite::Add, form({{0, "01"}, {1, "2"}}), std::nullopt},
+        {"a ticked protocol without a choice", &cpu, AclWrite::Set, form({{0, "1"}, {1, "9"}}, {6}),
+         AclRefusal{"Rule Protocol must be chosed.", 6}},
+        {"Add with a ticked row status other than createAndGo", &in, AclWrite::Add,
+         form({{0, "2"}, {1, "1"}}, {21}, {{21, {"active", 0}}}), AclRefusal{"Row State must be createAndGo.", 21}},
+        {"CPU row status", &cpu, AclWrite::Add, form({{0, "2"}, {1, "1"}}, {15}, {{15, {"destroy", 2}}}),
+         AclRefusal{"Row State must be createAndGo.", 15}},
+        {"an unticked row status is Add's own business", &in, AclWrite::Add,
+         form({{0, "2"}, {1, "1"}}, {}, {{21, {"destroy", 2}}}), std::nullopt},
+        {"Delete checks nothing", &in, AclWrite::Delete, form({}), std::nullopt},
+    };
+    for (const CheckCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        EXPECT_EQ(CheckIpv4Rule(*c.Table, c.Form, c.Write), c.Refusal);
+    }
+}
+
+// Addresses and octets are checked as the set would carry them: the
+// framework's own reading of a bad text would send zeros or shifted octets.
+TEST(AclTextChecks, CarriedAddressesAndOctetsMustBeWhole) {
+    const AclTable& profiles = IngressProfiles();
+    struct Case {
+        int Item;
+        const char* Text;
+        bool Good;
+    };
+    const Case cases[] = {
+        {ipSrcMask, "255.255.0.0", true},   {ipSrcMask, "0.0.0.0", true},    {ipSrcMask, "10.0.0", false},
+        {ipSrcMask, "256.1.1.1", false},    {ipSrcMask, "1.2.3.4.5", false}, {ipSrcMask, "1.2.3.", false},
+        {ipSrcMask, " 1.2.3.4", false},     {ipSrcMask, "1.2.3.x", false},   {ipSrcPortMask, "FFFF", true},
+        {ipSrcPortMask, "00 ff", true},     {ipSrcPortMask, "", true},       {ipSrcPortMask, "FFF", false},
+        {ipSrcPortMask, "0G", false},       {ipSrcPortMask, "F F", false},   {ipTcpFlagMask, "63", true},
+        {ipTcpFlagMask, "6x", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.Item) + " '" + c.Text + "'");
+        AclFormSnapshot form;
+        form.Edits[c.Item] = c.Text;
+        const auto refusal = CheckCarriedTexts(profiles, form, {});
+        EXPECT_EQ(!refusal.has_value(), c.Good);
+        if (refusal) {
+            EXPECT_EQ(refusal->FocusItem, c.Item);
+        }
+        EXPECT_EQ(CheckCarriedTexts(profiles, form, {c.Item}), std::nullopt) << "left out: not looked at";
+    }
+    AclFormSnapshot form;
+    form.Edits = {{ipSrcMask, "10.1"}};
+    EXPECT_EQ(CheckCarriedTexts(profiles, form, {})->Message,
+              "IP Address Mask Source must be an IPv4 address: four numbers from 0 to 255 joined by dots.");
+    // A ticked number left empty is refused rather than sent as zero.
+    form.Edits = {{ipRuleDscp, ""}};
+    EXPECT_EQ(CheckCarriedTexts(IngressRules(), form, {}), (AclRefusal{"DSCP must be set.", ipRuleDscp}));
+}
+
+}  // namespace
