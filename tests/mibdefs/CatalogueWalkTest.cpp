@@ -65,6 +65,10 @@ const std::set<std::string_view> SeededTables = {
     // Bridge area.
     "BridgeBaseItems", "DeviceCapabilitiesItems", "TrafficClassesEnabledItems", "Dot1qBaseItems",
     "Dot1qVlanNumDeletesItems", "StpStateItems", "MstpBridgeItems", "MstpConfigIdItems",
+    // The bridge and VLAN dialogs' tables.
+    "PortGarpItems", "PortCapabilitiesItems", "Dot1qPortVlanItems", "Dot1qTpGroupItems", "Dot1qForwardAllItems",
+    "Dot1qForwardUnregisteredItems", "Dot1qVlanCurrentItems", "Dot1qStaticUnicastItems",
+    "Dot1qStaticMulticastItems",
     // Security and access-control areas.
     "Dot1xSystemItems", "AaaStateItems", "CpuFilterStateItems",
     // Layer-3 area.
