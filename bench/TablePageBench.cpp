@@ -80,7 +80,7 @@ WalkRun PageWalk() {
     controller->OnRefreshDone = TRefreshDoneEvent::Func([&](VxSNMPRequest2Controls* done, VxSNMPError* reply) {
         took = form->Clock.Elapsed();
         if (reply->Code != 0) failure = "table page: " + reply->Message;
-        else if (done->Busy) failure = "table page: the controller is still busy after its walk";
+        else if (done->IsBusy()) failure = "table page: the controller is still busy after its walk";
     });
     bool timedOut = false;
     QTimer limit;

@@ -60,9 +60,9 @@ void TConfigForm::Refresh() {
         break;
     default: throw Exception("Refresh a Form with unknown Form Type!");
     }
-    if (CurrentController) CurrentController->Request.Alive = 0;
+    if (CurrentController) CurrentController->Stop();
     CurrentController = chosen;
-    chosen->Request.Alive = 1;
+    chosen->Resume();
     try {
         chosen->VxSNMPRequest2Controls::Refresh();
     } catch (const Exception& e) {
@@ -81,16 +81,12 @@ void TConfigForm::Dispatch(TMessage& message) {
 void TConfigForm::FormClose(TObject*, TCloseAction&) { StopAndDeleteControllers(); }
 
 void TConfigForm::StopAndDeleteControllers() {
-    // The form lets go of its controllers first: the waits below run the
-    // message loop, and nothing it delivers (a second close, a refresh) may
-    // find them.
+    // The form lets go of its controllers first: nothing that runs later (a
+    // second close, a refresh) may find them.
     std::vector<VxSNMPRequest2Edits*> controllers;
     controllers.swap(Controllers);
     CurrentController = nullptr;
-    for (VxSNMPRequest2Edits* controller : controllers) {
-        controller->Request.Alive = 0;
-        // A pending reply finishes or times out before the controller goes.
-        while (controller->Busy) Application->HandleMessage();
-        delete controller;
-    }
+    // Each goes at once, or, while a blocking walk or a dialog of its page
+    // still runs beneath this close, as soon as that has returned.
+    for (VxSNMPRequest2Edits*& controller : controllers) VxSNMPRequest2Controls::StopAndDelete(controller);
 }

@@ -198,6 +198,7 @@ void TSNMPPanel::AttachForm(TForm* form) {
 }
 
 void TSNMPPanel::RefreshBtnClick(TObject*) {
+    const VxSNMPRequest2Controls::Use use(Controller);
     try {
         Controller->Refresh();
     } catch (const Exception& e) {
@@ -470,6 +471,7 @@ TSNMPPanel* TSNMPEditorPanel::PageOfEditsPanel() const {
 }
 
 void TSNMPEditorPanel::SetBtnClick(TObject* sender) {
+    const VxSNMPRequest2Controls::Use use(Controller);
     bool someEmpty = false;
     {
         OneRequestScope scope(Controller);
@@ -599,7 +601,7 @@ void TSNMPListViewPanel::SetDeleteStatus(int item, const char* value) {
 }
 
 void TSNMPListViewPanel::ListRefreshBtnClick(TObject* sender) {
-    if (Controller->Async && Controller->Busy) return;  // a walk runs
+    if (Controller->Async && Controller->IsBusy()) return;  // a walk runs
     BtnPanel->EditBtn->SetEnabled(false);
     BtnPanel->DeleteBtn->SetEnabled(false);
     RefreshBtnClick(sender);
@@ -685,6 +687,12 @@ void TSNMPListViewPanel::ReturnEditsPanel(TForm* dialog) {
     ListRefreshBtnClick(BtnPanel->RefreshBtn);
 }
 
+void TSNMPListViewPanel::StopWalk() {
+    // Stopping takes effect at once: nothing is left to wait for.
+    Controller->Stop();
+    Controller->Resume();
+}
+
 void TSNMPListViewPanel::AddBtnClick(TObject* sender) {
     OnBeforeAdd(sender);
     ShowAddDialog();
@@ -692,7 +700,10 @@ void TSNMPListViewPanel::AddBtnClick(TObject* sender) {
 }
 
 void TSNMPListViewPanel::ShowAddDialog() {
-    Controller->StopWalk();
+    // The page uses its controller until the dialog is over and the table
+    // read again; a close meanwhile deletes the controller after that.
+    const VxSNMPRequest2Controls::Use use(Controller);
+    StopWalk();
     TForm* dialog = CreateDialogWindow(WindowCaption() + " (Add)");
     TSNMPPanel* page = CreateDialogPage(dialog);
     for (int i = 0; i < EditsPanel->RowCount() && EditsPanel->IsIndexRow(i); ++i) {
@@ -733,8 +744,9 @@ void TSNMPListViewPanel::EditBtnClick(TObject* sender) {
 }
 
 void TSNMPListViewPanel::ShowEditDialog() {
+    const VxSNMPRequest2Controls::Use use(Controller);
     // The walk is stopped for good: the dialog never lets it go on.
-    if (Controller->Async) Controller->StopWalk();
+    if (Controller->Async) StopWalk();
     TForm* dialog = CreateDialogWindow(Form ? Form->Caption() : WindowCaption());
     TSNMPPanel* page = CreateDialogPage(dialog);
     page->BtnPanel->SetCheckedBtn->SetEnabled(false);
@@ -781,7 +793,8 @@ void TSNMPListViewPanel::ShowEditDialog() {
 
 void TSNMPListViewPanel::DeleteBtnClick(TObject*) {
     if (MessageBoxA(Handle(), "Are you sure to delete ?", "Delete", MB_YESNO) != IDYES) return;
-    Controller->StopWalk();
+    const VxSNMPRequest2Controls::Use use(Controller);
+    StopWalk();
     const int status = ListViewPanel->DeleteStatusItem;
     {
         OneRequestScope scope(Controller);

@@ -164,6 +164,8 @@ public:
     TNotifyEvent OnAfterEdit;
 
 private:
+    // Ends a walk that runs; the controller goes on taking requests.
+    void StopWalk();
     TForm* CreateDialogWindow(const std::string& caption);
     TSNMPPanel* CreateDialogPage(TForm* dialog);
     void ReturnEditsPanel(TForm* dialog);

@@ -707,7 +707,8 @@ void SnmpTransport::ReadAndTimeOut(int waitMs) {
             }
         if (!block && timercmp(&next, &tv, <)) tv = next;
     }
-    if (maxFd >= 0 && select(maxFd + 1, &fds, nullptr, nullptr, &tv) < 0) FD_ZERO(&fds);
+    // Without a session open this only sleeps for the wait.
+    if (select(maxFd + 1, &fds, nullptr, nullptr, &tv) < 0) FD_ZERO(&fds);
     // Sessions may be added by nothing here (no completion runs inside), so
     // iterating the map is safe.
     for (auto& [key, session] : Sessions) {
@@ -778,25 +779,9 @@ void SnmpTransport::ReadSocket(int fd) {
     RunQueuedCompletions();
 }
 
-void SnmpTransport::ProcessPendingEvents() {
-    ReadAndTimeOut(0);
+void SnmpTransport::ProcessPendingEvents(int waitMs) {
+    ReadAndTimeOut(waitMs);
     RunQueuedCompletions();
-}
-
-int SnmpTransport::SyncSend(const SnmpTarget& target, PduKind kind, const std::vector<Vb>& vbs, SnmpReply& reply) {
-    bool done = false;
-    int result = 0;
-    const int status = AsyncSend(target, kind, vbs, &done, [&](int, const SnmpReply& r) {
-        reply = r;
-        result = r.Status;
-        done = true;
-    });
-    if (status != 0) return status;
-    while (!done) {
-        ReadAndTimeOut(50);
-        RunQueuedCompletions();
-    }
-    return result;
 }
 
 void SnmpTransport::CancelOwner(const void* owner) {

@@ -7,6 +7,8 @@
 // Completions are never delivered from inside net-snmp: they are queued
 // while net-snmp reads and times out requests, and run afterwards, so a
 // completion may send again, or wait for a blocking request, safely.
+// Nothing here blocks the caller: a blocking request sends asynchronously
+// and waits through ProcessPendingEvents.
 
 #include <cstdint>
 #include <exception>
@@ -86,17 +88,14 @@ public:
     // names the requester so that CancelOwner can withdraw its completions.
     int AsyncSend(const SnmpTarget& target, PduKind kind, const std::vector<Vb>& vbs, const void* owner,
                   SnmpCompletion completion);
-    // Sends and waits for the reply, the time-out or a failure, delivering
-    // the completions of other requests meanwhile. Returns the status.
-    int SyncSend(const SnmpTarget& target, PduKind kind, const std::vector<Vb>& vbs, SnmpReply& reply);
-
     // Completions of `owner` still outstanding are dropped when they arrive.
     void CancelOwner(const void* owner);
 
     // Handles what is pending on every session (arrived replies,
-    // retransmissions, time-outs) without blocking, then runs the queued
-    // completions.
-    void ProcessPendingEvents();
+    // retransmissions, time-outs), waiting at most `waitMs` for something to
+    // arrive, then runs the queued completions. A blocking request is an
+    // asynchronous one and a wait (VxLifetime.h) that calls this.
+    void ProcessPendingEvents(int waitMs = 0);
     // Reads what arrived on one session socket, then runs the completions;
     // the pump's notifiers call it as soon as a reply is there.
     void ReadSocket(int fd);

@@ -1,7 +1,6 @@
 #include "VxSNMPRequest.h"
 
-#include <QCoreApplication>
-
+#include <algorithm>
 #include <cctype>
 #include <chrono>
 #include <optional>
@@ -51,15 +50,81 @@ VxSNMPRequest::VxSNMPRequest() {
     LoadDefaults();
 }
 
+struct VxSNMPRequest::Outgoing {
+    bool IsRead = false;
+};
+
 VxSNMPRequest::~VxSNMPRequest() {
     Alive = 0;
-    const DWORD start = GetTickCount();
-    while (Pending > 0 && GetTickCount() - start < 6000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        SnmpTransport::Instance().ProcessPendingEvents();
+    // Replies still on their way reach their continuations for a while
+    // (none when the owner withdrew them); whatever is left then is
+    // withdrawn, so that nothing reaches this object once it is gone.
+    VxWaitWhile(Life.Watch(), [this] { return Pending > 0; }, std::chrono::milliseconds(6000), VxInput::Hold);
+    CancelPending();
+}
+
+int VxSNMPRequest::SendAsync(const SnmpTarget& target, PduKind kind, const std::vector<Vb>& vbs, bool isRead,
+                             std::function<void(Outgoing*, int, const SnmpReply&)> completion) {
+    auto outgoing = std::make_shared<Outgoing>(Outgoing{isRead});
+    Outgoing* key = outgoing.get();
+    const int status = SnmpTransport::Instance().AsyncSend(
+        target, kind, vbs, key,
+        [key, completion = std::move(completion)](int reason, const SnmpReply& reply) { completion(key, reason, reply); });
+    if (status != 0) return status;
+    OnTheirWay.push_back(std::move(outgoing));
+    ++Pending;
+    return 0;
+}
+
+void VxSNMPRequest::Settle(Outgoing* outgoing) {
+    const auto it = std::find_if(OnTheirWay.begin(), OnTheirWay.end(),
+                                 [outgoing](const std::shared_ptr<Outgoing>& o) { return o.get() == outgoing; });
+    if (it == OnTheirWay.end()) return;
+    OnTheirWay.erase(it);
+    if (Pending > 0) --Pending;
+}
+
+void VxSNMPRequest::Cancel(bool readsOnly) {
+    SnmpTransport& transport = SnmpTransport::Instance();
+    for (auto it = OnTheirWay.begin(); it != OnTheirWay.end();) {
+        if (readsOnly && !(*it)->IsRead) {
+            ++it;
+            continue;
+        }
+        transport.CancelOwner(it->get());
+        it = OnTheirWay.erase(it);
+        if (Pending > 0) --Pending;
     }
-    // Whatever is still outstanding must never reach this destroyed object.
-    SnmpTransport::Instance().CancelOwner(this);
+}
+
+void VxSNMPRequest::CancelPendingReads() { Cancel(true); }
+
+void VxSNMPRequest::CancelPending() { Cancel(false); }
+
+int VxSNMPRequest::SendAndWait(const SnmpTarget& target, PduKind kind, const std::vector<Vb>& vbs, SnmpReply& reply) {
+    struct Outcome {
+        bool Done = false;
+        SnmpReply Reply;
+    };
+    auto outcome = std::make_shared<Outcome>();
+    SnmpTransport& transport = SnmpTransport::Instance();
+    const int status = transport.AsyncSend(target, kind, vbs, outcome.get(), [outcome](int, const SnmpReply& r) {
+        outcome->Reply = r;
+        outcome->Done = true;
+    });
+    if (status != 0) return status;
+    // The session ends every request by its time-out at the latest (twice
+    // that for an SNMPv3 engine discovery); the limit only guards against a
+    // request that it lost.
+    const auto attempts = std::chrono::milliseconds(10L * target.Timeout * (target.Retries + 1));
+    const auto limit = attempts * (target.Version == 3 ? 2 : 1) + std::chrono::seconds(5);
+    VxWaitWhile(Life.Watch(), [&] { return !outcome->Done; }, limit, VxInput::Hold);
+    if (!outcome->Done) {
+        transport.CancelOwner(outcome.get());
+        return SNMP_CLASS_TIMEOUT;
+    }
+    reply = std::move(outcome->Reply);
+    return reply.Status;
 }
 
 void VxSNMPRequest::LoadDefaults() {
@@ -232,7 +297,9 @@ bool VxSNMPRequest::SyncGet(bool first) {
     const std::vector<Vb> vbs = BuildPdu(first ? Mode::FirstRead : Mode::NextRead);
     const PduKind kind = SendKind();
     SnmpReply reply;
-    const int status = SnmpTransport::Instance().SyncSend(target, kind, vbs, reply);
+    const VxWatch alive = Life.Watch();
+    const int status = SendAndWait(target, kind, vbs, reply);
+    if (!alive) ThrowStatus(SNMP_CLASS_TIMEOUT);  // gone meanwhile: nothing of it is touched
     const SnmpStatusText mapped = MapSnmpStatus(status);
     const bool noSuchName = mapped.Code == NoSuchNameCode && IsTableKind(VarList.Kind);
     if (mapped.Code != 0 && !noSuchName) throw Exception(mapped.Message, mapped.Code);
@@ -244,18 +311,17 @@ void VxSNMPRequest::AsyncGet(VxSNMPContinuation continuation, bool first) {
     const SnmpTarget target = SetupTarget(false);
     const std::vector<Vb> vbs = BuildPdu(first ? Mode::FirstRead : Mode::NextRead);
     const PduKind kind = SendKind();
-    const int status = SnmpTransport::Instance().AsyncSend(
-        target, kind, vbs, this, [this, continuation](int reason, const SnmpReply& reply) {
-            OnAsyncResponse(reason, reply, true, 1, continuation);
+    const int status =
+        SendAsync(target, kind, vbs, true, [this, continuation](Outgoing* outgoing, int reason, const SnmpReply& reply) {
+            OnAsyncResponse(outgoing, reason, reply, true, 1, continuation);
         });
     if (status != 0) ThrowStatus(status);
-    ++Pending;
 }
 
-void VxSNMPRequest::OnAsyncResponse(int reason, const SnmpReply& reply, bool isRead, uint8_t flag,
-                                    const VxSNMPContinuation& continuation) {
+void VxSNMPRequest::OnAsyncResponse(Outgoing* outgoing, int reason, const SnmpReply& reply, bool isRead,
+                                    uint8_t flag, const VxSNMPContinuation& continuation) {
     if (reason == SNMP_REASON_SESSION_CLOSING) {
-        --Pending;
+        Settle(outgoing);
         return;
     }
     const SnmpStatusText mapped = MapSnmpStatus(reason == SNMP_REASON_TIMEOUT ? SNMP_CLASS_TIMEOUT : reply.Status);
@@ -288,7 +354,7 @@ void VxSNMPRequest::OnAsyncResponse(int reason, const SnmpReply& reply, bool isR
     }
     // The continuation may send the next request, or destroy this one: the
     // count is settled first and nothing of this object is touched after.
-    --Pending;
+    Settle(outgoing);
     if (continuation) continuation(&result, &VarList);
 }
 
@@ -309,10 +375,10 @@ void VxSNMPRequest::MarkItemsForWrite(const std::string& itemList, const std::ve
     }
 }
 
-int VxSNMPRequest::SendWrite(const std::string& itemList, const std::vector<std::string>* values,
-                             const std::function<int(const SnmpTarget&, const std::vector<Vb>&)>& send) {
+std::vector<Vb> VxSNMPRequest::BuildWrite(const std::string& itemList, const std::vector<std::string>* values,
+                                          SnmpTarget& target) {
     // The marks and values of the item list serve this one PDU: the list is
-    // as it was afterwards, on every path.
+    // as it was once the PDU is built, on every path.
     const VxSNMPVarList saved = VarList;
     struct Restore {
         VxSNMPVarList& List;
@@ -321,16 +387,18 @@ int VxSNMPRequest::SendWrite(const std::string& itemList, const std::vector<std:
     } restore{VarList, saved};
     MarkItemsForWrite(itemList, values);
     for (int i = 0; i < static_cast<int>(VarList.GetCount()); ++i) UpdateItem(i, false);
-    const SnmpTarget target = SetupTarget(true);
-    return send(target, BuildPdu(Mode::Write));
+    target = SetupTarget(true);
+    return BuildPdu(Mode::Write);
 }
 
 bool VxSNMPRequest::SyncSet(bool readBack, const std::string& itemList, const std::vector<std::string>* values) {
     if (!Alive) return false;
+    SnmpTarget target;
+    const std::vector<Vb> vbs = BuildWrite(itemList, values, target);
     SnmpReply reply;
-    const int status = SendWrite(itemList, values, [&](const SnmpTarget& target, const std::vector<Vb>& vbs) {
-        return SnmpTransport::Instance().SyncSend(target, PduKind::Set, vbs, reply);
-    });
+    const VxWatch alive = Life.Watch();
+    const int status = SendAndWait(target, PduKind::Set, vbs, reply);
+    if (!alive) ThrowStatus(SNMP_CLASS_TIMEOUT);  // gone meanwhile: nothing of it is touched
     if (status != 0) ThrowStatus(status);
     if (!readBack) return false;
     return TakeReply(reply, false);
@@ -339,14 +407,13 @@ bool VxSNMPRequest::SyncSet(bool readBack, const std::string& itemList, const st
 void VxSNMPRequest::AsyncSet(VxSNMPContinuation continuation, uint8_t flag, const std::string& itemList,
                              const std::vector<std::string>* values) {
     if (!Alive) return;
-    const int status = SendWrite(itemList, values, [&](const SnmpTarget& target, const std::vector<Vb>& vbs) {
-        return SnmpTransport::Instance().AsyncSend(
-            target, PduKind::Set, vbs, this, [this, continuation, flag](int reason, const SnmpReply& reply) {
-                OnAsyncResponse(reason, reply, false, flag, continuation);
-            });
-    });
+    SnmpTarget target;
+    const std::vector<Vb> vbs = BuildWrite(itemList, values, target);
+    const int status = SendAsync(target, PduKind::Set, vbs, false,
+                                 [this, continuation, flag](Outgoing* outgoing, int reason, const SnmpReply& reply) {
+                                     OnAsyncResponse(outgoing, reason, reply, false, flag, continuation);
+                                 });
     if (status != 0) ThrowStatus(status);
-    ++Pending;
 }
 
 bool VxSNMPRequest::MatchesRowFilter() { return EvaluateCondition(RowFilter); }

@@ -5,10 +5,12 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "framework/SnmpValues.h"
+#include "framework/VxLifetime.h"
 #include "framework/VxSNMPSession.h"
 #include "framework/VxSNMPVarList.h"
 
@@ -50,6 +52,12 @@ public:
     void AsyncSet(VxSNMPContinuation continuation, uint8_t flag, const std::string& itemList = {},
                   const std::vector<std::string>* values = nullptr);
 
+    // Withdraws the asynchronous requests still on their way (reads only, or
+    // all): their replies are dropped unseen, nothing of them is taken into
+    // the items, no continuation runs, and Pending counts them no more.
+    void CancelPendingReads();
+    void CancelPending();
+
     bool MatchesRowFilter();
     bool MatchesCondition(const std::string& condition);
 
@@ -80,6 +88,18 @@ public:
 
 private:
     enum class Mode { FirstRead, NextRead, Write };
+    struct Outgoing;  // one asynchronous request on its way
+
+    // Sends without waiting; the completion runs unless the request is
+    // withdrawn first.
+    int SendAsync(const SnmpTarget& target, PduKind kind, const std::vector<Vb>& vbs, bool isRead,
+                  std::function<void(Outgoing*, int, const SnmpReply&)> completion);
+    // Sends and waits for the reply or the time-out; meanwhile timers, paints
+    // and other requests' replies go on, and input to the windows is held.
+    int SendAndWait(const SnmpTarget& target, PduKind kind, const std::vector<Vb>& vbs, SnmpReply& reply);
+    // An asynchronous request has come back: Pending counts it no more.
+    void Settle(Outgoing* outgoing);
+    void Cancel(bool readsOnly);
 
     std::string Base(int pos) const;
     SnmpTarget SetupTarget(bool write) const;
@@ -88,11 +108,15 @@ private:
     void SplitRowInstance(const std::string& instance);
     // Takes a reply's bindings into the items; true when a table row arrived.
     bool TakeReply(const SnmpReply& reply, bool noSuchName);
-    // Builds the set PDU for the item list and hands it to `send`.
-    int SendWrite(const std::string& itemList, const std::vector<std::string>* values,
-                  const std::function<int(const SnmpTarget&, const std::vector<Vb>&)>& send);
+    // The set PDU for the item list, and its target; the items are left as
+    // they were.
+    std::vector<Vb> BuildWrite(const std::string& itemList, const std::vector<std::string>* values,
+                               SnmpTarget& target);
     void MarkItemsForWrite(const std::string& itemList, const std::vector<std::string>* values);
-    void OnAsyncResponse(int reason, const SnmpReply& reply, bool isRead, uint8_t flag,
+    void OnAsyncResponse(Outgoing* outgoing, int reason, const SnmpReply& reply, bool isRead, uint8_t flag,
                          const VxSNMPContinuation& continuation);
     PduKind SendKind() const;
+
+    std::vector<std::shared_ptr<Outgoing>> OnTheirWay;
+    VxLifeline Life;
 };

@@ -13,26 +13,28 @@
 
 namespace {
 
-// Busy drops on every path out of a blocking operation.
-class BusyScope {
+// Counts a blocking operation while it runs, on every path out (unless the
+// controller went meanwhile).
+class CountScope {
 public:
-    explicit BusyScope(uint8_t& busy) : Busy(busy) { Busy = 1; }
-    ~BusyScope() { Busy = 0; }
+    CountScope(int& count, VxWatch alive) : Count(count), Alive(std::move(alive)) { ++Count; }
+    ~CountScope() {
+        if (Alive) --Count;
+    }
+    CountScope(const CountScope&) = delete;
+    CountScope& operator=(const CountScope&) = delete;
 
 private:
-    uint8_t& Busy;
+    int& Count;
+    VxWatch Alive;
 };
 
-// Marks that a reply handler of the controller is running, so that a walk
-// stopped from inside it is not waited for.
-class DepthScope {
-public:
-    explicit DepthScope(int& depth) : Depth(depth) { ++Depth; }
-    ~DepthScope() { --Depth; }
-
-private:
-    int& Depth;
-};
+// Waits that hold input (a blocking request) keep the windows' input in
+// the GUI as well.
+[[maybe_unused]] const bool InputHoldInstalled = [] {
+    VxSetInputHoldHooks([] { Application->HoldInput(); }, [] { Application->ReleaseInput(); });
+    return true;
+}();
 
 // What a reply handler raises shows in the standard exception box, as an
 // exception from any other event does.
@@ -60,10 +62,75 @@ std::string ResultLineTime() {
 VxSNMPRequest2Controls::VxSNMPRequest2Controls(TWinControl* owner) : Owner(owner) {}
 
 VxSNMPRequest2Controls::~VxSNMPRequest2Controls() {
-    Busy = 0;
-    // Replies that the request's destructor still waits for must not reach
-    // a controller that is half gone.
-    Dying = true;
+    // Nothing on its way may reach a controller that is going, so the
+    // request has nothing left to wait for.
+    Request.CancelPending();
+}
+
+// ---- lifetime of long work -----------------------------------------------------
+
+bool VxSNMPRequest2Controls::IsBusy() const { return BlockingDepth > 0 || AwaitedReads > 0 || AwaitedWrites > 0; }
+
+void VxSNMPRequest2Controls::Stop() {
+    Request.Alive = 0;
+    Request.CancelPending();
+    AwaitedReads = 0;
+    AwaitedWrites = 0;
+    ++ReadGeneration;
+    ++WriteGeneration;
+}
+
+void VxSNMPRequest2Controls::Resume() {
+    if (!DeleteWhenUnused) Request.Alive = 1;  // a controller on its way out stays stopped
+}
+
+bool VxSNMPRequest2Controls::WaitWhileBusy(int ms) {
+    const bool ended = VxWaitWhile(
+        Life.Watch(), [this] { return AwaitedReads > 0 || AwaitedWrites > 0; }, std::chrono::milliseconds(ms),
+        VxInput::Deliver);
+    return ended && BlockingDepth == 0;
+}
+
+void VxSNMPRequest2Controls::StopAndDeleteController(VxSNMPRequest2Controls* controller) {
+    if (!controller) return;
+    controller->Stop();
+    if (controller->Users > 0) {
+        controller->DeleteWhenUnused = true;
+        return;
+    }
+    delete controller;
+}
+
+VxSNMPRequest2Controls::Use::Use(VxSNMPRequest2Controls* controller)
+    : Controller(controller), Alive(controller ? controller->Life.Watch() : VxWatch()) {
+    if (Controller) ++Controller->Users;
+}
+
+VxSNMPRequest2Controls::Use::~Use() {
+    if (!Alive) return;
+    if (--Controller->Users == 0 && Controller->DeleteWhenUnused) delete Controller;
+}
+
+void VxSNMPRequest2Controls::LetMessagesRun() { VxLetMessagesRun(Life.Watch()); }
+
+void VxSNMPRequest2Controls::AbandonReads() {
+    Request.CancelPendingReads();
+    AwaitedReads = 0;
+    ++ReadGeneration;
+}
+
+void VxSNMPRequest2Controls::EndRead() {
+    if (AwaitedReads > 0) --AwaitedReads;
+}
+
+void VxSNMPRequest2Controls::EndWrite() {
+    if (AwaitedWrites > 0) --AwaitedWrites;
+}
+
+void VxSNMPRequest2Controls::EmitRefreshDone(VxSNMPError* reply) {
+    // A copy: the handler may delete the controller, and with it the event.
+    const TRefreshDoneEvent done = OnRefreshDone;
+    done(this, reply);
 }
 
 void VxSNMPRequest2Controls::SetMsgCtrl(TMemo* memo) { MsgCtrl_ = memo; }
@@ -123,165 +190,171 @@ bool VxSNMPRequest2Controls::RowPasses() {
     return Request.MatchesCondition(filter) && Request.MatchesRowFilter();
 }
 
-// A reply reaches the controller unless the controller is going, its
-// replies were dropped after it was sent, or it belongs to a walk that has
-// been stopped. Replies of single reads and of writes are never superseded
-// by later ones: overlapping polls each report their own outcome.
-bool VxSNMPRequest2Controls::Wanted(unsigned epoch, unsigned chain) const {
-    return !Dying && epoch == Epoch && (chain == 0 || chain == Chain);
-}
-
-VxSNMPContinuation VxSNMPRequest2Controls::RefreshContinuation() {
-    const unsigned epoch = Epoch, chain = IsTable() ? Chain : 0;
-    return [this, epoch, chain](VxSNMPError* reply, VxSNMPVarList* list) {
-        if (Wanted(epoch, chain)) OnRefreshResponse(reply, list);
-    };
-}
-
-VxSNMPContinuation VxSNMPRequest2Controls::SetContinuation() {
-    const unsigned epoch = Epoch;
-    return [this, epoch](VxSNMPError* reply, VxSNMPVarList* list) {
-        if (Wanted(epoch, 0)) OnSetResponse(reply, list);
-    };
-}
-
-void VxSNMPRequest2Controls::DropPendingReplies() {
-    ++Epoch;
-    Chain = 0;
-    WalkRunning = false;
-    Busy = 0;
-}
-
-void VxSNMPRequest2Controls::StopWalk() {
-    if (!WalkRunning) return;
-    // From now on the walk's replies are dropped, so no row of it is shown
-    // twice or mixed into what follows.
-    WalkRunning = false;
-    Chain = 0;
-    Busy = 0;
-    if (ResponseDepth > 0) return;  // stopped from inside a reply: nothing more is out
-    // The walk keeps one request out; let it come back before the request is
-    // used again, since taking it in changes the items. The session ends
-    // every request by its time-out at the latest.
-    const auto attempts = std::chrono::milliseconds(10L * Request.Timeout * (Request.Retries + 1));
-    const auto deadline = std::chrono::steady_clock::now() + attempts * 2 + std::chrono::seconds(3);
-    while (Request.Pending > 0 && std::chrono::steady_clock::now() < deadline) Application->HandleMessage();
-}
-
 void VxSNMPRequest2Controls::Refresh() {
-    if (IsTable()) StopWalk();
+    // A re-read ends the walk that runs, so that no row is shown twice or
+    // mixed into the new one. Single reads are never superseded: overlapping
+    // polls each report their own outcome.
+    if (IsTable()) AbandonReads();
     LastOp = 0;
     BeforeRefresh();
-    if (IsTable()) Chain = ++ChainCounter;
-    if (!Async) {
-        {
-            BusyScope busy(Busy);
-            if (!IsTable()) {
-                Request.SyncGet(true);
-                if (RowPasses()) ShowRow();
-            } else {
-                for (bool more = Request.SyncGet(true); more; more = Request.SyncGet(false))
-                    if (RowPasses()) ShowRow();
-            }
-            AfterRefresh();
-        }
-        if (MsgCtrl_) ShowMsg(VxSNMPOkText());
-        return;
-    }
-    StartAsync([&] {
-        WalkRunning = IsTable();
-        Request.AsyncGet(RefreshContinuation(), true);
-    });
+    if (!Request.Alive) return;  // stopped
+    if (Async) StartAsyncRead();
+    else RefreshBlocking();
 }
 
-void VxSNMPRequest2Controls::StartAsync(const std::function<void()>& send) {
-    Busy = 1;
-    if (!Request.Alive) {
-        Busy = 0;
-        return;
+void VxSNMPRequest2Controls::RefreshBlocking() {
+    const VxWatch alive = Life.Watch();
+    const Use use(this);
+    const unsigned reads = ReadGeneration;
+    // Whether the read still runs after a call that may have let the message
+    // loop run (a close stops it, a re-read supersedes it).
+    auto goesOn = [&] { return alive && ReadGeneration == reads; };
+    {
+        const CountScope blocking(BlockingDepth, alive);
+        if (!IsTable()) {
+            Request.SyncGet(true);
+            if (!goesOn()) return;
+            if (RowPasses()) ShowRow();
+        } else {
+            for (bool more = Request.SyncGet(true); more && goesOn(); more = Request.SyncGet(false)) {
+                if (RowPasses()) ShowRow();
+                if (!goesOn()) return;
+            }
+        }
+        if (!goesOn()) return;
+        AfterRefresh();
     }
+    if (alive && MsgCtrl_) ShowMsg(VxSNMPOkText());
+}
+
+void VxSNMPRequest2Controls::StartAsyncRead() {
+    ++AwaitedReads;
     try {
-        send();
+        Request.AsyncGet([this](VxSNMPError* reply, VxSNMPVarList* list) { OnRefreshResponse(reply, list); }, true);
     } catch (...) {
-        Busy = 0;
-        WalkRunning = false;
+        EndRead();
         throw;
     }
 }
 
 void VxSNMPRequest2Controls::OnRefreshResponse(VxSNMPError* reply, VxSNMPVarList*) {
-    DepthScope depth(ResponseDepth);
-    const unsigned epoch = Epoch, chain = IsTable() ? Chain : 0;
+    const VxWatch alive = Life.Watch();
+    const unsigned reads = ReadGeneration;
+    // Whether this read still runs after a call out: the controller may
+    // have gone (a handler deleted it), been stopped, or started another
+    // read that supersedes this one.
+    auto goesOn = [&] { return alive && ReadGeneration == reads; };
+    bool ended = false, reported = false;
+    auto end = [&] {
+        ended = true;
+        EndRead();
+    };
+    auto done = [&](VxSNMPError* outcome) {
+        reported = true;
+        EmitRefreshDone(outcome);
+    };
     try {
         if (reply->Code != 0) {
-            Busy = 0;
-            WalkRunning = false;
+            end();
             ShowError(reply);
-            OnRefreshDone(this, reply);
+            if (goesOn()) done(reply);
             return;
         }
-        if (!IsTable()) {
+        if (!IsTable() || !reply->Done) {
             if (RowPasses()) ShowRow();
-        } else if (!reply->Done) {
-            if (RowPasses()) ShowRow();
-            if (!Wanted(epoch, chain)) return;  // stopped while the row was shown
-            if (Request.Alive) {
-                Request.AsyncGet(RefreshContinuation(), false);
+            if (!goesOn()) return;
+            if (IsTable() && Request.Alive) {
+                // The next row; its reply comes back here.
+                Request.AsyncGet([this](VxSNMPError* r, VxSNMPVarList* l) { OnRefreshResponse(r, l); }, false);
                 return;
             }
         }
-        if (!Wanted(epoch, chain)) return;
         AfterRefresh();
-        Busy = 0;
-        WalkRunning = false;
+        if (!goesOn()) return;
+        end();
         if (MsgCtrl_) {
             LastOp = 0;
             ShowMsg(VxSNMPOkText());
         }
-        OnRefreshDone(this, reply);
+        done(reply);
     } catch (const Exception& e) {
-        Busy = 0;
-        WalkRunning = false;
+        if (!goesOn()) return;
+        if (!ended) end();
         LastOp = 0;
         ReportFailure(e.Message());
+        if (reported || !goesOn()) return;
+        // Whatever waits for the read learns that it ended, and why.
+        VxSNMPError failed = *reply;
+        failed.Code = e.HelpContext;
+        failed.Message = e.Message();
+        failed.Done = 1;
+        done(&failed);
     }
 }
 
 void VxSNMPRequest2Controls::SetValues(bool refreshAfter, bool readControls, const std::string& itemList,
                                        const std::vector<std::string>* values) {
-    if (IsTable()) StopWalk();
+    // A read still on its way would show the values that this write
+    // replaces.
+    AbandonReads();
     LastOp = 1;
     RefreshAfterSet = refreshAfter;
     BeforeSet();
     if (readControls) ReadControls();
-    if (!Async) {
-        {
-            BusyScope busy(Busy);
-            Request.SyncSet(false, itemList, values);
-            AfterSet();
-        }
-        if (MsgCtrl_) ShowMsg(VxSNMPOkText());
-        if (IsTable() && RefreshAfterSet) Refresh();
+    if (!Request.Alive) return;  // stopped
+    if (Async) {
+        StartAsyncWrite(itemList, values);
         return;
     }
-    StartAsync([&] { Request.AsyncSet(SetContinuation(), 0, itemList, values); });
+    const VxWatch alive = Life.Watch();
+    const Use use(this);
+    const unsigned writes = WriteGeneration;
+    {
+        const CountScope blocking(BlockingDepth, alive);
+        Request.SyncSet(false, itemList, values);
+        if (!alive || WriteGeneration != writes) return;
+        AfterSet();
+    }
+    if (!alive) return;
+    if (MsgCtrl_) ShowMsg(VxSNMPOkText());
+    if (IsTable() && RefreshAfterSet) Refresh();
+}
+
+void VxSNMPRequest2Controls::StartAsyncWrite(const std::string& itemList, const std::vector<std::string>* values) {
+    ++AwaitedWrites;
+    try {
+        Request.AsyncSet([this](VxSNMPError* reply, VxSNMPVarList* list) { OnSetResponse(reply, list); }, 0, itemList,
+                         values);
+    } catch (...) {
+        EndWrite();
+        throw;
+    }
 }
 
 void VxSNMPRequest2Controls::OnSetResponse(VxSNMPError* reply, VxSNMPVarList*) {
-    DepthScope depth(ResponseDepth);
+    const VxWatch alive = Life.Watch();
+    const unsigned writes = WriteGeneration;
+    auto goesOn = [&] { return alive && WriteGeneration == writes; };
+    bool ended = false;
+    auto end = [&] {
+        ended = true;
+        EndWrite();
+    };
     try {
         if (reply->Code != 0) {
-            Busy = 0;
+            end();
             ShowSetError(reply);
             return;
         }
         AfterSet();
-        Busy = 0;
+        if (!goesOn()) return;
+        end();
         LastOp = 1;
         if (MsgCtrl_) ShowMsg(VxSNMPOkText());
         if (IsTable() && RefreshAfterSet) Refresh();
     } catch (const Exception& e) {
-        Busy = 0;
+        if (!goesOn()) return;
+        if (!ended) end();
         LastOp = 1;
         ReportFailure(e.Message());
     }

@@ -4,12 +4,20 @@
 // hands each received row to its subclass, and writes the outcome of each
 // operation as one result line to its message target (a memo, a status bar
 // or a status-bar panel), or to a message box when it has none.
+//
+// How long work is stopped, waited for and deleted is below ("Lifetime of
+// long work"); a dialog's close is
+//
+//   void TMyForm::FormClose(TObject*, TCloseAction& action) {
+//       VxSNMPRequest2Controls::StopAndDelete(Controller);   // each controller
+//   }
 
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "framework/VxLifetime.h"
 #include "framework/VxOctets.h"
 #include "framework/VxSNMPRequest.h"
 #include "platform/Events.h"
@@ -69,19 +77,70 @@ public:
         return ::ExtractPart(bytes, offset, syntax);
     }
 
-    // Ends a table walk that is still running: its replies are dropped from
-    // now on, and the one request it has out is let come back first (bounded
-    // by the time-outs), so that two walks never share the request. A write
-    // or a re-read does this first.
-    void StopWalk();
-    // Every reply still on its way is dropped when it arrives, and nothing is
-    // awaited any more (Busy drops).
-    void DropPendingReplies();
+    // ---- Lifetime of long work ------------------------------------------
+    // Work is what Refresh and SetValues start: a read (a walk of a table)
+    // or a write and the re-read after it, blocking or asynchronous. The
+    // rule for everything that stops, waits for or deletes a controller:
+    //
+    // - IsBusy(): from the start of Refresh or SetValues until that work has
+    //   ended: returned (blocking), or its last reply, time-out or failure
+    //   handled (asynchronous).
+    // - Stop(): ends the work at once and sends nothing more until Resume():
+    //   requests on their way are withdrawn (their replies are dropped
+    //   unseen: no row, no line, no OnRefreshDone), so asynchronous work is
+    //   no longer busy; a blocking walk ends at its next row (after a
+    //   request on the wire has come back). Refresh and SetValues of a
+    //   stopped controller send and show nothing.
+    // - WaitWhileBusy(ms): the one wait (VxLifetime.h): the message loop and
+    //   the session run while asynchronous work is awaited, at most `ms`; it
+    //   never waits for blocking work, which runs beneath the caller and
+    //   cannot end before the caller returns. True when not busy; false on
+    //   the limit, or when the controller was deleted meanwhile (Watch()
+    //   tells which; touch nothing of it then).
+    // - StopAndDelete(controller): what a window's close does: Stop(), then
+    //   delete, at once, or, while blocking work of the controller or a Use
+    //   runs beneath the caller, as soon as that has returned. The pointer
+    //   is cleared. After Stop() nothing asynchronous is awaited any more,
+    //   so a close never needs to wait.
+    // - Use: a frame that calls into the controller across a wait (a
+    //   blocking operation, a modal dialog) holds one, so that a close
+    //   meanwhile defers the delete until the frame is done with it.
+    // - A reply handler may delete its controller (from OnRefreshDone, say):
+    //   the controller touches nothing of itself afterwards.
+    //
+    // Superseded work ends silently too: a re-read of a table ends the walk
+    // that runs, and a write ends every read on its way, so a late reply
+    // never overwrites what is being written. Every other asynchronous read
+    // ends with OnRefreshDone, a failed one and one whose reply could not be
+    // shown included.
+    bool IsBusy() const;
+    void Stop();
+    void Resume();
+    bool WaitWhileBusy(int ms);
+    VxWatch Watch() const { return Life.Watch(); }
+
+    template <class C>
+    static void StopAndDelete(C*& controller) {
+        VxSNMPRequest2Controls* going = controller;
+        controller = nullptr;
+        StopAndDeleteController(going);
+    }
+
+    class Use {
+    public:
+        explicit Use(VxSNMPRequest2Controls* controller);
+        ~Use();
+        Use(const Use&) = delete;
+        Use& operator=(const Use&) = delete;
+
+    private:
+        VxSNMPRequest2Controls* Controller;
+        VxWatch Alive;
+    };
 
     VxSNMPRequest Request;
     TRefreshDoneEvent OnRefreshDone;
     uint8_t Async = 1;
-    uint8_t Busy = 0;
     TWinControl* Owner;
     uint32_t LastOp = 0;  // 0 the get template, 1 the set template
     uint8_t RefreshAfterSet = 1;
@@ -91,24 +150,31 @@ protected:
     // message target.
     void ReportFailure(const std::string& message);
     bool RowPasses();
-
+    // Lets the message loop handle what is pending (a blocking walk does
+    // after every row, so that the window stays usable).
+    void LetMessagesRun();
 
 private:
+    static void StopAndDeleteController(VxSNMPRequest2Controls* controller);
     bool IsTable() const;
-    bool Wanted(unsigned epoch, unsigned chain) const;
-    // Busy until the reply of what `send` sends; nothing is sent while
-    // Alive is clear.
-    void StartAsync(const std::function<void()>& send);
-    VxSNMPContinuation RefreshContinuation();
-    VxSNMPContinuation SetContinuation();
+    // Reads on their way are withdrawn, and a blocking walk ends.
+    void AbandonReads();
+    void RefreshBlocking();
+    void StartAsyncRead();
+    void StartAsyncWrite(const std::string& itemList, const std::vector<std::string>* values);
+    void EndRead();
+    void EndWrite();
+    void EmitRefreshDone(VxSNMPError* reply);
 
     TObject* MsgCtrl_ = nullptr;
-    bool WalkRunning = false;
-    int ResponseDepth = 0;  // reply handlers of this controller running
-    bool Dying = false;
-    unsigned Epoch = 0;  // replies sent before DropPendingReplies are dropped
-    unsigned Chain = 0;  // the walk whose replies are awaited
-    unsigned ChainCounter = 0;
+    int AwaitedReads = 0;   // asynchronous reads not yet ended (a walk counts once)
+    int AwaitedWrites = 0;  // asynchronous writes not yet ended
+    int BlockingDepth = 0;  // blocking operations running (beneath whoever asks)
+    unsigned ReadGeneration = 0;   // changes when the reads that run are abandoned
+    unsigned WriteGeneration = 0;  // changes when everything stops
+    int Users = 0;                 // Use frames running
+    bool DeleteWhenUnused = false;
+    VxLifeline Life;
 };
 
 // "hh:nn:ss AM" of the local time now.

@@ -293,8 +293,8 @@ void VxSNMPRequest2Edits::ShowRow() {
     AddRow();
     // Rows appear while the walk runs, and the window stays usable. An
     // asynchronous walk returns to the message loop after every row anyway;
-    // a blocking one lets it run here.
-    if (!Async) Application->ProcessMessages();
+    // a blocking one lets it run here (a close meanwhile ends the walk).
+    if (!Async) LetMessagesRun();
 }
 
 void VxSNMPRequest2Edits::ReadControls() {

@@ -52,7 +52,7 @@ void VxSNMPRequest2Leds::AddLed(int item, const std::string& positions, const Vx
 
 void VxSNMPRequest2Leds::StartPolling(int interval) {
     Stopped_ = false;
-    Request.Alive = 1;
+    Resume();
     BlinkTimer_->SetEnabled(true);
     PollTimer_->SetInterval(interval * 10);
     PollTimer_->SetEnabled(true);
@@ -67,12 +67,11 @@ void VxSNMPRequest2Leds::StartPolling(int interval) {
 void VxSNMPRequest2Leds::StopPolling() {
     PollTimer_->SetEnabled(false);
     BlinkTimer_->SetEnabled(false);
-    // Polls overlap, so replies may still be on their way; none of them may
-    // repaint the LEDs or write a line once polling has stopped, and an
-    // owner waiting for Busy to drop must not wait for them.
+    // Polls overlap, so requests may still be on their way; they are
+    // withdrawn: none of them repaints the LEDs or writes a line, and nothing
+    // is left to wait for (deleting the poller goes at once).
     Stopped_ = true;
-    Request.Alive = 0;
-    DropPendingReplies();
+    Stop();
     ResetLeds();
 }
 

@@ -12,8 +12,8 @@
 //   leds->SetMsgCtrl(statusBar->Panels()->Items(0));
 //   leds->StartPolling(300);                         // every 3 s
 //   ...
-//   leds->StopPolling();                             // LEDs black, replies still out dropped
-//   delete leds;                                     // before its owner form goes
+//   leds->StopPolling();                             // LEDs black, polls on their way withdrawn
+//   delete leds;                                     // at once, before its owner form goes
 //
 // The LED shapes belong to the owner form, so the poller goes before the
 // form; its timers are its own. The colour maps must outlive the poller (the
@@ -65,8 +65,8 @@ public:
     // Polls every interval x 10 ms, the first time at once. A failure to
     // send that first request resets the LEDs and is raised.
     void StartPolling(int interval);
-    // Stops both timers, drops the replies still on their way and leaves
-    // every LED in its base colour.
+    // Stops both timers, withdraws the polls still on their way (Stop) and
+    // leaves every LED in its base colour.
     void StopPolling();
 
     // Every LED not blinking in its state colour; a blinking one alternates

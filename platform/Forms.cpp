@@ -13,9 +13,12 @@
 #include <QStyle>
 #include <QStyleFactory>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <utility>
 
 namespace {
 
@@ -54,6 +57,73 @@ FormReleaser* Releaser() {
 
 bool Contains(const QWidget* outer, const QWidget* inner) {
     return inner && (inner == outer || outer->isAncestorOf(inner));
+}
+
+bool IsHeldInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::Close:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Keeps the input of the windows that were open when the hold began.
+class InputHolder : public QObject {
+public:
+    void Hold() {
+        if (depth_++ > 0) return;
+        auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+        if (!app) return;
+        for (QWidget* w : QApplication::topLevelWidgets()) windows_.emplace_back(w);
+        app->installEventFilter(this);
+    }
+    void Release() {
+        if (depth_ == 0 || --depth_ > 0) return;
+        if (QCoreApplication::instance()) QCoreApplication::instance()->removeEventFilter(this);
+        windows_.clear();
+        auto held = std::move(held_);
+        held_.clear();
+        for (auto& [receiver, event] : held)
+            if (receiver) QCoreApplication::postEvent(receiver, event.release());
+    }
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override {
+        if (!IsHeldInput(event->type()) || !InHeldWindow(receiver)) return false;
+        held_.emplace_back(receiver, std::unique_ptr<QEvent>(event->clone()));
+        return true;
+    }
+
+private:
+    bool InHeldWindow(QObject* receiver) const {
+        for (const QPointer<QWidget>& w : windows_) {
+            if (!w) continue;
+            if (receiver->isWidgetType() ? static_cast<QWidget*>(receiver)->window() == w
+                                         : receiver->isWindowType() && static_cast<QObject*>(w->windowHandle()) == receiver)
+                return true;
+        }
+        return false;
+    }
+
+    int depth_ = 0;
+    std::vector<QPointer<QWidget>> windows_;
+    std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> held_;
+};
+
+InputHolder& Holder() {
+    static InputHolder* holder = new InputHolder;
+    return *holder;
 }
 
 TApplication theApplication;
@@ -416,6 +486,10 @@ void TApplication::Run() {
 void TApplication::ProcessMessages() { QApplication::processEvents(QEventLoop::AllEvents); }
 
 void TApplication::HandleMessage() { QApplication::processEvents(QEventLoop::WaitForMoreEvents); }
+
+void TApplication::HoldInput() { Holder().Hold(); }
+
+void TApplication::ReleaseInput() { Holder().Release(); }
 
 void TApplication::Terminate() {
     terminated_ = true;

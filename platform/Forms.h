@@ -134,6 +134,12 @@ public:
     void HandleMessage();
     void Terminate();
     bool Terminated() const { return terminated_; }
+    // While input is held, mouse, key and close events for the windows open
+    // when the hold began are kept, and delivered in their order once the
+    // last hold is released; a window opened meanwhile (a message box)
+    // takes its input as always. Holds nest.
+    void HoldInput();
+    void ReleaseInput();
 
     std::string ExeName() const;
     TForm* MainForm() const { return TForm::Exists(mainForm_) ? mainForm_ : nullptr; }

@@ -1,5 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
 #include <cctype>
 
 #include "framework/VxSNMPRequest2Controls.h"
@@ -76,7 +88,7 @@ protected:
         c->OnRefreshDone = TRefreshDoneEvent(c.get(), &Recorder::Done);
         return c;
     }
-    void Wait(Recorder& c) { ASSERT_TRUE(PumpUntil([&] { return !c.Busy; })); }
+    void Wait(Recorder& c) { ASSERT_TRUE(PumpUntil([&] { return !c.IsBusy(); })); }
     std::vector<std::string> Lines() {
         std::vector<std::string> lines;
         for (int i = 0; i < memo->Lines()->Count(); ++i) lines.push_back(memo->Lines()->Get(i));
@@ -88,6 +100,40 @@ protected:
 };
 
 using Calls = std::vector<std::string>;
+
+// A UDP port on loopback that takes every datagram and never answers.
+class SilentPort {
+public:
+    SilentPort() : Fd(socket(AF_INET, SOCK_DGRAM, 0)) {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        if (bind(Fd, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
+            getsockname(Fd, reinterpret_cast<sockaddr*>(&address), &size) != 0)
+            throw std::runtime_error("no silent port");
+        Port = ntohs(address.sin_port);
+    }
+    ~SilentPort() { close(Fd); }
+    SilentPort(const SilentPort&) = delete;
+    SilentPort& operator=(const SilentPort&) = delete;
+
+    uint16_t Port = 0;
+
+private:
+    int Fd;
+};
+
+// Counts its paints.
+class PaintProbe : public QWidget {
+public:
+    std::function<void()> OnPaint;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        if (OnPaint) OnPaint();
+    }
+};
 
 // `line` is `head` followed by " Receive at hh:nn:ss AM." (or PM).
 bool IsResultLine(const std::string& line, const std::string& head) {
@@ -107,7 +153,7 @@ TEST_F(Controller, BlockingRefreshOfATable) {
     c->Request.VarList.Name = "Units";
     c->Refresh();
     EXPECT_EQ(c->Calls, UnitWalk);  // no OnRefreshDone for a blocking refresh
-    EXPECT_EQ(c->Busy, 0);
+    EXPECT_FALSE(c->IsBusy());
     ASSERT_EQ(Lines().size(), 1u);
     EXPECT_TRUE(IsResultLine(Lines()[0], "Get: (VxSNMP++) Ok! Request:Units.")) << Lines()[0];
 }
@@ -115,7 +161,7 @@ TEST_F(Controller, BlockingRefreshOfATable) {
 TEST_F(Controller, AsynchronousRefreshEndsWithTheDoneEvent) {
     auto c = Make(UnitItems, MVT_FMV, 1, true);
     c->Refresh();
-    EXPECT_EQ(c->Busy, 1);
+    EXPECT_TRUE(c->IsBusy());
     Wait(*c);
     Calls expected = UnitWalk;
     expected.push_back("Done 0");
@@ -161,7 +207,7 @@ TEST_F(Controller, FailedWritesReportAndAreNeverFollowedByARefresh) {
         EXPECT_EQ(e.HelpContext, -110);
     }
     EXPECT_EQ(sync->Calls, Calls{"BeforeSet"});
-    EXPECT_EQ(sync->Busy, 0);
+    EXPECT_FALSE(sync->IsBusy());
 
     auto async = Make(PriorityItems, MVT_UMV, 1, true);
     async->Request.VarList.GetItem(0)->Value = "3";
@@ -186,19 +232,81 @@ TEST_F(Controller, TimeOutInTheMiddleOfAWalkKeepsTheRowsAndReportsIt) {
     EXPECT_EQ(Lines().back().rfind("Get: (SNMPClass) SNMP request timed out!", 0), 0u);
 }
 
-TEST_F(Controller, ClearedAliveSendsNothingOrEndsTheWalkAfterTheReplyOnItsWay) {
+TEST_F(Controller, AStoppedControllerSendsNothingAndAStoppedWalkEndsSilentlyAtOnce) {
     auto idle = Make(UnitItems, MVT_FMV, 1, true);
-    idle->Request.Alive = 0;
+    idle->Stop();
     idle->Refresh();
-    EXPECT_EQ(idle->Busy, 0);
+    EXPECT_FALSE(idle->IsBusy());
     EXPECT_EQ(idle->Calls, Calls{"BeforeRefresh"});
+    EXPECT_EQ(idle->Request.Pending, 0);
+
+    // Stopped from inside its first row: nothing more of the walk is shown,
+    // and nothing is left to wait for.
+    for (bool async : {true, false}) {
+        auto c = Make(UnitItems, MVT_FMV, 1, async);
+        c->OnRow = [&] { c->Stop(); };
+        c->Refresh();
+        ASSERT_TRUE(PumpUntil([&] { return c->Calls.size() >= 2; })) << async;
+        EXPECT_FALSE(c->IsBusy()) << async;
+        EXPECT_TRUE(c->WaitWhileBusy(0)) << async;
+        PumpUntil([] { return false; }, 200);
+        EXPECT_EQ(c->Calls, (Calls{"BeforeRefresh", "ShowRow Kestrix-50"})) << async;
+        EXPECT_EQ(c->Request.Pending, 0) << async;
+    }
     EXPECT_TRUE(Lines().empty());
 
-    auto c = Make(UnitItems, MVT_FMV, 1, true);
-    c->OnRow = [&] { c->Request.Alive = 0; };
-    c->Refresh();
-    Wait(*c);
-    EXPECT_EQ(c->Calls, (Calls{"BeforeRefresh", "ShowRow Kestrix-50", "AfterRefresh", "Done 0"}));
+    // Resumed, it reads again.
+    idle->Resume();
+    idle->Refresh();
+    EXPECT_TRUE(idle->WaitWhileBusy(10000));
+    EXPECT_EQ(idle->DoneCount, 1);
+}
+
+TEST_F(Controller, AHandlerOfOnRefreshDoneMayDeleteItsController) {
+    struct Case {
+        const char* Name;
+        const SnmpVarItem* Items;
+        uint8_t Kind;
+        uint32_t Indexes;
+        bool Silent;
+    };
+    const Case cases[] = {
+        {"scalar read", RmonItems, SVT_SV, 0, false},
+        {"table walk", UnitItems, MVT_FMV, 1, false},
+        {"time-out", RmonItems, SVT_SV, 0, true},
+    };
+    for (const Case& k : cases) {
+        Stack->Control(k.Silent ? "silent on" : "silent off");
+        auto c = Make(k.Items, k.Kind, k.Indexes, true);
+        c->Request.Timeout = 10;
+        int code = 1;
+        c->OnRefreshDone = TRefreshDoneEvent::Func([&](VxSNMPRequest2Controls*, VxSNMPError* reply) {
+            code = reply->Code;
+            c.reset();
+        });
+        c->Refresh();
+        ASSERT_TRUE(PumpUntil([&] { return !c; })) << k.Name;
+        EXPECT_EQ(code, k.Silent ? -405 : 0) << k.Name;
+    }
+}
+
+TEST_F(Controller, AReplyThatCannotBeShownStillEndsTheReadWithOnRefreshDone) {
+    struct Case {
+        const SnmpVarItem* Items;
+        uint8_t Kind;
+        uint32_t Indexes;
+        const char* Row;
+    };
+    for (const Case& k : {Case{RmonItems, SVT_SV, 0, "ShowRow 3"}, Case{UnitItems, MVT_FMV, 1, "ShowRow Kestrix-50"}}) {
+        memo->Lines()->Clear();
+        auto c = Make(k.Items, k.Kind, k.Indexes, true);
+        c->OnRow = [] { throw Exception("(VxSNMP++) Bad syntax of a SNMP variable's (partial) data!", -517); };
+        c->Refresh();
+        Wait(*c);
+        EXPECT_EQ(c->Calls, (Calls{"BeforeRefresh", k.Row, "Done -517"})) << k.Row;
+        ASSERT_EQ(Lines().size(), 1u);
+        EXPECT_EQ(Lines()[0].rfind("Get: (VxSNMP++) Bad syntax", 0), 0u) << Lines()[0];
+    }
 }
 
 TEST_F(Controller, ARereadStopsTheRunningWalkSoNoRowIsShownTwiceOrMixed) {
@@ -218,6 +326,58 @@ TEST_F(Controller, ARereadStopsTheRunningWalkSoNoRowIsShownTwiceOrMixed) {
     EXPECT_EQ(*(second + 1), "ShowRow 1");
     EXPECT_EQ(c->Calls.back(), "Done 0");
     EXPECT_EQ(c->DoneCount, 1);
+}
+
+TEST_F(Controller, ABlockingRequestToASilentAgentLetsTimersPaintsAndRepliesGoOnButHoldsInput) {
+    SilentPort silent;
+    auto blocking = Make(RmonItems, SVT_SV, 0, false);
+    blocking->Request.Device.Port = silent.Port;
+    blocking->Request.Timeout = 20;  // two attempts of 200 ms
+    auto other = Make(UnitItems, MVT_FMV, 1, true);  // another window's walk, agent answering
+
+    auto* button = new TButton(form.get());
+    button->SetParent(form.get());
+    button->SetBounds(0, 0, 80, 24);
+    form->Show();
+    PaintProbe probe;
+    probe.resize(40, 40);
+    probe.show();
+
+    bool waiting = false;
+    int ticks = 0, paints = 0, clicks = 0, closes = 0;
+    int inputDuringWait = 0;
+    button->OnClick = TNotifyEvent::Func([&](TObject*) { ++clicks, inputDuringWait += waiting; });
+    form->OnClose = TCloseEvent::Func([&](TObject*, TCloseAction&) { ++closes, inputDuringWait += waiting; });
+    probe.OnPaint = [&] { paints += waiting; };
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (!waiting) return;
+        if (ticks++ == 0) {  // the user clicks the button and closes the window meanwhile
+            const QPointF at(10, 10);
+            QWidget* w = button->Widget();
+            QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonPress, at, w->mapToGlobal(at),
+                                                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+            QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonRelease, at, w->mapToGlobal(at),
+                                                           Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+            QCoreApplication::postEvent(form->Widget(), new QCloseEvent);
+        }
+        probe.update();
+    });
+    timer.start(10);
+
+    other->Refresh();
+    waiting = true;
+    EXPECT_EQ(CodeOf([&] { blocking->Refresh(); }), -405);
+    waiting = false;
+
+    EXPECT_GE(ticks, 5);
+    EXPECT_GE(paints, 1);
+    EXPECT_EQ(other->DoneCount, 1);  // its whole walk came in meanwhile
+    EXPECT_EQ(inputDuringWait, 0);
+    // The held input arrives once the request is over, in its order.
+    ASSERT_TRUE(PumpUntil([&] { return closes == 1; }));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(inputDuringWait, 0);
 }
 
 TEST_F(Controller, ResultLinesGoToAStatusPanelOrAStatusBar) {

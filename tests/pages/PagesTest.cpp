@@ -24,6 +24,12 @@ const char* const PageStack = R"({
                  {"id": 4, "type": "integer", "access": "read-create"}],
      "rows": [{"values": {"1": 1, "2": "10.90.90.1", "3": 3, "4": 1}},
               {"values": {"1": 2, "2": "10.90.90.2", "3": 2, "4": 1}}]},
+    {"entry": "1.3.6.1.4.1.99.8.1", "index": [1], "rowStatus": 4,
+     "columns": [{"id": 1, "type": "integer", "access": "not-accessible"},
+                 {"id": 2, "type": "ipaddress", "access": "read-create"},
+                 {"id": 3, "type": "integer", "access": "read-create", "default": 3},
+                 {"id": 4, "type": "integer", "access": "read-create"}],
+     "rows": [MANY_ROWS]},
     {"entry": "1.3.6.1.4.1.99.6.1", "index": [1],
      "validInvalid": {"column": 3, "valid": 3, "invalid": 2},
      "columns": [{"id": 1, "type": "integer", "access": "not-accessible"},
@@ -40,6 +46,17 @@ const char* const PageStack = R"({
               {"values": {"1": 4, "2": "10.1.1.4", "3": 3}}]}
   ]
 })";
+
+// The description with the 30 rows of the long table in place.
+std::string PageStackDescription() {
+    std::string rows;
+    for (int i = 1; i <= 30; ++i)
+        rows += std::string(i > 1 ? "," : "") + R"({"values": {"1": )" + std::to_string(i) + R"(, "2": "10.7.0.)" +
+                std::to_string(i) + R"(", "3": 3, "4": 1}})";
+    std::string description = PageStack;
+    description.replace(description.find("MANY_ROWS"), 9, rows);
+    return description;
+}
 
 const VxIntPair States[] = {{2, "disabled"}, {3, "enabled"}, {0, nullptr}};
 const VxOptionList StateNames(States);
@@ -60,6 +77,12 @@ const SnmpVarItem HostItems[] = {
     {"1.3.6.1.4.1.99.5.1.3", "State", sxInteger, acReadWrite, &StateNames},
     {"1.3.6.1.4.1.99.5.1.4", "Row Status", sxInteger, acReadWrite, &RowStatusNames},
     {nullptr, nullptr, 0, 0}};
+const SnmpVarItem LongTableItems[] = {
+    {"1.3.6.1.4.1.99.8.1.1", "Index", sxInteger, acNotAccess},
+    {"1.3.6.1.4.1.99.8.1.2", "IP Address", sxIpAddress, acReadWrite},
+    {"1.3.6.1.4.1.99.8.1.3", "State", sxInteger, acReadWrite, &StateNames},
+    {"1.3.6.1.4.1.99.8.1.4", "Row Status", sxInteger, acReadWrite, &RowStatusNames},
+    {nullptr, nullptr, 0, 0}};
 const SnmpVarItem ServerItems[] = {
     {"1.3.6.1.4.1.99.6.1.1", "Index", sxInteger, acNotAccess},
     {"1.3.6.1.4.1.99.6.1.2", "IP Address", sxIpAddress, acReadWrite},
@@ -73,9 +96,19 @@ const SnmpVarItem SparseItems[] = {
     {"1.3.6.1.4.1.99.7.1.3", "State", sxInteger, acReadWrite, &StateNames},
     {nullptr, nullptr, 0, 0}};
 
+// A page controller that tells when it is gone.
+class TrackedEdits : public VxSNMPRequest2Edits {
+public:
+    TrackedEdits(TWinControl* owner, bool& gone) : VxSNMPRequest2Edits(owner), Gone(gone) { Gone = false; }
+    ~TrackedEdits() override { Gone = true; }
+
+private:
+    bool& Gone;
+};
+
 class Pages : public AgentFixture {
 protected:
-    void SetUp() override { StartAgent(PageStack); }
+    void SetUp() override { StartAgent(PageStackDescription()); }
     void TearDown() override {
         delete form;
         AgentFixture::TearDown();
@@ -83,7 +116,7 @@ protected:
 
     VxSNMPRequest2Edits* Controller(const SnmpVarItem* items, uint8_t kind, uint32_t indexes) {
         form = new TConfigForm(Application);
-        auto* c = new VxSNMPRequest2Edits(form);
+        auto* c = new TrackedEdits(form, controllerGone);
         c->Request.VarList = VxSNMPVarList(items, kind, indexes);
         return c;
     }
@@ -103,9 +136,9 @@ protected:
     void ShowAndRead() {
         form->SetCaption("Page:127.0.0.1");
         form->Show();
-        ASSERT_TRUE(PumpUntil([&] { return form->CurrentController && !form->CurrentController->Busy; }));
+        ASSERT_TRUE(PumpUntil([&] { return form->CurrentController && !form->CurrentController->IsBusy(); }));
     }
-    void WaitIdle() { ASSERT_TRUE(PumpUntil([&] { return !form->CurrentController->Busy; })); }
+    void WaitIdle() { ASSERT_TRUE(PumpUntil([&] { return !form->CurrentController->IsBusy(); })); }
     static TEdit* Edit(TEditsPanel* panel, int row) {
         return dynamic_cast<TEdit*>(panel->Vars[static_cast<size_t>(row)].ValueCtrl);
     }
@@ -131,6 +164,7 @@ protected:
     }
 
     TConfigForm* form = nullptr;
+    bool controllerGone = false;
 };
 
 TEST_F(Pages, ScalarPageShowsTheGroupAndSetCheckedSendsOnlyTickedRows) {
@@ -342,19 +376,87 @@ TEST_F(Pages, AWrongStatusValueIsRefused) {
     EXPECT_EQ(form->Controllers.size(), 1u);
 }
 
-TEST_F(Pages, ClosingDuringASlowWalkWaitsAndDestroysCleanly) {
+TEST_F(Pages, ClosingDuringASlowWalkWithdrawsItAndDestroysTheControllerAtOnce) {
     Stack->Control("delay 200");
-    form = new TConfigForm(Application);
-    auto* c = new VxSNMPRequest2Edits(form);
-    c->Request.VarList = VxSNMPVarList(HostItems, MVT_FMV, 1);
+    VxSNMPRequest2Edits* c = Controller(HostItems, MVT_FMV, 1);
     form->AddListViewPage(c, -1, nullptr, -1, nullptr);
     form->Show();
-    ASSERT_TRUE(PumpUntil([&] { return form->CurrentController && form->CurrentController->Busy; }));
+    ASSERT_TRUE(PumpUntil([&] { return form->CurrentController && form->CurrentController->IsBusy(); }));
     form->Close();
     EXPECT_TRUE(form->Controllers.empty());
+    EXPECT_TRUE(controllerGone);
     delete form;
     form = nullptr;
     PumpUntil([] { return false; }, 500);  // a late reply must find nothing
+}
+
+TEST_F(Pages, AReadOnItsWayWhenASetStartsNeverOverwritesTheControls) {
+    TSNMPEditorPanel* page = ScalarPage();
+    TEditsPanel* edits = page->EditsPanel;
+    Stack->Control("delay 300");
+    page->BtnPanel->RefreshBtn->Click();  // a read on its way
+    ASSERT_TRUE(form->CurrentController->IsBusy());
+    Edit(edits, 1)->SetText("core-switch");
+    edits->Vars[1].CheckBox->SetChecked(true);
+    page->BtnPanel->SetCheckedBtn->Click();
+    EXPECT_FALSE(form->CurrentController->IsBusy());
+    PumpUntil([] { return false; }, 800);  // the read's reply comes and goes
+    EXPECT_EQ(Edit(edits, 1)->Text(), "core-switch");
+
+    Stack->Control("delay 0");
+    page->BtnPanel->RefreshBtn->Click();
+    WaitIdle();
+    EXPECT_EQ(Edit(edits, 1)->Text(), "core-switch");  // what the agent holds now
+}
+
+TEST_F(Pages, ClosingWhileTheTableIsReadAgainAfterADeleteEndsTheWalkAndThenDeletesTheController) {
+    TSNMPListViewPanel* page = TablePage(LongTableItems, 3, "createAndGo", "destroy");
+    TListView* list = page->ListViewPanel->ListView;
+    ASSERT_EQ(list->Items()->Count(), 30);
+    // The user closes the window while the blocking re-read lets the
+    // message loop run after its third row.
+    bool closing = false;
+    const TLVChangeEvent counter = list->OnChange;
+    list->OnChange = TLVChangeEvent::Func([&](TObject* sender, TListItem* item, TItemChange change) {
+        counter(sender, item, change);
+        if (closing || list->Items()->Count() != 3) return;
+        closing = true;
+        QTimer::singleShot(0, [&] { form->Close(); });
+    });
+    list->SetItemIndex(0);
+    MessageBoxRecorder boxes;
+    page->BtnPanel->DeleteBtn->Click();
+
+    EXPECT_TRUE(closing);
+    EXPECT_EQ(list->Items()->Count(), 3);  // the walk ended there
+    EXPECT_FALSE(form->Visible());
+    EXPECT_TRUE(form->Controllers.empty());
+    EXPECT_TRUE(controllerGone);  // once the walk had returned
+}
+
+TEST_F(Pages, ClosingWhileAddEditOrDeleteStopsAWalkFreesTheControllerOnlyAfterThem) {
+    using Button = TBitBtn* TCtrlBtnPanel::*;
+    for (Button button : {&TCtrlBtnPanel::AddBtn, &TCtrlBtnPanel::EditBtn, &TCtrlBtnPanel::DeleteBtn}) {
+        Stack->Control("delay 0");
+        TSNMPListViewPanel* page = TablePage(HostItems, 3, "createAndGo", "destroy");
+        TEditsPanel* edits = page->EditsPanel;
+        Stack->Control("delay 300");
+        page->BtnPanel->RefreshBtn->Click();
+        ASSERT_TRUE(PumpUntil([&] { return Rows(page).size() == 1; }));  // the walk runs on
+        page->ListViewPanel->ListView->SetItemIndex(0);
+        MessageBoxRecorder boxes;
+        // The window is closed as soon as the message loop runs; an Add or
+        // Edit dialog is closed then too.
+        QTimer::singleShot(0, [&] { form->Close(); });
+        if (button != &TCtrlBtnPanel::DeleteBtn) WhenModal([&] { DialogPage(edits)->BtnPanel->CloseBtn->Click(); });
+        (page->BtnPanel->*button)->Click();
+        PumpUntil([] { return false; }, 400);  // what was on its way comes and goes
+
+        EXPECT_TRUE(form->Controllers.empty());
+        EXPECT_TRUE(controllerGone);
+        delete form;
+        form = nullptr;
+    }
 }
 
 TEST_F(Pages, PicturesOfAScalarPageAndATablePage) {
