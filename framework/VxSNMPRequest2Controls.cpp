@@ -29,16 +29,11 @@ private:
     VxWatch Alive;
 };
 
-// Waits that hold input (a blocking request) keep the windows' input in
-// the GUI as well.
-[[maybe_unused]] const bool InputHoldInstalled = [] {
-    VxSetInputHoldHooks([] { Application->HoldInput(); }, [] { Application->ReleaseInput(); });
-    return true;
-}();
-
-// What a reply handler raises shows in the standard exception box, as an
-// exception from any other event does.
-const bool FailuresShown = [] {
+// The engine knows no windows; what the window layer does for it:
+// - what a reply handler raises shows in the standard exception box, as an
+//   exception from any other event does;
+// - a wait that holds input (a blocking request) keeps the windows' input.
+const bool WindowHooksInstalled = [] {
     SnmpTransport::SetFailureHook([](std::exception_ptr failure) {
         try {
             std::rethrow_exception(failure);
@@ -46,6 +41,7 @@ const bool FailuresShown = [] {
             ShowCurrentException();
         }
     });
+    VxSetInputHoldHooks([] { Application->HoldInput(); }, [] { Application->ReleaseInput(); });
     return true;
 }();
 

@@ -12,9 +12,10 @@ namespace {
 bool DeviceInfoPresent() { return std::filesystem::exists("DeviceInfo.ini"); }
 
 // Lets a read of the unit table that is running come to its end; the
-// request's own time-outs end it when the agent is silent.
+// request's own time-outs end it when the agent is silent, well within the
+// limit.
 void WaitForUnitTable(VxSNMPRequest2Edits* request) {
-    while (request && request->Busy) Application->HandleMessage();
+    if (request) request->WaitWhileBusy(15000);
 }
 
 void Report(const StackUnitTable& table, const std::string& message) {
@@ -24,7 +25,7 @@ void Report(const StackUnitTable& table, const std::string& message) {
 
 // Reads the unit table again when it is empty, unless a read is running.
 void RefreshIfEmpty(const StackUnitTable& table) {
-    if (!table.Units || !table.Request || table.Units->Items()->Count() > 0 || table.Request->Busy) return;
+    if (!table.Units || !table.Request || table.Units->Items()->Count() > 0 || table.Request->IsBusy()) return;
     try {
         table.Request->Refresh();
     } catch (const Exception& e) {

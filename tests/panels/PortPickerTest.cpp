@@ -181,7 +181,7 @@ TEST_F(PortPicker, AReadOfTheUnitTableThatIsRunningIsAwaitedNotStartedAgain) {
     StartReader(FourSlots);
     Stack->Control("delay 300");
     reader->Refresh();
-    ASSERT_TRUE(reader->Busy);
+    ASSERT_TRUE(reader->IsBusy());
     const auto pickers = SetupStackPortPickers(editor.get(), areas, Table());
     EXPECT_EQ(reader->Reads, 1);
     EXPECT_EQ(ShownTabs(pickers[1]).size(), 3u);
