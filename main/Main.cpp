@@ -106,16 +106,9 @@ void TMainForm::FormClose(TObject*, TCloseAction& action) {
 }
 
 void TMainForm::StopDeviceView() {
-    VxSNMPRequest2Edits** controllers[] = {&UnitRequest, &SubUnitRequest, &PortRequest, &RmonRequest};
-    // Every walk is told to stop first, so that the waits below overlap.
-    for (VxSNMPRequest2Edits** controller : controllers)
-        if (*controller) (*controller)->Request.Alive = 0;
-    for (VxSNMPRequest2Edits** controller : controllers) {
-        if (!*controller) continue;
-        while ((*controller)->Busy) Application->HandleMessage();
-        delete *controller;
-        *controller = nullptr;
-    }
+    // Walks still running are withdrawn: the controllers go at once.
+    for (VxSNMPRequest2Edits** controller : {&UnitRequest, &SubUnitRequest, &PortRequest, &RmonRequest})
+        VxSNMPRequest2Controls::StopAndDelete(*controller);
     ClosePanels();
     for (TList** list : {&ModulePanels, &UnitPanels, &PortButtons}) {
         delete *list;
