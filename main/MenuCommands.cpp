@@ -1,0 +1,33 @@
+#include "main/MenuCommand.h"
+
+#include <cstring>
+#include <iterator>
+
+#include "mibdefs/MibCatalogue.h"
+
+// The hand-made dialogs that the menu opens come in here, one header each, as
+// they are built (their rows in MenuCommands.def then link them).
+
+namespace {
+
+constexpr MenuCommand Named(const char* handler, MenuCommand command) {
+    command.Handler = handler;
+    return command;
+}
+
+}  // namespace
+
+using namespace MenuRows;
+
+constinit const MenuCommand MenuCommands[] = {
+#define MENU_COMMAND(handler, row) Named(#handler, row),
+#include "main/MenuCommands.def"
+#undef MENU_COMMAND
+};
+const size_t MenuCommandCount = std::size(MenuCommands);
+
+const MenuCommand* FindMenuCommand(std::string_view handler) {
+    for (const MenuCommand& command : MenuCommands)
+        if (handler == command.Handler) return &command;
+    return nullptr;
+}

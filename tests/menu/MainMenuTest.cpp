@@ -1,0 +1,336 @@
+// The main menu of the running main window against the simulated stack: the
+// items as built, every generic page opened and read, the sizes and captions
+// the rows give, the port popup, the RMON Control close, and failures.
+
+#include <gtest/gtest.h>
+
+#include <QTimer>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "framework/GUIConfigForm.h"
+#include "main/MainMenuLayout.h"
+#include "main/MenuCommand.h"
+#include "platform/testing/DialogRecorder.h"
+#include "platform/testing/FormTesting.h"
+#include "tests/support/AgentFixture.h"
+#include "tests/support/MainWindowFixture.h"
+
+namespace {
+
+const std::string OkLine = "Get: (VxSNMP++) Ok!";
+const std::string NotDone = "(NOTDONE)";
+
+class MainMenu : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        StartStack();
+        // SNMPv2c: SNMPv1 has no Counter64, which some pages show.
+        OpenMainWindow({"/I127.0.0.1", "/Rmirabo", "/Wquesnal", "/v1"});
+    }
+
+    TMenuItem* Item(const std::string& name) const {
+        return dynamic_cast<TMenuItem*>(Window->FindComponent(name));
+    }
+
+    // The window of that class being shown modally, or null.
+    template <class T>
+    static T* ModalWindow() {
+        for (TForm* form : TForm::Forms()) {
+            auto* window = dynamic_cast<T*>(form);
+            if (window && window->Modal()) return window;
+        }
+        return nullptr;
+    }
+
+    // Runs `command`; once a window of class T is up modally and `ready` says
+    // so, runs `check` on it and closes it.
+    template <class T>
+    void WhileModal(const std::function<void()>& command, const std::function<bool(T&)>& ready,
+                    const std::function<void(T&)>& check) {
+        bool checked = false;
+        std::function<void()> poll = [&] {
+            T* window = ModalWindow<T>();
+            if (!window || !ready(*window)) {
+                QTimer::singleShot(5, poll);
+                return;
+            }
+            Guarded([&] { check(*window); });
+            checked = true;
+            window->Close();
+        };
+        QTimer::singleShot(0, poll);
+        command();
+        EXPECT_TRUE(checked) << "no window came up";
+        EXPECT_EQ(ModalWindow<T>(), nullptr);
+    }
+
+    // The same for an editor window, once its first read is over.
+    void WithPage(const std::function<void()>& command, const std::function<void(TConfigForm&)>& check) {
+        WhileModal<TConfigForm>(
+            command,
+            [](TConfigForm& page) {
+                return page.FormType != 0 && page.CurrentController == page.Controllers.front() &&
+                       !page.CurrentController->Busy;
+            },
+            check);
+    }
+
+    static TSNMPPanel* PageOf(TConfigForm& window) {
+        for (int i = 0; i < window.ControlCount(); ++i)
+            if (auto* page = dynamic_cast<TSNMPPanel*>(window.Controls(i))) return page;
+        return nullptr;
+    }
+
+    static std::vector<std::string> Lines(TConfigForm& window) {
+        std::vector<std::string> lines;
+        TStrings* memo = PageOf(window)->MsgPanel->Memo->Lines();
+        for (int i = 0; i < memo->Count(); ++i) lines.push_back(memo->Get(i));
+        return lines;
+    }
+
+    // Every text the page shows: the list's cells, or the values read.
+    static std::vector<std::string> Shown(TConfigForm& window) {
+        std::vector<std::string> texts;
+        if (auto* table = dynamic_cast<TSNMPListViewPanel*>(PageOf(window))) {
+            TListItems* rows = table->ListViewPanel->ListView->Items();
+            for (int r = 0; r < rows->Count(); ++r) {
+                texts.push_back(rows->Item(r)->Caption());
+                TStrings* cells = rows->Item(r)->SubItems();
+                for (int c = 0; c < cells->Count(); ++c) texts.push_back(cells->Get(c));
+            }
+        } else {
+            const VxSNMPVarList& list = window.Controllers.front()->Request.VarList;
+            for (uint32_t i = 0; i < list.GetCount(); ++i)
+                if (list.IsReadable(static_cast<int>(i))) texts.push_back(list.GetItem(static_cast<int>(i))->Value);
+        }
+        return texts;
+    }
+
+    static int RowCount(TConfigForm& window) {
+        auto* table = dynamic_cast<TSNMPListViewPanel*>(PageOf(window));
+        return table ? table->ListViewPanel->ListView->Items()->Count() : -1;
+    }
+};
+
+// ---------------------------------------------------------------- the items
+
+TEST_F(MainMenu, ItemsCarryTheirCaptionsVisibilityAndHandlers) {
+    struct Case {
+        const char* Name;
+        const char* Caption;
+        bool Visible;
+        bool Enabled;
+    };
+    const Case cases[] = {
+        {"Configuration1", "Basic Configuration", true, true},
+        {"MoudleBasicConfig", "Moudle Basic Configuration", false, true},
+        {"NotifyManagement1", "System Serverity Control", true, true},
+        {"Information2", "STP Control ", true, true},
+        {"LsdbInfo1", "Lsdb  Info", true, true},
+        {"DualImageFile1", "Dual Image File", false, true},
+        {"N3", "-", false, true},
+        {"SummerTime1", "Daylight Saving Time", true, false},  // its dialog is not built yet
+        {"PortInformation2", "Port Information", true, true},
+    };
+    for (const Case& c : cases) {
+        TMenuItem* item = Item(c.Name);
+        ASSERT_NE(item, nullptr) << c.Name;
+        EXPECT_EQ(item->Caption(), c.Caption) << c.Name;
+        EXPECT_EQ(item->Visible(), c.Visible) << c.Name;
+        EXPECT_EQ(item->Enabled(), c.Enabled) << c.Name;
+    }
+    EXPECT_EQ(Window->MainMenu1->Items()->Count(), 10);
+    EXPECT_EQ(Item("UnitTable1")->Parent(), Item("DeviceEquipmentManagement1"));
+    EXPECT_EQ(Item("PortConfiguration1")->Parent(), Window->PortInfoPopupMenu->Items());
+    EXPECT_TRUE(Item("UnitTable1")->OnClick);
+    EXPECT_FALSE(Item("PhysicalTable1")->OnClick);
+}
+
+// ---------------------------------------------------------------- every generic page
+
+// The page commands of one menu of the bar (or, for "Unbound", the handlers no
+// item calls), each with its menu item when it has one.
+struct PageCommand {
+    const MenuCommand* Command;
+    const char* Item;
+};
+
+std::vector<PageCommand> PagesOfMenu(const std::string& menu) {
+    std::vector<PageCommand> pages;
+    std::string current;
+    for (size_t i = 0; i < MainMenuLayoutCount; ++i) {
+        const MenuNode& node = MainMenuLayout[i];
+        if (node.Depth == 0) current = node.Name;
+        const MenuCommand* command = FindMenuCommand(std::string(node.Name) + "Click");
+        if (current == menu && command && command->IsPage()) pages.push_back({command, node.Name});
+    }
+    if (menu == "Unbound") {
+        for (const char* handler : {"PortTable1Click", "PortTable2Click"}) pages.push_back({FindMenuCommand(handler), nullptr});
+    }
+    return pages;
+}
+
+class EveryPage : public MainMenu, public testing::WithParamInterface<const char*> {};
+
+TEST_P(EveryPage, OpensWithRowsAndNoErrorAndCloses) {
+    const std::vector<PageCommand> pages = PagesOfMenu(GetParam());
+    ASSERT_FALSE(pages.empty());
+    for (const PageCommand& page : pages) {
+        SCOPED_TRACE(page.Command->Handler);
+        WithPage(
+            [&] {
+                if (page.Item) {
+                    Item(page.Item)->Click();
+                } else {
+                    Window->RunMenuCommand(page.Command->Handler);
+                }
+            },
+            [&](TConfigForm& window) {
+                // The hidden "Add Member Switch" names no row to read.
+                if (page.Command->Pattern == CommandPattern::RowPage) return;
+                const std::vector<std::string> lines = Lines(window);
+                ASSERT_FALSE(lines.empty());
+                for (const std::string& line : lines) EXPECT_EQ(line.rfind(OkLine, 0), 0u) << line;
+                if (page.Command->Pattern == CommandPattern::TablePage) {
+                    EXPECT_GT(RowCount(window), 0);
+                }
+                for (const std::string& text : Shown(window)) EXPECT_NE(text, NotDone);
+                EXPECT_EQ(Window->PageTitle, page.Command->Title);
+            });
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Menus, EveryPage,
+                         testing::Values("Configuration1", "Menu_RMON", "Bridge1", "VLAN1", "VACM1",
+                                         "SecurityManagement1", "Layer2Management2", "Layer3Management1",
+                                         "SingleIP1", "Unbound"));
+
+// ---------------------------------------------------------------- sizes and captions
+
+TEST_F(MainMenu, SizesFollowTheScaleWhereTheRowSaysSo) {
+    struct Case {
+        const char* Handler;
+        float Scale;
+        int Height;
+    };
+    const Case cases[] = {
+        {"UnitTable1Click", 1.0f, 450},
+        {"UnitTable1Click", 1.25f, 562},
+        {"IFXTable1Click", 1.25f, 450},
+        {"CBSRInformation1Click", 1.25f, 200},
+        {"RegisterChecksumIncludingDataInformation1Click", 1.25f, 250},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.Handler) + " at " + std::to_string(c.Scale));
+        Window->Scale = c.Scale;
+        WithPage([&] { Window->RunMenuCommand(c.Handler); },
+                 [&](TConfigForm& window) { EXPECT_EQ(window.Height(), c.Height); });
+    }
+}
+
+TEST_F(MainMenu, CaptionsJoinTitleAndAgentAsTheRowSays) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"BandwidthControlTable1Click", "Bandwidth Control Table ::127.0.0.1"},
+        {"CPUInterfacefilterState1Click", "CPU Interface Filter Control: 127.0.0.1"},
+        {"SystemLogHost1Click", "System Log Host Table:127.0.0.1"},
+        {"PortTable2Click", "ConfigForm"},
+    };
+    for (const auto& [handler, caption] : cases) {
+        WithPage([&] { Window->RunMenuCommand(handler); },
+                 [&](TConfigForm& window) { EXPECT_EQ(window.Caption(), caption) << handler; });
+    }
+}
+
+TEST_F(MainMenu, TheSpanningTreeNoteStandsUnderItsPageAndGoesWithIt) {
+    const int componentsBefore = Window->ComponentCount();
+    WithPage([&] { Window->RunMenuCommand("Information2Click"); },
+             [&](TConfigForm& window) {
+                 TLabel* note = nullptr;
+                 for (int i = 0; i < window.ControlCount(); ++i)
+                     if (auto* label = dynamic_cast<TLabel*>(window.Controls(i))) note = label;
+                 ASSERT_NE(note, nullptr);
+                 EXPECT_EQ(note->Caption(), "Notes : 2*(Forward Delay-100)>=Max Age>=2*(Hello Time+100))");
+                 EXPECT_EQ(note->Font()->Color(), clRed);
+                 EXPECT_EQ(note->Owner(), Window);
+                 EXPECT_GE(window.ClientHeight(), PageOf(window)->Height() + note->Height());
+             });
+    EXPECT_EQ(Window->ComponentCount(), componentsBefore);
+}
+
+TEST_F(MainMenu, PicturesOfPages) {
+    for (const auto& [handler, file] : {std::pair{"UnitTable1Click", "menu-unit-table.png"},
+                                        std::pair{"Information2Click", "menu-stp-control.png"},
+                                        std::pair{"BandwidthControlTable1Click", "menu-bandwidth.png"}}) {
+        WithPage([&] { Window->RunMenuCommand(handler); },
+                 [&](TConfigForm& window) {
+                     PumpUntil([] { return false; }, 200);  // the list paints its rows in batches
+                     EXPECT_FALSE(SaveScreenshot(&window, file).empty()) << file;
+                 });
+    }
+}
+
+// ---------------------------------------------------------------- dialogs
+
+class TTestDialog : public TForm {
+public:
+    explicit TTestDialog(TComponent* owner) : TForm(owner) { SetCaption("Stored caption"); }
+};
+TTestDialog* TestDialog = nullptr;
+
+TEST_F(MainMenu, ADialogCommandKeepsItsDialogInItsGlobalWhileItIsUp) {
+    using namespace MenuRows;
+    constexpr const DialogLink* link = &LinkDialog<TTestDialog, &TestDialog>;
+    struct Case {
+        MenuCommand Row;
+        TComponent* Owner;
+        std::string Caption;
+    };
+    const Case cases[] = {
+        {Dialog("TTestDialog", OwnedByMainWindow, link).CaptionWithAgent("BOOTP Ctrl Table : "), Window,
+         "BOOTP Ctrl Table : 127.0.0.1"},
+        {Dialog("TTestDialog", OwnedByMainWindow, link).FixedCaption("Member Switch Information Table"), Window,
+         "Member Switch Information Table"},
+        {Dialog("TTestDialog", OwnedByApplication, link).Titled("Traffic Segmentation Table"), Application,
+         "Traffic Segmentation Table:127.0.0.1"},
+        {Dialog("TTestDialog", OwnedByApplication, link), Application, "Stored caption"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Caption);
+        WhileModal<TTestDialog>(
+            [&] { Window->RunMenuCommand(c.Row); },
+            [](TTestDialog&) { return true; },
+            [&](TTestDialog& dialog) {
+                EXPECT_EQ(TestDialog, &dialog);
+                EXPECT_EQ(dialog.Owner(), c.Owner);
+                EXPECT_EQ(dialog.Caption(), c.Caption);
+            });
+        EXPECT_EQ(TestDialog, nullptr);
+    }
+    EXPECT_EQ(Window->PageTitle, "Traffic Segmentation Table");
+}
+
+// ---------------------------------------------------------------- failures
+
+TEST_F(MainMenu, AFailingCommandShowsItsMessageAndTheWindowGoesOn) {
+    // A dialog whose construction fails (as one whose first read fails would).
+    static const DialogLink failing = {[](TComponent*) -> TForm* { throw Exception("The agent did not answer."); },
+                                       [] {}};
+    const MenuCommand broken = MenuRows::Dialog("TBrokenForm", OwnedByMainWindow, &failing);
+    auto* item = new TMenuItem(Window);
+    item->SetCaption("Broken");
+    item->OnClick = TNotifyEvent::Func([&](TObject*) { Window->RunMenuCommand(broken); });
+    Window->MainMenu1->Items()->Add(item);
+    MessageBoxRecorder boxes;
+    item->Action()->trigger();  // as choosing it does
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().Text, "The agent did not answer.");
+    // The window goes on: the next command opens its page.
+    WithPage([&] { Item("AlarmControl1")->Click(); },
+             [&](TConfigForm& window) { EXPECT_EQ(window.Caption(), "Alarm Control:127.0.0.1"); });
+}
+
+}  // namespace
