@@ -89,6 +89,8 @@ const std::set<std::string_view> SeededTables = {
     "PimCbsrItems", "PimCbsrInterfaceItems", "PimCandidateRpGlobalItems", "PimSptThresholdItems",
     "PimRegChecksumItems", "PimRegisterItems", "PimDrPriorityItems", "PimStaticRpItems",
     "IgmpInterfaceItems",
+    // Protocol VLANs and the LACP port states.
+    "ProtocolVlanItems", "LacpAggPortItems",
 };
 
 // Seeded tables whose editors' index items do not address a whole row (the agent's rows have
