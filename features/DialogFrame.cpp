@@ -1,15 +1,10 @@
 #include "features/DialogFrame.h"
 
-#include <chrono>
-
 #include "main/Main.h"
 #include "main/StackingPortUit.h"
 #include "platform/Layout.h"
 
 namespace {
-
-// The longest the close step waits for a controller to be idle.
-constexpr auto CloseWaitLimit = std::chrono::seconds(8);
 
 bool LargeFonts() { return MainForm && MainForm->LargeFonts; }
 
@@ -64,7 +59,7 @@ void TDialogFrame::CaptionWithAgent(const std::string& title) {
 
 bool TDialogFrame::Busy() const {
     for (VxSNMPRequest2Edits** field : Controllers)
-        if (*field && (*field)->Busy) return true;
+        if (*field && (*field)->IsBusy()) return true;
     return false;
 }
 
@@ -200,26 +195,18 @@ void TDialogFrame::FormClose(TObject*, TCloseAction&) {
 }
 
 // Every controller sends nothing more, and the replies on their way are
-// dropped when they come: nothing late reaches the dialog, its controls or
-// its handlers. A blocking walk ends at its next row.
+// withdrawn: nothing late reaches the dialog, its controls or its handlers.
+// A blocking walk ends at its next row.
 void TDialogFrame::StopControllers() {
-    for (VxSNMPRequest2Edits** field : Controllers) {
-        if (!*field) continue;
-        (*field)->Request.Alive = 0;
-        (*field)->DropPendingReplies();
-    }
+    for (VxSNMPRequest2Edits** field : Controllers)
+        if (*field) (*field)->Stop();
 }
 
 void TDialogFrame::FinishClose() {
     CloseWaiting = false;
-    const auto deadline = std::chrono::steady_clock::now() + CloseWaitLimit;
-    while (Busy() && std::chrono::steady_clock::now() < deadline) Application->HandleMessage();
-    // Each controller's request lets the requests still out come back (or
-    // time out) before it goes; their replies find no one.
-    for (VxSNMPRequest2Edits** field : Controllers) {
-        delete *field;
-        *field = nullptr;
-    }
+    // Stopped controllers await nothing: they go at once (or, one whose
+    // blocking work still runs beneath, as soon as that has returned).
+    for (VxSNMPRequest2Edits** field : Controllers) VxSNMPRequest2Controls::StopAndDelete(*field);
     Controllers.clear();
     for (TStackingPortUitForm** field : Pickers) {
         delete *field;

@@ -21,8 +21,9 @@
 // - input checks that refuse a field in a message box (RefuseInput);
 // - the stack port pickers of the port lists (AddPortPickers, BindPortList,
 //   UncheckPorts);
-// - the close step, for every dialog: its controllers stopped, waited for
-//   (bounded) and deleted, then its pickers deleted, their fields cleared.
+// - the close step, for every dialog: its controllers stopped and deleted
+//   through the controllers' one lifetime call (VxSNMPRequest2Controls.h),
+//   then its pickers deleted, their fields cleared.
 //   A close that arrives while one of the dialog's guarded handlers runs
 //   (a blocking walk lets messages through after every row) stops the
 //   controllers at once and deletes them when that handler is over.

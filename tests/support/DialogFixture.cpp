@@ -22,7 +22,7 @@ void DialogFixture::OpenMainWindowOn(const std::string& description) {
         Window->UnitRequest->Refresh();
         for (size_t i = 0; i < KestrixModelTexts.size(); ++i) Window->ModelNames[i] = KestrixModelTexts[i];
     }
-    ASSERT_TRUE(PumpUntil([&] { return !Window->UnitRequest->Busy; })) << "the unit table was not read";
+    ASSERT_TRUE(PumpUntil([&] { return !Window->UnitRequest->IsBusy(); })) << "the unit table was not read";
 }
 
 void DialogFixture::Show(TDialogFrame* dialog) {
