@@ -74,7 +74,7 @@ protected:
             command,
             [](TConfigForm& page) {
                 return page.FormType != 0 && page.CurrentController == page.Controllers.front() &&
-                       !page.CurrentController->Busy;
+                       !page.CurrentController->IsBusy();
             },
             check);
     }
