@@ -9,6 +9,7 @@
 #include "features/DialogFrame.h"
 #include "platform/Layout.h"
 #include "tests/support/AgentFixture.h"
+#include "tests/support/HostTable.h"
 #include "tests/support/DialogFixture.h"
 
 namespace {
@@ -27,17 +28,7 @@ const char* const HostStack = R"({
   ]
 })";
 
-const VxIntPair States[] = {{2, "disabled"}, {3, "enabled"}, {0, nullptr}};
-const VxOptionList StateNames(States);
-const VxIntPair RowStatus[] = {{1, "active"}, {4, "createAndGo"}, {6, "destroy"}, {0, nullptr}};
-const VxOptionList RowStatusNames(RowStatus);
 
-const SnmpVarItem HostItems[] = {
-    {"1.3.6.1.4.1.99.5.1.1", "Index", sxInteger, acNotAccess},
-    {"1.3.6.1.4.1.99.5.1.2", "IP Address", sxIpAddress, acReadWrite},
-    {"1.3.6.1.4.1.99.5.1.3", "State", sxInteger, acReadWrite, &StateNames},
-    {"1.3.6.1.4.1.99.5.1.4", "Row Status", sxInteger, acReadWrite, &RowStatusNames},
-    {nullptr, nullptr, 0, 0}};
 const SnmpVarItem NumberItems[] = {
     {"1.3.6.1.4.1.99.1.1", "Number", sxInteger, acReadOnly},
     {nullptr, nullptr, 0, 0}};

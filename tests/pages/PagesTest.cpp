@@ -6,6 +6,7 @@
 #include "platform/testing/DialogRecorder.h"
 #include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
+#include "tests/support/HostTable.h"
 
 namespace {
 
@@ -58,10 +59,6 @@ std::string PageStackDescription() {
     return description;
 }
 
-const VxIntPair States[] = {{2, "disabled"}, {3, "enabled"}, {0, nullptr}};
-const VxOptionList StateNames(States);
-const VxIntPair RowStatus[] = {{1, "active"}, {4, "createAndGo"}, {6, "destroy"}, {0, nullptr}};
-const VxOptionList RowStatusNames(RowStatus);
 const VxIntPair Validity[] = {{2, "invalid"}, {3, "valid"}, {0, nullptr}};
 const VxOptionList ValidityNames(Validity);
 
@@ -70,12 +67,6 @@ const SnmpVarItem ScalarItems[] = {
     {"1.3.6.1.4.1.99.1.2", "System Name", sxDisplayStr, acReadWrite},
     {"1.3.6.1.4.1.99.1.3", "State", sxInteger, acReadWrite, &StateNames},
     {"1.3.6.1.4.1.99.1.4", "Server Address", sxIpAddress, acReadWrite},
-    {nullptr, nullptr, 0, 0}};
-const SnmpVarItem HostItems[] = {
-    {"1.3.6.1.4.1.99.5.1.1", "Index", sxInteger, acNotAccess},
-    {"1.3.6.1.4.1.99.5.1.2", "IP Address", sxIpAddress, acReadWrite},
-    {"1.3.6.1.4.1.99.5.1.3", "State", sxInteger, acReadWrite, &StateNames},
-    {"1.3.6.1.4.1.99.5.1.4", "Row Status", sxInteger, acReadWrite, &RowStatusNames},
     {nullptr, nullptr, 0, 0}};
 const SnmpVarItem LongTableItems[] = {
     {"1.3.6.1.4.1.99.8.1.1", "Index", sxInteger, acNotAccess},
