@@ -81,7 +81,8 @@ void TDialogFrame::OpenController(VxSNMPRequest2Edits*& field, const ControllerB
             ShowRowCount(block.CountText, &controller);
         },
         [&](const std::string& message) {
-            if (field && field->MsgCtrl()) field->ShowMsg(message);
+            if (block.Failures) Report(*block.Failures, message, field);
+            else if (field && field->MsgCtrl()) field->ShowMsg(message);
             else ReportBare(message);
         });
 }

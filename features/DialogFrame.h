@@ -124,6 +124,9 @@ public:
         TRefreshDoneEvent OnRefreshDone{};
         bool Blocking = false;  // reads and writes return after the answer
         TControl* CountText = nullptr;  // a TStaticText or TLabel: the list view's row count
+        // How a failure of the block is reported; none: through the new
+        // controller's result line.
+        std::optional<Reporting> Failures = std::nullopt;
     };
 
     // How Guard reports (a result line unless the dialog says otherwise).

@@ -1,0 +1,7 @@
+#include "acl/CPUIPRuleUnit.h"
+
+#include "acl/Ipv4AclRecords.h"
+
+TCPUIPRuleForm* CPUIPRuleForm = nullptr;
+
+TCPUIPRuleForm::TCPUIPRuleForm(TComponent* owner) : TAclEditor(owner, CPUIPRuleRecord) { DoCreate(); }

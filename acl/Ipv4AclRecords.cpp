@@ -1,0 +1,97 @@
+#include "acl/Ipv4AclRecords.h"
+
+#include <array>
+
+#include "acl/Ipv4AclWrites.h"
+
+namespace {
+
+constexpr const char* Combo = nullptr;
+
+constexpr AclField ProfileFields[] = {
+    {ipProfileId, "IPIDEdit", "%i{n1x255l3}", "IP ID"},
+    {ipUseVlan, "UseVlanComBo", Combo, "Use VLAN", nullptr, 1},
+    {ipMaskState, "IpAddMaskStateComboBox", Combo, "IP Address Mask State", nullptr, 0},
+    {ipSrcMask, "IpAddMaskSrcEdit", "%s", "IP Address Mask Source"},
+    {ipDstMask, "IpAddMaskDstEdit", "%s", "IP Address Mask Destination"},
+    {ipUseDscp, "UseDSCPComBo", Combo, "Use DSCP", nullptr, 1},
+    {ipProtocolType, "UseProTypeComBo", Combo, "Use Protocol Type", nullptr, 0},
+    {ipIcmpOption, "ICMPOptionComBo", Combo, "ICMP Option", nullptr, 0},
+    {ipIgmpOption, "IGMPOptionComBo", Combo, "IGMP Option", nullptr, 1},
+    {ipTcpOption, "TCPOptionComBo", Combo, "TCP Option", nullptr, 0},
+    {ipUdpOption, "UDPOptionComBo", Combo, "UDP Option", nullptr, 0},
+    {ipSrcPortMask, "TCPUDPSrcMaskEdit", "%s", "TCP or UDP Srouce Port Mask"},
+    {ipDstPortMask, "TCPUDPDstPortMaskEdit", "%s", "TCP or UDP Destination Port Mask"},
+    {ipTcpFlag, "TCPFlagBitOptionComBo", Combo, "TCP Flag Bit Option", nullptr, 1},
+    {ipTcpFlagMask, "TCPFlagBitMaskEdit", "%i", "TCP Flag Bit Mask"},
+    {ipProtocolIdOption, "ProOptionComBo", Combo, "Protocol ID Option", nullptr, 1},
+    {ipProtocolIdMask, "ProIDMaskEdit", "%s", "Protocol ID Mask"},
+    {ipProfileRowStatus, "RowStatusComBo", Combo, "Row Status", nullptr, 0},
+};
+
+constexpr AclButtons ProfileButtons{"BT_Get", "SetBtn", "Set", "BT_Add", "BT_Delete"};
+
+// The match fields that both rule tables share, between the IDs and the
+// actions; only two captions differ.
+constexpr std::array<AclField, 12> MatchFields(const char* sourceCaption, const char* destinationCaption) {
+    return {{
+        {ipRuleVlan, "ApplyVlanEdit", "%s{l32}", "Apply VLAN", "cbxVlan"},
+        {ipRuleSrcAddress, "SourceIPEdit", "%s{l16}", sourceCaption, "cbxSourceIP"},
+        {ipRuleDstAddress, "DestIPEdit", "%s{l16}", destinationCaption, "cbxDestIP"},
+        {ipRuleDscp, "DSCPEdit", "%i{n0x63l2}", "DSCP", "cbxDscp"},
+        {ipRuleProtocol, "ProtocolComboBox", Combo, "Rule Protocol", "cbxProtocol"},
+        {ipRuleType, "RuleTypeEdit", "%i{n0x255l3}", "Rule Type", "cbxType"},
+        {ipRuleCode, "RuleCodeEdit", "%i{n0x255l3}", "Rule Code", "cbxRuleCode"},
+        {ipRuleSrcPort, "SourcePortEdit", "%i{n1x65535l5}", "Source Port", "cbxSourcePort"},
+        {ipRuleDstPort, "DestPortEdit", "%i{n1x65535l5}", "Destination Port", "cbxDestPort"},
+        {ipRuleFlagBits, "FlagEdit", "%i{n0x63l2}", "Flag Bits", "cbxFBs"},
+        {ipRuleProtocolId, "ProtocolIDEdit", "%i{n0x255l3}", "Protocol ID", "cbxProtocolID"},
+        {ipRuleUserMask, "UserMaskEdit", "%s{l8}", "User Mask", "cbxUserMask"},
+    }};
+}
+
+template <size_t A, size_t B, size_t C>
+constexpr std::array<AclField, A + B + C> Join(const std::array<AclField, A>& a, const std::array<AclField, B>& b,
+                                               const std::array<AclField, C>& c) {
+    std::array<AclField, A + B + C> all{};
+    size_t k = 0;
+    for (const AclField& f : a) all[k++] = f;
+    for (const AclField& f : b) all[k++] = f;
+    for (const AclField& f : c) all[k++] = f;
+    return all;
+}
+
+constexpr auto IngressRuleFields = Join(
+    std::array<AclField, 2>{{{ipRuleProfileId, "IPRuleEdit", "%i{n1x255}", "IPv4 Rule ID"},
+                             {ipRuleAccessId, "AccessIDEdit", "%i{n0x255}", "IPv4 Rule Access ID"}}},
+    MatchFields("Source IPv4 Address", "Destination IPv4 address"),
+    std::array<AclField, 7>{{
+        {14, "PriorityComboBox", Combo, "Enable Priority", "cbxEnablePriority"},
+        {15, "PriorityEdit", "%i{n0x7l1}", "Priority", "cbxPriority"},
+        {16, "ReplaceComboBox", Combo, "Replace Priority", "cbxReplacePriority"},
+        {17, "EnableReplComboBox", Combo, "Enable Replace DSCP", "cbxEnableReplaceDscp"},
+        {18, "DSCPValueEdit", "%i{n0x63l2}", "Replace DSCP", "cbxValue"},
+        {19, "PermitComboBox", Combo, "Permit", "cbxPermit"},
+        {21, "RowComboBox", Combo, "Row Status", "cbxRow", 1},
+    }});
+
+constexpr auto CpuRuleFields = Join(
+    std::array<AclField, 2>{{{ipRuleProfileId, "IPRuleEdit", "%i{n1x255}", "IP Rule ID"},
+                             {ipRuleAccessId, "AccessIDEdit", "%i{n1x255}", "IP Rule Access ID"}}},
+    MatchFields("Source IP Address", "Destination IP address"),
+    std::array<AclField, 2>{{{14, "PermitComboBox", Combo, "Permit", "cbxPermit"},
+                             {15, "RowComboBox", Combo, "Row Status", "cbxRow", 1}}});
+
+constexpr AclButtons RuleButtons{"GetButton", "EditButton",  "Edit", "AddButton", "DeleteButton",
+                                 "CheckButton", "UncheckButton"};
+
+}  // namespace
+
+const AclEditorRecord IPMaskInformationRecord{"TIPMaskInformationForm", ProfileFields, ProfileButtons, 9,
+                                              CheckIpv4Profile, Ipv4ProfileLeftOut, Ipv4ProfileWriteOfSelected};
+const AclEditorRecord CPUIPMaskInformationRecord{"TCPUIPMaskInformationForm", ProfileFields, ProfileButtons, 9,
+                                                 CheckIpv4Profile, Ipv4ProfileLeftOut, Ipv4ProfileWriteOfSelected};
+const AclEditorRecord IPRuleRecord{"TIPRuleForm", IngressRuleFields, RuleButtons, 11, CheckIpv4Rule,
+                                   Ipv4RuleLeftOut, Ipv4RuleWriteOfSelected, true};
+const AclEditorRecord CPUIPRuleRecord{"TCPUIPRuleForm", CpuRuleFields, RuleButtons, 8, CheckIpv4Rule,
+                                      Ipv4RuleLeftOut, Ipv4RuleWriteOfSelected, true};
