@@ -25,6 +25,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <type_traits>
 
 #include "framework/SnmpVarItem.h"
 
@@ -63,15 +64,18 @@ struct DialogLink {
     void (*Forget)();
 };
 
-template <class T, T** Global = nullptr>
+// Global: the address of the dialog unit's global, or nothing. Whether there
+// is one is told by its type, since the address of another unit's global is
+// no constant that `if constexpr` may compare with null.
+template <class T, auto Global = nullptr>
 inline constexpr DialogLink LinkDialog = {
     [](TComponent* owner) -> TForm* {
         T* dialog = new T(owner);
-        if constexpr (Global != nullptr) *Global = dialog;
+        if constexpr (!std::is_null_pointer_v<decltype(Global)>) *Global = dialog;
         return dialog;
     },
     [] {
-        if constexpr (Global != nullptr) *Global = nullptr;
+        if constexpr (!std::is_null_pointer_v<decltype(Global)>) *Global = nullptr;
     },
 };
 

@@ -7,6 +7,10 @@
 
 // The hand-made dialogs that the menu opens come in here, one header each, as
 // they are built (their rows in MenuCommands.def then link them).
+#include "acl/CPUIPMaskInformationFormUnit.h"
+#include "acl/CPUIPRuleUnit.h"
+#include "acl/IPMaskInformationFormUnit.h"
+#include "acl/IPRuleUnit.h"
 
 namespace {
 

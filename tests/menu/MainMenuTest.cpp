@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "acl/IPRuleUnit.h"
 #include "framework/GUIConfigForm.h"
 #include "main/MainMenuLayout.h"
 #include "main/MenuCommand.h"
@@ -311,6 +312,30 @@ TEST_F(MainMenu, ADialogCommandKeepsItsDialogInItsGlobalWhileItIsUp) {
         EXPECT_EQ(TestDialog, nullptr);
     }
     EXPECT_EQ(Window->PageTitle, "Traffic Segmentation Table");
+}
+
+// The IPv4 access-control commands open their editors, read and ready.
+TEST_F(MainMenu, TheIpv4AccessControlCommandsOpenTheirEditors) {
+    const std::pair<const char*, std::string> commands[] = {
+        {"IPMaskInformation1", "IP Mask MaskInformation :127.0.0.1"},
+        {"IPRule1", "IPv4 Rule"},
+        {"CPUIPMaskInformation1", "CPU IP Mask MaskInformation :127.0.0.1"},
+        {"CPUIPRule1", "CPU IPv4 Rule Information"},
+    };
+    for (const auto& [name, caption] : commands) {
+        SCOPED_TRACE(name);
+        TMenuItem* item = Item(name);
+        ASSERT_NE(item, nullptr);
+        EXPECT_TRUE(item->Enabled());
+        WhileModal<TAclEditor>(
+            [&] { item->Action()->trigger(); }, [](TAclEditor& editor) { return !editor.Busy(); },
+            [&](TAclEditor& editor) {
+                EXPECT_EQ(editor.Caption(), caption);
+                EXPECT_EQ(editor.Owner(), Application);
+                EXPECT_GE(editor.ListView1->Items()->Count(), 2);
+            });
+    }
+    EXPECT_EQ(IPRuleForm, nullptr);
 }
 
 // ---------------------------------------------------------------- failures
