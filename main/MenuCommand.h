@@ -12,15 +12,19 @@
 //
 // A dialog command opens its dialog through the row's DialogLink. Until the
 // dialog exists its row says NotBuiltYet and the menu shows the item greyed
-// out. The dialog's own change enables it, in that one row (and an include of
-// the dialog's header in MenuCommands.cpp):
+// out. Enabling a built dialog is one row: the dialog's change replaces
+// NotBuiltYet in its row of MenuCommands.def with a link to its class, and
+// includes the dialog's header in MenuCommands.cpp:
 //
-//   Dialog("TPortMirrorForm", OwnedByApplication, LinkDialog<TPortMirrorForm>)
-//   Dialog("TVlanStaticForm", OwnedByMainWindow, LinkDialog<TVlanStaticForm, &VlanStaticForm>)
+//   Dialog("TPortMirrorForm", OwnedByApplication, &LinkDialog<TPortMirrorForm>)
+//   Dialog("TVlanStaticForm", OwnedByMainWindow, &LinkDialog<TVlanStaticForm, &VlanStaticForm>)
 //
-// The second argument of LinkDialog is the dialog unit's global variable, where
-// the command keeps the open dialog (and which it sets back to null after the
-// dialog is deleted).
+// The class needs a constructor taking its owner (TComponent*). The second
+// argument of LinkDialog is the dialog unit's global variable, where the
+// command keeps the open dialog (and which it sets back to null once the
+// dialog is deleted). The row's owner and caption are already right. The
+// main window's library links the dialog libraries (kx_features, kx_acl;
+// main/CMakeLists.txt), so nothing else changes.
 
 #include <cstddef>
 #include <cstdint>

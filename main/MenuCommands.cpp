@@ -11,6 +11,7 @@
 #include "acl/CPUIPRuleUnit.h"
 #include "acl/IPMaskInformationFormUnit.h"
 #include "acl/IPRuleUnit.h"
+#include "features/VlanStaticForm.h"
 
 namespace {
 

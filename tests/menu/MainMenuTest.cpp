@@ -135,6 +135,7 @@ TEST_F(MainMenu, ItemsCarryTheirCaptionsVisibilityAndHandlers) {
         {"DualImageFile1", "Dual Image File", false, true},
         {"N3", "-", false, true},
         {"SummerTime1", "Daylight Saving Time", true, false},  // its dialog is not built yet
+        {"StaticForm1", "Static Table", true, true},            // a built dialog
         {"PortInformation2", "Port Information", true, true},
     };
     for (const Case& c : cases) {
@@ -271,6 +272,59 @@ TEST_F(MainMenu, PicturesOfPages) {
                      PumpUntil([] { return false; }, 200);  // the list paints its rows in batches
                      EXPECT_FALSE(SaveScreenshot(&window, file).empty()) << file;
                  });
+    }
+}
+
+// ---------------------------------------------------------------- the port popup
+
+// A stack whose unit 2 is present, so that port 3 of unit 2 (row 67) exists.
+const char* const TwoUnitStack = R"({"units": [
+    {"id": 1, "model": "Kestrix-50", "mode": "master", "portRange": 50},
+    {"id": 2, "model": "Brovan-26", "mode": "slave", "portRange": 26}]})";
+
+class PortPopup : public MainMenu {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        StartStack(TwoUnitStack);
+        OpenMainWindow({"/I127.0.0.1", "/Rmirabo", "/Wquesnal", "/v1"});
+    }
+
+    // A port button of the device view with the popup on it.
+    TSpeedButton* AddPortButton(int tag) {
+        auto* button = new TSpeedButton(Window);
+        button->SetTag(tag);
+        Window->PortButtons->Add(button);
+        return button;
+    }
+};
+
+TEST_F(PortPopup, OpensTheRowOfTheClickedPortAndLeavesOnlyItsButtonDown) {
+    TSpeedButton* earlier = AddPortButton(3);
+    TSpeedButton* clicked = AddPortButton(67);
+    earlier->SetDown(true);
+    Window->PortInfoPopupMenu->SetPopupComponent(clicked);
+    struct Case {
+        const char* Item;
+        const char* Caption;
+    };
+    for (const Case& c : {Case{"PortConfiguration1", "Port Configuration:127.0.0.1"},
+                          Case{"PortInformation2", "Port Information:127.0.0.1"}}) {
+        SCOPED_TRACE(c.Item);
+        WithPage([&] { Item(c.Item)->Click(); },
+                 [&](TConfigForm& window) {
+                     EXPECT_EQ(window.Caption(), c.Caption);
+                     const VxSNMPVarList& row = window.Controllers.front()->Request.VarList;
+                     EXPECT_EQ(row.Instance, "67");
+                     // The row's own index and unit columns answer for port 3 of unit 2.
+                     EXPECT_EQ(row.GetItem(0)->Value, "67");
+                     EXPECT_EQ(row.GetItem(1)->Value, "2");
+                     for (const std::string& line : Lines(window)) EXPECT_EQ(line.rfind(OkLine, 0), 0u) << line;
+                 });
+        for (int i = 0; i < Window->PortButtons->Count(); ++i) {
+            auto* button = Window->PortButtons->Item<TSpeedButton>(i);
+            EXPECT_EQ(button->Down(), button == clicked) << "button of port " << button->Tag();
+        }
     }
 }
 
