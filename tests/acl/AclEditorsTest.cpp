@@ -417,6 +417,20 @@ TEST_F(AclEditors, TheAgentsRefusalsOfARuleWrite) {
     EXPECT_EQ(rule->SubItems()->Get(14), "4");
 }
 
+// An agent without the table: an empty list, a count of 0, Add the only
+// write that is enabled.
+TEST_F(AclEditors, AnEmptyTable) {
+    OpenMainWindowOn(R"({"units": [{"id": 1, "model": "Kestrix-50", "mode": "master"}]})");
+    auto* editor = OpenDialog<TCPUIPRuleForm>();
+    EXPECT_EQ(Rows(editor->ListView1).size(), 0u);
+    EXPECT_EQ(editor->StaticText1->Caption(), "0");
+    EXPECT_TRUE(Enabled(editor, "AddButton"));
+    EXPECT_FALSE(Enabled(editor, "EditButton"));
+    EXPECT_FALSE(Enabled(editor, "DeleteButton"));
+    SelectRow(editor->ListView1, -1);
+    EXPECT_TRUE(Enabled(editor, "AddButton"));
+}
+
 // The four editors filled from the seeded rows, for a look.
 TEST_F(AclEditors, Pictures) {
     OpenMainWindowOn();
