@@ -31,7 +31,8 @@ TMenuItem::~TMenuItem() {
 void TMenuItem::SetCaption(const std::string& caption) {
     caption_ = caption;
     action_->setSeparator(IsLine());
-    action_->setText(QString::fromStdString(caption));
+    // A separator is a line alone: styles draw a separator's text as a heading.
+    action_->setText(IsLine() ? QString() : QString::fromStdString(caption));
     if (submenu_) submenu_->setTitle(QString::fromStdString(caption));
 }
 

@@ -102,7 +102,14 @@ TEST(Menus, ItemsNestClickAndKeepTheirCheckedState) {
     EXPECT_EQ(clicks, 1);
     EXPECT_TRUE(stats->Action()->isChecked());
     EXPECT_EQ(form->FindComponent("Statistics1"), stats);
-    EXPECT_EQ(top->Count(), 1);
+    // A separator is a line with no text of its own on screen.
+    auto* line = new TMenuItem(form);
+    line->SetCaption("-");
+    top->Add(line);
+    EXPECT_TRUE(line->Action()->isSeparator());
+    EXPECT_TRUE(line->Action()->text().isEmpty());
+    EXPECT_EQ(line->Caption(), "-");
+    EXPECT_EQ(top->Count(), 2);
     delete top;  // its sub-items go with it, and leave the form's list
     EXPECT_EQ(form->FindComponent("Statistics1"), nullptr);
 
