@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "acl/IPRuleUnit.h"
+#include "features/VlanStaticForm.h"
 #include "framework/GUIConfigForm.h"
 #include "main/MainMenuLayout.h"
 #include "main/MenuCommand.h"
@@ -390,6 +391,25 @@ TEST_F(MainMenu, TheIpv4AccessControlCommandsOpenTheirEditors) {
             });
     }
     EXPECT_EQ(IPRuleForm, nullptr);
+}
+
+// "Static Table" opens the static VLAN editor over the main window, its
+// table read; the command keeps it in its global while it is up.
+TEST_F(MainMenu, StaticTableOpensTheStaticVlanEditor) {
+    WhileModal<TVlanStaticForm>(
+        [&] { Item("StaticForm1")->Action()->trigger(); },
+        [](TVlanStaticForm& dialog) { return !dialog.Busy(); },
+        [&](TVlanStaticForm& dialog) {
+            EXPECT_EQ(VlanStaticForm, &dialog);
+            EXPECT_EQ(dialog.Owner(), Window);
+            EXPECT_EQ(dialog.Caption(), "VLAN Static Form");
+            std::vector<std::string> vlans;
+            for (int i = 0; i < dialog.LV_dot1qVlanStaticEntry->Items()->Count(); ++i)
+                vlans.push_back(dialog.LV_dot1qVlanStaticEntry->Items()->Item(i)->Caption());
+            EXPECT_EQ(vlans, (std::vector<std::string>{"1", "10"}));
+            EXPECT_EQ(dialog.ST_Count2->Caption(), "2");
+        });
+    EXPECT_EQ(VlanStaticForm, nullptr);
 }
 
 // ---------------------------------------------------------------- failures
