@@ -2,18 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-#include <sys/stat.h>
-
-#include <chrono>
-#include <filesystem>
-#include <fstream>
-#include <thread>
-
 #include "framework/VxSNMPSession.h"
 #include "main/ToolLauncher.h"
 #include "platform/winsvc/Exec.h"
-#include "tests/support/TempFiles.h"
+#include "tests/support/StubTool.h"
 
 namespace {
 
@@ -56,33 +48,6 @@ TEST(ToolLauncher, Version3FromTheFileAppendsTheSessionsV3Settings) {
     // Without the file only the session's own version counts.
     EXPECT_EQ(ToolArguments("/TMIB_Info", texts, session, false).size(), 5u);
 }
-
-// A stand-in tool that writes its arguments, one per line, into a file.
-class StubTool {
-public:
-    explicit StubTool(const std::string& name) : path_(dir_.Path() / name) {
-        std::ofstream(path_) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$0.args.tmp\"\n"
-                                "mv \"$0.args.tmp\" \"$0.args\"\n";
-        ::chmod(path_.c_str(), 0755);
-        const char* path = std::getenv("PATH");
-        ::setenv("PATH", (dir_.Path().string() + ":" + (path ? path : "/usr/bin:/bin")).c_str(), 1);
-    }
-
-    // The arguments it was started with, once it has run (empty after 10 s).
-    std::vector<std::string> Arguments() const {
-        const std::filesystem::path record = path_.string() + ".args";
-        for (int i = 0; i < 1000 && !std::filesystem::exists(record); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        std::ifstream in(record);
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);) lines.push_back(line);
-        return lines;
-    }
-
-private:
-    TempDir dir_{"kx-tool"};
-    std::filesystem::path path_;
-};
 
 TEST(StartProgram, FindsTheProgramOnThePathAndPassesEveryArgumentWhole) {
     StubTool tool("Rmon");

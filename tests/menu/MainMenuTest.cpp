@@ -19,6 +19,7 @@
 #include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/MainWindowFixture.h"
+#include "tests/support/StubTool.h"
 
 namespace {
 
@@ -327,6 +328,33 @@ TEST_F(PortPopup, OpensTheRowOfTheClickedPortAndLeavesOnlyItsButtonDown) {
             EXPECT_EQ(button->Down(), button == clicked) << "button of port " << button->Tag();
         }
     }
+}
+
+// ---------------------------------------------------------------- tools, help and exit
+
+TEST_F(MainMenu, ToolsHelpAndExitRunFromTheirItems) {
+    {
+        StubTool rmon("Rmon");
+        Item("Statistics1")->Click();
+        const std::vector<std::string> arguments = rmon.Arguments();
+        ASSERT_FALSE(arguments.empty());
+        EXPECT_EQ(arguments.back(), "/TRmon_Statistics");
+    }
+    {
+        // The help file lies beside the program (the build puts it there).
+        StubTool opener("xdg-open");
+        MessageBoxRecorder boxes;
+        Item("Help2")->Click();
+        EXPECT_EQ(opener.Arguments(),
+                  std::vector<std::string>{ExtractFilePath(Application->ExeName()) + "Kestrix zentrikhelp2.hlp"});
+        EXPECT_EQ(boxes.Count(), 0u);
+    }
+    MessageBoxRecorder boxes;
+    boxes.Answer(IDCANCEL);
+    Item("Exit1")->Click();
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().Text, "Exit Kestrix Management Module");
+    EXPECT_FALSE(Application->Terminated());
 }
 
 // ---------------------------------------------------------------- dialogs
