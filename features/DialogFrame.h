@@ -68,6 +68,27 @@
 //       Guard(Table, [&] { WriteRowStatus(*Table, Status, RowCreateAndGo); });
 //   }
 //
+// A dialog with port lists builds its pickers first, one per list in item
+// order, each in its tab sheet's scroll box (or a group box), and binds each
+// list to its picker; handlers hooked on the boxes before the binding stay:
+//
+//   void TMyPortsForm::BuildUnitPages() {
+//       AddPortPickers({{&EgressPicker, ScrollBox1}, {&UntaggedPicker, ScrollBox2}});
+//   }
+//   void TMyPortsForm::FormCreate(TObject*) {
+//       BuildUnitPages();
+//       OpenController(Table, {..., .Bind = [this](VxSNMPRequest2Edits& c) {
+//                                  ...
+//                                  BindPortList(c, 2, EgressPicker);
+//                                  BindPortList(c, 3, UntaggedPicker);
+//                              }});
+//   }
+//   void TMyPortsForm::ClearPortChecks() { UncheckPorts({EgressPicker, UntaggedPicker}); }
+//
+// The main menu opens the dialog through its command's row in
+// main/MenuCommands.def (LinkDialog<TMyTableForm, &MyTableForm>: see
+// main/MenuCommand.h), which also enables the command.
+//
 // The frame runs OnClose itself (FormClose, virtual): a dialog with close
 // work of its own overrides FormClose and calls the frame's. Every
 // controller made by OpenController and every picker made by
