@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "common/VxNumbers.h"
 #include "platform/Exception.h"
 
 namespace {
@@ -38,14 +39,14 @@ const long long Epoch1899 = DaysFromCivil(1899, 12, 30);
     throw EConvertError("'" + text + "' is not a valid date and time");
 }
 
-// Reads an unsigned number at pos; false when there is none.
-bool ReadNumber(const std::string& s, size_t& pos, int& value) {
+// Reads the digits at pos as an unsigned number; false when there are none
+// or they are too many for a date.
+bool ReadField(const std::string& s, size_t& pos, int& value) {
     if (pos >= s.size() || !std::isdigit(static_cast<unsigned char>(s[pos]))) return false;
-    value = 0;
-    while (pos < s.size() && std::isdigit(static_cast<unsigned char>(s[pos]))) {
-        if (value > 100000) return false;
-        value = value * 10 + (s[pos++] - '0');
-    }
+    const NumberRead n = ReadNumber(std::string_view(s).substr(pos), NumberShape::Integer);
+    if (n.Overflow || n.Magnitude > 1000000) return false;
+    value = static_cast<int>(n.Magnitude);
+    pos += n.End;
     return true;
 }
 
@@ -117,14 +118,14 @@ TDateTime StrToDateTime(const std::string& text) {
     size_t pos = 0;
     DateTimeParts p;
     SkipBlanks(text, pos);
-    if (!ReadNumber(text, pos, p.Year) || !Expect(text, pos, '/') || !ReadNumber(text, pos, p.Month) ||
-        !Expect(text, pos, '/') || !ReadNumber(text, pos, p.Day))
+    if (!ReadField(text, pos, p.Year) || !Expect(text, pos, '/') || !ReadField(text, pos, p.Month) ||
+        !Expect(text, pos, '/') || !ReadField(text, pos, p.Day))
         NotADateTime(text);
     SkipBlanks(text, pos);
     if (pos < text.size()) {
-        if (!ReadNumber(text, pos, p.Hour) || !Expect(text, pos, ':') || !ReadNumber(text, pos, p.Minute))
+        if (!ReadField(text, pos, p.Hour) || !Expect(text, pos, ':') || !ReadField(text, pos, p.Minute))
             NotADateTime(text);
-        if (Expect(text, pos, ':') && !ReadNumber(text, pos, p.Second)) NotADateTime(text);
+        if (Expect(text, pos, ':') && !ReadField(text, pos, p.Second)) NotADateTime(text);
         SkipBlanks(text, pos);
         if (pos < text.size()) {
             const std::string rest = text.substr(pos, 2);

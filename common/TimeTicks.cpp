@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "common/VxNumbers.h"
+
 namespace {
 
 constexpr uint32_t PerDay = TimeTicks::PerDay;
@@ -9,25 +11,13 @@ constexpr uint32_t PerHour = TimeTicks::PerHour;
 constexpr uint32_t PerMinute = TimeTicks::PerMinute;
 constexpr uint32_t PerSecond = TimeTicks::PerSecond;
 
-// The number at the start of the text as atoi reads it (blanks, a sign,
-// digits), taken modulo 2^32 like the sum it goes into.
-uint32_t LeadingNumber(std::string_view text) {
-    size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
-    const bool negative = i < text.size() && text[i] == '-';
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
-    uint32_t value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) value = value * 10 + uint32_t(text[i] - '0');
-    return negative ? 0u - value : value;
-}
-
 // When `separator` occurs in the text from `pos` on: adds the number before
 // it times `unit` and moves `pos` past it.
 bool TakeFieldBefore(std::string_view text, size_t& pos, std::string_view separator, uint32_t unit,
                      uint32_t& sum) {
     const size_t at = text.find(separator, pos);
     if (at == std::string_view::npos) return false;
-    sum += LeadingNumber(text.substr(pos, at - pos)) * unit;
+    sum += LenientWrapped32(text.substr(pos, at - pos)) * unit;
     pos = at + separator.size();
     return true;
 }
@@ -53,7 +43,7 @@ uint32_t TimeTicks::Parse(std::string_view text) {
     if (!TakeFieldBefore(text, pos, "days", PerDay, sum)) TakeFieldBefore(text, pos, "day", PerDay, sum);
     if (const size_t comma = text.find(',', pos); comma != std::string_view::npos) pos = comma + 1;
     if (TakeFieldBefore(text, pos, ":", PerHour, sum)) TakeFieldBefore(text, pos, ":", PerMinute, sum);
-    if (TakeFieldBefore(text, pos, ".", PerSecond, sum)) sum += LeadingNumber(text.substr(pos));
+    if (TakeFieldBefore(text, pos, ".", PerSecond, sum)) sum += LenientWrapped32(text.substr(pos));
     return sum;
 }
 

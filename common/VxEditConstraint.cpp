@@ -1,8 +1,10 @@
 #include "common/VxEditConstraint.h"
 
+#include "common/TDateTime.h"
 #include "common/VxCommonMessages.h"
 #include "common/VxExpression.h"
 #include "common/VxNumList.h"
+#include "common/VxNumbers.h"
 #include "platform/Dialogs.h"
 #include "platform/Exception.h"
 #include "platform/Forms.h"
@@ -11,7 +13,6 @@
 
 #include <QWidget>
 
-#include <charconv>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -57,18 +58,8 @@ void SetDefaultBounds(Record& r) {
     }
 }
 
-// The number at the start of the text, as the C library reads it, but the
-// same in every locale; 0 when the text starts with none.
-double LeadingNumber(std::string_view text) {
-    double value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
-
 int32_t DigitsValue(std::string_view digits) {
-    int32_t value = 0;
-    std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    return value;
+    return static_cast<int32_t>(std::min<long long>(LenientInteger(digits), std::numeric_limits<int32_t>::max()));
 }
 
 // Reads the options between the braces of one code.
@@ -80,8 +71,8 @@ public:
     int Read() {
         while (pos_ < text_.size()) {
             switch (text_[pos_++]) {
-            case 'n': r_.Min = LeadingNumber(Run("-0123456789.")); break;
-            case 'x': r_.Max = LeadingNumber(Run("-0123456789.")); break;
+            case 'n': r_.Min = LenientDouble(Run("-0123456789.")); break;
+            case 'x': r_.Max = LenientDouble(Run("-0123456789.")); break;
             case 'l':
                 r_.Length = DigitsValue(Run("0123456789"));
                 ReadLengthFlags();
@@ -198,12 +189,6 @@ std::string WithoutCharacterAt(std::string text, size_t at) {
 // ---------------------------------------------------------------------------
 // Leaving
 
-std::string NumberText(double value) {
-    char buffer[32];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    return ec == std::errc() ? std::string(buffer, end) : std::string();
-}
-
 uint32_t ToUnsigned(double value) {
     if (!(value > 0)) return 0;
     if (value >= std::numeric_limits<uint32_t>::max()) return std::numeric_limits<uint32_t>::max();
@@ -217,9 +202,9 @@ std::string FilledMessage(VxCommonMessage entry, std::initializer_list<std::pair
 }
 
 std::optional<std::string> CheckNumber(const Record& r, const std::string& text) {
-    const double value = LeadingNumber(text);
+    const double value = LenientDouble(text);
     if (value >= r.Min && value <= r.Max) return std::nullopt;
-    return FilledMessage(vcNumberRange, {{"[MIN]", NumberText(r.Min)}, {"[MAX]", NumberText(r.Max)}});
+    return FilledMessage(vcNumberRange, {{"[MIN]", FloatToStr(r.Min)}, {"[MAX]", FloatToStr(r.Max)}});
 }
 
 std::optional<std::string> CheckTextLength(const Record& r, const std::string& text) {
@@ -244,9 +229,8 @@ bool NumbersFitUnsigned(const std::string& text, char delimiter) {
         if (end == npos) end = text.size();
         std::string_view field(text.data() + start, end - start);
         field = field.substr(0, field.find('.'));
-        uint32_t value = 0;
-        if (std::from_chars(field.data(), field.data() + field.size(), value).ec == std::errc::result_out_of_range)
-            return false;
+        const NumberRead number = ReadNumber(field, NumberShape::Integer);
+        if (number.Overflow || number.Magnitude > std::numeric_limits<uint32_t>::max()) return false;
         start = end + 1;
     }
     return true;

@@ -64,16 +64,17 @@ size_t MatchingParenthesis(std::string_view text, size_t open, const QuotedRegio
     return npos;
 }
 
-// Shortest decimal text that reads back as the same double, independent of
+// Shortest decimal text that reads back as the same number, independent of
 // the user's locale ("0.1", "-3", "1e-05", "inf").
-std::string NumberText(double value) {
-    char buffer[64];
+template <typename Number>
+std::string NumberText(Number value) {
+    char buffer[128];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
 }
 
 // ---------------------------------------------------------------------------
-// Arithmetic level
+// Arithmetic level, in double or in long double
 
 bool IsArithmeticOperator(char c) { return c == '+' || c == '-' || c == '*' || c == '/'; }
 
@@ -94,28 +95,29 @@ bool IsBinaryAddOrSubtract(std::string_view t, size_t at) {
     return !IsExponentSign(t, at);
 }
 
-double EvalOperand(std::string_view t) {
+template <typename Number>
+Number EvalOperand(std::string_view t) {
     t = Trim(t);
     if (SameText(t, "NOW")) return DateTimeNow();
     // Signs are applied one by one, so that the "-" of a number written back
     // in place of a parenthesis may follow another sign ("-(0-5)" is "--5").
     if (!t.empty() && (t.front() == '-' || t.front() == '+')) {
-        const double rest = EvalOperand(t.substr(1));
+        const Number rest = EvalOperand<Number>(t.substr(1));
         return t.front() == '-' ? -rest : rest;
     }
-    return LenientDouble(t);
+    return static_cast<Number>(LenientLongDouble(t));
 }
 
 // Splits the text at the operators that `isOperator` accepts and folds the
 // pieces from the left, so that equal operators group to the left.
-template <typename IsOperator, typename EvalPiece, typename Apply>
-double FoldLeft(std::string_view t, IsOperator isOperator, EvalPiece evalPiece, Apply apply) {
+template <typename Number, typename IsOperator, typename EvalPiece, typename Apply>
+Number FoldLeft(std::string_view t, IsOperator isOperator, EvalPiece evalPiece, Apply apply) {
     size_t pieceStart = 0;
     std::optional<char> pending;
-    double value = 0;
+    Number value = 0;
     for (size_t i = 0; i <= t.size(); ++i) {
         if (i < t.size() && !isOperator(t, i)) continue;
-        const double piece = evalPiece(t.substr(pieceStart, i - pieceStart));
+        const Number piece = evalPiece(t.substr(pieceStart, i - pieceStart));
         value = pending ? apply(*pending, value, piece) : piece;
         if (i < t.size()) pending = t[i];
         pieceStart = i + 1;
@@ -123,15 +125,31 @@ double FoldLeft(std::string_view t, IsOperator isOperator, EvalPiece evalPiece, 
     return value;
 }
 
-double EvalProduct(std::string_view t) {
-    return FoldLeft(
-        t, [](std::string_view s, size_t i) { return s[i] == '*' || s[i] == '/'; }, EvalOperand,
-        [](char op, double a, double b) { return op == '*' ? a * b : a / b; });
+template <typename Number>
+Number EvalProduct(std::string_view t) {
+    return FoldLeft<Number>(
+        t, [](std::string_view s, size_t i) { return s[i] == '*' || s[i] == '/'; }, EvalOperand<Number>,
+        [](char op, Number a, Number b) { return op == '*' ? a * b : a / b; });
 }
 
-double EvalSum(std::string_view t) {
-    return FoldLeft(t, IsBinaryAddOrSubtract, EvalProduct,
-                    [](char op, double a, double b) { return op == '+' ? a + b : a - b; });
+template <typename Number>
+Number EvalSum(std::string_view t) {
+    return FoldLeft<Number>(t, IsBinaryAddOrSubtract, EvalProduct<Number>,
+                            [](char op, Number a, Number b) { return op == '+' ? a + b : a - b; });
+}
+
+template <typename Number>
+Number EvalArithmeticIn(const std::string& text) {
+    std::string t = text;
+    // Each parenthesised part is replaced by its value, written as a number.
+    for (;;) {
+        const size_t open = t.find('(');
+        const size_t close = open == npos ? npos : MatchingParenthesis(t, open);
+        if (close == npos) break;
+        const Number inner = EvalArithmeticIn<Number>(t.substr(open + 1, close - open - 1));
+        t = t.substr(0, open) + NumberText(inner) + t.substr(close + 1);
+    }
+    return EvalSum<Number>(t);
 }
 
 // ---------------------------------------------------------------------------
@@ -204,18 +222,9 @@ bool EvalCondition(const std::string& text) {
     throw Exception(VxCommonMessages[vcBadLogicOperand], 0);
 }
 
-double EvalArithmetic(const std::string& text) {
-    std::string t = text;
-    // Each parenthesised part is replaced by its value, written as a number.
-    for (;;) {
-        const size_t open = t.find('(');
-        const size_t close = open == npos ? npos : MatchingParenthesis(t, open);
-        if (close == npos) break;
-        const double inner = EvalArithmetic(t.substr(open + 1, close - open - 1));
-        t = t.substr(0, open) + NumberText(inner) + t.substr(close + 1);
-    }
-    return EvalSum(t);
-}
+double EvalArithmetic(const std::string& text) { return EvalArithmeticIn<double>(text); }
+
+long double EvalArithmeticWide(const std::string& text) { return EvalArithmeticIn<long double>(text); }
 
 int32_t SplitAtOperator(const char* const* operators, const std::string& text, std::string& left,
                         std::string& right) {

@@ -30,6 +30,9 @@ bool EvalCondition(const std::string& text);
 // (any case) is the current local date and time as a date number. Never
 // fails; division by zero gives an infinity or NaN.
 double EvalArithmetic(const std::string& text);
+// The same in long double, which holds every 64-bit integer exactly: for
+// results that must keep all their digits (64-bit counters).
+long double EvalArithmeticWide(const std::string& text);
 
 // Splits `text` at the first occurrence of the first operator of the
 // null-terminated list that occurs at all, and returns that operator's index.

@@ -2,7 +2,9 @@
 
 #include "platform/Text.h"
 
-#include <charconv>
+#include <limits>
+
+#include "common/VxNumbers.h"
 
 namespace {
 
@@ -122,11 +124,7 @@ std::string StripQuotes(const std::string& text) {
 }
 
 bool TryParseInt32(std::string_view text, int32_t& value) {
-    auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    if (text.empty()) return false;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return ec == std::errc() && end == text.data() + text.size();
+    const auto number = WholeInteger(text, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
+    if (number) value = static_cast<int32_t>(*number);
+    return number.has_value();
 }

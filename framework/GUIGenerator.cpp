@@ -400,6 +400,20 @@ void TEditsPanel::ClearVars(TObject*) {
     for (int i = 0; i < static_cast<int>(Controller->Request.VarList.GetCount()) && i < RowCount(); ++i) ClearVar(i);
 }
 
+bool TEditsPanel::AcceptTypedValues() {
+    const VxSNMPVarList& list = Controller->Request.VarList;
+    for (int i = 0; i < RowCount() && i < static_cast<int>(list.GetCount()); ++i) {
+        const SnmpVar& item = *list.GetItem(i);
+        const UISnmpVar& row = Vars[static_cast<size_t>(i)];
+        auto* edit = dynamic_cast<TEdit*>(row.ValueCtrl);
+        // Rows not sent, and empty ones (refused on their own), are not checked.
+        if (!edit || edit->ReadOnly() || !row.CheckBox->Checked() || IsEmptyRow(i)) continue;
+        if ((item.Access & acInvalid) || !list.IsWritable(i)) continue;
+        if (!AcceptTypedValue(edit, static_cast<int>(item.Syntax), item.Label, item.OptionList())) return false;
+    }
+    return true;
+}
+
 bool TEditsPanel::AllVarsReadOnly() const {
     for (int i = 0; i < RowCount(); ++i)
         if (!IsReadOnlyRow(i) && !IsIndexRow(i)) return false;
@@ -472,11 +486,15 @@ TSNMPPanel* TSNMPEditorPanel::PageOfEditsPanel() const {
 
 void TSNMPEditorPanel::SetBtnClick(TObject* sender) {
     const VxSNMPRequest2Controls::Use use(Controller);
-    bool someEmpty = false;
+    // A value its syntax cannot hold is refused before the controls are
+    // read: reading would bend it into another value.
+    if (!EditsPanel->AcceptTypedValues()) return;
+    bool refused = false;
     {
         OneRequestScope scope(Controller);
         Controller->ReadControls();
         VxSNMPVarList& list = Controller->Request.VarList;
+        bool someEmpty = false;
         for (int i = 0; i < static_cast<int>(list.GetCount()); ++i) {
             if (i < EditsPanel->RowCount() && !EditsPanel->Vars[static_cast<size_t>(i)].CheckBox->Checked())
                 scope.LeaveOut(i);
@@ -485,6 +503,7 @@ void TSNMPEditorPanel::SetBtnClick(TObject* sender) {
         }
         if (someEmpty) {
             MessageBoxA(Handle(), "Some items are empty!", "Warning", MB_OK);
+            refused = true;
         } else {
             try {
                 Controller->SetValues(false, false);
@@ -493,9 +512,9 @@ void TSNMPEditorPanel::SetBtnClick(TObject* sender) {
             }
         }
     }
-    // A dialog's Set closes its window after every attempt.
+    // A dialog's Set closes its window after every attempt that was sent.
     auto* button = dynamic_cast<TControl*>(sender);
-    if (!someEmpty && button && button->Tag() == 1) {
+    if (!refused && button && button->Tag() == 1) {
         TWinControl* bar = button->Parent();
         TWinControl* page = bar ? bar->Parent() : nullptr;
         if (auto* window = page ? dynamic_cast<TForm*>(page->Parent()) : nullptr) window->Close();

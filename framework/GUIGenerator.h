@@ -89,6 +89,9 @@ public:
     void ClearVar(int i);
     void ClearVars(TObject* sender = nullptr);
     bool AllVarsReadOnly() const;
+    // Whether every ticked row with a typed value holds a value its syntax
+    // can hold; the first that does not is refused with a message.
+    bool AcceptTypedValues();
     int CountEnabledChecks() const;
     int CountChecked() const;
     void VarCheckBoxClick(TObject* sender);

@@ -70,20 +70,29 @@ std::string OidText(const SubIds& ids) {
     return text;
 }
 
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The sub-identifier whose digits start at `pos`; `pos` moves past them.
+uint32_t SubIdAt(std::string_view text, size_t& pos, bool& tooLarge) {
+    const NumberRead n = ReadNumber(text.substr(pos), NumberShape::Integer);
+    pos += n.End;
+    tooLarge = n.Overflow || n.Magnitude > 0xFFFFFFFFull;
+    return tooLarge ? 0xFFFFFFFFu : static_cast<uint32_t>(n.Magnitude);
+}
+
+}  // namespace
+
 bool ParseOidText(const std::string& text, SubIds& ids) {
     ids.clear();
     size_t pos = (!text.empty() && text[0] == '.') ? 1 : 0;
     if (pos >= text.size()) return false;
     while (true) {
-        if (pos >= text.size() || !std::isdigit(static_cast<unsigned char>(text[pos]))) return false;
-        uint64_t v = 0;
-        while (pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos]))) {
-            v = v * 10 + static_cast<uint64_t>(text[pos] - '0');
-            if (v > 0xFFFFFFFFull) return false;
-            ++pos;
-        }
-        ids.push_back(static_cast<uint32_t>(v));
-        if (ids.size() > 128) return false;
+        if (pos >= text.size() || !IsDigit(text[pos])) return false;
+        bool tooLarge = false;
+        ids.push_back(SubIdAt(text, pos, tooLarge));
+        if (tooLarge || ids.size() > 128) return false;
         if (pos == text.size()) return true;
         if (text[pos] != '.') return false;
         ++pos;
@@ -94,17 +103,12 @@ SubIds LenientOidParse(const std::string& text) {
     SubIds ids;
     size_t pos = 0;
     while (pos < text.size()) {
-        if (!std::isdigit(static_cast<unsigned char>(text[pos]))) {
+        if (!IsDigit(text[pos])) {
             ++pos;
             continue;
         }
-        uint64_t v = 0;
-        while (pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos]))) {
-            v = v * 10 + static_cast<uint64_t>(text[pos] - '0');
-            if (v > 0xFFFFFFFFull) v = 0xFFFFFFFFull;
-            ++pos;
-        }
-        ids.push_back(static_cast<uint32_t>(v));
+        bool tooLarge = false;
+        ids.push_back(SubIdAt(text, pos, tooLarge));  // saturated
     }
     return ids;
 }
@@ -181,6 +185,19 @@ uint64_t ReadLittleEndian(const Octets& bytes, int size) {
     for (size_t i = 0; i < static_cast<size_t>(size) && i < bytes.size(); ++i)
         v |= static_cast<uint64_t>(static_cast<unsigned char>(bytes[i])) << (8 * i);
     return v;
+}
+
+Octets WordOctets(const SubIds& ids) {
+    Octets bytes;
+    for (uint32_t id : ids) bytes += LittleEndian(id, 4);
+    return bytes;
+}
+
+SubIds WordsOf(const Octets& bytes) {
+    SubIds ids;
+    for (size_t i = 0; i + 4 <= bytes.size(); i += 4)
+        ids.push_back(static_cast<uint32_t>(ReadLittleEndian(bytes.substr(i, 4), 4)));
+    return ids;
 }
 
 Octets DoubleOctets(double v) { return LittleEndian(std::bit_cast<uint64_t>(v), 8); }

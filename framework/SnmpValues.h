@@ -87,6 +87,11 @@ Octets IpOctets(const std::string& text);
 Octets LittleEndian(uint64_t v, int size);
 uint64_t ReadLittleEndian(const Octets& bytes, int size);
 
+// Sub-identifiers as 4 octets each, least significant first, and back
+// (whole 4-octet groups only: a shorter tail is not a sub-identifier).
+Octets WordOctets(const SubIds& ids);
+SubIds WordsOf(const Octets& bytes);
+
 // IEEE 754 double as 8 octets, least significant first, and back.
 Octets DoubleOctets(double v);
 double DoubleFromOctets(const Octets& bytes);

@@ -11,6 +11,7 @@
 #include "common/VxNumList.h"
 #include "framework/SnmpTransport.h"
 #include "framework/VxSNMPMessages.h"
+#include "framework/VxSyntax.h"
 #include "framework/VxValueConversion.h"
 #include "platform/Exception.h"
 #include "platform/SysUtils.h"
@@ -457,18 +458,17 @@ std::string VxSNMPRequest::ExpandItemText(const std::string& text, bool quote, c
         const SnmpVar& item = *VarList.GetItem(static_cast<int>(pos));
         const std::string v = RawValueText(item);
         if (v == "(NULL)") ThrowVxSNMP(vxNullInExpression);
+        const VxSyntax* row = FindSyntax(static_cast<int>(item.Syntax));
         std::string replacement;
-        switch (item.Syntax) {
-        case sxBoolean: case sxBool8: case sxBool16: replacement = v == "true" ? "1" : "0"; break;
-        case sxInteger: case sxCounter: case sxGauge: case sxCounter64: case sxUInteger: case sxDouble:
-        case sxInt8: case sxUInt8: case sxInt16: case sxUInt16:
-            replacement = v;
-            break;
-        case sxTimeTicks: replacement = std::to_string(static_cast<uint32_t>(TimeTicks(v))); break;
-        case sxBcDateTime: replacement = FloatToStr(StrToDateTime(v)); break;
-        default:
+        switch (row ? row->Operand : SyntaxOperand::Text) {
+        case SyntaxOperand::Flag: replacement = v == "true" ? "1" : "0"; break;
+        case SyntaxOperand::Number: replacement = v; break;
+        case SyntaxOperand::Ticks: replacement = std::to_string(static_cast<uint32_t>(TimeTicks(v))); break;
+        case SyntaxOperand::DateNumber: replacement = FloatToStr(StrToDateTime(v)); break;
+        case SyntaxOperand::Text:
             if (!quote) ThrowVxSNMP(vxBadSyntaxInExpression);
             replacement = "\"" + v + "\"";
+            break;
         }
         work.replace(at, end - at, replacement);
         // Go on after the replacement: a value that itself holds the marker
@@ -481,20 +481,24 @@ void VxSNMPRequest::UpdateItem(int pos, bool afterReply) {
     SnmpVar& item = *VarList.GetItem(pos);
     const std::optional<std::string>& expression = afterReply ? item.Aux1 : item.Aux2;
     if (!expression) return;
-    const double x = EvalArithmetic(ExpandItemText(*expression, false, '$'));
-    std::string text;
-    switch (item.Syntax) {
-    case sxBoolean: text = x == 0 ? "false" : "true"; break;
-    case sxInteger: text = std::to_string(static_cast<int32_t>(SaturatedInteger(x))); break;
-    case sxCounter: case sxGauge: case sxUInteger:
-        text = std::to_string(static_cast<uint32_t>(SaturatedInteger(x)));
+    const std::string expanded = ExpandItemText(*expression, false, '$');
+    const VxSyntax* row = FindSyntax(static_cast<int>(item.Syntax));
+    const SyntaxResult result = row ? row->Result : SyntaxResult::None;
+    if (result == SyntaxResult::None) ThrowVxSNMP(vxBadSyntaxInExpression);
+    // The result goes through the syntax's octets, as a received value would.
+    Octets bytes;
+    switch (result) {
+    case SyntaxResult::Flag: bytes = LittleEndian(EvalArithmetic(expanded) != 0 ? 1 : 0, row->Size); break;
+    case SyntaxResult::Integer:
+        bytes = LittleEndian(static_cast<uint64_t>(SaturatedInteger(EvalArithmetic(expanded))), row->Size);
         break;
-    case sxCounter64: text = std::to_string(LenientUnsigned64(FloatToStr(x))); break;
-    case sxDouble: text = FloatToStr(x); break;
-    case sxTimeTicks: text = TimeTicks(static_cast<uint32_t>(SaturatedInteger(x))).get_printable(); break;
-    case sxBcDateTime: text = FormatDateTime(x); break;
-    default: ThrowVxSNMP(vxBadSyntaxInExpression);
+    case SyntaxResult::WideInteger:
+        bytes = LittleEndian(SaturatedUnsigned64(EvalArithmeticWide(expanded)), row->Size);
+        break;
+    case SyntaxResult::Real: bytes = DoubleOctets(EvalArithmetic(expanded)); break;
+    case SyntaxResult::None: break;
     }
+    const std::string text = row->ToText(bytes);
     item.Value = LabelledText(item, text);
 }
 

@@ -9,15 +9,27 @@
 #include "common/VxEditConstraint.h"
 #include "common/VxNumList.h"
 #include "framework/VxSNMPMessages.h"
+#include "framework/VxSyntax.h"
 #include "framework/VxValueConversion.h"
 #include "platform/ComCtrls.h"
+#include "platform/Dialogs.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 #include "platform/StdCtrls.h"
 
 namespace {
 
-bool IsBooleanSyntax(int s) { return s == sxBoolean || s == sxBool8 || s == sxBool16; }
+bool IsBooleanSyntax(int s) {
+    const VxSyntax* row = FindSyntax(s);
+    return row && row->IsBoolean();
+}
+
+// Numbers line up at the right of their column; labels and texts at the left.
+TAlignment ColumnAlignmentOf(const SnmpVar& item) {
+    const VxSyntax* row = FindSyntax(static_cast<int>(item.Syntax));
+    const bool number = row && row->Column == ColumnAlign::Right && !item.OptionList();
+    return number ? taRightJustify : taLeftJustify;
+}
 
 // Byte and mask of bit position p: position 0 is the most significant bit
 // of the first octet.
@@ -46,35 +58,37 @@ std::string HexOfEdit(const TEdit* edit) {
     return t;
 }
 
-bool NullLeavesEditsAlone(int s) {
-    return s == sxIpAddress || s == sxNsapAddr || s == sxTimeTicks || s == sxDateTime || s == sxBcDateTime ||
-           s == sxMacAddress || s == sxIpv6Address;
+// A split over a fixed number of edits keeps them as they are for no value.
+bool NullLeavesEditsAlone(SyntaxSplit split) {
+    return split == SyntaxSplit::Address || split == SyntaxSplit::Ticks || split == SyntaxSplit::DateAndTime ||
+           split == SyntaxSplit::DateTime || split == SyntaxSplit::FixedHex;
 }
 
 // Shows one value over several edits, by the binding's syntax.
 void SplitOverEdits(const std::vector<TEdit*>& edits, int syntax, const std::string& text, const Octets& bytes) {
-    if (text == "(NULL)" && NullLeavesEditsAlone(syntax)) return;
+    const VxSyntax& row = SyntaxOf(syntax);
+    if (text == "(NULL)" && NullLeavesEditsAlone(row.Split)) return;
     auto setAll = [&](const std::vector<std::string>& parts) {
         for (size_t k = 0; k < parts.size(); ++k) edits[k]->SetText(parts[k]);
     };
     std::vector<std::string> parts;
-    switch (syntax) {
-    case sxBitStr: case sxOctetStr: case sxOpaque:
+    switch (row.Split) {
+    case SyntaxSplit::HexOctets:
         NeedEdits(edits, bytes.size());
         for (unsigned char c : bytes) parts.push_back(Hex2(c));
         break;
-    case sxObjectId: {
+    case SyntaxSplit::Words: {
         const SubIds ids = LenientOidParse(text);
         NeedEdits(edits, ids.size());
         for (uint32_t id : ids) parts.push_back(std::to_string(id));
         break;
     }
-    case sxIpAddress: case sxNsapAddr:
+    case SyntaxSplit::Address:
         NeedEdits(edits, 4);
         for (size_t k = 0; k < 4; ++k)
             parts.push_back(std::to_string(k < bytes.size() ? static_cast<unsigned char>(bytes[k]) : 0));
         break;
-    case sxTimeTicks: {
+    case SyntaxSplit::Ticks: {
         NeedEdits(edits, 5);
         const uint32_t t = TimeTicks(text);
         parts = {std::to_string(t / TimeTicks::PerDay), std::to_string(t % TimeTicks::PerDay / TimeTicks::PerHour),
@@ -83,7 +97,7 @@ void SplitOverEdits(const std::vector<TEdit*>& edits, int syntax, const std::str
                  std::to_string(t % TimeTicks::PerSecond)};
         break;
     }
-    case sxDateTime: {
+    case SyntaxSplit::DateAndTime: {
         NeedEdits(edits, 10);
         const VxDateTime d = VxDateTime::Parse(text);
         parts = {std::to_string(d.Year),    std::to_string(d.Month),       std::to_string(d.Day),
@@ -92,7 +106,7 @@ void SplitOverEdits(const std::vector<TEdit*>& edits, int syntax, const std::str
                  std::to_string(d.UtcMinutes)};
         break;
     }
-    case sxBcDateTime: {
+    case SyntaxSplit::DateTime: {
         NeedEdits(edits, 7);
         const DateTimeParts p = DecodeDateTime(DoubleFromOctets(bytes));
         parts = {std::to_string(p.Year), std::to_string(p.Month),  std::to_string(p.Day),
@@ -100,13 +114,13 @@ void SplitOverEdits(const std::vector<TEdit*>& edits, int syntax, const std::str
                  std::to_string(p.Millisecond)};
         break;
     }
-    case sxMacAddress: case sxIpv6Address: {
-        const size_t size = syntax == sxMacAddress ? 6 : 16;
+    case SyntaxSplit::FixedHex: {
+        const size_t size = static_cast<size_t>(row.Size);
         NeedEdits(edits, size);
         for (size_t k = 0; k < size; ++k) parts.push_back(k < bytes.size() ? Hex2(static_cast<unsigned char>(bytes[k])) : "00");
         break;
     }
-    default:
+    case SyntaxSplit::Whole:
         edits[0]->SetText(text);
         return;
     }
@@ -119,23 +133,24 @@ std::string JoinEdits(const std::vector<TEdit*>& edits, int syntax) {
     auto joinNumbers = [&](size_t n) {
         for (size_t k = 0; k < n; ++k) text += (k ? "." : "") + std::to_string(EditNumber(edits[k]));
     };
-    switch (syntax) {
-    case sxBitStr: case sxOctetStr: case sxOpaque:
+    const VxSyntax& row = SyntaxOf(syntax);
+    switch (row.Split) {
+    case SyntaxSplit::HexOctets:
         for (const TEdit* e : edits) text += HexOfEdit(e);
         return text;
-    case sxObjectId: joinNumbers(edits.size()); return text;
-    case sxIpAddress: case sxNsapAddr:
+    case SyntaxSplit::Words: joinNumbers(edits.size()); return text;
+    case SyntaxSplit::Address:
         NeedEdits(edits, 4);
         joinNumbers(4);
         return text;
-    case sxTimeTicks: {
+    case SyntaxSplit::Ticks: {
         NeedEdits(edits, 5);
         const uint64_t t = static_cast<uint64_t>(EditNumber(edits[0])) * TimeTicks::PerDay +
                            EditNumber(edits[1]) * TimeTicks::PerHour + EditNumber(edits[2]) * TimeTicks::PerMinute +
                            EditNumber(edits[3]) * TimeTicks::PerSecond + EditNumber(edits[4]);
         return TimeTicks(static_cast<uint32_t>(t)).get_printable();
     }
-    case sxDateTime: {
+    case SyntaxSplit::DateAndTime: {
         NeedEdits(edits, 10);
         VxDateTime d;
         d.Year = static_cast<uint16_t>(EditNumber(edits[0]));
@@ -151,7 +166,7 @@ std::string JoinEdits(const std::vector<TEdit*>& edits, int syntax) {
         d.UtcMinutes = static_cast<uint8_t>(EditNumber(edits[9]));
         return VxDateTime::Format(d);
     }
-    case sxBcDateTime: {
+    case SyntaxSplit::DateTime: {
         NeedEdits(edits, 7);
         DateTimeParts p;
         p.Year = static_cast<int>(EditNumber(edits[0]));
@@ -163,14 +178,15 @@ std::string JoinEdits(const std::vector<TEdit*>& edits, int syntax) {
         p.Millisecond = static_cast<int>(EditNumber(edits[6]));
         return FormatDateTime(EncodeDateTime(p));
     }
-    case sxMacAddress: case sxIpv6Address: {
-        const size_t size = syntax == sxMacAddress ? 6 : 16;
+    case SyntaxSplit::FixedHex: {
+        const size_t size = static_cast<size_t>(row.Size);
         NeedEdits(edits, size);
         for (size_t k = 0; k < size; ++k) text += HexOfEdit(edits[k]);
         return text;
     }
-    default: return edits[0]->Text();
+    case SyntaxSplit::Whole: break;
     }
+    return edits[0]->Text();
 }
 
 // The selected entry's text; a list with nothing selected reads as empty.
@@ -179,6 +195,16 @@ std::string SelectedText(TStrings* items, int index) {
 }
 
 }  // namespace
+
+bool AcceptTypedValue(TEdit* edit, int syntax, const std::string& label, const VxOptionList* map) {
+    const std::string text = edit->Text();
+    const auto needs = CheckValueText(syntax, map ? map->LabelToValue(text) : text);
+    if (!needs) return true;
+    TForm* form = GetParentForm(edit);
+    MessageBoxA(form ? form->Handle() : nullptr, RefusedValueMessage(label, text, *needs), "Warning", MB_OK);
+    if (edit->CanFocus()) edit->SetFocus();
+    return false;
+}
 
 VxSNMPRequest2Edits::VxSNMPRequest2Edits(TWinControl* owner)
     : VxSNMPRequest2Controls(owner), Constraints(std::make_unique<VxEditConstraint>(dynamic_cast<TForm*>(owner), 1)) {}
@@ -234,6 +260,7 @@ void VxSNMPRequest2Edits::BuildColumns() {
         column->SetCaption(list.GetItem(i)->Label);
         column->SetAutoSize(false);
         column->SetWidth(list.IsUnlisted(i) ? 0 : -2);  // hidden, or fitting its caption
+        column->SetAlignment(ColumnAlignmentOf(*list.GetItem(i)));
     }
 }
 

@@ -39,6 +39,13 @@ struct ControlBinding {
     std::vector<TNotifyEvent> SavedHandlers;  // one per control; empty when not hooked
 };
 
+// The check of a typed value, for generated pages and dialogs alike: whether
+// the text of `edit` is a value that `syntax` can hold (a label of `map`
+// counts as its value; see CheckValueText). When it is not, a message box
+// says what the field needs ("<label>: "<text>" is not ..."), the focus goes
+// back to the edit and the result is false: the caller sends nothing.
+bool AcceptTypedValue(TEdit* edit, int syntax, const std::string& label, const VxOptionList* map = nullptr);
+
 class VxSNMPRequest2Edits : public VxSNMPRequest2Controls {
 public:
     explicit VxSNMPRequest2Edits(TWinControl* owner);

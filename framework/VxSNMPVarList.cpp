@@ -1,20 +1,22 @@
 #include "VxSNMPVarList.h"
 
+#include <vector>
+
+#include "framework/VxSyntax.h"
+
 namespace {
 
 const VxIntPair KindNamePairs[] = {
     {SVT_SV, "SVT_SV"}, {MVT_SV, "MVT_SV"}, {MVT_FMV, "MVT_FMV"}, {MVT_UMV, "MVT_UMV"}, {0, nullptr}};
 
-const VxIntPair SyntaxNamePairs[] = {
-    {sxInteger, "integer"},       {sxBitStr, "bitstr"},         {sxOctetStr, "octetstr"},
-    {sxNull, "null"},             {sxObjectId, "objectid"},     {sxIpAddress, "ipaddress"},
-    {sxCounter, "counter"},       {sxGauge, "guage"},           {sxTimeTicks, "timeticks"},
-    {sxOpaque, "opaque"},         {sxCounter64, "counter64"},   {sxBoolean, "boolean"},
-    {sxNsapAddr, "nsapaddr"},     {sxUInteger, "uinteger"},     {sxDouble, "double"},
-    {sxMacAddress, "macaddress"}, {sxDateTime, "datetime"},     {sxBcDateTime, "bcdatetime"},
-    {sxDisplayStr, "displaystr"}, {sxBool8, "bool8"},           {sxInt8, "int8"},
-    {sxUInt8, "uint8"},           {sxBool16, "bool16"},         {sxInt16, "int16"},
-    {sxUInt16, "uint16"},         {sxIpv6Address, "ipv6address"}, {0, nullptr}};
+// The syntax names come from the table of syntaxes, in its order.
+std::vector<VxIntPair> SyntaxNamePairs() {
+    std::vector<VxIntPair> pairs;
+    for (const VxSyntax* row = SyntaxTableBegin(); row != SyntaxTableEnd(); ++row)
+        pairs.push_back({static_cast<int32_t>(row->Code), row->Name});
+    pairs.push_back({0, nullptr});
+    return pairs;
+}
 
 const VxIntPair AccessNamePairs[] = {
     {acNotAccess, "notaccess"}, {acReadOnly, "readonly"}, {acWriteOnly, "writeonly"},
@@ -39,7 +41,7 @@ std::unique_ptr<SnmpVar> CopyOf(const SnmpVarItem& record) {
 }  // namespace
 
 const VxOptionList SnmpVarKindNames(KindNamePairs);
-const VxOptionList SnmpSyntaxNames(SyntaxNamePairs);
+const VxOptionList SnmpSyntaxNames(SyntaxNamePairs().data());
 const VxOptionList SnmpAccessNames(AccessNamePairs);
 
 VxSNMPVarList::VxSNMPVarList() = default;

@@ -1,4 +1,5 @@
 #include "platform/Buttons.h"
+#include "platform/QtText.h"
 
 #include <QIcon>
 #include <QPixmap>
@@ -57,8 +58,11 @@ TSpeedButton::TSpeedButton(TComponent* owner) : TControl(owner, new QToolButton)
 
 QToolButton* TSpeedButton::Widget() const { return static_cast<QToolButton*>(widget_); }
 
-std::string TSpeedButton::Caption() const { return Widget()->text().toStdString(); }
-void TSpeedButton::SetCaption(const std::string& caption) { Widget()->setText(QString::fromStdString(caption)); }
+std::string TSpeedButton::Caption() const { return WidgetBytes(Widget(), Widget()->text()); }
+void TSpeedButton::SetCaption(const std::string& caption) {
+    KeepBytes(Widget(), caption);
+    Widget()->setText(ShownText(caption));
+}
 bool TSpeedButton::Flat() const { return Widget()->autoRaise(); }
 void TSpeedButton::SetFlat(bool flat) { Widget()->setAutoRaise(flat); }
 

@@ -1,4 +1,5 @@
 #include "platform/ComCtrls.h"
+#include "platform/QtText.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -15,7 +16,11 @@
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) { return ShownText(s); }
+
+Qt::Alignment HorizontalOf(TAlignment a) {
+    return a == taRightJustify ? Qt::AlignRight : a == taCenter ? Qt::AlignHCenter : Qt::AlignLeft;
+}
 
 template <class T>
 int IndexIn(const std::vector<std::unique_ptr<T>>& list, const T* item) {
@@ -171,10 +176,8 @@ void TListColumns::Apply() {
     bool stretchLast = false;
     for (int i = 0; i < Count(); ++i) {
         const TListColumn& c = *columns_[static_cast<size_t>(i)];
-        Qt::Alignment align = c.alignment_ == taRightJustify ? Qt::AlignRight
-                              : c.alignment_ == taCenter     ? Qt::AlignHCenter : Qt::AlignLeft;
         tree->headerItem()->setText(i, Q(c.caption_));
-        tree->headerItem()->setTextAlignment(i, align | Qt::AlignVCenter);
+        tree->headerItem()->setTextAlignment(i, HorizontalOf(c.alignment_) | Qt::AlignVCenter);
         header->setSectionHidden(i, c.width_ == 0);
         header->setSectionResizeMode(i, c.autoSize_ ? QHeaderView::Stretch : QHeaderView::Interactive);
         if (c.width_ == -2) {
@@ -203,18 +206,26 @@ TListItem::~TListItem() {
     delete row_;
 }
 
-std::string TListItem::Caption() const { return row_ ? row_->text(0).toStdString() : std::string(); }
+std::string TListItem::Caption() const {
+    return row_ ? BytesOf(row_->text(0), row_->data(0, Qt::UserRole)) : std::string();
+}
 
 void TListItem::SetCaption(const std::string& caption) {
     view_->ItemChanging(this, ctText);
     row_->setText(0, Q(caption));
+    row_->setData(0, Qt::UserRole, KeptBytes(caption));
     view_->ItemChanged(this, ctText);
 }
 
 void TListItem::ShowSubItems() {
     int columns = std::max(row_->columnCount(), SubItems()->Count() + 1);
-    for (int c = 1; c < columns; ++c)
+    TListColumns* heads = view_->Columns();
+    for (int c = 1; c < columns; ++c) {
         row_->setText(c, c - 1 < SubItems()->Count() ? Q(SubItems()->Get(c - 1)) : QString());
+        // A column's cells follow its alignment; the first column is always left-aligned.
+        const TAlignment a = c < heads->Count() ? heads->Items(c)->Alignment() : taLeftJustify;
+        if (a != taLeftJustify) row_->setTextAlignment(c, HorizontalOf(a) | Qt::AlignVCenter);
+    }
 }
 
 int TListItem::Index() const { return view_->Items()->IndexOf(this); }
@@ -603,9 +614,7 @@ void TStatusBar::PanelsChanged() {
     w->Panels.clear();
     for (int i = 0; i < panels_->Count(); ++i) {
         const TStatusPanel* p = panels_->Items(i);
-        Qt::Alignment align = p->Alignment() == taRightJustify ? Qt::AlignRight
-                              : p->Alignment() == taCenter     ? Qt::AlignHCenter : Qt::AlignLeft;
-        w->Panels.push_back({Q(p->Text()), p->Width(), align, p->Bevel()});
+        w->Panels.push_back({Q(p->Text()), p->Width(), HorizontalOf(p->Alignment()), p->Bevel()});
     }
     w->Simple = simplePanel_;
     w->SimpleText = Q(simpleText_);

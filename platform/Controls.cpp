@@ -1,4 +1,5 @@
 #include "platform/Controls.h"
+#include "platform/QtText.h"
 
 #include "platform/Forms.h"
 #include "platform/Menus.h"
@@ -289,7 +290,7 @@ void TControl::SetAlign(TAlign align) {
 
 void TControl::SetHint(const std::string& hint) {
     hint_ = hint;
-    QString tip = showHint_ ? QString::fromStdString(hint) : QString();
+    QString tip = showHint_ ? ShownText(hint) : QString();
     widget_->setToolTip(tip);
     // A hint that changes under the pointer shows its new text at once.
     if (QToolTip::isVisible() && widget_->underMouse()) {

@@ -1,4 +1,5 @@
 #include "platform/Dialogs.h"
+#include "platform/QtText.h"
 
 #include "platform/Forms.h"
 
@@ -50,8 +51,7 @@ QMessageBox::Icon IconOf(UINT flags) {
 
 int ShowRealBox(const MessageBoxCall& call) {
     QWidget* parent = call.Owner ? call.Owner->window() : QApplication::activeWindow();
-    QMessageBox box(IconOf(call.Flags), QString::fromStdString(call.Caption),
-                    QString::fromStdString(call.Text), QMessageBox::NoButton, parent);
+    QMessageBox box(IconOf(call.Flags), ShownText(call.Caption), ShownText(call.Text), QMessageBox::NoButton, parent);
     std::vector<ButtonChoice> choices = ButtonsOf(call.Flags);
     for (const ButtonChoice& c : choices) box.addButton(c.Button);
     size_t def = (call.Flags & MB_DEFMASK) >> 8;

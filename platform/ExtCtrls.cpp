@@ -1,4 +1,5 @@
 #include "platform/ExtCtrls.h"
+#include "platform/QtText.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -16,7 +17,7 @@
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) { return ShownText(s); }
 
 // Draws a raised or lowered frame of the given width just inside r and
 // returns the rectangle inside it.
@@ -272,8 +273,11 @@ TRadioGroup::~TRadioGroup() { DetachWidget(); }
 
 QGroupBox* TRadioGroup::Widget() const { return static_cast<QGroupBox*>(widget_); }
 
-std::string TRadioGroup::Caption() const { return Widget()->title().toStdString(); }
-void TRadioGroup::SetCaption(const std::string& caption) { Widget()->setTitle(Q(caption)); }
+std::string TRadioGroup::Caption() const { return WidgetBytes(Widget(), Widget()->title()); }
+void TRadioGroup::SetCaption(const std::string& caption) {
+    KeepBytes(Widget(), caption);
+    Widget()->setTitle(Q(caption));
+}
 
 void TRadioGroup::SetItemIndex(int index) {
     if (index < -1) index = -1;

@@ -1,4 +1,5 @@
 #include "platform/Forms.h"
+#include "platform/QtText.h"
 
 #include "platform/Menus.h"
 
@@ -163,7 +164,7 @@ bool TForm::Exists(const TForm* form) {
 
 void TForm::SetCaption(const std::string& caption) {
     caption_ = caption;
-    widget_->setWindowTitle(QString::fromStdString(caption));
+    widget_->setWindowTitle(ShownText(caption));
 }
 
 void TForm::SetBorderStyle(TFormBorderStyle style) {

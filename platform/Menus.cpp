@@ -1,4 +1,5 @@
 #include "platform/Menus.h"
+#include "platform/QtText.h"
 
 #include "platform/Controls.h"
 #include "platform/Forms.h"
@@ -32,8 +33,8 @@ void TMenuItem::SetCaption(const std::string& caption) {
     caption_ = caption;
     action_->setSeparator(IsLine());
     // A separator is a line alone: styles draw a separator's text as a heading.
-    action_->setText(IsLine() ? QString() : QString::fromStdString(caption));
-    if (submenu_) submenu_->setTitle(QString::fromStdString(caption));
+    action_->setText(IsLine() ? QString() : ShownText(caption));
+    if (submenu_) submenu_->setTitle(ShownText(caption));
 }
 
 void TMenuItem::SetEnabled(bool enabled) {
@@ -65,7 +66,7 @@ int TMenuItem::IndexOf(const TMenuItem* item) const {
 QWidget* TMenuItem::Container() {
     if (rootContainer_) return rootContainer_;
     if (!submenu_) {
-        submenu_ = new QMenu(QString::fromStdString(caption_));
+        submenu_ = new QMenu(ShownText(caption_));
         action_->setMenu(submenu_);
     }
     return submenu_;

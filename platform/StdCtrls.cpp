@@ -1,6 +1,7 @@
 #include "platform/StdCtrls.h"
 
 #include "platform/Forms.h"
+#include "platform/QtText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,7 +22,29 @@
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) { return ShownText(s); }
+
+// Shows `bytes` as a widget's one text and keeps them for reading it back.
+QString Kept(QObject* widget, const std::string& bytes) {
+    KeepBytes(widget, bytes);
+    return ShownText(bytes);
+}
+
+// A memo line's bytes, kept in its text block.
+class LineBytes : public QTextBlockUserData {
+public:
+    explicit LineBytes(const std::string& bytes) : Kept(KeptBytes(bytes)) {}
+    QVariant Kept;
+};
+
+void KeepLine(QTextBlock block, const std::string& bytes) {
+    if (block.isValid()) block.setUserData(new LineBytes(bytes));
+}
+
+std::string LineOf(const QTextBlock& block) {
+    const auto* kept = dynamic_cast<const LineBytes*>(block.userData());
+    return BytesOf(block.text(), kept ? kept->Kept : QVariant());
+}
 
 Qt::Alignment HorizontalOf(TAlignment a) {
     switch (a) {
@@ -52,13 +75,14 @@ public:
     }
     std::string Get(int index) const override {
         CheckIndex(index, Count());
-        return edit_->document()->findBlockByNumber(index).text().toStdString();
+        return LineOf(edit_->document()->findBlockByNumber(index));
     }
     void Put(int index, const std::string& text) override {
         CheckIndex(index, Count());
         QTextCursor c(edit_->document()->findBlockByNumber(index));
         c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
         c.insertText(Q(text));
+        KeepLine(edit_->document()->findBlockByNumber(index), text);
     }
     void Insert(int index, const std::string& text) override {
         int count = Count();
@@ -75,6 +99,7 @@ public:
             c.insertText(Q(text) + "\n");
             c.movePosition(QTextCursor::PreviousBlock);
         }
+        KeepLine(edit_->document()->findBlockByNumber(index), text);
         // The new line is shown, as the platform's memo scrolls to it.
         edit_->setTextCursor(c);
         edit_->ensureCursorVisible();
@@ -110,17 +135,18 @@ public:
     int Count() const override { return combo_->count(); }
     std::string Get(int index) const override {
         CheckIndex(index, Count());
-        return combo_->itemText(index).toStdString();
+        return BytesOf(combo_->itemText(index), combo_->itemData(index));
     }
     void Put(int index, const std::string& text) override {
         CheckIndex(index, Count());
         combo_->setItemText(index, Q(text));
+        combo_->setItemData(index, KeptBytes(text));
     }
     void Insert(int index, const std::string& text) override {
         CheckIndex(index, Count() + 1);
         int current = combo_->currentIndex();
         QString edit = combo_->isEditable() ? combo_->currentText() : QString();
-        combo_->insertItem(index, Q(text));
+        combo_->insertItem(index, Q(text), KeptBytes(text));
         combo_->setCurrentIndex(current < 0 ? -1 : (current >= index ? current + 1 : current));
         if (combo_->isEditable() && current < 0) combo_->setEditText(edit);
     }
@@ -301,8 +327,8 @@ TEdit::~TEdit() { DetachWidget(); }
 
 QLineEdit* TEdit::Widget() const { return static_cast<QLineEdit*>(widget_); }
 
-std::string TEdit::Text() const { return Widget()->text().toStdString(); }
-void TEdit::SetText(const std::string& text) { Widget()->setText(Q(text)); }
+std::string TEdit::Text() const { return WidgetBytes(Widget(), Widget()->text()); }
+void TEdit::SetText(const std::string& text) { Widget()->setText(Kept(Widget(), text)); }
 bool TEdit::ReadOnly() const { return Widget()->isReadOnly(); }
 void TEdit::SetReadOnly(bool readOnly) { Widget()->setReadOnly(readOnly); }
 
@@ -346,8 +372,29 @@ TMemo::~TMemo() { DetachWidget(); }
 
 QPlainTextEdit* TMemo::Widget() const { return static_cast<QPlainTextEdit*>(widget_); }
 
-std::string TMemo::Text() const { return Widget()->toPlainText().toStdString(); }
-void TMemo::SetText(const std::string& text) { Widget()->setPlainText(Q(text)); }
+std::string TMemo::Text() const {
+    std::string text;
+    for (QTextBlock block = Widget()->document()->begin(); block.isValid(); block = block.next())
+        text += (block == Widget()->document()->begin() ? "" : "\n") + LineOf(block);
+    return text;
+}
+
+void TMemo::SetText(const std::string& text) {
+    // Each line shows and reads back on its own.
+    std::vector<std::string> lines(1);
+    for (char c : text) {
+        if (c == '\n') lines.emplace_back();
+        else lines.back() += c;
+    }
+    QStringList shown;
+    for (const std::string& line : lines) shown << Q(line);
+    Widget()->setPlainText(shown.join('\n'));
+    QTextBlock block = Widget()->document()->begin();
+    for (const std::string& line : lines) {
+        KeepLine(block, line);
+        block = block.next();
+    }
+}
 void TMemo::Clear() { Widget()->clear(); }
 bool TMemo::ReadOnly() const { return Widget()->isReadOnly(); }
 void TMemo::SetReadOnly(bool readOnly) { Widget()->setReadOnly(readOnly); }
@@ -416,11 +463,16 @@ void TComboBox::SetItemIndex(int index) {
     Widget()->setCurrentIndex(index >= 0 && index < Widget()->count() ? index : -1);
 }
 
-std::string TComboBox::Text() const { return Widget()->currentText().toStdString(); }
+std::string TComboBox::Text() const {
+    const int current = Widget()->currentIndex();
+    const QString now = Widget()->currentText();
+    if (current >= 0 && now == Widget()->itemText(current)) return items_->Get(current);
+    return WidgetBytes(Widget(), now);
+}
 
 void TComboBox::SetText(const std::string& text) {
     if (Widget()->isEditable()) {
-        Widget()->setEditText(Q(text));
+        Widget()->setEditText(Kept(Widget(), text));
     } else {
         Widget()->setCurrentIndex(items_->IndexOf(text));
     }
@@ -449,8 +501,8 @@ TCheckBox::TCheckBox(TComponent* owner) : TWinControl(owner, new QCheckBox) {
 
 QCheckBox* TCheckBox::Widget() const { return static_cast<QCheckBox*>(widget_); }
 
-std::string TCheckBox::Caption() const { return Widget()->text().toStdString(); }
-void TCheckBox::SetCaption(const std::string& caption) { Widget()->setText(Q(caption)); }
+std::string TCheckBox::Caption() const { return WidgetBytes(Widget(), Widget()->text()); }
+void TCheckBox::SetCaption(const std::string& caption) { Widget()->setText(Kept(Widget(), caption)); }
 bool TCheckBox::Checked() const { return Widget()->checkState() == Qt::Checked; }
 void TCheckBox::SetChecked(bool checked) { Widget()->setCheckState(checked ? Qt::Checked : Qt::Unchecked); }
 
@@ -487,8 +539,8 @@ TRadioButton::TRadioButton(TComponent* owner) : TWinControl(owner, new QRadioBut
 
 QRadioButton* TRadioButton::Widget() const { return static_cast<QRadioButton*>(widget_); }
 
-std::string TRadioButton::Caption() const { return Widget()->text().toStdString(); }
-void TRadioButton::SetCaption(const std::string& caption) { Widget()->setText(Q(caption)); }
+std::string TRadioButton::Caption() const { return WidgetBytes(Widget(), Widget()->text()); }
+void TRadioButton::SetCaption(const std::string& caption) { Widget()->setText(Kept(Widget(), caption)); }
 bool TRadioButton::Checked() const { return Widget()->isChecked(); }
 
 void TRadioButton::SetChecked(bool checked) {
@@ -513,8 +565,8 @@ TButton::TButton(TComponent* owner) : TWinControl(owner, new QPushButton) {
 
 QPushButton* TButton::Widget() const { return static_cast<QPushButton*>(widget_); }
 
-std::string TButton::Caption() const { return Widget()->text().toStdString(); }
-void TButton::SetCaption(const std::string& caption) { Widget()->setText(Q(caption)); }
+std::string TButton::Caption() const { return WidgetBytes(Widget(), Widget()->text()); }
+void TButton::SetCaption(const std::string& caption) { Widget()->setText(Kept(Widget(), caption)); }
 
 void TButton::SetDefault(bool value) {
     default_ = value;
@@ -548,8 +600,8 @@ TGroupBox::TGroupBox(TComponent* owner) : TWinControl(owner, new QGroupBox) {
 
 QGroupBox* TGroupBox::Widget() const { return static_cast<QGroupBox*>(widget_); }
 
-std::string TGroupBox::Caption() const { return Widget()->title().toStdString(); }
-void TGroupBox::SetCaption(const std::string& caption) { Widget()->setTitle(Q(caption)); }
+std::string TGroupBox::Caption() const { return WidgetBytes(Widget(), Widget()->title()); }
+void TGroupBox::SetCaption(const std::string& caption) { Widget()->setTitle(Kept(Widget(), caption)); }
 
 QRect TGroupBox::AlignRect() const {
     // Below the caption, inside the frame.
