@@ -260,7 +260,9 @@ void VxSNMPRequest2Edits::BuildColumns() {
         column->SetCaption(list.GetItem(i)->Label);
         column->SetAutoSize(false);
         column->SetWidth(list.IsUnlisted(i) ? 0 : -2);  // hidden, or fitting its caption
-        column->SetAlignment(ColumnAlignmentOf(*list.GetItem(i)));
+        // The first column holds the row's caption, which the list always
+        // shows at the left.
+        if (columns->Count() > 1) column->SetAlignment(ColumnAlignmentOf(*list.GetItem(i)));
     }
 }
 

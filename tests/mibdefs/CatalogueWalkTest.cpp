@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <chrono>
 #include <filesystem>
 #include <map>
@@ -23,6 +22,7 @@
 #include "framework/SnmpValues.h"
 #include "framework/VxSNMPRequest.h"
 #include "framework/VxSNMPSession.h"
+#include "framework/VxSyntax.h"
 #include "mibdefs/MibCatalogue.h"
 #include "platform/Exception.h"
 #include "simstack/SimStackProcess.h"
@@ -113,11 +113,6 @@ bool IsTableKind(uint8_t kind) { return kind == MVT_FMV || kind == MVT_UMV; }
 // Error statuses of the agent (noSuchName, genErr, ...) map to -101..-118.
 bool IsAgentAnswer(int code) { return code <= -101 && code >= -118; }
 
-bool IsOctetSyntax(uint32_t syntax) {
-    return syntax == sxOctetStr || syntax == sxBitStr || syntax == sxOpaque || syntax == sxMacAddress ||
-           syntax == sxIpv6Address;
-}
-
 // The value type a binding must carry for an item of this syntax.
 uint8_t WireTypeOf(uint32_t syntax) {
     switch (syntax) {
@@ -133,51 +128,17 @@ uint8_t WireTypeOf(uint32_t syntax) {
     }
 }
 
-bool IsDecimal(std::string_view text, bool allowSign) {
-    if (allowSign && !text.empty() && text.front() == '-') text.remove_prefix(1);
-    if (text.empty()) return false;
-    for (char c : text)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
-
-bool IsHexText(std::string_view text) {
-    if (text.size() % 2 != 0) return false;
-    for (char c : text)
-        if (!std::isxdigit(static_cast<unsigned char>(c))) return false;
-    return true;
-}
-
-bool IsDottedDecimal(std::string_view text, size_t parts) {
-    size_t count = 0;
-    std::string part;
-    std::istringstream in{std::string(text)};
-    while (std::getline(in, part, '.')) {
-        if (!IsDecimal(part, false)) return false;
-        ++count;
-    }
-    return parts == 0 ? count > 0 : count == parts;
-}
-
-// Why the item's value text does not render as its syntax and map read, or empty. Octet
-// strings may be empty (the LED string of an absent unit is).
+// Why the item's value text does not read as a value of its syntax and map, or empty.
+// Octet strings may be empty (the LED string of an absent unit is).
 std::string RenderFault(const SnmpVar& item) {
     const std::string& v = item.Value;
-    if (v == NullText || v == NotDoneText || item.Syntax == sxDisplayStr) return {};
-    if (IsOctetSyntax(item.Syntax)) return IsHexText(v) ? "" : "not hexadecimal text";
-    if (v.empty()) return "empty";
+    if (v == NullText || v == NotDoneText) return {};
     const VxOptionList* map = item.OptionList();
     if (map && map->IndexOfLabel(v) >= 0) return {};
-    switch (item.Syntax) {
-    case sxInteger: return IsDecimal(v, true) ? "" : "not a number";
-    case sxCounter:
-    case sxGauge:
-    case sxUInteger:
-    case sxCounter64: return IsDecimal(v, false) ? "" : "not an unsigned number";
-    case sxIpAddress: return IsDottedDecimal(v, 4) ? "" : "not an IP address";
-    case sxObjectId: return IsDottedDecimal(v, 0) ? "" : "not an OID";
-    default: return {};
-    }
+    const VxSyntax& row = SyntaxOf(static_cast<int>(item.Syntax));
+    if (v.empty() && row.Split == SyntaxSplit::HexOctets) return {};
+    const auto needs = CheckValueText(static_cast<int>(item.Syntax), v);
+    return needs ? "not " + *needs : "";
 }
 
 // A request that also notes, per binding taken in, whether the agent served a value of the

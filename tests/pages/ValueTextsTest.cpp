@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QTreeWidgetItem>
+
 #include "platform/testing/DialogRecorder.h"
 #include "tests/pages/PageFixture.h"
 #include "tests/support/HostTable.h"
@@ -82,6 +84,10 @@ TEST_F(ValueTexts, ALatin1ValueIsShownAndWrittenBackUnchanged) {
     Stack->ClearTrace();
     SetOnly(page, 0);
     EXPECT_EQ(Stack->TraceLines(), std::vector<std::string>{R"(1.3.6.1.4.1.99.1.2.0 string "caf\xe9")"});
+    Edit(page->EditsPanel, 0)->SetText("");
+    page->BtnPanel->RefreshBtn->Click();
+    WaitIdle();
+    EXPECT_EQ(Edit(page->EditsPanel, 0)->Text(), Cafe);  // the agent holds the octets it had
 }
 
 TEST_F(ValueTexts, ALatin1IndexAddressesItsOwnRowInEditAndDelete) {
@@ -169,6 +175,16 @@ TEST_F(ValueTexts, ATypedValueItsSyntaxCannotHoldIsRefusedAndNothingIsSent) {
         EXPECT_EQ(boxes.Count(), 0u) << s.text;
         EXPECT_EQ(Stack->TraceLines(), std::vector<std::string>{s.trace});
     }
+}
+
+TEST_F(ValueTexts, NumbersLineUpAtTheRightOfTheirColumnsLabelsAndTextsAtTheLeft) {
+    TSNMPListViewPanel* page = TablePage(NameItems, 3, "createAndGo", "destroy");
+    TListColumns* columns = page->ListViewPanel->ListView->Columns();
+    const TAlignment expected[] = {taLeftJustify, taLeftJustify, taRightJustify, taLeftJustify};
+    for (int c = 0; c < 4; ++c) EXPECT_EQ(columns->Items(c)->Alignment(), expected[c]) << c;
+    QTreeWidgetItem* cells = page->ListViewPanel->ListView->Items()->Item(0)->Row();
+    EXPECT_TRUE(cells->data(2, Qt::TextAlignmentRole).toInt() & Qt::AlignRight);
+    EXPECT_FALSE(cells->data(1, Qt::TextAlignmentRole).toInt() & Qt::AlignRight);
 }
 
 TEST_F(ValueTexts, AnAddressIndexThatIsNoMacIsRefusedInTheAddDialog) {
