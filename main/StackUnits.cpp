@@ -1,29 +1,17 @@
 #include "main/StackUnits.h"
 
-#include <charconv>
 #include <iterator>
 
-namespace {
-
-// A whole decimal number, nothing around it.
-bool ParseNumber(const std::string& text, int& value) {
-    const char* end = text.data() + text.size();
-    auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    return ec == std::errc() && ptr == end && !text.empty();
-}
-
-}  // namespace
+#include "common/VxNumbers.h"
 
 int CheckedUnitId(const std::string& text, std::string& message) {
-    int unit = 0;
-    if (ParseNumber(text, unit) && unit >= 1 && unit <= MaxStackUnits) return unit;
+    if (auto unit = WholeInteger(text, 1, MaxStackUnits)) return static_cast<int>(*unit);
     message = "Unit id \"" + text + "\" from the agent is not 1 to 12: that unit is left out.";
     return 0;
 }
 
 int CheckedPortRange(int unit, const std::string& text, std::string& message) {
-    int ports = 0;
-    if (ParseNumber(text, ports) && ports >= 1 && ports <= PortsPerUnit) return ports;
+    if (auto ports = WholeInteger(text, 1, PortsPerUnit)) return static_cast<int>(*ports);
     message = "Port range \"" + text + "\" of unit " + std::to_string(unit) +
               " from the agent is not 1 to 64: that unit is left out.";
     return 0;
