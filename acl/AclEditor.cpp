@@ -1,5 +1,6 @@
 #include "acl/AclEditor.h"
 
+#include <algorithm>
 #include <deque>
 #include <map>
 #include <memory>

@@ -92,6 +92,6 @@ const AclEditorRecord IPMaskInformationRecord{"TIPMaskInformationForm", ProfileF
 const AclEditorRecord CPUIPMaskInformationRecord{"TCPUIPMaskInformationForm", ProfileFields, ProfileButtons, 9,
                                                  CheckIpv4Profile, Ipv4ProfileLeftOut, Ipv4ProfileWriteOfSelected};
 const AclEditorRecord IPRuleRecord{"TIPRuleForm", IngressRuleFields, RuleButtons, 11, CheckIpv4Rule,
-                                   Ipv4RuleLeftOut, Ipv4RuleWriteOfSelected, true};
+                                   Ipv4RuleLeftOut, RuleWriteOfSelected, true};
 const AclEditorRecord CPUIPRuleRecord{"TCPUIPRuleForm", CpuRuleFields, RuleButtons, 8, CheckIpv4Rule,
-                                      Ipv4RuleLeftOut, Ipv4RuleWriteOfSelected, true};
+                                      Ipv4RuleLeftOut, RuleWriteOfSelected, true};

@@ -102,10 +102,6 @@ AclItems Ipv4RuleLeftOut(const AclTable& table, const AclFormSnapshot& form, Acl
     return out;
 }
 
-AclWrite Ipv4RuleWriteOfSelected(const AclTable& table, const AclFormSnapshot& form) {
-    return RuleWriteOfSelected(table, form);
-}
-
 std::optional<AclRefusal> CheckIpv4Rule(const AclTable& table, const AclFormSnapshot& form, AclWrite write) {
     if (write == AclWrite::Delete) return std::nullopt;
     if (auto refusal = CheckRuleKeys(table, {"IP Rule ID must be set.", "IP Rule Access ID must be set."}, form, write))

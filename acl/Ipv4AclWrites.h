@@ -35,5 +35,4 @@ std::optional<AclRefusal> CheckIpv4Profile(const AclTable& table, const AclFormS
 // protocol does not use.
 AclItems Ipv4RuleLeftOut(const AclTable& table, const AclFormSnapshot& form, AclWrite write);
 AclItems Ipv4RuleProtocolLeftOut(const AclFormSnapshot& form);
-AclWrite Ipv4RuleWriteOfSelected(const AclTable& table, const AclFormSnapshot& form);
 std::optional<AclRefusal> CheckIpv4Rule(const AclTable& table, const AclFormSnapshot& form, AclWrite write);

@@ -235,9 +235,9 @@ TEST(Ipv4RuleLeftOut, CarriesTickedFieldsThatTheProtocolUses) {
 
 TEST(Ipv4RuleLeftOut, EditWithATickedDestroyDeletes) {
     const AclTable& table = IngressRules();
-    EXPECT_EQ(Ipv4RuleWriteOfSelected(table, RuleForm({21}, {{21, {"destroy", 2}}})), AclWrite::Delete);
-    EXPECT_EQ(Ipv4RuleWriteOfSelected(table, RuleForm({}, {{21, {"destroy", 2}}})), AclWrite::Set);
-    EXPECT_EQ(Ipv4RuleWriteOfSelected(table, RuleForm({21}, {{21, {"active", 0}}})), AclWrite::Set);
+    EXPECT_EQ(RuleWriteOfSelected(table, RuleForm({21}, {{21, {"destroy", 2}}})), AclWrite::Delete);
+    EXPECT_EQ(RuleWriteOfSelected(table, RuleForm({}, {{21, {"destroy", 2}}})), AclWrite::Set);
+    EXPECT_EQ(RuleWriteOfSelected(table, RuleForm({21}, {{21, {"active", 0}}})), AclWrite::Set);
 }
 
 struct CheckCase {
