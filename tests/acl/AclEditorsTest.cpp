@@ -12,6 +12,7 @@
 #include "acl/CPUIPRuleUnit.h"
 #include "acl/IPMaskInformationFormUnit.h"
 #include "acl/IPRuleUnit.h"
+#include "framework/VxSNMPSession.h"
 #include "main/StackingPortUit.h"
 #include "platform/Layout.h"
 #include "platform/testing/DialogRecorder.h"
@@ -29,6 +30,12 @@ using Trace = std::vector<std::string>;
 
 class AclEditors : public DialogFixture {
 protected:
+    // The stack and the main window; requests made from now on wait 5 s
+    // before they send again, so that a loaded machine traces each set once.
+    void OpenMainWindowOn(const std::string& description = {}) {
+        DialogFixture::OpenMainWindowOn(description);
+        SessionParameters.Timeout = 500;
+    }
     template <class T>
     T* Open() {
         OpenMainWindowOn();

@@ -13,6 +13,7 @@
 #include "acl/IPRuleUnit.h"
 #include "features/VlanStaticForm.h"
 #include "framework/GUIConfigForm.h"
+#include "framework/VxSNMPSession.h"
 #include "main/MainMenuLayout.h"
 #include "main/MenuCommand.h"
 #include "platform/testing/DialogRecorder.h"
@@ -405,6 +406,7 @@ TEST_F(MainMenu, TheIpv4AccessControlCommandsOpenTheirEditors) {
         {"CPUIPMaskInformation1", "CPU IP Mask MaskInformation :127.0.0.1"},
         {"CPUIPRule1", "CPU IPv4 Rule Information"},
     };
+    SessionParameters.Timeout = 500;  // a loaded machine answers slowly
     for (const auto& [name, caption] : commands) {
         SCOPED_TRACE(name);
         TMenuItem* item = Item(name);
