@@ -1,12 +1,273 @@
-// Stand-in for the device view until it is built: the window's caption and
-// the device view's lists, no panels.
+// The device view: the content of the main window, one front panel per unit
+// of the stack, top to bottom in ScrollBox1, a module panel beside a unit
+// fitted with a plug-in module, live LEDs and selectable port buttons; and
+// the RMON menu items enabled by the agent's RMON state.
+//
+// Built once, as start-up's last step, from the unit, port and sub-unit
+// tables, whose rows stay in the main window's data-holder list views for
+// the port pickers. Every failure of its own work goes to status-bar panel 0;
+// a silent agent leaves a window without panels.
+
+#include <chrono>
+
+#include "common/KestrixModels.h"
+#include "framework/VxSNMPRequest2Edits.h"
+#include "framework/VxSNMPRequest2Leds.h"
+#include "main/FrontPanelForms.h"
 #include "main/Main.h"
+#include "main/StackTables.h"
+#include "main/StackUnits.h"
+#include "main/StackingPortUit.h"
+#include "mibdefs/SystemMib.h"
+
+namespace {
+
+// The RMON commands that need the agent's RMON probe.
+const char* const RmonMenuItems[] = {"Statistics1", "History1", "AlarmEvent1"};
+
+// A walk ends by itself at the agent's first time-out; the limit only
+// guards against one that never ends.
+constexpr int TableWaitLimitMs = 60000;
+
+void WaitWhileBusy(VxSNMPRequest2Edits* controller) {
+    if (controller) controller->WaitWhileBusy(TableWaitLimitMs);
+}
+
+TMenuItem* FindMenuItem(TMenuItem* parent, const std::string& name) {
+    for (int i = 0; i < parent->Count(); ++i) {
+        TMenuItem* item = parent->Items(i);
+        if (item->Name() == name) return item;
+        if (TMenuItem* found = FindMenuItem(item, name)) return found;
+    }
+    return nullptr;
+}
+
+TFrontPanelForm* NewUnitPanel(UnitModel model, TComponent* owner) {
+    switch (model) {
+    case UnitModel::Kestrix: return new TPanelKestrixForm(owner);
+    case UnitModel::Brovan: return new TPanelBrovanForm(owner);
+    case UnitModel::Tallix: return new TPanelTallixForm(owner);
+    case UnitModel::Morvek: return new TPanelMorvekForm(owner);
+    case UnitModel::None: break;
+    }
+    return nullptr;
+}
+
+TModulePanelForm* NewModulePanel(const std::string& name, TComponent* owner) {
+    if (name == "Selvor") return new TfrmSelvor(owner);
+    if (name == "Pirell") return new TfrmPirell(owner);
+    return nullptr;
+}
+
+// The sub-unit row of a unit: the one that carries the unit's id, wherever
+// it stands in the table.
+TListItem* SubUnitRowOf(TListView* subUnits, const std::string& unitId) {
+    for (int i = 0; i < subUnits->Items()->Count(); ++i)
+        if (subUnits->Items()->Item(i)->Caption() == unitId) return subUnits->Items()->Item(i);
+    return nullptr;
+}
+
+// The first poll of a panel: a failure to send it is reported, and the
+// poller tries again at its next tick.
+void StartLeds(TFrontPanelForm* panel, TMainForm* window) {
+    try {
+        panel->Leds->StartPolling(300);
+    } catch (const std::exception& e) {
+        window->ShowDeviceViewMessage(e.what());
+    }
+}
+
+std::vector<TForm*> PanelsOf(TList* list) {
+    std::vector<TForm*> panels;
+    for (int i = 0; list && i < list->Count(); ++i)
+        if (TForm::Exists(list->Item<TForm>(i))) panels.push_back(list->Item<TForm>(i));
+    return panels;
+}
+
+}  // namespace
+
+FrontPanelHost MainWindowPanelHost() {
+    if (!MainForm) return {};
+    return {MainForm->StatusBar->Panels()->Items(0), MainForm->ImageList1, MainForm->PortButtons};
+}
+
+StackUnitTable MainWindowUnitTable() {
+    if (!MainForm) return {};
+    return {MainForm->UnitListView, MainForm->UnitRequest, MainForm->ModelNames,
+            MainForm->StatusBar->Panels()->Items(0)};
+}
+
+void TMainForm::ShowDeviceViewMessage(const std::string& text) { StatusBar->Panels()->Items(0)->SetText(text); }
 
 void TMainForm::InitDeviceView() {
     SetCaption("Kestrix : " + AgentIP);
     PortButtons = new TList;
     UnitPanels = new TList;
     ModulePanels = new TList;
+    for (size_t i = 0; i < std::size(ModelNames); ++i) ModelNames[i] = KestrixModelTexts[i];
+    try {
+        LoadUnitNumberPictures(ImageList1);
+        ReadUnitTables();
+        ReadSubUnitTable();
+        CreateUnitPanels();
+        HookPortButtons();
+    } catch (const std::exception& e) {
+        ShowDeviceViewMessage(e.what());
+    }
+    RmonRequest = new VxSNMPRequest2Edits(this);
+    RmonRequest->Request.VarList = VxSNMPVarList(RmonStateItems, SVT_SV, 0);
+    RmonRequest->Async = 0;
+    RmonRequest->BindLabel(0, ST_RmonState);
+    UpdateRmonMenu();
 }
 
-void TMainForm::UpdateRmonMenu() {}
+// The unit and port tables are read at the same time: one round of waiting.
+void TMainForm::ReadUnitTables() {
+    TStatusPanel* messages = StatusBar->Panels()->Items(0);
+    UnitRequest = NewStackTableReader(this, SwUnitMgmtItems, UnitListView, messages);
+    UnitRequest->Refresh();
+    PortRequest = NewStackTableReader(this, PortInfoItems, lvPortIndex, messages);
+    PortRequest->Refresh();
+    WaitWhileBusy(PortRequest);
+    WaitWhileBusy(UnitRequest);
+}
+
+void TMainForm::ReadSubUnitTable() {
+    SubUnitRequest = NewStackTableReader(this, SubUnitItems, lvSubUnit, StatusBar->Panels()->Items(0));
+    SubUnitRequest->Refresh();
+    WaitWhileBusy(SubUnitRequest);
+}
+
+void TMainForm::CreateUnitPanels() {
+    LastPanel = nullptr;
+    TListItems* rows = UnitListView->Items();
+    for (int i = 0; i < rows->Count(); ++i) {
+        TListItem* row = rows->Item(i);
+        if (RowText(row, UnitStatusColumn) == "not-exist") continue;
+        try {
+            AddUnitPanel(RowText(row, UnitModelColumn), row->Caption(), i);
+        } catch (const std::exception& e) {
+            ShowDeviceViewMessage(e.what());
+        }
+    }
+    AssignPortPopup();
+}
+
+void TMainForm::AddUnitPanel(const std::string& model, const std::string& unitId, int /*row*/) {
+    std::string message;
+    const int unit = CheckedUnitId(unitId, message);
+    if (!unit) {
+        ShowDeviceViewMessage(message);
+        return;
+    }
+    const UnitModel kind = ModelOf(ModelNames, model);
+    TFrontPanelForm* panel = NewUnitPanel(kind, this);
+    if (!panel) return;
+    panel->Unit = unit;
+    const int height = panel->ClientHeight();
+    const int width = panel->ClientWidth();
+    panel->SetupLeds();
+    panel->RegisterPortButtons();
+    StartLeds(panel, this);
+
+    // A module stands beside the unit whose id its sub-unit row carries.
+    TModulePanelForm* module = nullptr;
+    if (kind == UnitModel::Kestrix || kind == UnitModel::Brovan) {
+        if (TListItem* subUnit = SubUnitRowOf(lvSubUnit, unitId)) {
+            const std::string name = RowText(subUnit, SubUnitModuleColumn);
+            if (name != "-") module = NewModulePanel(name, this);
+        }
+        if (module) {
+            module->Unit = unit;
+            module->BesideKestrix = kind == UnitModel::Kestrix;
+            module->BesideBrovan = kind == UnitModel::Brovan;
+            module->SetupLeds();
+            module->RegisterPortButtons();
+            StartLeds(module, this);
+        }
+        AssignPortPopup();
+    }
+
+    ScrollBox1->SetAlign(alNone);
+    panel->SetParent(ScrollBox1);
+    panel->SetLeft(0);
+    if (!LastPanel) {
+        panel->SetTop(0);
+        SetClientWidth(width + 4);
+    } else {
+        panel->SetTop(LastPanel->Top() + height + 1);
+    }
+    LastPanel = panel;
+    if (module) {
+        SetClientWidth(width + module->ClientWidth() + 8);
+        module->SetParent(ScrollBox1);
+        module->SetTop(panel->Top());
+        module->SetLeft(panel->Left() + panel->Width() + 1);
+    }
+    SetClientHeight(panel->Top() + height + StatusBar->Height() + UnitPanels->Count() + 4);
+    ScrollBox1->SetAlign(alClient);
+
+    panel->Show();
+    if (module) {
+        module->Show();
+        ModulePanels->Add(module);
+    }
+    UnitPanels->Add(panel);
+}
+
+void TMainForm::HookPortButtons() {
+    for (int i = 0; i < PortButtons->Count(); ++i)
+        PortButtons->Item<TSpeedButton>(i)->OnClick = TNotifyEvent(this, &TMainForm::PortButtonClick);
+}
+
+void TMainForm::PortButtonClick(TObject* sender) {
+    for (int i = 0; i < PortButtons->Count(); ++i) PortButtons->Item<TSpeedButton>(i)->SetDown(false);
+    if (auto* button = dynamic_cast<TSpeedButton*>(sender)) button->SetDown(true);
+}
+
+void TMainForm::AssignPortPopup() {
+    for (int i = 0; i < PortButtons->Count(); ++i) PortButtons->Item<TSpeedButton>(i)->SetPopupMenu(PortInfoPopupMenu);
+}
+
+int TMainForm::PopupPort() const {
+    auto* button = dynamic_cast<TSpeedButton*>(PortInfoPopupMenu->PopupComponent());
+    return button ? button->Tag() : 0;
+}
+
+void TMainForm::UpdateRmonMenu() {
+    if (!RmonRequest) return;
+    try {
+        RmonRequest->Refresh();
+    } catch (const std::exception& e) {
+        ShowDeviceViewMessage(e.what());
+        return;
+    }
+    const std::string state = ST_RmonState->Caption();
+    if (state != "disabled" && state != "enabled") return;
+    for (const char* name : RmonMenuItems)
+        if (TMenuItem* item = FindMenuItem(MainMenu1->Items(), name)) item->SetEnabled(state == "enabled");
+}
+
+void TMainForm::StopPanelLeds() {
+    for (TList* list : {ModulePanels, UnitPanels})
+        for (TForm* panel : PanelsOf(list))
+            if (auto* front = dynamic_cast<TFrontPanelForm*>(panel)) front->StopLeds();
+}
+
+// Every poller stops before any panel goes, so that no panel's close waits
+// for the polls of the others.
+void TMainForm::ClosePanels() {
+    StopPanelLeds();
+    const std::vector<TForm*> modules = PanelsOf(ModulePanels);
+    const std::vector<TForm*> units = PanelsOf(UnitPanels);
+    for (const auto* panels : {&modules, &units}) {
+        for (TForm* panel : *panels) {
+            panel->Close();
+            if (TForm::Exists(panel)) delete panel;
+        }
+    }
+    // The port buttons went with their panels.
+    for (TList* list : {ModulePanels, UnitPanels, PortButtons})
+        if (list) list->Clear();
+    LastPanel = nullptr;
+}

@@ -8,6 +8,8 @@
 
 #include <vector>
 
+#include <QWidget>
+
 namespace {
 
 const VxSNMPLedColorMapList& ColourMap(LedColours colours) {
@@ -68,6 +70,12 @@ void TFrontPanelForm::BuildFromLayout() {
                       .BorderStyle = bsNone, .Controls = controls});
     KX_BIND(Image1);
     Image1->Picture()->Assign(PanelPicture(layout_.Picture));
+    // A port button shows the cage under it: a frame under the mouse, a
+    // lit frame over the selected port.
+    Widget()->setStyleSheet(
+        "QToolButton { background: transparent; border: none; }"
+        "QToolButton:hover { border: 1px solid rgba(255, 255, 255, 150); }"
+        "QToolButton:checked { border: 2px solid #4fc3f7; background: rgba(79, 195, 247, 70); }");
     if (layout_.StackImage) {
         KX_BIND(Panel1);
         KX_BIND(StackImage);

@@ -106,7 +106,9 @@ void TMainForm::FormClose(TObject*, TCloseAction& action) {
 }
 
 void TMainForm::StopDeviceView() {
-    // Walks still running are withdrawn: the controllers go at once.
+    // The LEDs stop before anything else: their polls on the way are
+    // withdrawn, as are the walks still running, so nothing is waited for.
+    StopPanelLeds();
     for (VxSNMPRequest2Edits** controller : {&UnitRequest, &SubUnitRequest, &PortRequest, &RmonRequest})
         VxSNMPRequest2Controls::StopAndDelete(*controller);
     ClosePanels();
@@ -115,17 +117,4 @@ void TMainForm::StopDeviceView() {
         *list = nullptr;
     }
     LastPanel = nullptr;
-}
-
-void TMainForm::ClosePanels() {
-    for (TList* panels : {ModulePanels, UnitPanels}) {
-        if (!panels) continue;
-        for (int i = 0; i < panels->Count(); ++i) {
-            auto* panel = panels->Item<TForm>(i);
-            // A panel's close stops its LED poller.
-            if (TForm::Exists(panel)) panel->Close();
-            if (TForm::Exists(panel)) delete panel;
-        }
-        panels->Clear();
-    }
 }
