@@ -473,6 +473,7 @@ SnmpTransport::Session* SnmpTransport::SessionFor(const SnmpTarget& target, int&
 
 int SnmpTransport::AsyncSend(const SnmpTarget& target, PduKind kind, const std::vector<Vb>& vbs, const void* owner,
                              SnmpCompletion completion) {
+    if (OnSend) OnSend();
     int status = 0;
     Session* session = SessionFor(target, status);
     if (!session) return status;
@@ -777,6 +778,21 @@ void SnmpTransport::ReadSocket(int fd) {
     }
     FlushSessionsWaitingForEngine();
     RunQueuedCompletions();
+}
+
+bool SnmpTransport::HasOutstanding() const {
+    if (!Queue.empty()) return true;
+    for (const auto& [key, session] : Sessions) {
+        if (!session->ByReqId.empty() || !session->WaitingForEngine.empty()) return true;
+        // net-snmp's own requests (an engine probe) keep a retransmission timer.
+        int numfds = 0, block = 1;
+        timeval next{};
+        fd_set fds;
+        FD_ZERO(&fds);
+        snmp_sess_select_info(session->Handle, &numfds, &fds, &next, &block);
+        if (!block) return true;
+    }
+    return false;
 }
 
 void SnmpTransport::ProcessPendingEvents(int waitMs) {

@@ -107,6 +107,11 @@ public:
     std::vector<int> SocketDescriptors() const;
     // Called when the set of sockets changes.
     std::function<void()> OnSocketsChanged;
+    // Whether anything awaits a reply, a retransmission or a time-out: the
+    // event pump may rest while nothing does.
+    bool HasOutstanding() const;
+    // Called before every asynchronous send, so that a resting pump wakes.
+    std::function<void()> OnSend;
 
     ~SnmpTransport();
 

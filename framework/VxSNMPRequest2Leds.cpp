@@ -86,7 +86,18 @@ void VxSNMPRequest2Leds::PollTick(TObject*) {
     }
 }
 
-void VxSNMPRequest2Leds::BlinkTick(TObject*) { BlinkStep(); }
+void VxSNMPRequest2Leds::BlinkTick(TObject*) {
+    BlinkStep();
+    // Once no LED changes any more, the timer rests until the next result:
+    // an idle module does not wake every 60 ms per unit.
+    if (BlinkResting()) BlinkTimer_->SetEnabled(false);
+}
+
+bool VxSNMPRequest2Leds::BlinkResting() const {
+    for (const VxLedEntry& entry : Entries)
+        if (entry.Blink) return BlinkCounter > BlinkLimit + 1;
+    return true;
+}
 
 void VxSNMPRequest2Leds::ShowRow() {
     if (Stopped_) return;
@@ -100,6 +111,7 @@ void VxSNMPRequest2Leds::ShowRow() {
         throw;
     }
     BlinkStep();
+    if (!BlinkResting()) BlinkTimer_->SetEnabled(true);
 }
 
 void VxSNMPRequest2Leds::ShowError(VxSNMPError* reply) {

@@ -74,6 +74,10 @@ public:
     // rests in its state colour until the next result.
     void BlinkStep();
     void ResetLeds();
+    // Whether further blink steps would change nothing: no LED blinks, or
+    // every blinking one has come to rest in its state colour. The blink
+    // timer stops then and starts again with the next result that blinks.
+    bool BlinkResting() const;
 
     const std::vector<VxLedEntry>& Leds() const { return Entries; }
     TTimer* PollTimer() const { return PollTimer_.get(); }

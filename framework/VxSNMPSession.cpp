@@ -113,6 +113,9 @@ _SnmpEventProcessor::_SnmpEventProcessor() : Timer(new QTimer()) {
     Timer->setInterval(20);
     QObject::connect(Timer, &QTimer::timeout, [this] { OnTimer(); });
     SnmpTransport::Instance().OnSocketsChanged = [this] { WatchSockets(); };
+    SnmpTransport::Instance().OnSend = [this] {
+        if (Started && !Timer->isActive()) Timer->start();
+    };
 }
 
 _SnmpEventProcessor::~_SnmpEventProcessor() {
@@ -122,19 +125,32 @@ _SnmpEventProcessor::~_SnmpEventProcessor() {
 }
 
 void _SnmpEventProcessor::Start() {
+    Started = true;
     Timer->start();
     WatchSockets();
 }
 
-void _SnmpEventProcessor::Stop() { Timer->stop(); }
+void _SnmpEventProcessor::Stop() {
+    Started = false;
+    Timer->stop();
+}
 
-bool _SnmpEventProcessor::IsRunning() const { return Timer->isActive(); }
+bool _SnmpEventProcessor::IsRunning() const { return Started; }
+
+bool _SnmpEventProcessor::Ticking() const { return Timer->isActive(); }
 
 // The session never runs a completion from inside its own reading, and a
 // tick never waits for the event loop while it reads, so neither a second
 // tick nor a notifier can re-enter the library; completions may pump the
 // event loop freely.
-void _SnmpEventProcessor::OnTimer() { SnmpTransport::Instance().ProcessPendingEvents(); }
+//
+// While nothing is outstanding the timer rests (an idle module does not wake
+// fifty times a second); the next send starts it again.
+void _SnmpEventProcessor::OnTimer() {
+    SnmpTransport& transport = SnmpTransport::Instance();
+    transport.ProcessPendingEvents();
+    if (!transport.HasOutstanding()) Timer->stop();
+}
 
 void _SnmpEventProcessor::OnSocketReady(int fd) {
     if (IsRunning()) SnmpTransport::Instance().ReadSocket(fd);

@@ -63,8 +63,9 @@ int getBootCounter(const std::string& path, const std::string& engineId, unsigne
 int saveBootCounter(const std::string& path, const std::string& engineId, unsigned counter);
 
 // The 20 ms timer that drives the session's pending-event processing on
-// the GUI thread. Arrived replies are also handled at once, through
-// notifiers on the session's sockets.
+// the GUI thread while requests are outstanding (it rests otherwise and
+// wakes with the next send). Arrived replies are also handled at once,
+// through notifiers on the session's sockets.
 class _SnmpEventProcessor {
 public:
     _SnmpEventProcessor();
@@ -72,6 +73,8 @@ public:
     void Start();
     void Stop();
     bool IsRunning() const;
+    // Whether the timer ticks now (it rests while nothing is outstanding).
+    bool Ticking() const;
     void OnTimer();
 
 private:
@@ -79,6 +82,7 @@ private:
     void OnSocketReady(int fd);
 
     QTimer* Timer;
+    bool Started = false;
     std::map<int, std::unique_ptr<QSocketNotifier>> Notifiers;  // by socket
 };
 

@@ -8,7 +8,10 @@
 
 #include <vector>
 
-#include <QWidget>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOptionComplex>
+#include <QToolButton>
 
 namespace {
 
@@ -38,6 +41,30 @@ std::vector<LayoutControl> PanelControls(const PanelGeometry& g) {
                             .Bounds = {0, 0, r->Width, r->Height}});
     }
     return controls;
+}
+
+// A port button shows the cage of the picture under it: nothing of its own
+// but a frame under the mouse and a lit frame over the selected port.
+class PortButtonStyle : public QProxyStyle {
+public:
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override {
+        if (control != CC_ToolButton) return QProxyStyle::drawComplexControl(control, option, painter, widget);
+        const QRect r = option->rect;
+        if (option->state & State_On) {
+            painter->fillRect(r, QColor(79, 195, 247, 70));
+            painter->setPen(QPen(QColor(0x4f, 0xc3, 0xf7), 2));
+            painter->drawRect(r.adjusted(1, 1, -1, -1));
+        } else if (option->state & State_MouseOver) {
+            painter->setPen(QColor(255, 255, 255, 150));
+            painter->drawRect(r.adjusted(0, 0, -1, -1));
+        }
+    }
+};
+
+QStyle* PortButtonLook() {
+    static PortButtonStyle* look = new PortButtonStyle;
+    return look;
 }
 
 }  // namespace
@@ -70,12 +97,7 @@ void TFrontPanelForm::BuildFromLayout() {
                       .BorderStyle = bsNone, .Controls = controls});
     KX_BIND(Image1);
     Image1->Picture()->Assign(PanelPicture(layout_.Picture));
-    // A port button shows the cage under it: a frame under the mouse, a
-    // lit frame over the selected port.
-    Widget()->setStyleSheet(
-        "QToolButton { background: transparent; border: none; }"
-        "QToolButton:hover { border: 1px solid rgba(255, 255, 255, 150); }"
-        "QToolButton:checked { border: 2px solid #4fc3f7; background: rgba(79, 195, 247, 70); }");
+    for (const PortButtonGeometry& b : layout_.Buttons) PortButton(b.Name)->Widget()->setStyle(PortButtonLook());
     if (layout_.StackImage) {
         KX_BIND(Panel1);
         KX_BIND(StackImage);

@@ -320,6 +320,27 @@ TEST_F(Engine, AsyncTimeOutReachesTheContinuation) {
     EXPECT_EQ(reply.Done, 1);
 }
 
+TEST_F(Engine, ThePumpRestsWhileNothingIsOutstandingAndWakesWithTheNextSend) {
+    StartAgent(EngineStack);
+    VxSNMPRequest request;
+    request.Timeout = 10;
+    request.VarList = VxSNMPVarList(ScalarItems, SVT_SV, 0);
+    EXPECT_EQ(AwaitReply([&](VxSNMPContinuation done) { request.AsyncGet(done, true); }).Code, 0);
+    EXPECT_TRUE(PumpUntil([] { return !SnmpEventProcessor().Ticking(); }));
+    EXPECT_FALSE(SnmpTransport::Instance().HasOutstanding());
+    EXPECT_TRUE(SnmpEventProcessor().IsRunning());
+
+    // A time-out is the pump's to deliver: the send wakes it.
+    Stack->Control("silent on");
+    bool answered = false;
+    int code = 0;
+    request.AsyncGet([&](VxSNMPError* reply, VxSNMPVarList*) { code = reply->Code, answered = true; }, true);
+    EXPECT_TRUE(SnmpEventProcessor().Ticking());
+    EXPECT_TRUE(SnmpTransport::Instance().HasOutstanding());
+    ASSERT_TRUE(PumpUntil([&] { return answered; }));
+    EXPECT_EQ(code, -405);
+}
+
 TEST_F(Engine, WhatAContinuationRaisesGoesToTheFailureHook) {
     StartAgent(EngineStack);
     std::vector<std::string> failures;

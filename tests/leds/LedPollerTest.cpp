@@ -193,6 +193,21 @@ TEST_F(LedPoller, BlinkingLedsFlashAfterEachResultThenRestInTheirStateColour) {
     EXPECT_EQ(Painted(), (std::vector<TColor>{G, G, B}));
 }
 
+TEST_F(LedPoller, TheBlinkTimerRestsOnceNoLedChangesAndWakesWithAResultThatBlinks) {
+    AddBar("0,1");
+    Show("8202");
+    EXPECT_TRUE(leds->BlinkTimer()->Enabled());
+    ASSERT_TRUE(PumpUntil([&] { return !leds->BlinkTimer()->Enabled(); }));
+    EXPECT_EQ(leds->BlinkCounter, leds->BlinkLimit + 2);
+    EXPECT_EQ(Painted(), (std::vector<TColor>{Green, Green}));  // at rest in the state colour
+
+    Show("0200");
+    EXPECT_FALSE(leds->BlinkTimer()->Enabled());
+    EXPECT_EQ(Painted(), (std::vector<TColor>{Green, Black}));
+    Show("0282");
+    EXPECT_TRUE(leds->BlinkTimer()->Enabled());
+}
+
 TEST_F(LedPoller, PollingShowsTheUnitsLedStringAndFollowsItsChanges) {
     StartStack("led 1 82020380");
     AddBar("0,1,2,3,4");
