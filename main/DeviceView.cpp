@@ -229,11 +229,6 @@ void TMainForm::AssignPortPopup() {
     for (int i = 0; i < PortButtons->Count(); ++i) PortButtons->Item<TSpeedButton>(i)->SetPopupMenu(PortInfoPopupMenu);
 }
 
-int TMainForm::PopupPort() const {
-    auto* button = dynamic_cast<TSpeedButton*>(PortInfoPopupMenu->PopupComponent());
-    return button ? button->Tag() : 0;
-}
-
 void TMainForm::UpdateRmonMenu() {
     if (!RmonRequest) return;
     try {
