@@ -2,6 +2,7 @@
 
 #include "common/KestrixModels.h"
 #include "main/StackTables.h"
+#include "main/StackingPortUit.h"
 #include "mibdefs/SystemMib.h"
 #include "platform/Vcl.h"
 #include "tests/support/AgentFixture.h"
@@ -74,6 +75,12 @@ std::vector<int> DialogFixture::Checked(const std::vector<TCheckBox*>& boxes) {
     for (size_t k = 0; k < boxes.size(); ++k)
         if (boxes[k]->Checked()) checked.push_back(static_cast<int>(k));
     return checked;
+}
+
+std::vector<TCheckBox*> DialogFixture::BoxesOf(const TStackingPortUitForm* picker) {
+    std::vector<TCheckBox*> boxes;
+    for (int k = 0; k < picker->CheckBoxes.Count(); ++k) boxes.push_back(picker->Box(k));
+    return boxes;
 }
 
 std::string DialogFixture::TracedOctets(const std::string& line) {

@@ -56,6 +56,8 @@ protected:
     static std::vector<std::string> Rows(const TListView* list);
     // The numbers of the boxes that are checked.
     static std::vector<int> Checked(const std::vector<TCheckBox*>& boxes);
+    // A port picker's 768 boxes, in bit order.
+    static std::vector<TCheckBox*> BoxesOf(const TStackingPortUitForm* picker);
 
     // The octets of a set-trace line's string value.
     static std::string TracedOctets(const std::string& line);
