@@ -1,6 +1,5 @@
 #include "features/ProtocolVlanForm.h"
 
-#include "framework/VxSNMPMessages.h"
 #include "mibdefs/BridgeMib.h"
 #include "platform/Layout.h"
 
@@ -97,9 +96,6 @@ TProtocolVlanForm::TProtocolVlanForm(TComponent* owner) : TDialogFrame(owner, kL
 }
 
 void TProtocolVlanForm::FormCreate(TObject*) {
-    // The first read reports in panel 0, where a failure to open shows; the
-    // later result lines go to the status bar.
-    TStatusPanel* panel = StatusBar1->Panels()->Items(0);
     OpenController(ProtocolVlanRequest, {.Items = ProtocolVlanItems,
                                          .Kind = MVT_UMV,
                                          .IndexCount = 1,
@@ -114,11 +110,10 @@ void TProtocolVlanForm::FormCreate(TObject*) {
                                                  c.BindComboBox(EncapItem, Encap);
                                                  c.BindComboBox(RowStatusItem, RowStatus);
                                              },
-                                         .Target = panel,
+                                         .Target = StatusBar1,
                                          .Blocking = true,
-                                         .CountText = StaticText1});
-    if (ProtocolVlanRequest) ProtocolVlanRequest->SetMsgCtrl(StatusBar1);
-    if (panel->Text().rfind("Get: " + VxSNMPOkText(), 0) == 0) panel->SetText("");
+                                         .CountText = StaticText1,
+                                         .Failures = Reporting::StatusPanel});
     Get->SetEnabled(true);
     IdleButtons();
     ClearEntry();

@@ -12,6 +12,12 @@
 #include "acl/IPMaskInformationFormUnit.h"
 #include "acl/IPRuleUnit.h"
 #include "features/VlanStaticForm.h"
+// Port trunks, mirroring, traffic segmentation, protocol VLANs, LACP ports.
+#include "features/AggregatorPortTableForm.h"
+#include "features/PortMirrorForm.h"
+#include "features/PortTrunkForm.h"
+#include "features/ProtocolVlanForm.h"
+#include "features/TrafficSegmentationForm.h"
 
 namespace {
 

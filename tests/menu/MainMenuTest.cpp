@@ -8,9 +8,15 @@
 
 #include <functional>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 #include "acl/IPRuleUnit.h"
+#include "features/AggregatorPortTableForm.h"
+#include "features/PortMirrorForm.h"
+#include "features/PortTrunkForm.h"
+#include "features/ProtocolVlanForm.h"
+#include "features/TrafficSegmentationForm.h"
 #include "features/VlanStaticForm.h"
 #include "framework/GUIConfigForm.h"
 #include "framework/VxSNMPSession.h"
@@ -440,6 +446,44 @@ TEST_F(MainMenu, StaticTableOpensTheStaticVlanEditor) {
             EXPECT_EQ(dialog.ST_Count2->Caption(), "2");
         });
     EXPECT_EQ(VlanStaticForm, nullptr);
+}
+
+// The port trunk, mirror, traffic segmentation, protocol VLAN and LACP port
+// commands open their dialogs, read and ready, with their owners and captions.
+TEST_F(MainMenu, TheLayer2PortCommandsOpenTheirDialogs) {
+    struct Case {
+        const char* Item;
+        std::string Caption;
+        TComponent* Owner;
+        const std::type_info& Class;
+    };
+    const Case cases[] = {
+        {"PortTrunk2", "Port Trunk Table :127.0.0.1", Application, typeid(TPortTrunkForm)},
+        {"PortMirrorTable1", "Port Mirror Table:127.0.0.1", Application, typeid(TPortMirrorForm)},
+        {"TrafficSegmentationTable1", "Traffic Segmentation Table:127.0.0.1", Application,
+         typeid(TTrafficSegmentationForm)},
+        {"ProtocolVLAN1", "Protocol VLAN : 127.0.0.1", Window, typeid(TProtocolVlanForm)},
+        {"AggreatorPortTable1", "Aggregator Port Table", Window, typeid(TAggregatorPortTableForm)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Item);
+        TMenuItem* item = Item(c.Item);
+        ASSERT_NE(item, nullptr);
+        EXPECT_TRUE(item->Enabled());
+        WhileModal<TDialogFrame>(
+            [&] { item->Action()->trigger(); }, [](TDialogFrame& dialog) { return !dialog.Busy(); },
+            [&](TDialogFrame& dialog) {
+                EXPECT_EQ(typeid(dialog), c.Class);
+                EXPECT_EQ(dialog.Caption(), c.Caption);
+                EXPECT_EQ(dialog.Owner(), c.Owner);
+                if (auto* list = dynamic_cast<TListView*>(dialog.FindComponent("ListView1"))) {
+                    EXPECT_GT(list->Items()->Count(), 0);
+                }
+            });
+    }
+    EXPECT_EQ(Window->PageTitle, "Traffic Segmentation Table");
+    EXPECT_EQ(ProtocolVlanForm, nullptr);
+    EXPECT_EQ(AggregatorPortTableForm, nullptr);
 }
 
 // ---------------------------------------------------------------- failures
