@@ -22,6 +22,20 @@ Qt::Alignment HorizontalOf(TAlignment a) {
     return a == taRightJustify ? Qt::AlignRight : a == taCenter ? Qt::AlignHCenter : Qt::AlignLeft;
 }
 
+// A text's width as the sum of its characters' advances, which the font
+// keeps at hand: a list filling fast would otherwise shape every cell's text
+// anew. Kerning narrows a text at most, so the sum never cuts a cell short.
+// Text beyond the Latin scripts, where characters join or combine, is
+// measured whole.
+int TextWidth(const QFontMetrics& metrics, const QString& text) {
+    int width = 0;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x0300) return metrics.horizontalAdvance(text);
+        width += metrics.horizontalAdvance(c);
+    }
+    return width;
+}
+
 template <class T>
 int IndexIn(const std::vector<std::unique_ptr<T>>& list, const T* item) {
     for (size_t i = 0; i < list.size(); ++i)
@@ -42,30 +56,32 @@ public:
         CheckIndex(index, Count());
         view_->ItemChanging(item_, ctText);
         texts_[static_cast<size_t>(index)] = text;
-        Changed();
+        Changed(index);
     }
     void Insert(int index, const std::string& text) override {
         CheckIndex(index, Count() + 1);
         view_->ItemChanging(item_, ctText);
         texts_.insert(texts_.begin() + index, text);
-        Changed();
+        Changed(index);
     }
     void Delete(int index) override {
         CheckIndex(index, Count());
         view_->ItemChanging(item_, ctText);
         texts_.erase(texts_.begin() + index);
-        Changed();
+        Changed(index);
     }
     void Clear() override {
         if (texts_.empty()) return;
         view_->ItemChanging(item_, ctText);
         texts_.clear();
-        Changed();
+        Changed(0);
     }
 
 private:
-    void Changed() {
-        item_->ShowSubItems();
+    // The columns from sub-item `first` on show the texts anew (a row
+    // filled column by column sets each cell once).
+    void Changed(int first) {
+        item_->ShowSubItems(first);
         view_->ItemChanged(item_, ctText);
     }
     TListView* view_;
@@ -217,10 +233,10 @@ void TListItem::SetCaption(const std::string& caption) {
     view_->ItemChanged(this, ctText);
 }
 
-void TListItem::ShowSubItems() {
+void TListItem::ShowSubItems(int first) {
     int columns = std::max(row_->columnCount(), SubItems()->Count() + 1);
     TListColumns* heads = view_->Columns();
-    for (int c = 1; c < columns; ++c) {
+    for (int c = first + 1; c < columns; ++c) {
         row_->setText(c, c - 1 < SubItems()->Count() ? Q(SubItems()->Get(c - 1)) : QString());
         // A column's cells follow its alignment; the first column is always left-aligned.
         const TAlignment a = c < heads->Count() ? heads->Items(c)->Alignment() : taLeftJustify;
@@ -389,7 +405,7 @@ void TListView::FitColumnsToContents() {
         if (!columns_->Items(i)->FitsContents()) continue;
         int wanted = header->sectionSizeHint(i);
         for (int r = fittedRows_; r < rows; ++r)
-            wanted = std::max(wanted, fm.horizontalAdvance(tree->topLevelItem(r)->text(i)) + 12);
+            wanted = std::max(wanted, TextWidth(fm, tree->topLevelItem(r)->text(i)) + 12);
         if (wanted > header->sectionSize(i)) header->resizeSection(i, wanted);
     }
     fittedRows_ = rows;

@@ -93,7 +93,7 @@ public:
 
     // Used by the list: the row's widget item and its column texts.
     QTreeWidgetItem* Row() const { return row_; }
-    void ShowSubItems();
+    void ShowSubItems(int first = 0);
 
 private:
     friend class TListItems;

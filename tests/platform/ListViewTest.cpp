@@ -129,3 +129,34 @@ TEST_F(ListView, ColumnsFitTheirCaptionOrHide) {
     EXPECT_EQ(list->Columns()->Count(), 0);
     EXPECT_EQ(row->Caption(), "1");
 }
+
+TEST_F(ListView, SubItemEditsShowInTheirColumnsAndFittingColumnsGrowToTheirWidestCell) {
+    list->Columns()->Add()->SetCaption("Extra");
+    TListItem* row = AddRow("1", "one");
+    QTreeWidgetItem* cells = list->Widget()->topLevelItem(0);
+    auto shown = [&] {
+        std::vector<std::string> texts;
+        for (int c = 1; c < cells->columnCount(); ++c) texts.push_back(cells->text(c).toStdString());
+        while (!texts.empty() && texts.back().empty()) texts.pop_back();
+        return texts;
+    };
+    using Texts = std::vector<std::string>;
+    row->SubItems()->Insert(0, "first");
+    EXPECT_EQ(shown(), (Texts{"first", "one", "active"}));
+    row->SubItems()->Put(1, "uno");
+    EXPECT_EQ(shown(), (Texts{"first", "uno", "active"}));
+    row->SubItems()->Delete(0);
+    EXPECT_EQ(shown(), (Texts{"uno", "active"}));
+    row->SubItems()->Clear();
+    EXPECT_EQ(shown(), Texts{});
+
+    // A long name, Latin-1 and beyond: the column fits it once the list paints.
+    form->Show();
+    const std::string wide = "Port description \xC3\xA9t\xC3\xA9 \xE0\xA4\x95\xE0\xA4\xBF WWWWWWWWWWWW";
+    AddRow("2", wide);
+    const int before = list->Columns()->Items(1)->Width();
+    QTest::qWait(300);
+    const QFontMetrics metrics(list->Widget()->font());
+    EXPECT_GT(list->Columns()->Items(1)->Width(), before);
+    EXPECT_GE(list->Columns()->Items(1)->Width(), metrics.horizontalAdvance(QString::fromStdString(wide)));
+}
