@@ -22,6 +22,7 @@
 #include "framework/VxSNMPSession.h"
 #include "main/MainMenuLayout.h"
 #include "main/MenuCommand.h"
+#include "mibdefs/SystemMib.h"
 #include "platform/testing/DialogRecorder.h"
 #include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
@@ -281,6 +282,25 @@ TEST_F(MainMenu, PicturesOfPages) {
                      PumpUntil([] { return false; }, 200);  // the list paints its rows in batches
                      EXPECT_FALSE(SaveScreenshot(&window, file).empty()) << file;
                  });
+    }
+}
+
+// ---------------------------------------------------------------- RMON Control
+
+// Closing the page reads the RMON state again: the RMON items follow what
+// was written while it was up.
+TEST_F(MainMenu, ClosingRmonControlMakesTheRmonItemsFollowTheState) {
+    const std::vector<TMenuItem*> items = {Item("Statistics1"), Item("History1"), Item("AlarmEvent1")};
+    for (const char* state : {"disabled", "enabled"}) {
+        SCOPED_TRACE(state);
+        WithPage([&] { Item("RMONSetting1")->Click(); },
+                 [&](TConfigForm&) {
+                     VxSNMPRequest set;
+                     set.VarList = VxSNMPVarList(RmonStateItems, SVT_SV, 0);
+                     set.VarList.GetItem(0)->Value = state;
+                     set.SyncSet(false);
+                 });
+        for (TMenuItem* item : items) EXPECT_EQ(item->Enabled(), std::string(state) == "enabled") << item->Name();
     }
 }
 
