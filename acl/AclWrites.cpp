@@ -1,50 +1,21 @@
 #include "acl/AclWrites.h"
 
-#include <cctype>
-
 #include "framework/SnmpVarItem.h"
+#include "framework/VxSyntax.h"
 
 namespace {
 
 const AclCombo NoSelection{};
 const std::string NoText;
 
-bool IsDecimal(const std::string& text, size_t from = 0) {
-    if (text.size() <= from) return false;
-    for (size_t i = from; i < text.size(); ++i)
-        if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
-    return true;
-}
-
-bool IsInteger(const std::string& text) { return IsDecimal(text, !text.empty() && text[0] == '-' ? 1 : 0); }
-
-// The octet count an item's value must have; 0 for any.
-int FixedOctets(uint32_t syntax) {
-    switch (syntax) {
-    case sxMacAddress: return 6;
-    case sxIpv6Address: return 16;
-    default: return 0;
-    }
-}
-
+// The typed-value check of the item's syntax (framework/VxSyntax.h), in the
+// editors' own words: an empty text that the syntax cannot hold was not set.
 std::optional<std::string> TextFault(const std::string& label, uint32_t syntax, const std::string& text) {
-    switch (syntax) {
-    case sxIpAddress:
-        if (IsDottedQuad(text)) return std::nullopt;
-        return label + " must be an IPv4 address: four numbers from 0 to 255 joined by dots.";
-    case sxOctetStr: case sxBitStr: case sxMacAddress: case sxIpv6Address: {
-        const int octets = HexOctetCount(text);
-        const int fixed = FixedOctets(syntax);
-        if (octets >= 0 && (fixed == 0 || octets == fixed)) return std::nullopt;
-        if (fixed) return label + " must be " + std::to_string(fixed) + " octets, each written as two hex digits.";
-        return label + " must be hex digits, two for each octet.";
-    }
-    case sxInteger: case sxGauge: case sxUInteger: case sxCounter:
-        if (text.empty()) return label + " must be set.";
-        if (IsInteger(text)) return std::nullopt;
-        return label + " must be a number.";
-    default: return std::nullopt;
-    }
+    if (!FindSyntax(static_cast<int>(syntax))) return std::nullopt;
+    const auto needs = CheckValueText(static_cast<int>(syntax), text);
+    if (!needs) return std::nullopt;
+    if (text.empty()) return label + " must be set.";
+    return label + " must be " + *needs + ".";
 }
 
 }  // namespace
@@ -121,31 +92,4 @@ std::optional<AclRefusal> CheckCarriedTexts(const AclTable& table, const AclForm
         if (auto fault = TextFault(record.Label, record.Syntax, text)) return AclRefusal{*fault, item};
     }
     return std::nullopt;
-}
-
-bool IsDottedQuad(const std::string& text) {
-    int parts = 0;
-    size_t start = 0;
-    while (true) {
-        const size_t dot = text.find('.', start);
-        const std::string part = text.substr(start, dot == std::string::npos ? std::string::npos : dot - start);
-        if (!IsDecimal(part) || part.size() > 3 || std::stoi(part) > 255) return false;
-        ++parts;
-        if (dot == std::string::npos) break;
-        start = dot + 1;
-    }
-    return parts == 4;
-}
-
-int HexOctetCount(const std::string& text) {
-    int digits = 0;
-    for (char c : text) {
-        if (c == ' ') {
-            if (digits % 2) return -1;  // a blank inside an octet
-            continue;
-        }
-        if (!std::isxdigit(static_cast<unsigned char>(c))) return -1;
-        ++digits;
-    }
-    return digits % 2 ? -1 : digits / 2;
 }

@@ -92,14 +92,11 @@ std::optional<AclRefusal> CheckRuleRowStatus(const AclTable& table, const AclFor
 bool KeyListed(const AclFormSnapshot& form, const std::string& caption, const std::string& firstSubItem);
 
 // The texts of the edits that a write carries, checked against their item's
-// syntax before anything is sent: an IPv4 address is four numbers 0 to 255
-// joined by dots; octets are hex digits, two per octet (a MAC address six
-// octets, an IPv6 address sixteen); an integer is a number. Items left out
-// and items without an edit are not looked at.
+// syntax before anything is sent, by the syntax's own check (CheckValueText):
+// an IPv4 address is four numbers 0 to 255 joined by dots; octets are hex
+// digits, two per octet (a MAC address six octets, an IPv6 address
+// sixteen); a number is one its syntax holds. Items left out and items
+// without an edit are not looked at.
 std::optional<AclRefusal> CheckCarriedTexts(const AclTable& table, const AclFormSnapshot& form,
                                             const AclItems& leftOut);
 
-bool IsDottedQuad(const std::string& text);
-// Hex digits in whole octets (blanks between octets allowed); the number of
-// octets, or -1.
-int HexOctetCount(const std::string& text);

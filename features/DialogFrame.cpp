@@ -1,5 +1,6 @@
 #include "features/DialogFrame.h"
 
+#include "common/VxNumbers.h"
 #include "main/Main.h"
 #include "main/StackingPortUit.h"
 #include "platform/Layout.h"
@@ -248,8 +249,7 @@ void VxItemsLeftOut::Restore() {
 }
 
 bool IsWholeNumber(const std::string& text) {
-    if (text.empty()) return false;
-    for (char c : text)
-        if (c < '0' || c > '9') return false;
-    return true;
+    // Digits only, and few enough for an INTEGER item: a longer number would
+    // wrap to 32 bits and name another row.
+    return text.find_first_not_of("0123456789") == std::string::npos && WholeInteger(text, 0, INT32_MAX);
 }

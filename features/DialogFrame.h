@@ -252,7 +252,8 @@ private:
     bool Restored = false;
 };
 
-// Whether a text is a whole decimal number: digits only, at least one.
+// Whether a text is a whole decimal number: digits only, at least one, no
+// more than an INTEGER holds (2147483647).
 bool IsWholeNumber(const std::string& text);
 
 // "0,1,2,...,767": the positions of a port list's 768 bits, for binding.

@@ -127,12 +127,16 @@ bool HoldsAddress(const VxSyntax&, std::string_view t) {
     return pos == t.size();
 }
 
-// Hexadecimal digits (blanks between them are skipped) in whole octets; a
-// fixed layout needs exactly its size.
+// Hexadecimal digits in whole octets, blanks allowed between octets (not
+// inside one: "F F" could mean FF or 0F0F); a fixed layout needs exactly its
+// size.
 bool HoldsHex(const VxSyntax& row, std::string_view t) {
     size_t digits = 0;
     for (char c : t) {
-        if (c == ' ') continue;
+        if (c == ' ') {
+            if (digits % 2 != 0) return false;
+            continue;
+        }
         if (!IsDigit(c) && !((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'))) return false;
         ++digits;
     }

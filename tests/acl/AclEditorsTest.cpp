@@ -230,10 +230,14 @@ TEST_F(AclEditors, BadProfileInputIsRefusedBeforeASet) {
     Choose(editor, "UseProTypeComBo", "tcp");
     Choose(editor, "TCPOptionComBo", "dst-src-addr");
     const Refusal refusals[] = {
-        {"IpAddMaskSrcEdit", "10.0.0", "Src IP Addr Mask must be an IPv4 address: four numbers from 0 to 255 joined by dots."},
-        {"IpAddMaskDstEdit", "1.2.3.256", "Dst IP Addr Mask must be an IPv4 address: four numbers from 0 to 255 joined by dots."},
-        {"TCPUDPSrcMaskEdit", "FFF", "TCP or UDP Src Port Mask must be hex digits, two for each octet."},
-        {"TCPUDPDstPortMaskEdit", "0x12", "TCP or UDP Dst Port Mask must be hex digits, two for each octet."},
+        {"IpAddMaskSrcEdit", "10.0.0",
+         "Src IP Addr Mask must be an IP address: four numbers from 0 to 255 joined by dots, such as 10.90.90.90."},
+        {"IpAddMaskDstEdit", "1.2.3.256",
+         "Dst IP Addr Mask must be an IP address: four numbers from 0 to 255 joined by dots, such as 10.90.90.90."},
+        {"TCPUDPSrcMaskEdit", "FFF",
+         "TCP or UDP Src Port Mask must be hexadecimal text in whole octets, two digits each, such as 001AFF."},
+        {"TCPUDPDstPortMaskEdit", "0x12",
+         "TCP or UDP Dst Port Mask must be hexadecimal text in whole octets, two digits each, such as 001AFF."},
     };
     for (const Refusal& r : refusals) {
         SCOPED_TRACE(r.Edit);
@@ -377,9 +381,9 @@ TEST_F(AclEditors, RuleInputRefusedBeforeASet) {
         {"1", "5", [&] { Tick(editor, {"cbxRow"}); Choose(editor, "RowComboBox", "active"); },
          "Row State must be createAndGo."},
         {"1", "5", [&] { Tick(editor, {"cbxSourceIP"}); Type(editor, "SourceIPEdit", "10.1.1"); },
-         "Source IP Address must be an IPv4 address: four numbers from 0 to 255 joined by dots."},
+         "Source IP Address must be an IP address: four numbers from 0 to 255 joined by dots, such as 10.90.90.90."},
         {"1", "5", [&] { Tick(editor, {"cbxUserMask"}); Type(editor, "UserMaskEdit", "00000G01"); },
-         "User Mask must be hex digits, two for each octet."},
+         "User Mask must be hexadecimal text in whole octets, two digits each, such as 001AFF."},
         {"1", "5", [&] { Tick(editor, {"cbxDscp"}); }, "DSCP must be set."},
     };
     for (const Case& c : cases) {

@@ -299,10 +299,10 @@ TEST(AclTextChecks, CarriedAddressesAndOctetsMustBeWhole) {
     const Case cases[] = {
         {ipSrcMask, "255.255.0.0", true},   {ipSrcMask, "0.0.0.0", true},    {ipSrcMask, "10.0.0", false},
         {ipSrcMask, "256.1.1.1", false},    {ipSrcMask, "1.2.3.4.5", false}, {ipSrcMask, "1.2.3.", false},
-        {ipSrcMask, " 1.2.3.4", false},     {ipSrcMask, "1.2.3.x", false},   {ipSrcPortMask, "FFFF", true},
+        {ipSrcMask, " 1.2.3.4", true},      {ipSrcMask, "1.2.3.x", false},   {ipSrcPortMask, "FFFF", true},
         {ipSrcPortMask, "00 ff", true},     {ipSrcPortMask, "", true},       {ipSrcPortMask, "FFF", false},
         {ipSrcPortMask, "0G", false},       {ipSrcPortMask, "F F", false},   {ipTcpFlagMask, "63", true},
-        {ipTcpFlagMask, "6x", false},
+        {ipTcpFlagMask, "6x", false},       {ipTcpFlagMask, "99999999999", false},  // would wrap to 32 bits
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.Item) + " '" + c.Text + "'");
@@ -318,7 +318,8 @@ TEST(AclTextChecks, CarriedAddressesAndOctetsMustBeWhole) {
     AclFormSnapshot form;
     form.Edits = {{ipSrcMask, "10.1"}};
     EXPECT_EQ(CheckCarriedTexts(profiles, form, {})->Message,
-              "IP Address Mask Source must be an IPv4 address: four numbers from 0 to 255 joined by dots.");
+              "IP Address Mask Source must be an IP address: four numbers from 0 to 255 joined by dots, such as "
+              "10.90.90.90.");
     // A ticked number left empty is refused rather than sent as zero.
     form.Edits = {{ipRuleDscp, ""}};
     EXPECT_EQ(CheckCarriedTexts(IngressRules(), form, {}), (AclRefusal{"DSCP must be set.", ipRuleDscp}));

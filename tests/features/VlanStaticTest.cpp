@@ -201,13 +201,13 @@ TEST_F(VlanStatic, AVlanIdThatIsNoWholeNumberIsRefusedBeforeAnythingIsSent) {
     TVlanStaticForm* dialog = Open();
     MessageBoxRecorder boxes;
     Stack->ClearTrace();
-    for (const char* id : {"", "1.5", "10a", " 7"}) {
+    for (const char* id : {"", "1.5", "10a", " 7", "4294967297"}) {  // the last would wrap to VLAN 1
         for (TButton* button : {dialog->AddBtn, dialog->SetBtn}) {
             dialog->ED_VLANID->SetText(id);
             button->Click();
         }
     }
-    EXPECT_EQ(boxes.Count(), 8u);
+    EXPECT_EQ(boxes.Count(), 10u);
     EXPECT_EQ(boxes.Last().Text, "The VLAN ID must be a whole number.");
     EXPECT_TRUE(Stack->TraceLines().empty());
     EXPECT_FALSE(dialog->Busy());

@@ -74,6 +74,7 @@ TEST(SyntaxTable, TypedValuesAreCheckedByTheirSyntax) {
         {sxOctetStr, "001AFF", true},
         {sxOctetStr, "1A2", false},
         {sxOctetStr, "zz", false},
+        {sxOctetStr, "F F", false},  // a blank inside an octet
         {sxDisplayStr, "any text \xE9", true},
         {sxObjectId, "1.3.6.1.4.1.171", true},
         {sxObjectId, "1.3.6.x", false},
