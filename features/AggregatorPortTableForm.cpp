@@ -81,7 +81,8 @@ void TAggregatorPortTableForm::FormCreate(TObject*) {
                         },
                     .Target = Memo1,
                     .OnRefreshDone = TRefreshDoneEvent(this, &TAggregatorPortTableForm::RefreshDone),
-                    .CountText = StaticText1});
+                    .CountText = StaticText1,
+                    .Failures = Reporting::MemoLine});
     // A walk that could not start ends nothing that would enable it.
     if (!AggregatorPortRequest || !AggregatorPortRequest->IsBusy()) GetBtn->SetEnabled(true);
 }
