@@ -1,0 +1,74 @@
+// The bridge and stacking scalar pages against the simulated stack.
+
+#include <gtest/gtest.h>
+
+#include "features/EquipmentBasicInfoForm.h"
+#include "features/PBridgeConfigForm.h"
+#include "features/VLanGeneralInfoForm.h"
+#include "tests/features/DialogPicture.h"
+#include "tests/support/DialogFixture.h"
+
+namespace {
+
+class BridgeScalarPages : public DialogFixture {
+protected:
+    void SetUp() override {
+        DialogFixture::SetUp();
+        OpenMainWindowOn();
+    }
+    // The memo's lines from `first` on that begin "Get:" or "Set:".
+    static std::vector<std::string> Operations(const TMemo* memo, size_t first) {
+        std::vector<std::string> operations;
+        const std::vector<std::string> lines = Lines(memo);
+        for (size_t i = first; i < lines.size(); ++i) operations.push_back(lines[i].substr(0, 4));
+        return operations;
+    }
+};
+
+TEST_F(BridgeScalarPages, TheEquipmentPageShowsThreeNumbersAndAnEmptyDisabledCapacity) {
+    auto* dialog = OpenDialog<TEquipmentBasicInfoForm>();
+    EXPECT_EQ(dialog->Edit4->Text(), "1");   // stacking version
+    EXPECT_EQ(dialog->Edit2->Text(), "12");  // max supported units
+    EXPECT_EQ(dialog->Edit3->Text(), "2");   // units in the stack
+    EXPECT_EQ(dialog->Edit1->Text(), "");
+    EXPECT_FALSE(dialog->Edit1->Enabled());
+    EXPECT_TRUE(dialog->Edit2->ReadOnly());
+    // The capacity is read all the same.
+    EXPECT_EQ(dialog->StackingRequest->Request.VarList.GetItem(0)->Value, "A0");
+    ExpectPicture(dialog, "equipment-basic-info-form.png");
+}
+
+TEST_F(BridgeScalarPages, The8021QSetSendsOnlyTheGvrpStatusAndReadsNothingAgain) {
+    auto* dialog = OpenDialog<TVLanGeneralInfoForm>();
+    EXPECT_EQ(dialog->VlanVersionNumber->Caption(), "1");
+    EXPECT_EQ(dialog->MaxVlanId->Caption(), "4094");
+    EXPECT_EQ(dialog->MaxSupportedVlans->Caption(), "255");
+    EXPECT_EQ(dialog->CurrentNumOfVlans->Caption(), "2");
+    EXPECT_EQ(dialog->GvrpStatus->Text(), "disabled");
+    dialog->GvrpStatus->SetItemIndex(1);  // "disabled", as the agent has it
+    const size_t before = Lines(dialog->Memo1).size();
+    Stack->ClearTrace();
+    dialog->SetBtn->Click();
+    WaitIdle(dialog);
+    EXPECT_EQ(Stack->TraceLines(), (std::vector<std::string>{"1.3.6.1.2.1.17.7.1.1.5.0 integer 2"}));
+    EXPECT_EQ(Operations(dialog->Memo1, before), (std::vector<std::string>{"Set:"}));
+    ExpectPicture(dialog, "vlan-general-info-form.png");
+}
+
+TEST_F(BridgeScalarPages, The8021PSetSendsOnlyTrafficClassesEnabled) {
+    auto* dialog = OpenDialog<TPBridgeConfigForm>();
+    EXPECT_EQ(dialog->Edit_DeviceCapabilities->Caption(), "F0");
+    EXPECT_EQ(dialog->TrafficClassesState->Text(), "true");
+    EXPECT_FALSE(dialog->GmrpStatus->Visible());
+    dialog->TrafficClassesState->SetItemIndex(1);
+    Stack->ClearTrace();
+    dialog->BT_Set->Click();
+    WaitIdle(dialog);
+    EXPECT_EQ(Stack->TraceLines(), (std::vector<std::string>{"1.3.6.1.2.1.17.6.1.1.2.0 integer 2"}));
+    dialog->BT_Get->Click();
+    WaitIdle(dialog);
+    EXPECT_EQ(dialog->TrafficClassesState->Text(), "false");
+    ExpectPicture(dialog, "pbridge-config-form.png");
+}
+
+}  // namespace
