@@ -18,6 +18,19 @@
 #include "features/PortTrunkForm.h"
 #include "features/ProtocolVlanForm.h"
 #include "features/TrafficSegmentationForm.h"
+// The bridge and VLAN dialogs.
+#include "features/EquipmentBasicInfoForm.h"
+#include "features/ForwardUnregisteredInformationForm.h"
+#include "features/GARPForm.h"
+#include "features/MulticastFilterInformationForm.h"
+#include "features/MulticastForwardingInformationForm.h"
+#include "features/PBridgeConfigForm.h"
+#include "features/PortCapabilities8021dForm.h"
+#include "features/TpGroupDestinationForwardedForm.h"
+#include "features/UnicastFilterInformationForm.h"
+#include "features/VLanCurrentTableForm.h"
+#include "features/VLanGeneralInfoForm.h"
+#include "features/VLanPortInfomationForm.h"
 
 namespace {
 

@@ -17,9 +17,11 @@
 #include "features/PortTrunkForm.h"
 #include "features/ProtocolVlanForm.h"
 #include "features/TrafficSegmentationForm.h"
+#include "features/GARPForm.h"
 #include "features/VlanStaticForm.h"
 #include "framework/GUIConfigForm.h"
 #include "framework/VxSNMPSession.h"
+#include "main/Form1.h"
 #include "main/MainMenuLayout.h"
 #include "main/MenuCommand.h"
 #include "mibdefs/SystemMib.h"
@@ -504,6 +506,50 @@ TEST_F(MainMenu, TheLayer2PortCommandsOpenTheirDialogs) {
     EXPECT_EQ(Window->PageTitle, "Traffic Segmentation Table");
     EXPECT_EQ(ProtocolVlanForm, nullptr);
     EXPECT_EQ(AggregatorPortTableForm, nullptr);
+}
+
+// The bridge and VLAN commands open their dialogs, each with its owner and
+// its first read answered.
+TEST_F(MainMenu, TheBridgeAndVlanCommandsOpenTheirDialogs) {
+    Form1 = new TForm1(Application);  // the GARP and port capability viewers take turns on it
+    struct Case {
+        const char* Item;
+        const char* Caption;
+        bool OwnedByWindow;
+    };
+    const Case cases[] = {
+        {"Test1", "Equipment Basic Information", true},
+        {"BasicConfigure2", "802.1P Basic Configure", false},
+        {"GVRP1", "GARP Form", false},
+        {"PortCapbility1", "Port Capability Form", false},
+        {"BasicConfigure", "802.1Q Basic Configure", false},
+        {"PortsInfo1", "VLAN Port Information Form", false},
+        {"TpGroupDestinationForwarded1", "Tp Group Destination Forwarded", true},
+        {"MulticastForwardingInformation1", "Multicast Forwarding Information", true},
+        {"ForwardUnregisteredInformation1", "Forward Unregistered Information", true},
+        {"CurrentForm1", "VLAN Current Table", true},
+        {"UnicastInformation1", "Unicast Filter Information", true},
+        {"MulticastInformation1", "Multicast Filter Information", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Item);
+        TMenuItem* item = Item(c.Item);
+        ASSERT_NE(item, nullptr);
+        EXPECT_TRUE(item->Enabled());
+        WhileModal<TDialogFrame>(
+            [&] { item->Action()->trigger(); }, [](TDialogFrame& dialog) { return !dialog.Busy(); },
+            [&](TDialogFrame& dialog) {
+                EXPECT_EQ(dialog.Caption(), c.Caption);
+                EXPECT_EQ(dialog.Owner(), c.OwnedByWindow ? static_cast<TComponent*>(Window) : Application);
+                const auto* memo = dynamic_cast<TMemo*>(dialog.FindComponent("Memo1"));
+                ASSERT_NE(memo, nullptr);
+                ASSERT_GT(memo->Lines()->Count(), 0);
+                EXPECT_EQ(memo->Lines()->Get(memo->Lines()->Count() - 1).rfind("Get: (VxSNMP++) Ok!", 0), 0u);
+            });
+    }
+    EXPECT_EQ(GARPForm, nullptr);
+    delete Form1;
+    Form1 = nullptr;
 }
 
 // ---------------------------------------------------------------- failures
