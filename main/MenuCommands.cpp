@@ -11,6 +11,7 @@
 #include "acl/CPUIPRuleUnit.h"
 #include "acl/IPMaskInformationFormUnit.h"
 #include "acl/IPRuleUnit.h"
+#include "features/CommunityStringTableForm.h"
 #include "features/VlanStaticForm.h"
 // Port trunks, mirroring, traffic segmentation, protocol VLANs, LACP ports.
 #include "features/AggregatorPortTableForm.h"
