@@ -12,6 +12,8 @@
 #include "acl/IPMaskInformationFormUnit.h"
 #include "acl/IPRuleUnit.h"
 #include "features/CommunityStringTableForm.h"
+#include "features/DiagnosticsInformationForm.h"
+#include "features/MacStatisticTableForm.h"
 #include "features/VlanStaticForm.h"
 // Port trunks, mirroring, traffic segmentation, protocol VLANs, LACP ports.
 #include "features/AggregatorPortTableForm.h"

@@ -1,0 +1,15 @@
+#include "features/MacStatisticTableForm.h"
+
+#include "mibdefs/SecurityMib.h"
+
+TMacStatisticTableForm* MacStatisticTableForm = nullptr;
+
+namespace {
+
+constexpr FormLayout kLayout{.Name = "MacStatisticTableForm", .Caption = "MACStatisticTableForm", .ClientWidth = 662,
+                             .ClientHeight = 398, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
+                             .Controls = MacAuthCountersControls};
+
+}  // namespace
+
+TMacStatisticTableForm::TMacStatisticTableForm(TComponent* owner) : TMacAuthCountersForm(owner, kLayout, Dot1xMacAuthStatsItems) {}
