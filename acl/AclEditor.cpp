@@ -260,7 +260,7 @@ void TAclEditor::ClearEdits() {
     if (!Table.IsRule) return;
     if (ListView1->Items()->Count() == 0) StaticText1->SetCaption("0");
     ClearChecksClick(this);
-    UncheckPorts({PortPicker});
+    if (!Record.KeepsPortTicks) UncheckPorts({PortPicker});
 }
 
 void TAclEditor::CheckAllClick(TObject*) {
@@ -323,6 +323,7 @@ void TAclEditor::Write(AclWrite write) {
     if (auto refusal = Record.Check(Table, form, write)) return Refuse(*refusal);
     const AclItems leftOut = Record.LeftOut(Table, form, write);
     if (auto refusal = CheckCarriedTexts(Table, form, leftOut)) return Refuse(*refusal);
+    const std::vector<bool> portTicks = Record.KeepsPortTicks ? PortTicks() : std::vector<bool>{};
     Guard(Controller, [&] {
         VxItemsLeftOut out(*Controller);
         for (int item : leftOut) out.LeaveOut(item);
@@ -333,7 +334,19 @@ void TAclEditor::Write(AclWrite write) {
         out.Write(false);
     });
     ReturnToNoSelection();
+    if (Record.KeepsPortTicks) ShowPortTicks(portTicks);
     ShowRowCount();
+}
+
+std::vector<bool> TAclEditor::PortTicks() const {
+    std::vector<bool> ticks;
+    if (PortPicker)
+        for (int k = 0; k < PortPicker->CheckBoxes.Count(); ++k) ticks.push_back(PortPicker->Box(k)->Checked());
+    return ticks;
+}
+
+void TAclEditor::ShowPortTicks(const std::vector<bool>& ticks) {
+    for (size_t k = 0; k < ticks.size(); ++k) PortPicker->Box(static_cast<int>(k))->SetChecked(ticks[k]);
 }
 
 void TAclEditor::SelectRowStatus(int value) {

@@ -28,6 +28,8 @@
 // constructor; it overrides PermitComboBoxChange or ClearEdits where its
 // type differs.
 
+#include <algorithm>
+#include <array>
 #include <span>
 #include <vector>
 
@@ -45,6 +47,15 @@ struct AclField {
     const char* CheckBox = nullptr;  // the field's check box (rule editors)
     int InitialIndex = -1;           // a combo box's first selection
 };
+
+// Field arrays joined into one record's fields (shared rows of twins).
+template <size_t... N>
+constexpr std::array<AclField, (N + ...)> JoinFields(const std::array<AclField, N>&... parts) {
+    std::array<AclField, (N + ...)> all{};
+    size_t k = 0;
+    ((std::copy(parts.begin(), parts.end(), all.begin() + k), k += N), ...);
+    return all;
+}
 
 // The buttons' names; null where the editor has no such button.
 struct AclButtons {
@@ -72,6 +83,9 @@ struct AclEditorRecord {
     // A click on a row copies its caption and first sub-item into the two ID
     // edits (besides the selection's own loading of every field).
     bool CopiesKeysOnClick = false;
+    // The port boxes keep their ticks when the fields are emptied after a
+    // write, so that one port list serves several rules in a row.
+    bool KeepsPortTicks = false;
 };
 
 class TAclEditor : public TDialogFrame {
@@ -135,6 +149,9 @@ private:
     void Refuse(const AclRefusal& refusal);
     // After every write and every Refresh, whatever came of it.
     void ReturnToNoSelection();
+    // The port boxes' ticks, in the picker's order, and shown again.
+    std::vector<bool> PortTicks() const;
+    void ShowPortTicks(const std::vector<bool>& ticks);
 
     std::vector<TWinControl*> Controls;  // by item
     std::vector<TCheckBox*> Boxes;       // by item

@@ -58,6 +58,23 @@ AclWrite RuleWriteOfSelected(const AclTable& table, const AclFormSnapshot& form)
     return destroy ? AclWrite::Delete : AclWrite::Set;
 }
 
+AclWrite ProfileWriteOfSelected(const AclTable& table, const AclFormSnapshot& form) {
+    return form.Combo(table.RowStatusItem).Index == AclRowDestroyIndex ? AclWrite::Delete : AclWrite::Set;
+}
+
+std::optional<AclRefusal> CheckProfileKeys(const AclTable& table, const char* idMissing,
+                                           const AclFormSnapshot& form, AclWrite write) {
+    if (write == AclWrite::Delete) return std::nullopt;
+    const bool adding = write == AclWrite::Add;
+    if (form.EditEmpty(0)) return AclRefusal{idMissing, adding ? 0 : -1};
+    if (!adding) return std::nullopt;
+    for (const auto& [caption, subItem] : form.ListedKeys)
+        if (caption == form.Edit(0)) return AclRefusal{table.DuplicateMessage, 0};
+    if (form.Combo(table.RowStatusItem).Index != AclRowCreateAndGoIndex)
+        return AclRefusal{table.RowStatusMessage, table.RowStatusItem};
+    return std::nullopt;
+}
+
 bool KeyListed(const AclFormSnapshot& form, const std::string& caption, const std::string& firstSubItem) {
     for (const auto& [listedCaption, listedSubItem] : form.ListedKeys)
         if (listedCaption == caption && listedSubItem == firstSubItem) return true;

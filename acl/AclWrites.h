@@ -88,6 +88,15 @@ std::optional<AclRefusal> CheckRuleKeys(const AclTable& table, const AclRuleIdTe
                                         const AclFormSnapshot& form, AclWrite write);
 std::optional<AclRefusal> CheckRuleRowStatus(const AclTable& table, const AclFormSnapshot& form, AclWrite write);
 
+// The profile editors' Set with "destroy" in the row-status combo deletes.
+AclWrite ProfileWriteOfSelected(const AclTable& table, const AclFormSnapshot& form);
+
+// The checks of a profile editor that compares its ID with the listed rows:
+// the ID edit empty; on Add, an ID listed as a row's caption (as text, so
+// "01" is not "1") and a row-status combo that does not show createAndGo.
+std::optional<AclRefusal> CheckProfileKeys(const AclTable& table, const char* idMissing,
+                                           const AclFormSnapshot& form, AclWrite write);
+
 // Whether a row with the key is listed (exact text).
 bool KeyListed(const AclFormSnapshot& form, const std::string& caption, const std::string& firstSubItem);
 

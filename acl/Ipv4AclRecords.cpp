@@ -50,18 +50,7 @@ constexpr std::array<AclField, 12> MatchFields(const char* sourceCaption, const 
     }};
 }
 
-template <size_t A, size_t B, size_t C>
-constexpr std::array<AclField, A + B + C> Join(const std::array<AclField, A>& a, const std::array<AclField, B>& b,
-                                               const std::array<AclField, C>& c) {
-    std::array<AclField, A + B + C> all{};
-    size_t k = 0;
-    for (const AclField& f : a) all[k++] = f;
-    for (const AclField& f : b) all[k++] = f;
-    for (const AclField& f : c) all[k++] = f;
-    return all;
-}
-
-constexpr auto IngressRuleFields = Join(
+constexpr auto IngressRuleFields = JoinFields(
     std::array<AclField, 2>{{{ipRuleProfileId, "IPRuleEdit", "%i{n1x255}", "IPv4 Rule ID"},
                              {ipRuleAccessId, "AccessIDEdit", "%i{n0x255}", "IPv4 Rule Access ID"}}},
     MatchFields("Source IPv4 Address", "Destination IPv4 address"),
@@ -75,7 +64,7 @@ constexpr auto IngressRuleFields = Join(
         {21, "RowComboBox", Combo, "Row Status", "cbxRow", 1},
     }});
 
-constexpr auto CpuRuleFields = Join(
+constexpr auto CpuRuleFields = JoinFields(
     std::array<AclField, 2>{{{ipRuleProfileId, "IPRuleEdit", "%i{n1x255}", "IP Rule ID"},
                              {ipRuleAccessId, "AccessIDEdit", "%i{n1x255}", "IP Rule Access ID"}}},
     MatchFields("Source IP Address", "Destination IP address"),
@@ -88,9 +77,9 @@ constexpr AclButtons RuleButtons{"GetButton", "EditButton",  "Edit", "AddButton"
 }  // namespace
 
 const AclEditorRecord IPMaskInformationRecord{"TIPMaskInformationForm", ProfileFields, ProfileButtons, 9,
-                                              CheckIpv4Profile, Ipv4ProfileLeftOut, Ipv4ProfileWriteOfSelected};
+                                              CheckIpv4Profile, Ipv4ProfileLeftOut, ProfileWriteOfSelected};
 const AclEditorRecord CPUIPMaskInformationRecord{"TCPUIPMaskInformationForm", ProfileFields, ProfileButtons, 9,
-                                                 CheckIpv4Profile, Ipv4ProfileLeftOut, Ipv4ProfileWriteOfSelected};
+                                                 CheckIpv4Profile, Ipv4ProfileLeftOut, ProfileWriteOfSelected};
 const AclEditorRecord IPRuleRecord{"TIPRuleForm", IngressRuleFields, RuleButtons, 11, CheckIpv4Rule,
                                    Ipv4RuleLeftOut, RuleWriteOfSelected, true};
 const AclEditorRecord CPUIPRuleRecord{"TCPUIPRuleForm", CpuRuleFields, RuleButtons, 8, CheckIpv4Rule,

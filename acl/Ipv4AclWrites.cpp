@@ -79,10 +79,6 @@ AclItems Ipv4ProfileLeftOut(const AclTable& table, const AclFormSnapshot& form, 
     return out;
 }
 
-AclWrite Ipv4ProfileWriteOfSelected(const AclTable& table, const AclFormSnapshot& form) {
-    return form.Combo(table.RowStatusItem).Index == AclRowDestroyIndex ? AclWrite::Delete : AclWrite::Set;
-}
-
 std::optional<AclRefusal> CheckIpv4Profile(const AclTable& table, const AclFormSnapshot& form, AclWrite write) {
     // Without an ID the set would name no row.
     if (write == AclWrite::Add && form.EditEmpty(ipProfileId))

@@ -26,8 +26,6 @@ AclItems Ipv4ProfileLeftOut(const AclTable& table, const AclFormSnapshot& form, 
 // The protocol type's share of it (no selection, "none" or an unknown
 // position: every protocol item).
 AclItems Ipv4ProfileProtocolLeftOut(const AclFormSnapshot& form);
-// Set with "destroy" in the row-status combo deletes.
-AclWrite Ipv4ProfileWriteOfSelected(const AclTable& table, const AclFormSnapshot& form);
 // Add needs the profile ID.
 std::optional<AclRefusal> CheckIpv4Profile(const AclTable& table, const AclFormSnapshot& form, AclWrite write);
 

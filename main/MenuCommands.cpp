@@ -7,10 +7,18 @@
 
 // The hand-made dialogs that the menu opens come in here, one header each, as
 // they are built (their rows in MenuCommands.def then link them).
+#include "acl/CPUEthernetInformationRuleUnit.h"
+#include "acl/CPUEthernetMaskInformationFormUnit.h"
 #include "acl/CPUIPMaskInformationFormUnit.h"
 #include "acl/CPUIPRuleUnit.h"
+#include "acl/CPUUserDefinedRuleUnit.h"
+#include "acl/CPUUserMaskInforUnit.h"
+#include "acl/EthernetInformationRuleUnit.h"
+#include "acl/EthernetMaskInformationFormUnit.h"
 #include "acl/IPMaskInformationFormUnit.h"
 #include "acl/IPRuleUnit.h"
+#include "acl/UserDefinedRuleUnit.h"
+#include "acl/UserMaskInforUnit.h"
 #include "features/CommunityStringTableForm.h"
 #include "features/DiagnosticsInformationForm.h"
 #include "features/MacStatisticTableForm.h"

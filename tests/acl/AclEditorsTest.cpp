@@ -5,19 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <functional>
 
 #include "acl/CPUIPMaskInformationFormUnit.h"
 #include "acl/CPUIPRuleUnit.h"
 #include "acl/IPMaskInformationFormUnit.h"
 #include "acl/IPRuleUnit.h"
-#include "framework/VxSNMPSession.h"
-#include "main/StackingPortUit.h"
-#include "platform/Layout.h"
-#include "platform/testing/DialogRecorder.h"
-#include "platform/testing/FormTesting.h"
-#include "tests/support/DialogFixture.h"
+#include "tests/acl/AclEditorFixture.h"
 
 namespace {
 
@@ -25,67 +19,6 @@ constexpr const char* IngressProfiles = "1.3.6.1.4.1.171.12.9.2.2.1.";
 constexpr const char* IngressRules = "1.3.6.1.4.1.171.12.9.3.2.1.";
 constexpr const char* CpuProfiles = "1.3.6.1.4.1.171.12.9.4.2.1.";
 constexpr const char* CpuRules = "1.3.6.1.4.1.171.12.9.5.2.1.";
-
-using Trace = std::vector<std::string>;
-
-class AclEditors : public DialogFixture {
-protected:
-    // The stack and the main window; requests made from now on wait 5 s
-    // before they send again, so that a loaded machine traces each set once.
-    void OpenMainWindowOn(const std::string& description = {}) {
-        DialogFixture::OpenMainWindowOn(description);
-        SessionParameters.Timeout = 500;
-    }
-    template <class T>
-    T* Open() {
-        OpenMainWindowOn();
-        return OpenDialog<T>();
-    }
-
-    template <class T = TWinControl>
-    static T* Named(TAclEditor* editor, const char* name) {
-        return FindChild<T>(editor, name);
-    }
-    static void Type(TAclEditor* editor, const char* edit, const std::string& text) {
-        Named<TEdit>(editor, edit)->SetText(text);
-    }
-    // As a user: picks an entry of a combo box.
-    static void Choose(TAclEditor* editor, const char* combo, const std::string& label) {
-        auto* box = Named<TComboBox>(editor, combo);
-        const int index = box->Items()->IndexOf(label);
-        ASSERT_GE(index, 0) << label;
-        box->SetItemIndex(index);
-        emit box->Widget()->activated(index);
-    }
-    static void Tick(TAclEditor* editor, std::initializer_list<const char*> boxes) {
-        for (const char* name : boxes) Named<TCheckBox>(editor, name)->SetChecked(true);
-    }
-    static std::string Panel0(TAclEditor* editor) { return editor->StatusBar1->Panels()->Items(0)->Text(); }
-    static bool Enabled(TAclEditor* editor, const char* name) { return Named(editor, name)->Enabled(); }
-
-    // The set trace without the table's prefix; a port list as its bits.
-    Trace Written(const char* prefix) {
-        Trace written;
-        for (const std::string& line : Stack->TraceLines()) {
-            std::string shown = line.rfind(prefix, 0) == 0 ? line.substr(std::string(prefix).size()) : line;
-            if (line.find(" string \"") != std::string::npos && TracedOctets(line).size() == 96) {
-                shown = shown.substr(0, shown.find(' ')) + " ports";
-                for (int bit : BitsOf(TracedOctets(line))) shown += " " + std::to_string(bit);
-            }
-            written.push_back(shown);
-        }
-        return written;
-    }
-    void Press(TAclEditor* editor, const char* button) {
-        Named<TButton>(editor, button)->Click();
-        WaitIdle(editor);
-    }
-    std::vector<int> TickedPorts(TAclEditor* editor) {
-        std::vector<TCheckBox*> boxes;
-        for (int k = 0; k < editor->PortPicker->CheckBoxes.Count(); ++k) boxes.push_back(editor->PortPicker->Box(k));
-        return Checked(boxes);
-    }
-};
 
 // ---- profiles ------------------------------------------------------------------------------
 

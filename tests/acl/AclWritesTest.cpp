@@ -160,8 +160,8 @@ TEST(Ipv4ProfileLeftOut, DeleteAndTheDestroyChoice) {
     EXPECT_EQ(Carried(table, Ipv4ProfileLeftOut(table, ProfileForm({}), AclWrite::Delete)),
               AclItems{ipProfileRowStatus});
     const AclFormSnapshot destroy = ProfileForm({{ipProfileRowStatus, {"destroy", 2}}, {ipProtocolType, Tcp}});
-    EXPECT_EQ(Ipv4ProfileWriteOfSelected(table, destroy), AclWrite::Delete);
-    EXPECT_EQ(Ipv4ProfileWriteOfSelected(table, ProfileForm({})), AclWrite::Set);
+    EXPECT_EQ(ProfileWriteOfSelected(table, destroy), AclWrite::Delete);
+    EXPECT_EQ(ProfileWriteOfSelected(table, ProfileForm({})), AclWrite::Set);
     EXPECT_EQ(Ipv4ProfileLeftOut(table, destroy, AclWrite::Add), Ipv4ProfileLeftOut(table, destroy, AclWrite::Set));
     EXPECT_TRUE(Carried(table, Ipv4ProfileLeftOut(table, destroy, AclWrite::Add)).count(ipTcpFlag));
 }

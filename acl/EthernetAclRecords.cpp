@@ -1,0 +1,69 @@
+#include "acl/EthernetAclRecords.h"
+
+#include "acl/EthernetAclWrites.h"
+
+namespace {
+
+constexpr const char* Combo = nullptr;
+
+constexpr std::array<AclField, 8> ProfileFields(const char* idFormat) {
+    return {{
+        {ethProfileId, "IDEdit", idFormat, "Ethernet Mask ID"},
+        {ethUseVlan, "UseVLanComBo", Combo, "Use VLAN", nullptr, 1},
+        {ethMaskState, "MacMaskStateComBo", Combo, "MAC Address Mask State", nullptr, 0},
+        {ethSrcMask, "MacAddMaskSourceEdit", "%s{l12}", "MAC Address Mask Source"},
+        {ethDstMask, "MacMaskDstEdit", "%s{l12}", "MAC Address Mask Destination"},
+        {ethUse8021p, "Use8021pComBo", Combo, "Use 8021p", nullptr, 1},
+        {ethUseType, "UseEthTypeCombo", Combo, "Use Ethernet Type", nullptr, 1},
+        {ethProfileRowStatus, "RowStatusComBo", Combo, "Row Status", nullptr, 0},
+    }};
+}
+constexpr auto IngressProfileFields = ProfileFields("%i{n1x255l3}");
+constexpr auto CpuProfileFields = ProfileFields("%i{n1x5l1}");
+
+constexpr AclButtons ProfileButtons{"BT_Get", "SetBtn", "Set", "BT_Set", "BT_Delete"};
+
+// The IDs and match fields of both rule tables; their formats differ.
+constexpr std::array<AclField, 7> MatchFields(const char* accessFormat, const char* priorityFormat) {
+    return {{
+        {ethRuleMaskId, "MaskIDEdit", "%i{n1x255}", "Mask ID"},
+        {ethRuleAccessId, "AccessEdit", accessFormat, "Access ID"},
+        {ethRuleVlan, "VlanRuleEdit", "%s{l32}", "VLAN Rule", "cbxVlan"},
+        {ethRuleSrcMac, "SourceMACEdit", "%s{l12}", "Source MAC Address Rule", "cbxSource"},
+        {ethRuleDstMac, "DestMACEdit", "%s{l12}", "Destination MAC Address Rule", "cbxDestination"},
+        {ethRule8021p, "IEEE8021pEdit", priorityFormat, "8021P Rule", "cbxIEEE802dot1P"},
+        {ethRuleType, "EthTypeEdit", "%s{l4}", "Ethernet Type Rule", "cbxEtherType"},
+    }};
+}
+
+constexpr auto IngressRuleFields = JoinFields(
+    MatchFields("%i{n0x65535}", "%i{n0x7l1}"),
+    std::array<AclField, 7>{{
+        {7, "EnablePriorityComboBox", Combo, "Enable Priority Rule", "cbxEnablePriority"},
+        {8, "PriorityEdit", "%i{n0x7l1}", "Priority Rule", "cbxPriority"},
+        {9, "ReplacePriorityComboBox", Combo, "Replace Priority Rule", "cbxReplacePriority"},
+        {10, "EnableReplDSCPComboBox", Combo, "Enable Replace DSCP Rule", "cbxEnableReplace"},
+        {11, "ReplDSCPEdit", "%i{n0x63l2}", "Replace DSCP", "cbxRuleReplace"},
+        {12, "PermitComboBox", Combo, "Permit", "cbxPermit"},
+        {14, "RowComboBox", Combo, "Row Status Rule", "cbxRow", 1},
+    }});
+
+constexpr auto CpuRuleFields = JoinFields(MatchFields("%i{n1x255}", "%i{n0x7}"),
+                                          std::array<AclField, 2>{{{7, "PermitComboBox", Combo, "Permit", "cbxPermit"},
+                                                                   {8, "RowComboBox", Combo, "Row Status Rule", "cbxRow", 1}}});
+
+constexpr AclButtons RuleButtons{"GetButton", "EditButton",     "Edit", "AddButton", "DeleteButton",
+                                 "AddCheckButton", "CleanCheButton"};
+
+}  // namespace
+
+const AclEditorRecord EthernetMaskInformationRecord{"TEthernetMaskInformationForm", IngressProfileFields,
+                                                    ProfileButtons, 4, CheckEthernetProfile, EthernetProfileLeftOut,
+                                                    ProfileWriteOfSelected};
+const AclEditorRecord CPUEthernetMaskInformationRecord{"TCPUEthernetMaskInformationForm", CpuProfileFields,
+                                                       ProfileButtons, 4, CheckEthernetProfile,
+                                                       EthernetProfileLeftOut, ProfileWriteOfSelected};
+const AclEditorRecord EthernetInformationRuleRecord{"TEthernetInformationRuleForm", IngressRuleFields, RuleButtons, 7,
+                                                    CheckEthernetRule, RuleLeftOut, RuleWriteOfSelected, true};
+const AclEditorRecord CPUEthernetInformationRuleRecord{"TCPUEthernetInformationRuleForm", CpuRuleFields, RuleButtons,
+                                                       5, CheckEthernetRule, RuleLeftOut, RuleWriteOfSelected, true};

@@ -1,0 +1,64 @@
+#include "acl/UserAclRecords.h"
+
+#include "acl/UserAclWrites.h"
+
+namespace {
+
+constexpr const char* Combo = nullptr;
+constexpr const char* Window = "%s{l32}";  // 16 octets as hex digits
+
+constexpr AclField ProfileFields[] = {
+    {0, "Edit1", "%i{n1x255l3}", "Mask Entry ID"},
+    {1, "Edit5", Window, "Filtered Port(s) [0 to 15]"},
+    {2, "Edit3", Window, "Filtered Port(s) [16 to 31]"},
+    {3, "Edit4", Window, "Filtered Port(s) [32 to 47]"},
+    {4, "Edit6", Window, "Filtered Port(s) [48 to 63]"},
+    {5, "Edit7", Window, "Filtered Port(s) [64 to 79]"},
+    {6, "ComboBox1", Combo, "Mask Row Status", nullptr, 1},
+};
+
+constexpr AclButtons ProfileButtons{"GetButton", "OperButton", "Edit", "AddButton", "DeleteButton"};
+
+constexpr std::array<AclField, 7> KeyAndWindowFields(const char* accessFormat) {
+    return {{
+        {0, "ProfileIDEdit", "%i{n1x255}", "Profile ID"},
+        {1, "AccessIDEdit", accessFormat, "Access ID"},
+        {2, "OffsetGroupFirstEdit", Window, "Packet(s) Offset [0 to 15]", "cbxGroupFirst"},
+        {3, "OffsetGroupSecondEdit", Window, "Packet(s) Offset [16 to 31]", "cbxGroupSecond"},
+        {4, "OffsetGroupThirdEdit", Window, "Packet(s) Offset [32 to 47]", "cbxGroupThird"},
+        {5, "OffsetGroupForthEdit", Window, "Packet(s) Offset [48 to 63]", "cbxGroupForth"},
+        {6, "OffsetGroupFifthEdit", Window, "Packet(s) Offset [64 to 79]", "cbxGroupFifth"},
+    }};
+}
+
+constexpr auto IngressRuleFields = JoinFields(
+    KeyAndWindowFields("%i{n0x255}"),
+    std::array<AclField, 7>{{
+        {7, "EnablePriComboBox", Combo, "Enable Priority", "cbxEnablePriority"},
+        {8, "PriorityEdit", "%i{n0x7l1}", "Priority", "cbxPriority"},
+        {9, "ReplPriyComboBox", Combo, "Replace Priority", "cbxReplace"},
+        {10, "EnableReplComboBox", Combo, "Enable Replace DSCP", "cbxEnableReplace"},
+        {11, "ReplDSCPEdit", "%i{n0x63l2}", "Replace DSCP", "cbxReplaceDscp"},
+        {12, "PermitComboBox", Combo, "Permit", "cbxPermit"},
+        {14, "RowComboBox", Combo, "Row Status", "cbxRow", 1},
+    }});
+
+constexpr auto CpuRuleFields = JoinFields(KeyAndWindowFields("%i{n1x255}"),
+                                          std::array<AclField, 2>{{{7, "PermitComboBox", Combo, "Permit", "cbxPermit"},
+                                                                   {8, "RowComboBox", Combo, "Row Status", "cbxRow", 1}}});
+
+constexpr AclButtons RuleButtons{"GetButton", "EditButton",  "Edit", "AddButton", "DeleteButton",
+                                 "CheckButton", "UncheckButton"};
+
+}  // namespace
+
+const AclEditorRecord UserMaskInfoRecord{"TUserMaskInfoForm", ProfileFields, ProfileButtons, 4, CheckUserProfile,
+                                         UserProfileLeftOut, UserProfileWriteOfSelected};
+const AclEditorRecord CPUUserMaskInfoRecord{"TCPUUserMaskInfoForm", ProfileFields, ProfileButtons, 4,
+                                            CheckUserProfile, UserProfileLeftOut, UserProfileWriteOfSelected};
+const AclEditorRecord UserDefinedInformationRuleRecord{"TUserDefinedInformationRuleForm", IngressRuleFields,
+                                                       RuleButtons, 7, CheckUserRule, UserRuleLeftOut,
+                                                       UserRuleWriteOfSelected, true, true};
+const AclEditorRecord CPUUserDefinedInformationRuleRecord{"TCPUUserDefinedInformationRuleForm", CpuRuleFields,
+                                                          RuleButtons, 5, CheckUserRule, UserRuleLeftOut,
+                                                          UserRuleWriteOfSelected, true};

@@ -1,0 +1,12 @@
+#pragma once
+// The records of the four user-defined (packet-content) editors: their
+// controls, buttons and checks and leave-outs (UserAclWrites.h). The profile
+// twins share their controls; the CPU rule editor has no actions and no
+// ports.
+
+#include "acl/AclEditor.h"
+
+extern const AclEditorRecord UserMaskInfoRecord;
+extern const AclEditorRecord CPUUserMaskInfoRecord;
+extern const AclEditorRecord UserDefinedInformationRuleRecord;
+extern const AclEditorRecord CPUUserDefinedInformationRuleRecord;
