@@ -21,6 +21,8 @@
 #include "acl/UserMaskInforUnit.h"
 #include "features/CommunityStringTableForm.h"
 #include "features/DiagnosticsInformationForm.h"
+#include "features/EnableMethodListUnit.h"
+#include "features/LoginMethodListUnit.h"
 #include "features/MacStatisticTableForm.h"
 #include "features/VlanStaticForm.h"
 // Port trunks, mirroring, traffic segmentation, protocol VLANs, LACP ports.

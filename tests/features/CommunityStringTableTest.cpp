@@ -5,6 +5,7 @@
 
 #include "features/CommunityStringTableForm.h"
 #include "framework/VxSNMPSession.h"
+#include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
 
@@ -103,6 +104,13 @@ TEST_F(CommunityStringTable, AnIndexTooLongForAnInstanceSendsNothing) {
     EXPECT_TRUE(Stack->TraceLines().empty());
     EXPECT_EQ(dialog->Memo1->Lines()->Count(), lines + 1);
     EXPECT_EQ(Rows(dialog->ListView1).size(), 2u);
+}
+
+TEST_F(CommunityStringTable, PictureOfTheDialog) {
+    TCommunityStringTableForm* dialog = Open();
+    SelectRow(dialog->ListView1, 1);
+    PumpUntil([] { return false; }, 300);
+    EXPECT_FALSE(SaveScreenshot(dialog, "community-string-table-form.png").empty());
 }
 
 }  // namespace

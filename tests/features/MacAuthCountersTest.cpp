@@ -7,6 +7,7 @@
 #include "features/DiagnosticsInformationForm.h"
 #include "features/MacStatisticTableForm.h"
 #include "framework/VxSNMPSession.h"
+#include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
 
@@ -59,6 +60,18 @@ TEST_F(MacAuthCounters, RefreshAgainstASilentAgentAddsTheTimeOutAndTheViewStaysU
     Stack->Control("silent off");
     dialog->Button1->Click();
     EXPECT_EQ(Rows(dialog->ListView1).size(), 2u);
+}
+
+TEST_F(MacAuthCounters, PicturesOfTheViews) {
+    auto* diagnostics = Open<TDiagnosticsInformationForm>();
+    SelectRow(diagnostics->ListView1, 1);
+    PumpUntil([] { return false; }, 300);
+    EXPECT_FALSE(SaveScreenshot(diagnostics, "diagnostics-information-form.png").empty());
+    CloseAndDelete(diagnostics);
+    auto* statistics = OpenDialog<TMacStatisticTableForm>();
+    SelectRow(statistics->ListView1, 1);
+    PumpUntil([] { return false; }, 300);
+    EXPECT_FALSE(SaveScreenshot(statistics, "mac-statistic-table-form.png").empty());
 }
 
 }  // namespace
