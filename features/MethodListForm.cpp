@@ -1,5 +1,6 @@
 #include "features/MethodListForm.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -56,8 +57,10 @@ std::unique_ptr<BuiltLayout> BuildLayout(const MethodListLook& look) {
     c.push_back({.Class = "TListView", .Name = "ListView1", .Parent = "LeftPanel", .Bounds = {0, 0, 0, list},
                  .Align = look.ListAboveEdits ? alTop : alClient,
                  .Props = "ViewStyle=vsReport; RowSelect; GridLines; ReadOnly"});
-    const int labelWidth = 150;
-    const int columnWidth = labelWidth + look.ControlWidth + 24;
+    // Two columns of label and control share the width beside the buttons.
+    const int leftWidth = look.ClientWidth - look.ButtonPanelWidth - 3;
+    const int labelWidth = std::min(150, leftWidth / 2 - look.ControlWidth - 16);
+    const int columnWidth = labelWidth + look.ControlWidth + 12;
     for (int item = 0; item < 10; ++item) {
         const int x = 8 + (item / 5) * columnWidth;
         const int y = 10 + (item % 5) * 29;
@@ -66,7 +69,7 @@ std::unique_ptr<BuiltLayout> BuildLayout(const MethodListLook& look) {
                      .Bounds = {x, y + 3, labelWidth, 0}, .Caption = look.Labels[static_cast<size_t>(item)]});
         const bool edit = item % 2 == 0 && item != RowStatusItem;
         c.push_back({.Class = edit ? "TEdit" : "TComboBox", .Name = ControlOf(look, item), .Parent = "EditPanel",
-                     .Bounds = {x + labelWidth + 8, y, look.ControlWidth, 21}, .TabOrder = item,
+                     .Bounds = {x + labelWidth + 4, y, look.ControlWidth, 21}, .TabOrder = item,
                      .Props = edit ? "MaxLength=15" : "Style=csDropDownList"});
     }
     built->Layout = FormLayout{.Name = look.Name, .Caption = look.Caption, .ClientWidth = look.ClientWidth,
