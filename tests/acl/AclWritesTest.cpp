@@ -9,8 +9,11 @@
 #include "acl/Ipv4AclWrites.h"
 #include "common/VxOptionList.h"
 #include "framework/SnmpVarItem.h"
+#include "tests/acl/AclWriteCases.h"
 
 namespace {
+
+using namespace acl_cases;
 
 int CatalogueLength(const SnmpVarItem* items) {
     int n = 0;
@@ -65,14 +68,6 @@ TEST(AclTableRecords, MatchTheCatalogue) {
     }
     EXPECT_EQ(&AclTableOf("TCPUIPRuleForm"), &AclTables()[13]);
     EXPECT_THROW(AclTableOf("TNoSuchForm"), std::out_of_range);
-}
-
-// The items between the index and the row status that a write carries.
-AclItems Carried(const AclTable& table, const AclItems& leftOut) {
-    AclItems carried;
-    for (int item = table.IndexCount; item <= table.RowStatusItem; ++item)
-        if (!leftOut.count(item)) carried.insert(item);
-    return carried;
 }
 
 const AclTable& IngressProfiles() { return AclTableOf("TIPMaskInformationForm"); }
@@ -184,20 +179,6 @@ AclFormSnapshot RuleForm(AclItems ticked, std::map<int, AclCombo> combos = {}, b
     form.AnyPortTicked = anyPort;
     return form;
 }
-
-AclItems Range(int first, int last) {
-    AclItems items;
-    LeaveOutRange(items, first, last);
-    return items;
-}
-
-struct RuleCase {
-    const char* Name;
-    const AclTable* Table;
-    AclWrite Write;
-    AclFormSnapshot Form;
-    AclItems Carried;
-};
 
 TEST(Ipv4RuleLeftOut, CarriesTickedFieldsThatTheProtocolUses) {
     const AclTable& in = IngressRules();

@@ -8,22 +8,11 @@
 
 #include "acl/EthernetAclWrites.h"
 #include "acl/UserAclWrites.h"
+#include "tests/acl/AclWriteCases.h"
 
 namespace {
 
-// The items between the index and the row status that a write carries.
-AclItems Carried(const AclTable& table, const AclItems& leftOut) {
-    AclItems carried;
-    for (int item = table.IndexCount; item <= table.RowStatusItem; ++item)
-        if (!leftOut.count(item)) carried.insert(item);
-    return carried;
-}
-
-AclItems Range(int first, int last) {
-    AclItems items;
-    LeaveOutRange(items, first, last);
-    return items;
-}
+using namespace acl_cases;
 
 const AclTable& EthernetProfiles() { return AclTableOf("TEthernetMaskInformationForm"); }
 const AclTable& CpuEthernetProfiles() { return AclTableOf("TCPUEthernetMaskInformationForm"); }
@@ -159,14 +148,6 @@ AclFormSnapshot RuleForm(AclItems ticked, std::map<int, AclCombo> combos = {}, b
     form.AnyPortTicked = anyPort;
     return form;
 }
-
-struct RuleCase {
-    const char* Name;
-    const AclTable* Table;
-    AclWrite Write;
-    AclFormSnapshot Form;
-    AclItems Carried;
-};
 
 // "What each button sends" of the Ethernet rules (the shared rule
 // leave-outs) and the user-defined rules' own, on both filters' positions:
