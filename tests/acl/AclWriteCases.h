@@ -8,14 +8,14 @@
 namespace acl_cases {
 
 // The items between the index and the row status that a write carries.
-AclItems Carried(const AclTable& table, const AclItems& leftOut) {
+inline AclItems Carried(const AclTable& table, const AclItems& leftOut) {
     AclItems carried;
     for (int item = table.IndexCount; item <= table.RowStatusItem; ++item)
         if (!leftOut.count(item)) carried.insert(item);
     return carried;
 }
 
-AclItems Range(int first, int last) {
+inline AclItems Range(int first, int last) {
     AclItems items;
     LeaveOutRange(items, first, last);
     return items;
