@@ -115,17 +115,7 @@ bool HoldsOid(const VxSyntax&, std::string_view t) {
     return ParseOidText(std::string(Trim(t)), ids);
 }
 
-// Four numbers from 0 to 255 joined by dots, nothing else.
-bool HoldsAddress(const VxSyntax&, std::string_view t) {
-    t = Trim(t);
-    size_t pos = 0;
-    for (int part = 0; part < 4; ++part) {
-        uint64_t value = 0;
-        if (part > 0 && !Literal(t, pos, ".")) return false;
-        if (!DigitsAt(t, pos, 255, value)) return false;
-    }
-    return pos == t.size();
-}
+bool HoldsAddress(const VxSyntax&, std::string_view t) { return IsAddressText(Trim(t)); }
 
 // Hexadecimal digits in whole octets, blanks allowed between octets (not
 // inside one: "F F" could mean FF or 0F0F); a fixed layout needs exactly its
@@ -282,6 +272,16 @@ std::string NeedsOf(const VxSyntax& row) {
 }
 
 }  // namespace
+
+bool IsAddressText(std::string_view t) {
+    size_t pos = 0;
+    for (int part = 0; part < 4; ++part) {
+        uint64_t value = 0;
+        if (part > 0 && !Literal(t, pos, ".")) return false;
+        if (!DigitsAt(t, pos, 255, value)) return false;
+    }
+    return pos == t.size();
+}
 
 const VxSyntax* FindSyntax(int code) {
     for (const VxSyntax& row : Syntaxes)

@@ -115,6 +115,9 @@ const VxSyntax* SyntaxTableEnd();
 // 10.90.90.90"). "(NULL)" passes for every syntax: it is sent as a NULL
 // value. An unknown syntax code fails with -511.
 std::optional<std::string> CheckValueText(int syntax, std::string_view text);
+// Whether a text is exactly four numbers from 0 to 255 joined by dots, with
+// nothing before, between or after them (not even blanks).
+bool IsAddressText(std::string_view text);
 // The message that refuses a typed value: `Server Address: "300.1.1.1" is
 // not an IP address: ...`.
 std::string RefusedValueMessage(std::string_view label, std::string_view text, const std::string& needs);

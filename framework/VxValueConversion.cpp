@@ -102,7 +102,12 @@ std::string IndexValueTextOf(const VxSNMPVarList& list, int pos) {
     const VxSyntax& row = SyntaxOf(static_cast<int>(item.Syntax));
     const bool implied = TakesImpliedLength(list, pos);
     if (row.Index == SyntaxIndex::None) ThrowVxSNMP(vxBadSyntax);
-    const Octets bytes = row.ToOctets(RawValueText(item));
+    const std::string text = RawValueText(item);
+    // The address conversion is lenient ("10.0.0" gives three octets,
+    // "256.1.1.1" wraps to 0.1.1.1), so a loosely typed address index would
+    // write another row's instance: only an exact address makes one.
+    if (row.Wire == SyntaxWire::IpAddress && !IsAddressText(text)) ThrowBadIndexOid();
+    const Octets bytes = row.ToOctets(text);
     SubIds ids;
     switch (row.Index) {
     case SyntaxIndex::None:

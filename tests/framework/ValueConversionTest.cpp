@@ -222,4 +222,17 @@ TEST(IndexValues, AnAddressIndexTooShortToAddressARowIsRefused) {
     EXPECT_EQ(CodeOf([&] { IndexValueTextOf(v6.list, 0); }), -417);
 }
 
+TEST(IndexValues, AnAddressIndexMustBeFourNumbersFrom0To255) {
+    IndexedList t({sxIpAddress, sxInteger});
+    t.list.GetItem(1)->Value = "3";
+    for (const char* refused : {"10.0.0", "10.0.0.1.3", "256.1.1.1", "a.b.c.d", " 10.0.0.1", "10.0.0.1 ", "", "10..0.1"}) {
+        t.list.GetItem(0)->Value = refused;
+        EXPECT_EQ(CodeOf([&] { IndexValueTextOf(t.list, 0); }), -417) << '"' << refused << '"';
+    }
+    for (const char* taken : {"10.0.0.1", "0.0.0.0", "255.255.255.255"}) {
+        t.list.GetItem(0)->Value = taken;
+        EXPECT_EQ(IndexValueTextOf(t.list, 0), taken);
+    }
+}
+
 }  // namespace
