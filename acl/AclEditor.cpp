@@ -1,6 +1,8 @@
 #include "acl/AclEditor.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <deque>
 #include <map>
 #include <memory>
@@ -28,11 +30,15 @@ struct RowGeometry {
     int Label;
     int LabelWidth;
     int Control;
-    int ControlWidth;
-    int ColumnWidth;
+    int ControlWidth;  // the least; an edit that takes long texts is wider
 };
-constexpr RowGeometry ProfileRow{-1, 8, 190, 200, 160, 370};
-constexpr RowGeometry RuleRow{8, 28, 160, 190, 150, 350};
+constexpr RowGeometry ProfileRow{-1, 8, 190, 200, 160};
+constexpr RowGeometry RuleRow{8, 28, 160, 190, 150};
+constexpr int ColumnGap = 10;
+// What one more character of hexadecimal digits takes in an edit, and the
+// edit's own margins.
+constexpr int DigitWidth = 7;
+constexpr int EditMargins = 12;
 
 constexpr LayoutPanel StatusPanels[] = {{"", 50}};
 
@@ -52,6 +58,30 @@ struct BuiltLayout {
 int FieldRows(const AclEditorRecord& record) {
     const int rows = static_cast<int>(record.Fields.size());
     return std::max(record.LeftColumnRows, rows - record.LeftColumnRows);
+}
+
+// The most characters an edit's format takes ("%s{l32}": 32); 0 for none.
+int FormatLength(const char* format) {
+    const char* options = format ? std::strchr(format, '{') : nullptr;
+    const char* length = options ? std::strchr(options, 'l') : nullptr;
+    return length ? std::atoi(length + 1) : 0;
+}
+
+// The controls of a column share one width, wide enough for the longest
+// text that one of its edits takes (a 16-octet mask is 32 digits).
+struct ColumnWidths {
+    int Control[2];
+    int Column(int side, const RowGeometry& g) const { return g.Control + Control[side] + ColumnGap; }
+};
+
+ColumnWidths ColumnWidthsOf(const AclEditorRecord& record, const RowGeometry& g) {
+    ColumnWidths widths{{g.ControlWidth, g.ControlWidth}};
+    int k = 0;
+    for (const AclField& field : record.Fields) {
+        const int side = k++ < record.LeftColumnRows ? 0 : 1;
+        widths.Control[side] = std::max(widths.Control[side], FormatLength(field.Format) * DigitWidth + EditMargins);
+    }
+    return widths;
 }
 
 void AddButtonColumn(BuiltLayout& built, const AclEditorRecord& record, bool rule) {
@@ -76,11 +106,12 @@ void AddButtonColumn(BuiltLayout& built, const AclEditorRecord& record, bool rul
     }
 }
 
-void AddFieldRows(BuiltLayout& built, const AclEditorRecord& record, const RowGeometry& g, int& tabOrder) {
+void AddFieldRows(BuiltLayout& built, const AclEditorRecord& record, const RowGeometry& g, const ColumnWidths& widths,
+                  int& tabOrder) {
     int k = 0, labels = 0;
     for (const AclField& field : record.Fields) {
         const bool left = k < record.LeftColumnRows;
-        const int x = left ? 0 : g.ColumnWidth;
+        const int x = left ? 0 : widths.Column(0, g);
         const int y = 8 + RowPitch * (left ? k : k - record.LeftColumnRows);
         ++k;
         auto& c = built.Controls;
@@ -90,7 +121,7 @@ void AddFieldRows(BuiltLayout& built, const AclEditorRecord& record, const RowGe
         c.push_back({.Class = "TLabel", .Name = built.Keep("Label" + std::to_string(++labels)), .Parent = "pnlDataEdit",
                      .Bounds = {x + g.Label, y + 3, g.LabelWidth, 0}, .Caption = field.Caption});
         c.push_back({.Class = field.Format ? "TEdit" : "TComboBox", .Name = field.Control, .Parent = "pnlDataEdit",
-                     .Bounds = {x + g.Control, y, g.ControlWidth, 21}, .TabOrder = tabOrder++,
+                     .Bounds = {x + g.Control, y, widths.Control[left ? 0 : 1], 21}, .TabOrder = tabOrder++,
                      .Props = field.Format ? nullptr : "Style=csDropDownList"});
     }
 }
@@ -114,7 +145,8 @@ std::unique_ptr<BuiltLayout> BuildLayout(const AclEditorRecord& record) {
                  .Props = "ViewStyle=vsReport; RowSelect; GridLines; ReadOnly; HideSelection=false"});
     c.push_back({.Class = "TPanel", .Name = "pnlDataEdit", .Parent = "Panel2", .Bounds = {0, listHeight, 0, editHeight},
                  .TabOrder = tabOrder++, .Align = ports ? alTop : alClient, .Props = "BevelOuter=bvNone"});
-    AddFieldRows(*built, record, geometry, tabOrder);
+    const ColumnWidths widths = ColumnWidthsOf(record, geometry);
+    AddFieldRows(*built, record, geometry, widths, tabOrder);
     if (ports) {
         c.push_back({.Class = "TSplitter", .Name = "Splitter1", .Parent = "Panel2",
                      .Bounds = {0, listHeight + editHeight, 0, 3}, .Align = alTop});
@@ -126,7 +158,7 @@ std::unique_ptr<BuiltLayout> BuildLayout(const AclEditorRecord& record) {
     }
 
     built->Name = std::string(record.ClassName).substr(1);  // the class without its T
-    const int width = ButtonColumnWidth + 2 * geometry.ColumnWidth + 8;
+    const int width = ButtonColumnWidth + widths.Column(0, geometry) + widths.Column(1, geometry) + 8;
     const int height = listHeight + editHeight + (ports ? PortPanelHeight + 3 : 0) + StatusBarHeight;
     built->Layout = FormLayout{.Name = built->Name.c_str(), .Caption = table.Caption, .ClientWidth = width,
                                .ClientHeight = height, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
@@ -320,7 +352,11 @@ void TAclEditor::DeleteClick(TObject*) { Write(AclWrite::Delete); }
 void TAclEditor::Write(AclWrite write) {
     if (!Controller) return;
     const AclFormSnapshot form = Snapshot();
-    if (auto refusal = Record.Check(Table, form, write)) return Refuse(*refusal);
+    if (auto refusal = Record.Check(Table, form, write)) {
+        Refuse(*refusal);
+        if (Record.ClearsAfterRefusal) ReturnToNoSelection();
+        return;
+    }
     const AclItems leftOut = Record.LeftOut(Table, form, write);
     if (auto refusal = CheckCarriedTexts(Table, form, leftOut)) return Refuse(*refusal);
     const std::vector<bool> portTicks = Record.KeepsPortTicks ? PortTicks() : std::vector<bool>{};

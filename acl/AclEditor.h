@@ -86,6 +86,10 @@ struct AclEditorRecord {
     // The port boxes keep their ticks when the fields are emptied after a
     // write, so that one port list serves several rules in a row.
     bool KeepsPortTicks = false;
+    // A write that the record's checks refuse also returns to no row
+    // selected with the fields emptied, as a sent one does. (A typed value
+    // that its syntax cannot hold leaves the form as it is, to be mended.)
+    bool ClearsAfterRefusal = false;
 };
 
 class TAclEditor : public TDialogFrame {

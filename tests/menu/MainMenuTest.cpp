@@ -11,7 +11,9 @@
 #include <typeinfo>
 #include <vector>
 
+#include "acl/CPUIPv6MaskInformationUnit.h"
 #include "acl/IPRuleUnit.h"
+#include "acl/IPv6MaskInformationUnit.h"
 #include "features/AggregatorPortTableForm.h"
 #include "features/PortMirrorForm.h"
 #include "features/PortTrunkForm.h"
@@ -449,6 +451,31 @@ TEST_F(MainMenu, TheIpv4AccessControlCommandsOpenTheirEditors) {
             });
     }
     EXPECT_EQ(IPRuleForm, nullptr);
+}
+
+// The IPv6 profile commands open their editors over the main window, captioned
+// by the command with the agent's address, kept in their globals while up.
+TEST_F(MainMenu, TheIpv6ProfileCommandsOpenTheirEditors) {
+    SessionParameters.Timeout = 500;  // a loaded machine answers slowly
+    auto open = [&](const char* name, const std::string& caption, const std::function<TAclEditor*()>& global) {
+        SCOPED_TRACE(name);
+        TMenuItem* item = Item(name);
+        ASSERT_NE(item, nullptr);
+        EXPECT_TRUE(item->Enabled());
+        WhileModal<TAclEditor>(
+            [&] { item->Action()->trigger(); }, [](TAclEditor& editor) { return !editor.Busy(); },
+            [&](TAclEditor& editor) {
+                EXPECT_EQ(editor.Caption(), caption);
+                EXPECT_EQ(editor.Owner(), Window);
+                EXPECT_EQ(global(), &editor);
+                EXPECT_GE(editor.ListView1->Items()->Count(), 1);
+            });
+        EXPECT_EQ(global(), nullptr);
+    };
+    open("IPV6MaskInformation1", "IPV6 Mask Information : " + Window->AgentIP,
+         [] { return IPv6MaskInformationForm; });
+    open("CPUIPv6MaskInformation1", "CPU IPV6 Mask Information : " + Window->AgentIP,
+         [] { return CPUIPv6MaskInformationForm; });
 }
 
 // "Static Table" opens the static VLAN editor over the main window, its

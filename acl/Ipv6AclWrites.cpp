@@ -1,0 +1,57 @@
+#include "acl/Ipv6AclWrites.h"
+
+// ---- profiles -----------------------------------------------------------------------
+
+namespace {
+
+bool NamesSource(const std::string& state) { return state == "src-ipv6-addr" || state == "dst-src-ipv6-addr"; }
+bool NamesDestination(const std::string& state) { return state == "dst-ipv6-addr" || state == "dst-src-ipv6-addr"; }
+bool Chosen(const AclFormSnapshot& form, int item) { return form.Combo(item).Index >= 0; }
+
+}  // namespace
+
+AclItems Ipv6MasksLeftOutByState(const AclFormSnapshot& form) {
+    AclItems out;
+    if (!Chosen(form, ip6MaskState)) return out;
+    const std::string& state = form.Combo(ip6MaskState).Text;
+    if (!NamesSource(state)) out.insert(ip6SrcMask);
+    if (!NamesDestination(state)) out.insert(ip6DstMask);
+    return out;
+}
+
+AclItems Ipv6ProfileLeftOut(const AclTable& table, const AclFormSnapshot& form, AclWrite write) {
+    if (write == AclWrite::Delete) return DeleteLeftOut(table);
+    AclItems out = Ipv6MasksLeftOutByState(form);
+    if (write == AclWrite::Set) {
+        out.insert(ip6ProfileRowStatus);
+        return out;
+    }
+    // Add leaves what is not chosen or not filled to the agent's defaults.
+    for (int combo : {ip6Class, ip6FlowLabel, ip6MaskState})
+        if (!Chosen(form, combo)) out.insert(combo);
+    for (int mask : {ip6SrcMask, ip6DstMask})
+        if (!Chosen(form, ip6MaskState) || form.EditEmpty(mask)) out.insert(mask);
+    return out;
+}
+
+AclWrite Ipv6ProfileWriteOfSelected(const AclTable& table, const AclFormSnapshot& form) {
+    if (form.Combo(table.RowStatusItem).Index == AclRowCreateAndGoIndex) return AclWrite::Add;
+    return ProfileWriteOfSelected(table, form);
+}
+
+std::optional<AclRefusal> CheckIpv6Profile(const AclTable& table, const AclFormSnapshot& form, AclWrite write) {
+    const bool cpuAdd = write == AclWrite::Add && table.Filter == AclFilter::Cpu;
+    if (auto refusal = CheckProfileKeys(table, cpuAdd ? "CPU IPv6 Mask ID must be set." : "IPv6 Mask ID must be set.",
+                                        form, write))
+        return refusal;
+    if (write != AclWrite::Set) return std::nullopt;
+    if (!Chosen(form, ip6Class)) return AclRefusal{"Please choose Class.", ip6Class};
+    if (!Chosen(form, ip6FlowLabel)) return AclRefusal{"Please choose Flow Label.", ip6FlowLabel};
+    if (!Chosen(form, ip6MaskState)) return AclRefusal{"Please choose IPv6 Address Mask State.", ip6MaskState};
+    const std::string& state = form.Combo(ip6MaskState).Text;
+    if (NamesDestination(state) && form.EditEmpty(ip6DstMask))
+        return AclRefusal{"IPv6 Destination Address Mask should not be null.", ip6DstMask};
+    if (NamesSource(state) && form.EditEmpty(ip6SrcMask))
+        return AclRefusal{"IPv6 Source Address Mask should not be null.", ip6SrcMask};
+    return std::nullopt;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// What the IPv6 profile and rule editors write: their checks and leave-outs,
+// functions of the form's snapshot (AclWrites.h). The ingress and CPU-filter
+// tables of a kind share them.
+
+#include "acl/AclWrites.h"
+
+// ---- profiles -----------------------------------------------------------------------
+
+// Items of both IPv6 profile tables.
+enum Ipv6ProfileItem : int {
+    ip6ProfileId, ip6Class, ip6FlowLabel, ip6MaskState, ip6SrcMask, ip6DstMask, ip6ProfileRowStatus,
+};
+
+// The address masks that the chosen mask state does not name ("other"
+// names neither); nothing while no state is chosen.
+AclItems Ipv6MasksLeftOutByState(const AclFormSnapshot& form);
+// Add carries the class, flow label and state when chosen and the masks the
+// state names when filled (no state: no mask), with the row status. Set
+// carries the class, flow label, state and the masks the state names, never
+// the row status. Delete carries the row status alone.
+AclItems Ipv6ProfileLeftOut(const AclTable& table, const AclFormSnapshot& form, AclWrite write);
+// Set with createAndGo chosen is an Add (and so refused as a duplicate of the
+// selected row), with destroy a Delete.
+AclWrite Ipv6ProfileWriteOfSelected(const AclTable& table, const AclFormSnapshot& form);
+// Add: the ID (the CPU filter's message names it), the ID not listed yet,
+// createAndGo chosen. Set: the ID, the class, flow label and state chosen,
+// and the masks that the state names filled.
+std::optional<AclRefusal> CheckIpv6Profile(const AclTable& table, const AclFormSnapshot& form, AclWrite write);

@@ -1,0 +1,181 @@
+// What the IPv6 profile editors write, decided from a snapshot of the form:
+// the items each write carries by the mask state, the checks of Add and Set
+// in their order, what the write button does, and the masks' whole octets.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "acl/Ipv6AclWrites.h"
+#include "tests/acl/AclWriteCases.h"
+
+namespace {
+
+using namespace acl_cases;
+
+const AclTable& Ingress() { return AclTableOf("TIPv6MaskInformationForm"); }
+const AclTable& Cpu() { return AclTableOf("TCPUIPv6MaskInformationForm"); }
+
+const AclCombo Other{"other", 0}, Dst{"dst-ipv6-addr", 1}, Src{"src-ipv6-addr", 2}, DstSrc{"dst-src-ipv6-addr", 3};
+const AclCombo NotChosen{};
+const std::string FullMask(32, 'F');
+
+// Profile 3 with both masks typed, the class and flow label chosen, the
+// state as given and createAndGo in the row-status combo.
+AclFormSnapshot ProfileForm(const AclCombo& state) {
+    AclFormSnapshot form;
+    form.Edits = {{ip6ProfileId, "3"}, {ip6SrcMask, FullMask}, {ip6DstMask, FullMask}};
+    form.Combos = {{ip6Class, {"enable", 0}}, {ip6FlowLabel, {"disable", 1}}, {ip6ProfileRowStatus, {"createAndGo", 1}}};
+    if (state.Index >= 0) form.Combos[ip6MaskState] = state;
+    return form;
+}
+
+AclFormSnapshot Without(AclFormSnapshot form, std::initializer_list<int> items) {
+    for (int item : items) {
+        form.Combos.erase(item);
+        form.Edits.erase(item);
+    }
+    return form;
+}
+
+struct LeftOutCase {
+    const char* Name;
+    AclWrite Write;
+    AclFormSnapshot Form;
+    AclItems Carried;
+};
+
+// What each write sends by the state combo, ingress and CPU filter alike.
+TEST(Ipv6ProfileLeftOut, CarriesWhatTheStateNames) {
+    constexpr int Class = ip6Class, Flow = ip6FlowLabel, State = ip6MaskState, SrcMask = ip6SrcMask,
+                  DstMask = ip6DstMask, Row = ip6ProfileRowStatus;
+    const LeftOutCase cases[] = {
+        {"Add, no state: class, flow label, row status", AclWrite::Add, ProfileForm(NotChosen), {Class, Flow, Row}},
+        {"Add, nothing chosen: the row status alone", AclWrite::Add,
+         Without(ProfileForm(NotChosen), {Class, Flow}), {Row}},
+        {"Add, other: no mask", AclWrite::Add, ProfileForm(Other), {Class, Flow, State, Row}},
+        {"Add, other without a class", AclWrite::Add, Without(ProfileForm(Other), {Class}), {Flow, State, Row}},
+        {"Add, dst: the destination mask", AclWrite::Add, ProfileForm(Dst), {Class, Flow, State, DstMask, Row}},
+        {"Add, dst left empty: no mask", AclWrite::Add, Without(ProfileForm(Dst), {DstMask}),
+         {Class, Flow, State, Row}},
+        {"Add, src: the source mask", AclWrite::Add, ProfileForm(Src), {Class, Flow, State, SrcMask, Row}},
+        {"Add, dst-src: both masks", AclWrite::Add, ProfileForm(DstSrc),
+         {Class, Flow, State, SrcMask, DstMask, Row}},
+        {"Add, dst-src with the source alone", AclWrite::Add, Without(ProfileForm(DstSrc), {DstMask}),
+         {Class, Flow, State, SrcMask, Row}},
+        {"Set, other: no mask, no row status", AclWrite::Set, ProfileForm(Other), {Class, Flow, State}},
+        {"Set, dst", AclWrite::Set, ProfileForm(Dst), {Class, Flow, State, DstMask}},
+        {"Set, src", AclWrite::Set, ProfileForm(Src), {Class, Flow, State, SrcMask}},
+        {"Set, dst-src", AclWrite::Set, ProfileForm(DstSrc), {Class, Flow, State, SrcMask, DstMask}},
+        {"Delete: the row status alone", AclWrite::Delete, ProfileForm(DstSrc), {Row}},
+    };
+    for (const AclTable* table : {&Ingress(), &Cpu()}) {
+        for (const LeftOutCase& c : cases) {
+            SCOPED_TRACE(std::string(table->ClassName) + ": " + c.Name);
+            EXPECT_EQ(Carried(*table, Ipv6ProfileLeftOut(*table, c.Form, c.Write)), c.Carried);
+        }
+    }
+}
+
+// Set with createAndGo runs Add, with destroy Delete; otherwise it is a Set,
+// also with no row status chosen.
+TEST(Ipv6ProfileWriteOfSelected, FollowsTheRowStatusCombo) {
+    AclFormSnapshot form = ProfileForm(Other);
+    const std::pair<AclCombo, AclWrite> cases[] = {{{"createAndGo", 1}, AclWrite::Add},
+                                                   {{"destroy", 2}, AclWrite::Delete},
+                                                   {{"active", 0}, AclWrite::Set},
+                                                   {NotChosen, AclWrite::Set}};
+    for (const auto& [rowStatus, write] : cases) {
+        SCOPED_TRACE(rowStatus.Text);
+        form.Combos[ip6ProfileRowStatus] = rowStatus;
+        EXPECT_EQ(Ipv6ProfileWriteOfSelected(Ingress(), form), write);
+    }
+}
+
+struct CheckCase {
+    const char* Name;
+    const AclTable* Table;
+    AclWrite Write;
+    AclFormSnapshot Form;
+    std::optional<AclRefusal> Refusal;
+};
+
+// The checks in their order, with their focus; only Add's empty-ID message
+// differs in the CPU twin.
+TEST(Ipv6ProfileChecks, RefuseInTheirOrder) {
+    const std::string dstNull = "IPv6 Destination Address Mask should not be null.";
+    const std::string srcNull = "IPv6 Source Address Mask should not be null.";
+    AclFormSnapshot listed = ProfileForm(Other);
+    listed.ListedKeys = {{"1", ""}, {"3", ""}};
+    AclFormSnapshot active = ProfileForm(Other);
+    active.Combos[ip6ProfileRowStatus] = {"active", 0};
+    const CheckCase cases[] = {
+        {"Add without an ID", &Ingress(), AclWrite::Add, Without(ProfileForm(Other), {ip6ProfileId}),
+         AclRefusal{"IPv6 Mask ID must be set.", ip6ProfileId}},
+        {"CPU Add without an ID", &Cpu(), AclWrite::Add, Without(ProfileForm(Other), {ip6ProfileId}),
+         AclRefusal{"CPU IPv6 Mask ID must be set.", ip6ProfileId}},
+        {"Add of a listed ID", &Cpu(), AclWrite::Add, listed,
+         AclRefusal{"There is already a record with the same IPv6 Mask ID. Please modify it.", ip6ProfileId}},
+        {"Add with active", &Ingress(), AclWrite::Add, active,
+         AclRefusal{"Row Status must be createAndGo.", ip6ProfileRowStatus}},
+        {"Add with nothing chosen", &Ingress(), AclWrite::Add,
+         Without(ProfileForm(NotChosen), {ip6Class, ip6FlowLabel, ip6SrcMask, ip6DstMask}), std::nullopt},
+        {"Add, dst-src without masks", &Ingress(), AclWrite::Add,
+         Without(ProfileForm(DstSrc), {ip6SrcMask, ip6DstMask}), std::nullopt},
+        {"CPU Set without an ID: the ingress text, no focus", &Cpu(), AclWrite::Set,
+         Without(ProfileForm(Other), {ip6ProfileId}), AclRefusal{"IPv6 Mask ID must be set.", -1}},
+        {"Set without a class", &Ingress(), AclWrite::Set, Without(ProfileForm(Other), {ip6Class}),
+         AclRefusal{"Please choose Class.", ip6Class}},
+        {"Set without a flow label", &Ingress(), AclWrite::Set, Without(ProfileForm(Other), {ip6FlowLabel}),
+         AclRefusal{"Please choose Flow Label.", ip6FlowLabel}},
+        {"Set without a state", &Ingress(), AclWrite::Set, ProfileForm(NotChosen),
+         AclRefusal{"Please choose IPv6 Address Mask State.", ip6MaskState}},
+        {"Set, dst without its mask", &Ingress(), AclWrite::Set, Without(ProfileForm(Dst), {ip6DstMask}),
+         AclRefusal{dstNull, ip6DstMask}},
+        {"Set, src without its mask", &Ingress(), AclWrite::Set, Without(ProfileForm(Src), {ip6SrcMask}),
+         AclRefusal{srcNull, ip6SrcMask}},
+        {"Set, dst-src without either: destination first", &Ingress(), AclWrite::Set,
+         Without(ProfileForm(DstSrc), {ip6SrcMask, ip6DstMask}), AclRefusal{dstNull, ip6DstMask}},
+        {"Set, dst-src with the source alone", &Ingress(), AclWrite::Set, Without(ProfileForm(DstSrc), {ip6DstMask}),
+         AclRefusal{dstNull, ip6DstMask}},
+        {"Set, dst-src with the destination alone", &Cpu(), AclWrite::Set,
+         Without(ProfileForm(DstSrc), {ip6SrcMask}), AclRefusal{srcNull, ip6SrcMask}},
+        {"Set, other without masks", &Ingress(), AclWrite::Set,
+         Without(ProfileForm(Other), {ip6SrcMask, ip6DstMask}), std::nullopt},
+        {"Set, other with the row status active", &Ingress(), AclWrite::Set, active,
+         std::nullopt},
+        {"Delete", &Ingress(), AclWrite::Delete, AclFormSnapshot{}, std::nullopt},
+    };
+    for (const CheckCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        EXPECT_EQ(CheckIpv6Profile(*c.Table, c.Form, c.Write), c.Refusal);
+    }
+}
+
+// A mask is hexadecimal digits in whole octets: an address typed with its
+// colons would otherwise go out with them read as zeros.
+TEST(Ipv6ProfileTexts, MasksAreWholeOctets) {
+    const std::pair<const char*, bool> masks[] = {
+        {"FFFFFFFFFFFFFFFF0000000000000000", true}, {"ffff", true}, {"", true},
+        {"2001:db8::", false}, {"FFF", false}, {"FFFFFFFFFFFFFFFF000000000000000G", false},
+    };
+    for (const auto& [text, good] : masks) {
+        SCOPED_TRACE(text);
+        AclFormSnapshot form = ProfileForm(DstSrc);
+        form.Edits[ip6SrcMask] = text;
+        const AclItems leftOut = Ipv6ProfileLeftOut(Ingress(), form, AclWrite::Set);
+        const auto refusal = CheckCarriedTexts(Ingress(), form, leftOut);
+        EXPECT_EQ(!refusal, good);
+        if (refusal) {
+            EXPECT_EQ(refusal->FocusItem, ip6SrcMask);
+            EXPECT_EQ(refusal->Message, "Src IPv6 Mask must be hexadecimal text in whole octets, two digits each, "
+                                        "such as 001AFF.");
+        }
+        // "dst" leaves the source mask out: its text is not looked at.
+        form.Combos[ip6MaskState] = Dst;
+        EXPECT_EQ(CheckCarriedTexts(Ingress(), form, Ipv6ProfileLeftOut(Ingress(), form, AclWrite::Set)),
+                  std::nullopt);
+    }
+}
+
+}  // namespace
