@@ -46,6 +46,10 @@
 #include "features/VLanCurrentTableForm.h"
 #include "features/VLanGeneralInfoForm.h"
 #include "features/VLanPortInfomationForm.h"
+// The layer-3 service dialogs.
+#include "features/BOOTCtrlTableForm.h"
+#include "features/Md5InformationForm.h"
+#include "features/RouteRedistributForm.h"
 
 namespace {
 

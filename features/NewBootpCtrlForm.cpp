@@ -1,0 +1,79 @@
+#include "features/NewBootpCtrlForm.h"
+
+#include "features/BOOTCtrlTableForm.h"
+#include "platform/Layout.h"
+
+TNewBootpCtrlForm* NewBootpCtrlForm = nullptr;
+
+namespace {
+
+constexpr LayoutControl kControls[] = {
+    {.Class = "TLabel", .Name = "Label1", .Bounds = {12, 16, 0, 0}, .Caption = "Interface Name"},
+    {.Class = "TEdit", .Name = "Edit1", .Bounds = {116, 12, 136, 21}, .TabOrder = 0},
+    {.Class = "TLabel", .Name = "Label2", .Bounds = {12, 46, 0, 0}, .Caption = "Bootp Server IP"},
+    {.Class = "TEdit", .Name = "Edit2", .Bounds = {116, 42, 136, 21}, .TabOrder = 1},
+    {.Class = "TBitBtn", .Name = "DeleteBtn", .Bounds = {50, 80, 80, 25}, .Caption = "Set", .TabOrder = 2},
+    {.Class = "TBitBtn", .Name = "BitBtn1", .Bounds = {140, 80, 80, 25}, .Caption = "Close", .TabOrder = 3},
+};
+
+constexpr FormLayout kLayout{.Name = "NewBootpCtrlForm", .Caption = "New Bootp Ctrl Entry", .ClientWidth = 266,
+                             .ClientHeight = 116, .BorderStyle = bsDialog, .Position = poOwnerFormCenter,
+                             .Controls = kControls};
+
+}  // namespace
+
+TNewBootpCtrlForm::TNewBootpCtrlForm(TComponent* owner) : TDialogFrame(owner, kLayout) {
+    KX_BIND(Edit1);
+    KX_BIND(Edit2);
+    KX_BIND(DeleteBtn);
+    KX_BIND(BitBtn1);
+    DeleteBtn->OnClick = TNotifyEvent(this, &TNewBootpCtrlForm::DeleteBtnClick);
+    BitBtn1->OnClick = TNotifyEvent(this, &TNewBootpCtrlForm::BitBtn1Click);
+    // Prepared each time it is shown, not on every activation: its own
+    // message boxes hand the activation back.
+    OnShow = TNotifyEvent(this, &TNewBootpCtrlForm::FormActivate);
+    OnCreate = TNotifyEvent(this, &TNewBootpCtrlForm::FormCreate);
+    DoCreate();
+}
+
+void TNewBootpCtrlForm::FormCreate(TObject*) { Activated = 0; }
+
+TBOOTCtrlTableForm* TNewBootpCtrlForm::Table() const { return dynamic_cast<TBOOTCtrlTableForm*>(Owner()); }
+
+void TNewBootpCtrlForm::FormActivate(TObject*) {
+    Edit1->SetEnabled(true);
+    Edit2->SetEnabled(true);
+    if (Activated) return;
+    Activated = 1;
+    Edit1->SetText("");
+    Edit2->SetText("");
+}
+
+int TNewBootpCtrlForm::ServersListedForInterface() const {
+    const TListItems* rows = Table()->ListView1->Items();
+    int count = 0;
+    for (int i = 0; i < rows->Count(); ++i)
+        if (rows->Item(i)->Caption() == Edit1->Text()) ++count;
+    return count;
+}
+
+void TNewBootpCtrlForm::DeleteBtnClick(TObject*) {
+    TBOOTCtrlTableForm* table = Table();
+    if (!table) return;
+    table->GuardAddDialog([&] {
+        if (ServersListedForInterface() >= BootpServersPerInterface) {
+            MessageBoxA(nullptr, "One Interface Can Only With Four Bootp Servers", nullptr, MB_OK);
+            return;
+        }
+        // The address becomes four sub-identifiers of the row's index: only
+        // an exact IPv4 address names a row.
+        if (!AcceptTypedValue(Edit2, sxIpAddress, "Bootp Server IP")) return;
+        if (!table->BootpEdits) return;
+        WriteRowStatus(*table->BootpEdits, table->ComboBox1, BootpPairValid);
+        Edit1->SetText("");
+        Edit2->SetText("");
+        Close();
+    });
+}
+
+void TNewBootpCtrlForm::BitBtn1Click(TObject*) { Close(); }

@@ -1,0 +1,201 @@
+#include "features/RouteRedistributForm.h"
+
+#include "features/RouteRedistributionRules.h"
+#include "mibdefs/Layer3Mib.h"
+#include "platform/Layout.h"
+
+TRouteRedistributForm* RouteRedistributForm = nullptr;
+
+namespace {
+
+// Items of the redistribution table.
+enum : int { SourceItem, DestinationItem, TypeItem, MetricItem, StatusItem };
+
+// Row-status values that Set may keep.
+constexpr int RowActive = 1;
+constexpr int RowNotInService = 2;
+
+constexpr LayoutControl kControls[] = {
+    {.Class = "TListView", .Name = "ListView1", .Bounds = {8, 8, 452, 150}, .TabOrder = 0,
+     .Anchors = akLeft | akTop | akRight, .Props = "ViewStyle=vsReport; RowSelect; GridLines; ReadOnly"},
+    {.Class = "TGroupBox", .Name = "GroupBox1", .Bounds = {8, 166, 228, 134}, .Caption = "", .TabOrder = 1},
+    {.Class = "TLabel", .Name = "Label1", .Parent = "GroupBox1", .Bounds = {10, 22, 0, 0}, .Caption = "Source Protocol"},
+    {.Class = "TComboBox", .Name = "ComboBox1", .Parent = "GroupBox1", .Bounds = {128, 18, 90, 21}, .TabOrder = 0,
+     .Props = "Style=csDropDownList"},
+    {.Class = "TLabel", .Name = "Label2", .Parent = "GroupBox1", .Bounds = {10, 50, 0, 0},
+     .Caption = "Destination Protocol"},
+    {.Class = "TComboBox", .Name = "ComboBox2", .Parent = "GroupBox1", .Bounds = {128, 46, 90, 21}, .TabOrder = 1,
+     .Props = "Style=csDropDownList"},
+    {.Class = "TLabel", .Name = "Label3", .Parent = "GroupBox1", .Bounds = {10, 78, 0, 0}, .Caption = "Metric"},
+    {.Class = "TEdit", .Name = "Edit1", .Parent = "GroupBox1", .Bounds = {128, 74, 90, 21}, .TabOrder = 2,
+     .Props = "MaxLength=8"},
+    {.Class = "TLabel", .Name = "Label5", .Parent = "GroupBox1", .Bounds = {128, 102, 0, 0},
+     .Caption = "[0..16777214]"},
+    {.Class = "TComboBox", .Name = "StComboBox", .Parent = "GroupBox1", .Bounds = {10, 100, 90, 21},
+     .Visible = false, .Props = "Style=csDropDownList"},
+    {.Class = "TGroupBox", .Name = "GroupBox2", .Bounds = {244, 166, 216, 134}, .Caption = "Type", .TabOrder = 2},
+    {.Class = "TRadioButton", .Name = "RadioButton", .Parent = "GroupBox2", .Bounds = {10, 18, 96, 17},
+     .Caption = "other\nall\ntype-1\ntype-2\ninternal\nexternal\ninter-E1\ninter-E2\nextType1\nextType2",
+     .Repeat = {.Count = 10, .First = 1, .Columns = 2, .StepX = 104, .StepY = 22}},
+    {.Class = "TComboBox", .Name = "ComboBox3", .Parent = "GroupBox2", .Bounds = {10, 110, 90, 21},
+     .Visible = false, .Props = "Style=csDropDownList"},
+    {.Class = "TBitBtn", .Name = "RefreshBtn", .Bounds = {472, 8, 80, 25}, .Caption = "Refresh", .TabOrder = 3,
+     .Anchors = akTop | akRight},
+    {.Class = "TBitBtn", .Name = "EditBtn", .Bounds = {472, 40, 80, 25}, .Caption = "Set", .TabOrder = 4,
+     .Anchors = akTop | akRight},
+    {.Class = "TBitBtn", .Name = "AddBtn", .Bounds = {472, 72, 80, 25}, .Caption = "Add", .TabOrder = 5,
+     .Anchors = akTop | akRight},
+    {.Class = "TBitBtn", .Name = "DeleteBtn", .Bounds = {472, 104, 80, 25}, .Caption = "Delete", .TabOrder = 6,
+     .Anchors = akTop | akRight},
+    {.Class = "TBitBtn", .Name = "CloseBtn", .Bounds = {472, 136, 80, 25}, .Caption = "Close", .TabOrder = 7,
+     .Anchors = akTop | akRight},
+    {.Class = "TMemo", .Name = "Memo1", .Bounds = {8, 308, 544, 80}, .TabOrder = 8,
+     .Anchors = akLeft | akRight | akBottom, .Props = "ReadOnly; ScrollBars=ssVertical"},
+};
+
+constexpr FormLayout kLayout{.Name = "RouteRedistributForm", .Caption = "Route Redistribution Table",
+                             .ClientWidth = 560, .ClientHeight = 396, .BorderStyle = bsSizeable,
+                             .Position = poMainFormCenter, .Controls = kControls};
+
+// Entries of the hidden row-status box, in the order of the status map.
+constexpr int CreateAndGoPosition = 3;
+constexpr int DestroyPosition = 5;
+
+}  // namespace
+
+TRouteRedistributForm::TRouteRedistributForm(TComponent* owner) : TDialogFrame(owner, kLayout) {
+    KX_BIND(ListView1);
+    KX_BIND(Memo1);
+    KX_BIND(GroupBox1);
+    KX_BIND(ComboBox1);
+    KX_BIND(ComboBox2);
+    KX_BIND(Edit1);
+    KX_BIND(Label5);
+    KX_BIND(StComboBox);
+    KX_BIND(GroupBox2);
+    KX_BIND(ComboBox3);
+    KX_BIND(RefreshBtn);
+    KX_BIND(EditBtn);
+    KX_BIND(AddBtn);
+    KX_BIND(DeleteBtn);
+    KX_BIND(CloseBtn);
+    for (int n = 1; n <= RouteTypeRadioCount; ++n) {
+        RadioButtons[n - 1] = FindChild<TRadioButton>(this, "RadioButton" + std::to_string(n));
+        RadioButtons[n - 1]->OnClick = TNotifyEvent(this, &TRouteRedistributForm::RadioButton1Click);
+    }
+    ButtonReporting = Reporting::Silent;
+    RefreshBtn->OnClick = TNotifyEvent(this, &TRouteRedistributForm::RefreshBtnClick);
+    EditBtn->OnClick = TNotifyEvent(this, &TRouteRedistributForm::EditBtnClick);
+    AddBtn->OnClick = TNotifyEvent(this, &TRouteRedistributForm::AddBtnClick);
+    DeleteBtn->OnClick = TNotifyEvent(this, &TRouteRedistributForm::DeleteBtnClick);
+    CloseBtn->OnClick = TNotifyEvent(this, &TRouteRedistributForm::CloseBtnClick);
+    ListView1->OnClick = TNotifyEvent(this, &TRouteRedistributForm::ListView1Click);
+    ComboBox1->OnChange = TNotifyEvent(this, &TRouteRedistributForm::ComboBox1Change);
+    ComboBox2->OnChange = TNotifyEvent(this, &TRouteRedistributForm::ComboBox1Change);
+    OnCreate = TNotifyEvent(this, &TRouteRedistributForm::FormCreate);
+    DoCreate();
+}
+
+void TRouteRedistributForm::FormCreate(TObject*) {
+    SetCaption("Route Redistribution Table");
+    OpenController(RedistEdits, {.Items = RouteRedistributionItems,
+                                 .Kind = MVT_UMV,
+                                 .IndexCount = 2,
+                                 .Bind =
+                                     [this](VxSNMPRequest2Edits& c) {
+                                         c.BindListView(ListView1, 1);
+                                         c.BindComboBox(SourceItem, ComboBox1);
+                                         c.BindComboBox(DestinationItem, ComboBox2);
+                                         c.BindComboBox(TypeItem, ComboBox3);
+                                         c.BindFormatted(MetricItem, "%i{n0x16777214l8a}", Edit1);
+                                         c.BindComboBox(StatusItem, StComboBox);
+                                     },
+                                 .Target = Memo1,
+                                 .Failures = Reporting::Silent});
+}
+
+void TRouteRedistributForm::RefreshBtnClick(TObject*) {
+    Guard(RedistEdits, [&] { RedistEdits->Refresh(); });
+}
+
+void TRouteRedistributForm::RadioButton1Click(TObject* sender) {
+    for (int n = 1; n <= RouteTypeRadioCount; ++n) {
+        if (sender != RadioButtons[n - 1]) continue;
+        if (RadioButtons[n - 1]->Checked()) ComboBox3->SetItemIndex(TypePositionOfRadio(n));
+        return;
+    }
+}
+
+void TRouteRedistributForm::ComboBox1Change(TObject*) {
+    const auto rule = RedistributionRuleFor(ComboBox2->Text(), ComboBox1->Text());
+    if (!rule) return;
+    Label5->SetCaption(std::string(rule->RangeText));
+    for (int n = 1; n <= RouteTypeRadioCount; ++n) RadioButtons[n - 1]->SetEnabled(rule->Radios.test(n));
+}
+
+void TRouteRedistributForm::ListView1Click(TObject*) {
+    DeleteBtn->SetEnabled(ListView1->Selected() != nullptr);
+    if (!ListView1->Selected()) return;
+    // The selection has loaded the row's type into the type box.
+    const std::string typeValue = RouteRedistributionTypeValues.LabelToValue(ComboBox3->Text());
+    if (IsWholeNumber(typeValue)) {
+        const int radio = RadioOfTypeValue(std::stoi(typeValue));
+        if (radio >= 1 && radio <= RouteTypeRadioCount) RadioButtons[radio - 1]->SetChecked(true);
+    }
+    ComboBox1Change(ListView1);
+}
+
+bool TRouteRedistributForm::EntryIsAcceptable() {
+    const std::string metric = Edit1->Text();
+    if (metric.empty() || !IsWholeNumber(metric)) {
+        if (Edit1->CanFocus()) SetActiveControl(Edit1);
+        return false;
+    }
+    if (const auto refusal = MetricRefusal(ComboBox2->Text(), std::stoll(metric))) {
+        RefuseInput(Edit1, *refusal);
+        return false;
+    }
+    // "other" (no entry of the type box) is no type the table takes.
+    if (ComboBox3->ItemIndex() < 0) {
+        Memo1->Lines()->Add("Choose a route type other than \"other\": nothing was sent.");
+        return false;
+    }
+    return true;
+}
+
+void TRouteRedistributForm::SelectStatusOfSelectedRow() {
+    int status = RowActive;
+    if (ListView1->Selected()) {
+        RedistEdits->LoadSelectedRow();
+        const std::string value =
+            RouteRedistributionRowStatusValues.LabelToValue(RedistEdits->Request.VarList.GetItem(StatusItem)->Value);
+        if (value == std::to_string(RowNotInService)) status = RowNotInService;
+    }
+    StComboBox->SetItemIndex(RouteRedistributionRowStatusValues.IndexOfValue(std::to_string(status)));
+}
+
+void TRouteRedistributForm::EditBtnClick(TObject*) {
+    if (!EntryIsAcceptable()) return;
+    Guard(RedistEdits, [&] {
+        // Never the createAndGo or destroy an Add or Delete left in the box.
+        SelectStatusOfSelectedRow();
+        RedistEdits->SetValues(true, true);
+    });
+}
+
+void TRouteRedistributForm::AddBtnClick(TObject*) {
+    if (!EntryIsAcceptable()) return;
+    Guard(RedistEdits, [&] {
+        StComboBox->SetItemIndex(CreateAndGoPosition);
+        RedistEdits->SetValues(true, true);
+    });
+}
+
+void TRouteRedistributForm::DeleteBtnClick(TObject*) {
+    Guard(RedistEdits, [&] {
+        StComboBox->SetItemIndex(DestroyPosition);
+        RedistEdits->SetValues(true, true);
+    });
+}
+
+void TRouteRedistributForm::CloseBtnClick(TObject*) { Close(); }

@@ -1,0 +1,196 @@
+// The route redistribution editor: what each protocol pair allows, and the
+// editor against the simulated stack, checked in the set trace.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+
+#include "features/RouteRedistributForm.h"
+#include "features/RouteRedistributionRules.h"
+#include "tests/features/ServiceDialogFixture.h"
+
+namespace {
+
+constexpr const char* Entry = "1.3.6.1.4.1.171.11.59.8.3.5.1";
+
+std::vector<int> EnabledRadios(const std::bitset<RouteTypeRadioCount + 1>& bits) {
+    std::vector<int> radios;
+    for (int n = 1; n <= RouteTypeRadioCount; ++n)
+        if (bits.test(n)) radios.push_back(n);
+    return radios;
+}
+
+TEST(RouteRedistributionRules, EachProtocolPairHasItsRangeAndRouteTypes) {
+    struct Case {
+        const char* Destination;
+        const char* Source;
+        const char* Range;  // null: the editor leaves range and types as they are
+        std::vector<int> Radios;
+    };
+    const Case cases[] = {
+        {"rip", "ospf", "[0..16]", {1, 2, 5, 6, 7, 8, 9, 10}},
+        {"rip", "static", "[0..16]", {2}},
+        {"rip", "local", "[0..16]", {2}},
+        {"rip", "rip", nullptr, {}},
+        {"rip", "", nullptr, {}},
+        {"ospf", "rip", "[0..16777214]", {3, 4}},
+        {"ospf", "static", "[0..16777214]", {3, 4}},
+        {"ospf", "", "[0..16777214]", {3, 4}},
+        {"", "ospf", nullptr, {}},
+    };
+    for (const Case& c : cases) {
+        const auto rule = RedistributionRuleFor(c.Destination, c.Source);
+        ASSERT_EQ(rule.has_value(), c.Range != nullptr) << c.Source << " into " << c.Destination;
+        if (!rule) continue;
+        EXPECT_EQ(rule->RangeText, c.Range);
+        EXPECT_EQ(EnabledRadios(rule->Radios), c.Radios) << c.Source << " into " << c.Destination;
+    }
+}
+
+TEST(RouteRedistributionRules, TheMetricIsCheckedAgainstTheDestinationsRange) {
+    EXPECT_EQ(MetricRefusal("rip", 16), std::nullopt);
+    EXPECT_EQ(MetricRefusal("rip", 0), std::nullopt);
+    EXPECT_EQ(MetricRefusal("rip", 17), "Metric out of Bound [0..16]");
+    EXPECT_EQ(MetricRefusal("ospf", 16777214), std::nullopt);
+    EXPECT_EQ(MetricRefusal("ospf", 16777215), "Metric out of Bound [0..16777214]");
+    EXPECT_EQ(MetricRefusal("", 99999999), std::nullopt);
+    EXPECT_EQ(TypePositionOfRadio(1), -1);  // "other": no entry
+    EXPECT_EQ(TypePositionOfRadio(2), 0);   // "all"
+    EXPECT_EQ(RadioOfTypeValue(10), 10);
+}
+
+class RouteRedistribution : public ServiceDialogFixture {
+protected:
+    TRouteRedistributForm* Open() { return ServiceDialogFixture::Open<TRouteRedistributForm>(); }
+
+    // As a user chooses an entry of a combo box.
+    static void Choose(TComboBox* combo, const std::string& text) {
+        const int index = combo->Items()->IndexOf(text);
+        ASSERT_GE(index, 0) << text;
+        combo->SetItemIndex(index);
+        emit combo->Widget()->activated(index);
+    }
+
+    static std::vector<int> EnabledRadios(const TRouteRedistributForm* dialog) {
+        std::vector<int> radios;
+        for (int n = 1; n <= RouteTypeRadioCount; ++n)
+            if (dialog->RadioButtons[n - 1]->Enabled()) radios.push_back(n);
+        return radios;
+    }
+    static int CheckedRadio(const TRouteRedistributForm* dialog) {
+        for (int n = 1; n <= RouteTypeRadioCount; ++n)
+            if (dialog->RadioButtons[n - 1]->Checked()) return n;
+        return 0;
+    }
+};
+
+TEST_F(RouteRedistribution, SelectingARowChecksItsTypeAndOffersWhatItsProtocolsAllow) {
+    TRouteRedistributForm* dialog = Open();
+    EXPECT_EQ(dialog->Caption(), "Route Redistribution Table");
+    EXPECT_EQ(Rows(dialog->ListView1), (std::vector<std::string>{"ospf|rip|internal|3|active",
+                                                                 "static|ospf|type-2|20|active",
+                                                                 "local|rip|all|1|active"}));
+    struct Case {
+        int Row;
+        const char* Range;
+        int Checked;
+        std::vector<int> Enabled;
+    };
+    const Case cases[] = {
+        {0, "[0..16]", 5, {1, 2, 5, 6, 7, 8, 9, 10}},
+        {1, "[0..16777214]", 4, {3, 4}},
+        {2, "[0..16]", 2, {2}},
+    };
+    for (const Case& c : cases) {
+        SelectRow(dialog->ListView1, c.Row);
+        EXPECT_EQ(dialog->Label5->Caption(), c.Range) << c.Row;
+        EXPECT_EQ(CheckedRadio(dialog), c.Checked) << c.Row;
+        EXPECT_EQ(EnabledRadios(dialog), c.Enabled) << c.Row;
+        EXPECT_TRUE(dialog->DeleteBtn->Enabled());
+    }
+    // Choosing a destination follows the rule; the checked button stays.
+    Choose(dialog->ComboBox2, "ospf");
+    EXPECT_EQ(dialog->Label5->Caption(), "[0..16777214]");
+    EXPECT_EQ(EnabledRadios(dialog), (std::vector<int>{3, 4}));
+    EXPECT_EQ(CheckedRadio(dialog), 2);
+    // "other" leaves the type box without an entry.
+    dialog->RadioButtons[0]->SetChecked(true);
+    EXPECT_EQ(dialog->ComboBox3->ItemIndex(), -1);
+    dialog->RadioButtons[3]->SetChecked(true);
+    EXPECT_EQ(dialog->ComboBox3->Text(), "type-2");
+}
+
+TEST_F(RouteRedistribution, SetChecksTheMetricAgainstTheDestination) {
+    TRouteRedistributForm* dialog = Open();
+    struct Case {
+        int Row;
+        const char* Metric;
+        std::vector<std::string> Sent;
+        const char* Refusal;  // null: no message box
+    };
+    const Case cases[] = {
+        {0, "16", {"3.3.2 integer 5", "4.3.2 integer 16", "5.3.2 integer 1"}, nullptr},
+        {0, "17", {}, "Metric out of Bound [0..16]"},
+        {0, "", {}, nullptr},
+        {1, "16777214", {"3.4.3 integer 4", "4.4.3 integer 16777214", "5.4.3 integer 1"}, nullptr},
+    };
+    for (const Case& c : cases) {
+        SelectRow(dialog->ListView1, c.Row);
+        dialog->Edit1->SetText(c.Metric);
+        MessageBoxRecorder boxes;
+        Press(dialog, dialog->EditBtn);
+        EXPECT_EQ(Written(Entry), c.Sent) << c.Metric;
+        ASSERT_EQ(boxes.Count(), c.Refusal ? 1u : 0u) << c.Metric;
+        if (c.Refusal) {
+            EXPECT_EQ(boxes.Last().Text, c.Refusal);
+        }
+        if (c.Sent.empty()) {
+            EXPECT_EQ(dialog->ActiveControl(), dialog->Edit1) << c.Metric;
+        }
+    }
+}
+
+TEST_F(RouteRedistribution, SetWritesTheRowsStatusNeverTheCreateAndGoOrDestroyLeftByAddOrDelete) {
+    TRouteRedistributForm* dialog = Open();
+    // Add rip into ospf, type-1, metric 5.
+    Choose(dialog->ComboBox1, "rip");
+    Choose(dialog->ComboBox2, "ospf");
+    dialog->RadioButtons[2]->SetChecked(true);
+    dialog->Edit1->SetText("5");
+    Press(dialog, dialog->AddBtn);
+    EXPECT_EQ(Written(Entry), (std::vector<std::string>{"3.2.3 integer 3", "4.2.3 integer 5", "5.2.3 integer 4"}));
+    dialog->Edit1->SetText("6");
+    Press(dialog, dialog->EditBtn);
+    EXPECT_EQ(Written(Entry), (std::vector<std::string>{"3.2.3 integer 3", "4.2.3 integer 6", "5.2.3 integer 1"}));
+
+    SelectRow(dialog->ListView1, 3);  // local into rip
+    ASSERT_EQ(Rows(dialog->ListView1)[3], "local|rip|all|1|active");
+    Press(dialog, dialog->DeleteBtn);
+    EXPECT_EQ(Written(Entry).back(), "5.5.2 integer 6");
+    ASSERT_EQ(Rows(dialog->ListView1).size(), 3u);
+    // The protocol boxes still name the deleted row: Set does not delete.
+    Press(dialog, dialog->EditBtn);
+    EXPECT_EQ(Written(Entry).back(), "5.5.2 integer 1");
+    EXPECT_EQ(Rows(dialog->ListView1).size(), 3u);
+}
+
+TEST_F(RouteRedistribution, WithTypeOtherOrNoTypeSetAndAddSendNothingAndSaySo) {
+    TRouteRedistributForm* dialog = Open();
+    SelectRow(dialog->ListView1, 0);
+    dialog->RadioButtons[0]->SetChecked(true);  // "other"
+    for (TBitBtn* button : {dialog->EditBtn, dialog->AddBtn}) {
+        const size_t lines = Lines(dialog->Memo1).size();
+        Press(dialog, button);
+        EXPECT_TRUE(Stack->TraceLines().empty()) << button->Name();
+        ASSERT_EQ(Lines(dialog->Memo1).size(), lines + 1) << button->Name();
+        EXPECT_NE(LastLine(dialog->Memo1).find("other"), std::string::npos) << LastLine(dialog->Memo1);
+    }
+}
+
+TEST_F(RouteRedistribution, PictureOfTheEditor) {
+    TRouteRedistributForm* dialog = Open();
+    SelectRow(dialog->ListView1, 0);
+    ExpectPicture(dialog, "route-redistribut-form.png");
+}
+
+}  // namespace

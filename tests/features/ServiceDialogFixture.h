@@ -1,0 +1,59 @@
+#pragma once
+// The layer-3 service dialogs (MD5 keys, BOOTP relay servers, route
+// redistribution) against the simulated stack: opening, pressing buttons,
+// acting inside an editor shown modally, and the set trace of one table.
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/VxSNMPSession.h"
+#include "platform/testing/DialogRecorder.h"
+#include "tests/features/DialogPicture.h"
+#include "tests/support/AgentFixture.h"
+#include "tests/support/DialogFixture.h"
+
+class ServiceDialogFixture : public DialogFixture {
+protected:
+    template <class T>
+    T* Open() {
+        OpenMainWindowOn();
+        SessionParameters.Timeout = 500;
+        return OpenDialog<T>();
+    }
+
+    // The set trace, each line with the table's entry OID and "." taken off.
+    std::vector<std::string> Written(const std::string& entry) const {
+        const std::string prefix = entry + ".";
+        std::vector<std::string> lines;
+        for (const std::string& line : Stack->TraceLines())
+            lines.push_back(line.rfind(prefix, 0) == 0 ? line.substr(prefix.size()) : line);
+        return lines;
+    }
+
+    void Press(TDialogFrame* dialog, TControl* button) {
+        Stack->ClearTrace();
+        button->Click();
+        WaitIdle(dialog);
+    }
+
+    // Runs `open` (a click that shows `editor` modally) and, inside the
+    // editor's modal loop, `act`; the editor is closed after `act` unless
+    // `act` closed it.
+    static void WhileModal(TForm* editor, const std::function<void()>& act, const std::function<void()>& open) {
+        auto ran = std::make_shared<bool>(false);
+        QTimer::singleShot(0, [editor, act, ran] {
+            if (!TForm::Exists(editor) || !editor->Modal()) return;
+            *ran = true;
+            act();
+            if (TForm::Exists(editor) && editor->Modal()) editor->Close();
+        });
+        open();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(*ran) << "the editor was not shown";
+    }
+};
