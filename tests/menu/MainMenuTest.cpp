@@ -21,6 +21,9 @@
 #include "features/TrafficSegmentationForm.h"
 #include "features/GARPForm.h"
 #include "features/VlanStaticForm.h"
+#include "features/BOOTCtrlTableForm.h"
+#include "features/Md5InformationForm.h"
+#include "features/RouteRedistributForm.h"
 #include "framework/GUIConfigForm.h"
 #include "framework/VxSNMPSession.h"
 #include "main/Form1.h"
@@ -533,6 +536,40 @@ TEST_F(MainMenu, TheLayer2PortCommandsOpenTheirDialogs) {
     EXPECT_EQ(Window->PageTitle, "Traffic Segmentation Table");
     EXPECT_EQ(ProtocolVlanForm, nullptr);
     EXPECT_EQ(AggregatorPortTableForm, nullptr);
+}
+
+// The layer-3 service commands open their table dialogs, read, owned by the
+// main window, and forget them once closed.
+TEST_F(MainMenu, TheLayer3ServiceCommandsOpenTheirDialogs) {
+    struct Case {
+        const char* Item;
+        const char* ItemCaption;
+        const char* Caption;
+    };
+    const Case cases[] = {
+        {"MD5Information1", "MD5 Information ", "MD5 Information Table : 127.0.0.1"},
+        {"BOOTPCtrlTable1", "BOOTP Ctrl Table", "BOOTP Ctrl Table : 127.0.0.1"},
+        {"RouteRedistributionTable1", "Route Redistribution Table", "Route Redistribution Table"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Item);
+        TMenuItem* item = Item(c.Item);
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->Caption(), c.ItemCaption);
+        EXPECT_TRUE(item->Enabled());
+        WhileModal<TDialogFrame>(
+            [&] { item->Action()->trigger(); }, [](TDialogFrame& dialog) { return !dialog.Busy(); },
+            [&](TDialogFrame& dialog) {
+                EXPECT_EQ(dialog.Caption(), c.Caption);
+                EXPECT_EQ(dialog.Owner(), Window);
+                const auto* list = dynamic_cast<TListView*>(dialog.FindComponent("ListView1"));
+                ASSERT_NE(list, nullptr);
+                EXPECT_EQ(list->Items()->Count(), 3);
+            });
+    }
+    EXPECT_EQ(Md5InformationForm, nullptr);
+    EXPECT_EQ(BOOTCtrlTableForm, nullptr);
+    EXPECT_EQ(RouteRedistributForm, nullptr);
 }
 
 // The bridge and VLAN commands open their dialogs, each with its owner and
