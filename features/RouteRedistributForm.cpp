@@ -155,9 +155,14 @@ bool TRouteRedistributForm::EntryIsAcceptable() {
         RefuseInput(Edit1, *refusal);
         return false;
     }
-    // "other" (no entry of the type box) is no type the table takes.
+    // "other" (no entry of the type box) is no type the table takes, and
+    // without both protocols there is no row to name.
     if (ComboBox3->ItemIndex() < 0) {
         Memo1->Lines()->Add("Choose a route type other than \"other\": nothing was sent.");
+        return false;
+    }
+    if (ComboBox1->ItemIndex() < 0 || ComboBox2->ItemIndex() < 0) {
+        Memo1->Lines()->Add("Choose the source and destination protocols: nothing was sent.");
         return false;
     }
     return true;

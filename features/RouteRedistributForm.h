@@ -43,7 +43,8 @@ public:
 
 private:
     // The checks that Set and Add share: a metric within the destination's
-    // range, and a route type chosen. False after the field or Memo1 said why.
+    // range, a route type and both protocols chosen. False after the field or
+    // Memo1 said why.
     bool EntryIsAcceptable();
     // The status Set writes: the selected row's own, else active.
     void SelectStatusOfSelectedRow();

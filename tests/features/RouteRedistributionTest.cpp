@@ -174,16 +174,28 @@ TEST_F(RouteRedistribution, SetWritesTheRowsStatusNeverTheCreateAndGoOrDestroyLe
     EXPECT_EQ(Rows(dialog->ListView1).size(), 3u);
 }
 
-TEST_F(RouteRedistribution, WithTypeOtherOrNoTypeSetAndAddSendNothingAndSaySo) {
+TEST_F(RouteRedistribution, WithTypeOtherOrNoProtocolSetAndAddSendNothingAndSaySo) {
     TRouteRedistributForm* dialog = Open();
-    SelectRow(dialog->ListView1, 0);
-    dialog->RadioButtons[0]->SetChecked(true);  // "other"
-    for (TBitBtn* button : {dialog->EditBtn, dialog->AddBtn}) {
-        const size_t lines = Lines(dialog->Memo1).size();
-        Press(dialog, button);
-        EXPECT_TRUE(Stack->TraceLines().empty()) << button->Name();
-        ASSERT_EQ(Lines(dialog->Memo1).size(), lines + 1) << button->Name();
-        EXPECT_NE(LastLine(dialog->Memo1).find("other"), std::string::npos) << LastLine(dialog->Memo1);
+    // Typed into a freshly opened editor: a type and metric but no protocols.
+    dialog->RadioButtons[1]->SetChecked(true);
+    dialog->Edit1->SetText("1");
+    const std::pair<std::function<void()>, const char*> cases[] = {
+        {[] {}, "protocols"},
+        {[&] {
+             SelectRow(dialog->ListView1, 0);
+             dialog->RadioButtons[0]->SetChecked(true);  // "other"
+         },
+         "other"},
+    };
+    for (const auto& [prepare, said] : cases) {
+        prepare();
+        for (TBitBtn* button : {dialog->EditBtn, dialog->AddBtn}) {
+            const size_t lines = Lines(dialog->Memo1).size();
+            Press(dialog, button);
+            EXPECT_TRUE(Stack->TraceLines().empty()) << button->Name();
+            ASSERT_EQ(Lines(dialog->Memo1).size(), lines + 1) << button->Name();
+            EXPECT_NE(LastLine(dialog->Memo1).find(said), std::string::npos) << LastLine(dialog->Memo1);
+        }
     }
 }
 
