@@ -78,7 +78,7 @@ void TDialogFrame::OpenController(VxSNMPRequest2Edits*& field, const ControllerB
             controller.Async = block.Blocking ? 0 : 1;
             if (block.Bind) block.Bind(controller);
             controller.OnRefreshDone = block.OnRefreshDone;
-            controller.Refresh();
+            if (block.FirstRead) controller.Refresh();
             ShowRowCount(block.CountText, &controller);
         },
         [&](const std::string& message) {

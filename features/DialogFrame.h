@@ -144,6 +144,7 @@ public:
         TObject* Target = nullptr;
         TRefreshDoneEvent OnRefreshDone{};
         bool Blocking = false;  // reads and writes return after the answer
+        bool FirstRead = true;  // false: the dialog reads when it needs to
         TControl* CountText = nullptr;  // a TStaticText or TLabel: the list view's row count
         // How a failure of the block is reported; none: through the new
         // controller's result line.

@@ -50,6 +50,10 @@
 #include "features/BOOTCtrlTableForm.h"
 #include "features/Md5InformationForm.h"
 #include "features/RouteRedistributForm.h"
+// Daylight saving time, the member switches, the about box.
+#include "features/AboutForm.h"
+#include "features/MSInformationForm.h"
+#include "features/SummerTimeConfigForm.h"
 
 namespace {
 

@@ -14,10 +14,13 @@
 #include "acl/CPUIPv6MaskInformationUnit.h"
 #include "acl/IPRuleUnit.h"
 #include "acl/IPv6MaskInformationUnit.h"
+#include "features/AboutForm.h"
 #include "features/AggregatorPortTableForm.h"
+#include "features/MSInformationForm.h"
 #include "features/PortMirrorForm.h"
 #include "features/PortTrunkForm.h"
 #include "features/ProtocolVlanForm.h"
+#include "features/SummerTimeConfigForm.h"
 #include "features/TrafficSegmentationForm.h"
 #include "features/GARPForm.h"
 #include "features/VlanStaticForm.h"
@@ -151,7 +154,7 @@ TEST_F(MainMenu, ItemsCarryTheirCaptionsVisibilityAndHandlers) {
         {"LsdbInfo1", "Lsdb  Info", true, true},
         {"DualImageFile1", "Dual Image File", false, true},
         {"N3", "-", false, true},
-        {"SummerTime1", "Daylight Saving Time", true, false},  // its dialog is not built yet
+        {"SummerTime1", "Daylight Saving Time", true, true},   // a built dialog
         {"StaticForm1", "Static Table", true, true},            // a built dialog
         {"PortInformation2", "Port Information", true, true},
     };
@@ -570,6 +573,37 @@ TEST_F(MainMenu, TheLayer3ServiceCommandsOpenTheirDialogs) {
     EXPECT_EQ(Md5InformationForm, nullptr);
     EXPECT_EQ(BOOTCtrlTableForm, nullptr);
     EXPECT_EQ(RouteRedistributForm, nullptr);
+}
+
+// The daylight saving time, member switch and about commands open their
+// dialogs, each with its owner and caption, and keep them in their globals.
+TEST_F(MainMenu, TheTimeMemberAndAboutCommandsOpenTheirDialogs) {
+    struct Case {
+        const char* Item;
+        const char* Caption;
+        TComponent* Owner;
+        TForm* (*Global)();  // the dialog's global
+    };
+    const Case cases[] = {
+        {"SummerTime1", "Summer Time Configuration ", Application, []() -> TForm* { return SummerTimeConfigForm; }},
+        {"MemberSwitch1", "Member Switch Information Table", Window, []() -> TForm* { return MSInformationForm; }},
+        {"About1", "About Kestrix Module", Application, []() -> TForm* { return AboutForm; }},
+    };
+    SessionParameters.Timeout = 500;  // a loaded machine answers slowly
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Item);
+        TMenuItem* item = Item(c.Item);
+        ASSERT_NE(item, nullptr);
+        EXPECT_TRUE(item->Enabled());
+        WhileModal<TDialogFrame>(
+            [&] { item->Action()->trigger(); }, [](TDialogFrame& dialog) { return !dialog.Busy(); },
+            [&](TDialogFrame& dialog) {
+                EXPECT_EQ(dialog.Caption(), c.Caption);
+                EXPECT_EQ(dialog.Owner(), c.Owner);
+                EXPECT_EQ(c.Global(), &dialog);
+            });
+        EXPECT_EQ(c.Global(), nullptr);
+    }
 }
 
 // The bridge and VLAN commands open their dialogs, each with its owner and

@@ -1,0 +1,96 @@
+#include "features/MSEditForm.h"
+
+#include "mibdefs/SystemMib.h"
+#include "platform/Layout.h"
+
+TMSEditForm* MSEditForm = nullptr;
+
+namespace {
+
+// Items of the member's row.
+enum : int { IdItem, CandidateSourceItem, PasswordItem, RowStatusItem };
+
+constexpr LayoutControl kControls[] = {
+    {.Class = "TLabel", .Name = "MSID", .Bounds = {16, 20, 0, 0}, .Caption = "Member ID"},
+    {.Class = "TEdit", .Name = "KeyIDEdit", .Bounds = {176, 16, 120, 21}, .TabOrder = 0, .Enabled = false},
+    {.Class = "TLabel", .Name = "Label2", .Bounds = {16, 52, 0, 0}, .Caption = "Member Candidate Source"},
+    {.Class = "TEdit", .Name = "ED_MCS", .Bounds = {176, 48, 120, 21}, .TabOrder = 1, .Props = "ReadOnly"},
+    {.Class = "TLabel", .Name = "Label3", .Bounds = {16, 84, 0, 0}, .Caption = "Member Password"},
+    {.Class = "TEdit", .Name = "MS_Password", .Bounds = {176, 80, 120, 21}, .TabOrder = 2},
+    {.Class = "TLabel", .Name = "Label4", .Bounds = {16, 116, 0, 0}, .Caption = "Member Row Status"},
+    {.Class = "TComboBox", .Name = "Row_Status", .Bounds = {176, 112, 120, 21}, .TabOrder = 3,
+     .Props = "Style=csDropDownList"},
+    {.Class = "TButton", .Name = "SetButton", .Bounds = {140, 152, 75, 25}, .Caption = "Set", .TabOrder = 4,
+     .Props = "Default"},
+    {.Class = "TButton", .Name = "CloseButton", .Bounds = {221, 152, 75, 25}, .Caption = "Close", .TabOrder = 5,
+     .Props = "Cancel"},
+};
+
+constexpr FormLayout kLayout{.Name = "MSEditForm", .Caption = "MS Edit", .ClientWidth = 312, .ClientHeight = 190,
+                             .BorderStyle = bsDialog, .Position = poOwnerFormCenter, .Controls = kControls};
+
+}  // namespace
+
+TMSEditForm::TMSEditForm(TComponent* owner) : TDialogFrame(owner, kLayout) {
+    KX_BIND(MSID);
+    KX_BIND(KeyIDEdit);
+    KX_BIND(ED_MCS);
+    KX_BIND(MS_Password);
+    KX_BIND(Row_Status);
+    KX_BIND(SetButton);
+    KX_BIND(CloseButton);
+    SetButton->OnClick = TNotifyEvent(this, &TMSEditForm::SetButtonClick);
+    CloseButton->OnClick = TNotifyEvent(this, &TMSEditForm::CloseButtonClick);
+    // Prepared each time it is shown, not on every return to its window: a
+    // message box or a switch to another program keeps what was typed.
+    OnShow = TNotifyEvent(this, &TMSEditForm::FormActivate);
+    // The candidate source written is the member ID typed: both items read
+    // KeyIDEdit; ED_MCS only shows it. Nothing is read until a write: the
+    // row is the member's, set as the list's instance. Without a message
+    // target, a refusal by the agent comes up in a message box.
+    OpenController(MSEdits, {.Items = SingleIpMemberCtrlItems,
+                             .Kind = MVT_SV,
+                             .IndexCount = 1,
+                             .Bind =
+                                 [this](VxSNMPRequest2Edits& c) {
+                                     c.BindFormatted(IdItem, "%i", KeyIDEdit);
+                                     c.BindFormatted(CandidateSourceItem, "%s", KeyIDEdit);
+                                     c.BindFormatted(PasswordItem, "%s", MS_Password);
+                                     c.BindComboBox(RowStatusItem, Row_Status);
+                                 },
+                             .FirstRead = false});
+}
+
+TMSEditForm::~TMSEditForm() {
+    if (MSEditForm == this) MSEditForm = nullptr;
+}
+
+void TMSEditForm::ReportFailuresTo(TMemo* memo) {
+    FrameMemo = memo;
+    ButtonReporting = Reporting::MemoLine;
+}
+
+void TMSEditForm::FormActivate(TObject*) {
+    if (EditMode == 1) {
+        KeyIDEdit->SetEnabled(false);
+        Row_Status->SetItemIndex(0);
+    } else if (EditMode == 2) {
+        KeyIDEdit->SetEnabled(true);
+        KeyIDEdit->SetText("");
+        ED_MCS->SetText("");
+    }
+}
+
+void TMSEditForm::SetButtonClick(TObject*) {
+    if (EditMode == 2 && KeyIDEdit->Text().empty()) return RefuseInput(KeyIDEdit, "MSID is needed.");
+    Guard(MSEdits, [&] {
+        if (EditMode == 2) ED_MCS->SetText(KeyIDEdit->Text());
+        MSEdits->Request.VarList.Instance = KeyIDEdit->Text();
+        MSEdits->SetValues(true, true);
+        Close();
+    });
+}
+
+void TMSEditForm::CloseButtonClick(TObject*) { Close(); }
+
+void TMSEditForm::FormClose(TObject*, TCloseAction&) {}
