@@ -233,6 +233,26 @@ TEST_F(SummerTimeDialog, SetWithAChoiceMissingSaysSoAndSendsNothing) {
     EXPECT_EQ(boxes.Count(), 2u);
 }
 
+// A silent agent: the dialog opens on no state, says why, and Set never
+// writes a state the switch would take as "disable".
+TEST_F(SummerTimeDialog, OpensOnASilentAgentAndSetSendsNoState) {
+    OpenMainWindowOn();
+    SessionParameters.Timeout = 50;
+    Stack->Control("silent on");
+    TSummerTimeConfigForm* dialog = OpenDialog<TSummerTimeConfigForm>();
+    EXPECT_EQ(dialog->ComboBox1->ItemIndex(), -1);
+    ASSERT_GT(dialog->Memo1->Lines()->Count(), 0);
+    EXPECT_EQ(LastLine(dialog->Memo1).rfind("Get: ", 0), 0u);
+    EXPECT_EQ(LastLine(dialog->Memo1).find("Ok!"), std::string::npos);
+    Stack->Control("silent off");
+    Pick(dialog->OffSetTimeComboBox, "30");
+    MessageBoxRecorder boxes;
+    Press(dialog, dialog->SetBtn);
+    EXPECT_TRUE(Stack->TraceLines().empty());
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().Text, "Choose the state first.");
+}
+
 TEST_F(SummerTimeDialog, AnOffsetOutsideTheListKeepsThePreviousChoice) {
     TSummerTimeConfigForm* dialog = Open();
     dialog->Edit1->SetText("45");
