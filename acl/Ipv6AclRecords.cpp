@@ -1,5 +1,7 @@
 #include "acl/Ipv6AclRecords.h"
 
+#include <array>
+
 #include "acl/Ipv6AclWrites.h"
 
 // ---- profiles -----------------------------------------------------------------------
@@ -36,3 +38,57 @@ constexpr AclEditorRecord ProfileRecord(const char* className) {
 
 const AclEditorRecord IPv6MaskInformationRecord = ProfileRecord("TIPv6MaskInformationForm");
 const AclEditorRecord CPUIPv6MaskInformationRecord = ProfileRecord("TCPUIPv6MaskInformationForm");
+
+// ---- rules --------------------------------------------------------------------------
+
+namespace {
+
+// The IDs and the match fields that both rule tables share; only the access
+// IDs they take differ.
+constexpr std::array<AclField, 6> RuleKeyAndMatchFields(const char* accessFormat) {
+    return {{
+        {ipv6RuleProfileId, "edtIPv6ProfileID", "%i{n1x8l1}", "IPv6 Rule ID"},
+        {ipv6RuleAccessId, "edtIPv6AccessID", accessFormat, "IPv6 Rule Access ID"},
+        {ipv6RuleClass, "edtClass", "%i{n1x255l3}", "Class", "ckClass"},
+        {ipv6RuleFlowLabel, "edtFlowLabel", "%s{l8}", "Flow Label", "ckFlowLabel"},
+        {ipv6RuleSrcAddress, "edtIPv6SrcAddr", "%s{l32}", "IPv6 Source Address", "ckIPv6SrcAdd"},
+        {ipv6RuleDstAddress, "edtIPv6DstAddr", "%s{l32}", "IPv6 Destination Address", "ckIPv6DstAdd"},
+    }};
+}
+
+constexpr auto IngressRuleFields = JoinFields(
+    RuleKeyAndMatchFields("%i{n0x65535l5}"),
+    std::array<AclField, 5>{{
+        {ipv6RuleEnablePriority, "cbxEnablePriority", Combo, "Enable Priority", "ckEnablePriority"},
+        {ipv6RulePriority, "edtPriority", "%i{n0x7l1}", "Priority", "ckPriority"},
+        {ipv6RuleReplacePriority, "cbxReplacePriority", Combo, "Replace Priority", "ckReplacePriority"},
+        {9, "cbxPermit", Combo, "Permit", "ckPermit"},
+        {11, "cbxRowStatus", Combo, "Row Status", "ckRowStatus", AclRowCreateAndGoIndex},
+    }});
+
+constexpr auto CpuRuleFields = JoinFields(
+    RuleKeyAndMatchFields("%i{n1x100l3}"),
+    std::array<AclField, 2>{{
+        {6, "cbxPermit", Combo, "Permit", "ckPermit"},
+        {7, "cbxRowStatus", Combo, "Row Status", "ckRowStatus", AclRowCreateAndGoIndex},
+    }});
+
+constexpr AclButtons RuleButtons{"GetButton", "EditButton",  "Edit", "AddButton", "DeleteButton",
+                                 "CheckButton", "UncheckButton"};
+
+// A refused check empties the fields and unticks every box, as a write does.
+constexpr AclEditorRecord RuleRecord(const char* className, std::span<const AclField> fields) {
+    return {.ClassName = className,
+            .Fields = fields,
+            .Buttons = RuleButtons,
+            .LeftColumnRows = 6,
+            .Check = CheckIpv6Rule,
+            .LeftOut = Ipv6RuleLeftOut,
+            .WriteOfSelected = Ipv6RuleWriteOfSelected,
+            .ClearsAfterRefusal = true};
+}
+
+}  // namespace
+
+const AclEditorRecord IPv6RuleRecord = RuleRecord("TIPv6RuleForm", IngressRuleFields);
+const AclEditorRecord CPUIPv6RuleRecord = RuleRecord("TCPUIPv6RuleForm", CpuRuleFields);

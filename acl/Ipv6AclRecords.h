@@ -1,9 +1,13 @@
 #pragma once
 // The records of the IPv6 editors: their controls, buttons and the IPv6
 // checks and leave-outs (Ipv6AclWrites.h). The profile twins differ only in
-// Add's message for a missing ID, which comes from their table's filter.
+// Add's message for a missing ID, which comes from their table's filter; the
+// CPU-filter rule editor has no actions and no ports.
 
 #include "acl/AclEditor.h"
 
 extern const AclEditorRecord IPv6MaskInformationRecord;
 extern const AclEditorRecord CPUIPv6MaskInformationRecord;
+
+extern const AclEditorRecord IPv6RuleRecord;
+extern const AclEditorRecord CPUIPv6RuleRecord;

@@ -55,3 +55,72 @@ std::optional<AclRefusal> CheckIpv6Profile(const AclTable& table, const AclFormS
         return AclRefusal{"IPv6 Source Address Mask should not be null.", ip6SrcMask};
     return std::nullopt;
 }
+
+// ---- rules --------------------------------------------------------------------------
+
+namespace {
+
+// A ticked field without a value, in the order the checks are made.
+struct Ipv6RuleFieldCheck {
+    int Item;
+    const char* Message;
+};
+
+constexpr Ipv6RuleFieldCheck MatchFieldChecks[] = {
+    {ipv6RuleClass, "Class should not be null."},
+    {ipv6RuleFlowLabel, "Flow Label should not be null."},
+    {ipv6RuleSrcAddress, "IPv6 Source Address should not be null."},
+    {ipv6RuleDstAddress, "IPv6 Destination Address should not be null."},
+};
+constexpr Ipv6RuleFieldCheck ActionChecks[] = {
+    {ipv6RuleEnablePriority, "Enable Priority should be chosed."},
+    {ipv6RulePriority, "Priority should not be null."},
+    {ipv6RuleReplacePriority, "Replace Priority should be chosed."},
+};
+constexpr const char* PermitMissing = "Permit should be chosed.";
+
+bool HasIngressActions(const AclTable& table) { return table.FirstActionItem >= 0; }
+
+// An edit without text or a combo box without a choice.
+bool Unset(const AclFormSnapshot& form, int item) { return form.EditEmpty(item) && !Chosen(form, item); }
+
+std::optional<AclRefusal> CheckTickedField(const AclFormSnapshot& form, int item, const char* message) {
+    if (form.IsTicked(item) && Unset(form, item)) return AclRefusal{message, item};
+    return std::nullopt;
+}
+
+}  // namespace
+
+AclItems Ipv6RuleLeftOut(const AclTable& table, const AclFormSnapshot& form, AclWrite write) {
+    AclItems out = RuleLeftOut(table, form, write);
+    if (write == AclWrite::Delete) {
+        out.insert(ipv6RuleAccessId);
+        return out;
+    }
+    if (HasIngressActions(table) && form.IsTicked(ipv6RuleEnablePriority) &&
+        form.Combo(ipv6RuleEnablePriority).Text == "disabled")
+        out.insert(ipv6RulePriority);
+    return out;
+}
+
+AclWrite Ipv6RuleWriteOfSelected(const AclTable& table, const AclFormSnapshot& form) {
+    switch (form.Combo(table.RowStatusItem).Index) {
+    case AclRowCreateAndGoIndex: return AclWrite::Add;
+    case AclRowDestroyIndex: return AclWrite::Delete;
+    default: return AclWrite::Set;
+    }
+}
+
+std::optional<AclRefusal> CheckIpv6Rule(const AclTable& table, const AclFormSnapshot& form, AclWrite write) {
+    if (write == AclWrite::Delete) return std::nullopt;
+    if (auto refusal =
+            CheckRuleKeys(table, {"IPv6 Rule ID must be set.", "IPv6 Rule Access ID must be set."}, form, write))
+        return refusal;
+    for (const auto& check : MatchFieldChecks)
+        if (auto refusal = CheckTickedField(form, check.Item, check.Message)) return refusal;
+    if (HasIngressActions(table))
+        for (const auto& check : ActionChecks)
+            if (auto refusal = CheckTickedField(form, check.Item, check.Message)) return refusal;
+    if (auto refusal = CheckTickedField(form, table.PermitItem, PermitMissing)) return refusal;
+    return CheckRuleRowStatus(table, form, write);
+}

@@ -27,3 +27,25 @@ AclWrite Ipv6ProfileWriteOfSelected(const AclTable& table, const AclFormSnapshot
 // createAndGo chosen. Set: the ID, the class, flow label and state chosen,
 // and the masks that the state names filled.
 std::optional<AclRefusal> CheckIpv6Profile(const AclTable& table, const AclFormSnapshot& form, AclWrite write);
+
+// ---- rules --------------------------------------------------------------------------
+
+// Items that both IPv6 rule tables share (the rest differ: AclTable).
+enum Ipv6RuleItem : int {
+    ipv6RuleProfileId, ipv6RuleAccessId, ipv6RuleClass, ipv6RuleFlowLabel, ipv6RuleSrcAddress, ipv6RuleDstAddress,
+};
+// The ingress table's QoS actions.
+enum Ipv6RuleAction : int { ipv6RuleEnablePriority = 6, ipv6RulePriority, ipv6RuleReplacePriority };
+
+// The shared rule leave-outs, and Priority also when a ticked enable
+// priority shows "disabled". Delete carries the row status alone: the
+// access ID is left out too, the row's instance still naming it.
+AclItems Ipv6RuleLeftOut(const AclTable& table, const AclFormSnapshot& form, AclWrite write);
+// Edit goes by the row-status combo alone, ticked or not: createAndGo is an
+// Add, destroy a Delete.
+AclWrite Ipv6RuleWriteOfSelected(const AclTable& table, const AclFormSnapshot& form);
+// Both IDs; on Add a key not listed yet; every ticked field with a value
+// (a text or a choice); on Add a ticked row status at createAndGo.
+// Addresses and flow labels are hex digits in whole octets, checked with
+// every carried text (CheckCarriedTexts).
+std::optional<AclRefusal> CheckIpv6Rule(const AclTable& table, const AclFormSnapshot& form, AclWrite write);

@@ -71,6 +71,15 @@ protected:
         Named<TButton>(editor, button)->Click();
         WaitIdle(editor);
     }
+    // A write refused with one message box and nothing sent.
+    void ExpectRefused(TAclEditor* editor, const char* button, const std::string& message) {
+        MessageBoxRecorder boxes;
+        Stack->ClearTrace();
+        Press(editor, button);
+        ASSERT_EQ(boxes.Count(), 1u) << message;
+        EXPECT_EQ(boxes.Last().Text, message);
+        EXPECT_TRUE(Stack->TraceLines().empty()) << message;
+    }
     std::vector<int> TickedPorts(TAclEditor* editor) {
         std::vector<TCheckBox*> boxes;
         for (int k = 0; k < editor->PortPicker->CheckBoxes.Count(); ++k) boxes.push_back(editor->PortPicker->Box(k));

@@ -21,6 +21,17 @@ inline AclItems Range(int first, int last) {
     return items;
 }
 
+// A rule form for the key (1, 5): the ticked boxes, the combo choices and
+// whether a port is ticked.
+inline AclFormSnapshot RuleForm(AclItems ticked, std::map<int, AclCombo> combos = {}, bool anyPort = false) {
+    AclFormSnapshot form;
+    form.Edits = {{0, "1"}, {1, "5"}};
+    form.Ticked = std::move(ticked);
+    form.Combos = std::move(combos);
+    form.AnyPortTicked = anyPort;
+    return form;
+}
+
 struct RuleCase {
     const char* Name;
     const AclTable* Table;

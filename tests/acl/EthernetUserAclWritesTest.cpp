@@ -140,15 +140,6 @@ TEST(UserProfileLeftOut, EmptyWindowsAreNotSent) {
     }
 }
 
-AclFormSnapshot RuleForm(AclItems ticked, std::map<int, AclCombo> combos = {}, bool anyPort = false) {
-    AclFormSnapshot form;
-    form.Edits = {{0, "1"}, {1, "5"}};
-    form.Ticked = std::move(ticked);
-    form.Combos = std::move(combos);
-    form.AnyPortTicked = anyPort;
-    return form;
-}
-
 // "What each button sends" of the Ethernet rules (the shared rule
 // leave-outs) and the user-defined rules' own, on both filters' positions:
 // ingress Permit 12, Port 13, Row Status 14; CPU Permit 7, Row Status 8.

@@ -32,18 +32,7 @@ Trace Names(const Trace& trace) {
     return names;
 }
 
-class ContentAclEditors : public AclEditors {
-protected:
-    // Add (or another write) refused with one message box and nothing sent.
-    void ExpectRefused(TAclEditor* editor, const char* button, const std::string& message) {
-        MessageBoxRecorder boxes;
-        Stack->ClearTrace();
-        Press(editor, button);
-        ASSERT_EQ(boxes.Count(), 1u) << message;
-        EXPECT_EQ(boxes.Last().Text, message);
-        EXPECT_TRUE(Stack->TraceLines().empty()) << message;
-    }
-};
+class ContentAclEditors : public AclEditors {};
 
 // ---- Ethernet profiles --------------------------------------------------------------------------
 

@@ -34,12 +34,7 @@ protected:
     // A write refused with one message box and nothing sent; the form then
     // has no row selected, the ID and the masks emptied.
     void ExpectRefused(TAclEditor* editor, const char* button, const std::string& message) {
-        MessageBoxRecorder boxes;
-        Stack->ClearTrace();
-        Press(editor, button);
-        ASSERT_EQ(boxes.Count(), 1u) << message;
-        EXPECT_EQ(boxes.Last().Text, message);
-        EXPECT_TRUE(Stack->TraceLines().empty()) << message;
+        AclEditors::ExpectRefused(editor, button, message);
         EXPECT_EQ(editor->ListView1->Selected(), nullptr) << message;
         for (const char* edit : {"edtIPv6MaskID", "edtIPv6SrcMask", "edtIPv6DstMask"})
             EXPECT_EQ(Named<TEdit>(editor, edit)->Text(), "") << message << ": " << edit;
