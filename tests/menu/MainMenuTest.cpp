@@ -434,16 +434,24 @@ TEST_F(MainMenu, ADialogCommandKeepsItsDialogInItsGlobalWhileItIsUp) {
     EXPECT_EQ(Window->PageTitle, "Traffic Segmentation Table");
 }
 
-// The IPv4 access-control commands open their editors, read and ready.
-TEST_F(MainMenu, TheIpv4AccessControlCommandsOpenTheirEditors) {
-    const std::pair<const char*, std::string> commands[] = {
-        {"IPMaskInformation1", "IP Mask MaskInformation :127.0.0.1"},
-        {"IPRule1", "IPv4 Rule"},
-        {"CPUIPMaskInformation1", "CPU IP Mask MaskInformation :127.0.0.1"},
-        {"CPUIPRule1", "CPU IPv4 Rule Information"},
+// The IPv4 access-control commands and the IPv6 rule commands open their
+// editors over the application, read and ready.
+TEST_F(MainMenu, TheIpv4AndIpv6RuleCommandsOpenTheirEditors) {
+    struct Command {
+        const char* Name;
+        std::string Caption;
+        int SeededRows;
+    };
+    const Command commands[] = {
+        {"IPMaskInformation1", "IP Mask MaskInformation :127.0.0.1", 2},
+        {"IPRule1", "IPv4 Rule", 2},
+        {"CPUIPMaskInformation1", "CPU IP Mask MaskInformation :127.0.0.1", 2},
+        {"CPUIPRule1", "CPU IPv4 Rule Information", 2},
+        {"IPV6Rule1", "IPv6 Rule", 2},
+        {"CPUIPv6Rule1", "CPU IPv6 Rule Information", 1},
     };
     SessionParameters.Timeout = 500;  // a loaded machine answers slowly
-    for (const auto& [name, caption] : commands) {
+    for (const auto& [name, caption, rows] : commands) {
         SCOPED_TRACE(name);
         TMenuItem* item = Item(name);
         ASSERT_NE(item, nullptr);
@@ -453,7 +461,7 @@ TEST_F(MainMenu, TheIpv4AccessControlCommandsOpenTheirEditors) {
             [&](TAclEditor& editor) {
                 EXPECT_EQ(editor.Caption(), caption);
                 EXPECT_EQ(editor.Owner(), Application);
-                EXPECT_GE(editor.ListView1->Items()->Count(), 2);
+                EXPECT_GE(editor.ListView1->Items()->Count(), rows);
             });
     }
     EXPECT_EQ(IPRuleForm, nullptr);
