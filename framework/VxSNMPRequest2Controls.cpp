@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <exception>
 
 #include "common/TDateTime.h"
 #include "common/VxExpression.h"
@@ -257,13 +258,10 @@ void VxSNMPRequest2Controls::OnRefreshResponse(VxSNMPError* reply, VxSNMPVarList
             return;
         }
         if (!IsTable() || !reply->Done) {
-            if (RowPasses()) ShowRow();
-            if (!goesOn()) return;
-            if (IsTable() && Request.Alive) {
-                // The next row; its reply comes back here.
-                Request.AsyncGet([this](VxSNMPError* r, VxSNMPVarList* l) { OnRefreshResponse(r, l); }, false);
-                return;
-            }
+            const bool more = IsTable() && Request.Alive;
+            if (more) AskNextRowThenShow();
+            else if (RowPasses()) ShowRow();
+            if (!goesOn() || more) return;
         }
         AfterRefresh();
         if (!goesOn()) return;
@@ -286,6 +284,29 @@ void VxSNMPRequest2Controls::OnRefreshResponse(VxSNMPError* reply, VxSNMPVarList
         failed.Done = 1;
         done(&failed);
     }
+}
+
+void VxSNMPRequest2Controls::AskNextRowThenShow() {
+    // The next row is asked for before this one is shown, so that the agent
+    // answers while the row goes into the window. Its reply is taken into
+    // the items only from the message loop, after this returns, so the row
+    // shown is still this one.
+    std::exception_ptr notSent;
+    try {
+        Request.AsyncGet([this](VxSNMPError* r, VxSNMPVarList* l) { OnRefreshResponse(r, l); }, false);
+    } catch (...) {
+        notSent = std::current_exception();  // the row that arrived is shown all the same
+    }
+    const VxWatch alive = Life.Watch();
+    const unsigned reads = ReadGeneration;
+    try {
+        if (RowPasses()) ShowRow();
+    } catch (...) {
+        // A row that cannot be shown ends the walk: the next one goes unread.
+        if (alive && ReadGeneration == reads) Request.CancelPendingReads();
+        throw;
+    }
+    if (notSent) std::rethrow_exception(notSent);
 }
 
 void VxSNMPRequest2Controls::SetValues(bool refreshAfter, bool readControls, const std::string& itemList,

@@ -42,7 +42,9 @@ public:
     virtual void BeforeRefresh() {}
     virtual void BeforeSet() {}
     // One result of a scalar or single-row list, or one row of a table walk,
-    // has been taken into the var list's items.
+    // has been taken into the var list's items. In an asynchronous walk the
+    // request for the next row is already on its way: the items keep this
+    // row as long as ShowRow does not let the message loop run.
     virtual void ShowRow() = 0;
     // Copies the controls into the items' value texts before a write.
     virtual void ReadControls() {}
@@ -161,6 +163,8 @@ private:
     void AbandonReads();
     void RefreshBlocking();
     void StartAsyncRead();
+    // A row of an asynchronous walk: sends for the next row, then shows this one.
+    void AskNextRowThenShow();
     void StartAsyncWrite(const std::string& itemList, const std::vector<std::string>* values);
     void EndRead();
     void EndWrite();

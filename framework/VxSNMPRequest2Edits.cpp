@@ -272,6 +272,7 @@ void VxSNMPRequest2Edits::BuildColumns() {
 // another item's header and a selected row keeps its own index.
 void VxSNMPRequest2Edits::AddRow() {
     TListItem* row = ListView->Items()->Add();
+    row->SubItems()->SetCapacity(static_cast<int>(ColumnItems.size()) - 1);
     bool first = true;
     for (int i : ColumnItems) {
         const SnmpVar& item = *Request.VarList.GetItem(i);

@@ -73,6 +73,8 @@ public:
     virtual void Clear() = 0;
     virtual void BeginUpdate() {}
     virtual void EndUpdate() {}
+    // Room for `count` texts, so that adding them one by one allocates once.
+    virtual void SetCapacity(int count) { (void)count; }
 
     std::string Strings(int index) const { return Get(index); }
     std::string operator[](int index) const { return Get(index); }

@@ -12,7 +12,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
-#include <unordered_map>
+#include <array>
 
 namespace {
 
@@ -22,19 +22,31 @@ Qt::Alignment HorizontalOf(TAlignment a) {
     return a == taRightJustify ? Qt::AlignRight : a == taCenter ? Qt::AlignHCenter : Qt::AlignLeft;
 }
 
-// A text's width as the sum of its characters' advances, which the font
-// keeps at hand: a list filling fast would otherwise shape every cell's text
-// anew. Kerning narrows a text at most, so the sum never cuts a cell short.
-// Text beyond the Latin scripts, where characters join or combine, is
-// measured whole.
-int TextWidth(const QFontMetrics& metrics, const QString& text) {
-    int width = 0;
-    for (const QChar c : text) {
-        if (c.unicode() >= 0x0300) return metrics.horizontalAdvance(text);
-        width += metrics.horizontalAdvance(c);
+// Text widths as the sums of their characters' advances, each measured once
+// per fit: a list filling fast would otherwise shape every cell's text anew.
+// Kerning narrows a text at most, so the sum never cuts a cell short. Text
+// beyond the Latin scripts, where characters join or combine, is measured
+// whole.
+class TextWidths {
+public:
+    explicit TextWidths(const QFont& font) : metrics_(font) { advances_.fill(-1); }
+
+    int Of(const QString& text) {
+        int width = 0;
+        for (const QChar c : text) {
+            const char16_t code = c.unicode();
+            if (code >= advances_.size()) return metrics_.horizontalAdvance(text);
+            int& advance = advances_[code];
+            if (advance < 0) advance = metrics_.horizontalAdvance(c);
+            width += advance;
+        }
+        return width;
     }
-    return width;
-}
+
+private:
+    QFontMetrics metrics_;
+    std::array<int, 0x300> advances_;
+};
 
 template <class T>
 int IndexIn(const std::vector<std::unique_ptr<T>>& list, const T* item) {
@@ -70,6 +82,7 @@ public:
         texts_.erase(texts_.begin() + index);
         Changed(index);
     }
+    void SetCapacity(int count) override { texts_.reserve(static_cast<size_t>(std::max(count, 0))); }
     void Clear() override {
         if (texts_.empty()) return;
         view_->ItemChanging(item_, ctText);
@@ -107,11 +120,14 @@ public:
     }
 };
 
-// Row items of every list view, to find a row's list item.
-std::unordered_map<const QTreeWidgetItem*, TListItem*>& RowOwners() {
-    static std::unordered_map<const QTreeWidgetItem*, TListItem*> owners;
-    return owners;
-}
+// A row's widget item knows its list item.
+class OwnedRow : public QTreeWidgetItem {
+public:
+    static constexpr int Type = QTreeWidgetItem::UserType + 1;
+    explicit OwnedRow(TListItem* owner) : QTreeWidgetItem(Type), Owner(owner) {}
+    static OwnedRow* Of(QTreeWidgetItem* row) { return static_cast<OwnedRow*>(row); }
+    TListItem* Owner;
+};
 
 // The row at a height of the viewport, over the columns' width; -1 for none.
 int RowAt(const QTreeWidget* tree, QPoint at) {
@@ -212,28 +228,43 @@ void TListColumns::Apply() {
 // TListItem, TListItems
 
 TListItem::TListItem(TListView* view)
-    : view_(view), row_(new QTreeWidgetItem), subItems_(std::make_unique<SubItemStrings>(view, this)) {
-    RowOwners()[row_] = this;
-}
+    : view_(view), row_(new OwnedRow(this)), subItems_(std::make_unique<SubItemStrings>(view, this)) {}
 
-TListItem::~TListItem() {
-    if (!row_) return;
-    RowOwners().erase(row_);
-    delete row_;
+TListItem::~TListItem() { delete row_; }
+
+QTreeWidgetItem* TListItem::Row() const {
+    if (waiting_) view_->Widget();  // which lets the waiting rows join
+    return row_;
 }
 
 std::string TListItem::Caption() const {
+    if (waiting_) return waitingCaption_.value_or(std::string());
     return row_ ? BytesOf(row_->text(0), row_->data(0, Qt::UserRole)) : std::string();
 }
 
 void TListItem::SetCaption(const std::string& caption) {
     view_->ItemChanging(this, ctText);
-    row_->setText(0, Q(caption));
-    row_->setData(0, Qt::UserRole, KeptBytes(caption));
+    if (waiting_) {
+        waitingCaption_ = caption;
+    } else {
+        row_->setText(0, Q(caption));
+        row_->setData(0, Qt::UserRole, KeptBytes(caption));
+    }
     view_->ItemChanged(this, ctText);
 }
 
+void TListItem::JoinTree() {
+    waiting_ = false;
+    if (waitingCaption_) {
+        row_->setText(0, Q(*waitingCaption_));
+        row_->setData(0, Qt::UserRole, KeptBytes(*waitingCaption_));
+        waitingCaption_.reset();
+    }
+    ShowSubItems();
+}
+
 void TListItem::ShowSubItems(int first) {
+    if (waiting_) return;  // shown as the row joins the tree
     int columns = std::max(row_->columnCount(), SubItems()->Count() + 1);
     TListColumns* heads = view_->Columns();
     for (int c = first + 1; c < columns; ++c) {
@@ -274,7 +305,8 @@ TListItem* TListItems::Insert(int index) {
     if (view_->paintTimer_->isActive() && index == Count() - 1) {
         // Rows appended while painting is deferred join the tree together:
         // each insert on its own would make the tree lay out all its rows.
-        view_->pendingRows_.push_back(item->row_);
+        item->waiting_ = true;
+        view_->pendingRows_.push_back(item);
     } else {
         view_->Widget()->insertTopLevelItem(index, item->row_);
     }
@@ -303,7 +335,7 @@ void TListItems::Clear() {
     view_->FlushPendingRows();
     // The rows go at once; the list items then have none.
     for (auto& item : items_) {
-        RowOwners().erase(item->row_);
+        OwnedRow::Of(item->row_)->Owner = nullptr;
         item->row_ = nullptr;
     }
     view_->Widget()->clear();
@@ -386,7 +418,12 @@ QTreeWidget* TListView::Widget() const {
 
 void TListView::FlushPendingRows() const {
     if (pendingRows_.empty()) return;
-    QList<QTreeWidgetItem*> rows(pendingRows_.begin(), pendingRows_.end());
+    QList<QTreeWidgetItem*> rows;
+    rows.reserve(static_cast<qsizetype>(pendingRows_.size()));
+    for (TListItem* item : pendingRows_) {
+        item->JoinTree();  // its texts go in before the tree knows the row
+        rows.append(item->row_);
+    }
     pendingRows_.clear();
     static_cast<QTreeWidget*>(widget_)->addTopLevelItems(rows);
 }
@@ -398,14 +435,14 @@ void TListView::FitColumnsToContents() {
     // measured.
     QTreeWidget* tree = Widget();
     QHeaderView* header = tree->header();
-    const QFontMetrics fm(tree->font());
+    TextWidths widths(tree->font());
     const int rows = tree->topLevelItemCount();
     if (fittedRows_ > rows) fittedRows_ = 0;
     for (int i = 0; i < columns_->Count(); ++i) {
         if (!columns_->Items(i)->FitsContents()) continue;
         int wanted = header->sectionSizeHint(i);
         for (int r = fittedRows_; r < rows; ++r)
-            wanted = std::max(wanted, TextWidth(fm, tree->topLevelItem(r)->text(i)) + 12);
+            wanted = std::max(wanted, widths.Of(tree->topLevelItem(r)->text(i)) + 12);
         if (wanted > header->sectionSize(i)) header->resizeSection(i, wanted);
     }
     fittedRows_ = rows;
@@ -418,8 +455,7 @@ void TListView::DeferPainting() {
 }
 
 TListItem* TListView::ItemOf(const QTreeWidgetItem* row) const {
-    auto it = RowOwners().find(row);
-    return it == RowOwners().end() ? nullptr : it->second;
+    return row && row->type() == OwnedRow::Type ? static_cast<const OwnedRow*>(row)->Owner : nullptr;
 }
 
 TListItem* TListView::Selected() const {

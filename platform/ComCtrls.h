@@ -19,6 +19,7 @@
 #include "platform/Controls.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -91,16 +92,24 @@ public:
     TListView* ListView() const { return view_; }
     void* Data = nullptr;
 
-    // Used by the list: the row's widget item and its column texts.
-    QTreeWidgetItem* Row() const { return row_; }
+    // Used by the list: the row's widget item (in the tree, its texts set)
+    // and its column texts.
+    QTreeWidgetItem* Row() const;
     void ShowSubItems(int first = 0);
 
 private:
     friend class TListItems;
+    friend class TListView;
     explicit TListItem(TListView* view);
+    // A row appended while painting is deferred waits outside the tree, and
+    // its texts go into its widget item only as it joins: a list filling
+    // fast converts each cell once, together with the other rows.
+    void JoinTree();
     TListView* view_;
     QTreeWidgetItem* row_;
     std::unique_ptr<TStrings> subItems_;
+    bool waiting_ = false;
+    std::optional<std::string> waitingCaption_;  // set while waiting
 };
 
 class TListItems : public TObject {
@@ -177,7 +186,7 @@ private:
     void FitColumnsToContents();
     // Adds the rows appended while painting was deferred.
     void FlushPendingRows() const;
-    mutable std::vector<QTreeWidgetItem*> pendingRows_;
+    mutable std::vector<TListItem*> pendingRows_;
     int fittedRows_ = 0;
     QTimer* paintTimer_;
     std::unique_ptr<TListColumns> columns_;

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cctype>
 
 #include "framework/VxSNMPRequest2Controls.h"
@@ -222,7 +223,11 @@ TEST_F(Controller, FailedWritesReportAndAreNeverFollowedByARefresh) {
 
 TEST_F(Controller, TimeOutInTheMiddleOfAWalkKeepsTheRowsAndReportsIt) {
     auto c = Make(UnitItems, MVT_FMV, 1, true);
-    c->Request.Timeout = 20;
+    // The next row is asked for before a row is shown: the agent holds its
+    // answers a while (within the time-out), so that it drops the one asked
+    // for meanwhile.
+    c->Request.Timeout = 50;
+    Stack->Control("delay 250");
     c->OnRow = [&] {
         if (c->Calls.size() == 2) Stack->Control("silent on");
     };
@@ -307,6 +312,30 @@ TEST_F(Controller, AReplyThatCannotBeShownStillEndsTheReadWithOnRefreshDone) {
         ASSERT_EQ(Lines().size(), 1u);
         EXPECT_EQ(Lines()[0].rfind("Get: (VxSNMP++) Bad syntax", 0), 0u) << Lines()[0];
     }
+}
+
+// The agent answers the next row while a row goes into the window; a row
+// that cannot be shown ends the walk, and the row asked for meanwhile is
+// never shown.
+TEST_F(Controller, AnAsynchronousWalkAsksForTheNextRowBeforeShowingOne) {
+    auto c = Make(PortItems, MVT_FMV, 0, true);
+    std::vector<int> pending;
+    c->OnRow = [&] { pending.push_back(c->Request.Pending); };
+    c->Refresh();
+    Wait(*c);
+    ASSERT_EQ(pending.size(), 74u);
+    EXPECT_EQ(std::count(pending.begin(), pending.end(), 1), 74);
+    EXPECT_EQ(c->Calls.back(), "Done 0");
+
+    auto raising = Make(PortItems, MVT_FMV, 0, true);
+    raising->OnRow = [&] {
+        if (raising->Calls.size() == 3) throw Exception("(VxSNMP++) Bad syntax of a SNMP variable's (partial) data!", -517);
+    };
+    raising->Refresh();
+    Wait(*raising);
+    PumpUntil([] { return false; }, 200);  // a reply on its way would show here
+    EXPECT_EQ(raising->Calls, (Calls{"BeforeRefresh", "ShowRow 1", "ShowRow 2", "Done -517"}));
+    EXPECT_EQ(raising->Request.Pending, 0);
 }
 
 TEST_F(Controller, ARereadStopsTheRunningWalkSoNoRowIsShownTwiceOrMixed) {

@@ -160,3 +160,27 @@ TEST_F(ListView, SubItemEditsShowInTheirColumnsAndFittingColumnsGrowToTheirWides
     EXPECT_GT(list->Columns()->Items(1)->Width(), before);
     EXPECT_GE(list->Columns()->Items(1)->Width(), metrics.horizontalAdvance(QString::fromStdString(wide)));
 }
+
+TEST_F(ListView, RowsWaitingToBePaintedReadBackWhatWasSetAndShowItOnceTheyJoin) {
+    form->Show();
+    TListItem* first = AddRow("1", "one");  // painting is deferred from here on
+    TListItem* second = AddRow("2", "caf\xE9");  // Latin-1, not UTF-8
+    second->SetCaption("20");
+    second->SubItems()->Put(1, "idle");
+    EXPECT_EQ(first->Caption(), "1");
+    EXPECT_EQ(second->Caption(), "20");
+    EXPECT_EQ(second->SubItems()->Get(0), "caf\xE9");
+    EXPECT_EQ(second->SubItems()->Get(1), "idle");
+
+    // Reaching the widget's rows lets the waiting ones join with their texts.
+    QTreeWidgetItem* cells = second->Row();
+    ASSERT_EQ(list->Widget()->topLevelItemCount(), 2);
+    EXPECT_EQ(list->Widget()->topLevelItem(1), cells);
+    EXPECT_EQ(cells->text(0), "20");
+    EXPECT_EQ(cells->text(1), QString::fromLatin1("caf\xE9"));
+    EXPECT_EQ(cells->text(2), "idle");
+    EXPECT_EQ(second->Caption(), "20");
+    EXPECT_EQ(second->SubItems()->Get(0), "caf\xE9");
+    second->SubItems()->Put(0, "two");  // a row in the list shows a change at once
+    EXPECT_EQ(cells->text(1), "two");
+}
