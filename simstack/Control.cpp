@@ -66,6 +66,15 @@ std::string FailNextSet(const std::vector<std::string>& words, FaultState& fault
     return {};
 }
 
+std::string FailNextRead(const std::vector<std::string>& words, FaultState& faults, StackModel&, ObjectTree&) {
+    const auto subtree = ParseOid(words[1]);
+    const auto status = ParseSnmpStatus(words[2]);
+    if (!subtree || !status || *status == NoError)
+        return "fail-next-read needs an OID and an error status (genErr, ... or 1..18)";
+    faults.failNextRead = FaultState::ReadFault{*subtree, *status};
+    return {};
+}
+
 std::string RepeatGetNext(const std::vector<std::string>& words, FaultState& faults, StackModel&, ObjectTree&) {
     const auto on = OnOff(words[1], "on", "off");
     if (!on) return "repeat-getnext needs on or off";
@@ -130,6 +139,7 @@ constexpr Command kCommands[] = {
     {"silent", 1, "silent on|off", Silent},
     {"delay", 1, "delay <ms>", Delay},
     {"fail-next-set", 1, "fail-next-set <status>|off", FailNextSet},
+    {"fail-next-read", 2, "fail-next-read <oid> <status>", FailNextRead},
     {"repeat-getnext", 1, "repeat-getnext on|off", RepeatGetNext},
     {"cycle-getnext", 1, "cycle-getnext on|off", CycleGetNext},
     {"engine-id", 1, "engine-id <hex>", EngineId},

@@ -17,6 +17,14 @@ struct FaultState {
     bool silent = false;                    // drop every datagram unanswered
     int delayMs = 0;                        // hold every request this long before answering
     std::optional<SnmpStatus> failNextSet;  // refuse the next set with this status
+    // Refuse the next get or get-next that asks for an OID in `subtree` with
+    // `status` (a read that other traffic, such as the LED poll, cannot take
+    // first); the sets before it pass.
+    struct ReadFault {
+        Oid subtree;
+        SnmpStatus status;
+    };
+    std::optional<ReadFault> failNextRead;
     bool repeatGetNext = false;             // answer get-next with the OID asked for
     bool cycleGetNext = false;              // past a column's last row, get-next starts the column again
     // The SNMPv3 engine ID to serve from now on, as a replaced or reset

@@ -158,6 +158,19 @@ void FreeTransaction(void* transaction) { delete static_cast<SetTransaction*>(tr
 
 std::string TransactionName(const Oid& root) { return std::string(kAppName) + ":" + FormatOid(root); }
 
+// The read fault: the first read that asks within its subtree is refused
+// whole, with its status, and the fault is spent.
+bool RefuseRead(FaultState& faults, netsnmp_agent_request_info* info, netsnmp_request_info* requests) {
+    if (!faults.failNextRead) return false;
+    for (netsnmp_request_info* request = requests; request != nullptr; request = request->next) {
+        if (!StartsWith(NameOf(*request->requestvb), faults.failNextRead->subtree)) continue;
+        netsnmp_set_request_error(info, request, faults.failNextRead->status);
+        faults.failNextRead.reset();
+        return true;
+    }
+    return false;
+}
+
 void AnswerGet(ObjectTree& tree, netsnmp_agent_request_info* info, netsnmp_request_info* requests) {
     for (netsnmp_request_info* request = requests; request != nullptr; request = request->next) {
         const ObjectTree::ReadResult result = tree.Get(NameOf(*request->requestvb));
@@ -248,10 +261,10 @@ void Handle(netsnmp_handler_registration* registration, netsnmp_agent_request_in
     const Oid root = FromNetSnmp(registration->rootoid, registration->rootoid_len);
     switch (info->mode) {
         case MODE_GET:
-            AnswerGet(tree, info, requests);
+            if (!RefuseRead(g_agent->Faults(), info, requests)) AnswerGet(tree, info, requests);
             break;
         case MODE_GETNEXT:
-            AnswerGetNext(tree, root, g_agent->Faults(), requests);
+            if (!RefuseRead(g_agent->Faults(), info, requests)) AnswerGetNext(tree, root, g_agent->Faults(), requests);
             break;
         case MODE_SET_RESERVE1:
             CheckSet(tree, g_agent->Faults(), info, requests);

@@ -71,6 +71,22 @@ TEST(SimStackFaults, FailNextSetRefusesExactlyOneSet) {
     EXPECT_EQ(ParseVarbinds(tools.Get(SnmpVersion::V2c, {kSysName}).out).at(kSysName), "STRING: \"second\"");
 }
 
+TEST(SimStackFaults, FailNextReadRefusesOneReadInItsSubtreeAfterASetThatPasses) {
+    SimStackProcess stack;
+    SnmpTools tools(stack);
+    const std::string servers = "1.3.6.1.4.1.171.12.5.10.1";
+    const std::string newRow = servers + ".7.10.0.0.9.4";
+    stack.Control("fail-next-read " + servers + " genErr");
+    EXPECT_EQ(tools.Set(SnmpVersion::V2c, {newRow, "i", "4"}).exitCode, 0);
+    EXPECT_EQ(tools.Get(SnmpVersion::V2c, {kSysName}).exitCode, 0) << "a read elsewhere is not refused";
+    const ToolResult refused = tools.GetNext(SnmpVersion::V2c, {servers + ".3"});
+    EXPECT_NE(refused.err.find("genError"), std::string::npos) << refused.err;
+    // Spent: the next read answers, with the defaults of the created row.
+    EXPECT_EQ(ParseVarbinds(tools.Get(SnmpVersion::V2c, {servers + ".3.10.0.0.9.4", servers + ".5.10.0.0.9.4"}).out),
+              (std::map<std::string, std::string>{{servers + ".3.10.0.0.9.4", "INTEGER: 49"},
+                                                  {servers + ".5.10.0.0.9.4", "INTEGER: 5"}}));
+}
+
 TEST(SimStackFaults, RepeatingAgentAnswersGetNextWithTheOidAskedFor) {
     SimStackProcess stack;
     SnmpTools tools(stack);
@@ -152,7 +168,8 @@ TEST(SimStackFaults, ControlRefusesWhatItCannotDo) {
     SimStackProcess stack;
     for (const char* command : {"bogus", "silent maybe", "delay -5", "fail-next-set noSuchThing", "led 4 00",
                                 "led 1 0g", "link 2 1 up", "link 1 51 up", "link 1 1", "cycle-getnext maybe",
-                                "engine-id 80001f88", "engine-id 80001f888x"}) {
+                                "engine-id 80001f88", "engine-id 80001f888x", "fail-next-read 1.3 noError",
+                                "fail-next-read x genErr", "fail-next-read 1.3"}) {
         EXPECT_THROW(stack.Control(command), std::runtime_error) << command;
     }
     EXPECT_NO_THROW(stack.Control("# a comment\n\nreset"));
