@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include "common/TDateTime.h"
 #include "common/TimeTicks.h"
@@ -580,7 +581,7 @@ void VxSNMPRequest2Edits::ShowBinding(const ControlBinding& b) {
     }
 }
 
-bool VxSNMPRequest2Edits::ReadBinding(const ControlBinding& b, Octets& part) {
+bool VxSNMPRequest2Edits::ReadBinding(const ControlBinding& b, Octets& part, std::string* typed) {
     TControl* first = b.Controls.front();
     std::string text;
     if (auto* label = dynamic_cast<TLabel*>(first)) {
@@ -619,6 +620,7 @@ bool VxSNMPRequest2Edits::ReadBinding(const ControlBinding& b, Octets& part) {
     }
     if (const VxOptionList* map = MapOf(b)) text = map->LabelToValue(text);
     part = TextToOctets(text, b.Syntax);
+    if (typed) *typed = text;
     return true;
 }
 
@@ -630,6 +632,7 @@ void VxSNMPRequest2Edits::ControlsToValues(int item) {
         SnmpVar& var = *list.GetItem(i);
         Octets bytes = TextToOctets(RawValueText(var), static_cast<int>(var.Syntax));
         bool first = true, any = false;
+        std::optional<std::string> typedWhole;  // the text of a control that holds the whole value
         for (auto& b : Bindings) {
             if (b->Item != i) continue;
             // A text item takes exactly what its first control holds.
@@ -637,11 +640,20 @@ void VxSNMPRequest2Edits::ControlsToValues(int item) {
             first = false;
             any = true;
             Octets part;
-            if (!ReadBinding(*b, part)) continue;
+            std::string typed;
+            if (!ReadBinding(*b, part, &typed)) continue;
+            if (b->Offset == 0 && b->Syntax == static_cast<int>(var.Syntax)) typedWhole = typed;
             const size_t end = static_cast<size_t>(b->Offset) + part.size();
             if (bytes.size() < end) bytes.resize(end, '\0');
             std::copy(part.begin(), part.end(), bytes.begin() + b->Offset);
         }
-        if (any) var.Value = LabelledText(var, OctetsToText(bytes, static_cast<int>(var.Syntax)));
+        if (!any) continue;
+        var.Value = LabelledText(var, OctetsToText(bytes, static_cast<int>(var.Syntax)));
+        // The octets would turn a loosely typed address ("10.0.0.1.3",
+        // "256.1.1.1") into another one: an address index keeps the text as
+        // typed, so that writing the row's instance refuses it.
+        if (typedWhole && static_cast<uint32_t>(i) < list.IndexCount && SyntaxOf(static_cast<int>(var.Syntax)).Wire == SyntaxWire::IpAddress &&
+            !IsAddressText(*typedWhole))
+            var.Value = *typedWhole;
     }
 }

@@ -108,7 +108,8 @@ private:
     const VxOptionList* MapOf(const ControlBinding& binding) const;
     void ShowBinding(const ControlBinding& binding);
     // The octets a binding reads from its controls; false when it reads none.
-    bool ReadBinding(const ControlBinding& binding, Octets& part);
+    // `typed`, when given, receives the control's text (labels turned into values).
+    bool ReadBinding(const ControlBinding& binding, Octets& part, std::string* typed = nullptr);
     // The items that have list-view columns, in column order.
     std::vector<int> ListedItems() const;
 };

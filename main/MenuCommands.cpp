@@ -28,6 +28,8 @@
 #include "features/EnableMethodListUnit.h"
 #include "features/LoginMethodListUnit.h"
 #include "features/MacStatisticTableForm.h"
+#include "features/ACCServerControl.h"
+#include "features/ServerInfoUnit.h"
 #include "features/VlanStaticForm.h"
 // Port trunks, mirroring, traffic segmentation, protocol VLANs, LACP ports.
 #include "features/AggregatorPortTableForm.h"

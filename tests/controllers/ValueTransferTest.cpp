@@ -227,6 +227,22 @@ TEST_F(Transfer, EditsLabelsAndAccess) {
     EXPECT_EQ(edits[0]->Text(), "new");
 }
 
+TEST_F(Transfer, AnAddressIndexKeepsWhatWasTypedAnAddressValueIsTakenAsItsOctets) {
+    // Items 0 and 1 as the index of a table: the address is item 1.
+    controller->Request.VarList = VxSNMPVarList(Items, MVT_UMV, 2);
+    const auto edits = Make<TEdit>(1);
+    controller->BindFormatted(1, "%s", edits[0]);
+    for (const char* typed : {"10.0.0.1.3", "256.1.1.1", "10.0.0", "10.0.0.1"}) {
+        edits[0]->SetText(typed);
+        controller->ControlsToValues(1);
+        EXPECT_EQ(Value(1), typed);
+    }
+    controller->Request.VarList = VxSNMPVarList(Items, MVT_UMV, 1);
+    edits[0]->SetText("10.0.0.1.3");
+    controller->ControlsToValues(1);
+    EXPECT_EQ(Value(1), "10.0.0.1");
+}
+
 TEST_F(Transfer, AControlOfAnotherKindCannotShowAValue) {
     auto* panel = new TPanel(form.get());
     controller->BindControl(7, 0, sxInteger, nullptr, panel);
