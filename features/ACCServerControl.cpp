@@ -48,6 +48,7 @@ TfrmACCServerCtrl::TfrmACCServerCtrl(TComponent* owner) : TDialogFrame(owner, kL
     KX_BIND(Button1);
     KX_BIND(Button2);
     KX_BIND(StatusBar1);
+    ButtonReporting = Reporting::Silent;  // Set reports its own failures
     Button1->OnClick = TNotifyEvent(this, &TfrmACCServerCtrl::Button1Click);
     Button2->OnClick = TNotifyEvent(this, &TfrmACCServerCtrl::Button2Click);
     OnCreate = TNotifyEvent(this, &TfrmACCServerCtrl::FormCreate);
@@ -83,7 +84,6 @@ void TfrmACCServerCtrl::Button1Click(TObject*) {
          {edtGroupName->Text(), edtIPAddr->Text(), cbAuthProtocol->Text(), cbRowState->Text()}) {
         if (text.empty()) return ShowStatus("Don't Leave Empty Fileds !");
     }
-    ButtonReporting = Reporting::Silent;
     Guard(MemberRequest, [&] {
         // The write and the read after it fail apart: a row the agent took is
         // never reported as not written.

@@ -27,6 +27,8 @@
 #include "features/BOOTCtrlTableForm.h"
 #include "features/Md5InformationForm.h"
 #include "features/RouteRedistributForm.h"
+#include "features/ACCServerControl.h"
+#include "features/ServerInfoUnit.h"
 #include "framework/GUIConfigForm.h"
 #include "framework/VxSNMPSession.h"
 #include "main/Form1.h"
@@ -656,6 +658,34 @@ TEST_F(MainMenu, TheBridgeAndVlanCommandsOpenTheirDialogs) {
     EXPECT_EQ(GARPForm, nullptr);
     delete Form1;
     Form1 = nullptr;
+}
+
+// The authentication server commands open their dialogs, read and ready.
+TEST_F(MainMenu, TheAuthenticationServerCommandsOpenTheirDialogs) {
+    struct Case {
+        const char* Item;
+        std::string Caption;
+        const std::type_info& Class;
+    };
+    const Case cases[] = {
+        {"ServerInformation1", "Server Information Table", typeid(TServerInformationForm)},
+        {"ServerControl", "ACC Server Control Table : 127.0.0.1", typeid(TfrmACCServerCtrl)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Item);
+        TMenuItem* item = Item(c.Item);
+        ASSERT_NE(item, nullptr);
+        EXPECT_TRUE(item->Enabled());
+        WhileModal<TDialogFrame>(
+            [&] { item->Action()->trigger(); }, [](TDialogFrame& dialog) { return !dialog.Busy(); },
+            [&](TDialogFrame& dialog) {
+                EXPECT_EQ(typeid(dialog), c.Class);
+                EXPECT_EQ(dialog.Caption(), c.Caption);
+                EXPECT_EQ(dialog.Owner(), Application);
+            });
+    }
+    EXPECT_EQ(ServerInformationForm, nullptr);
+    EXPECT_EQ(frmACCServerCtrl, nullptr);
 }
 
 // ---------------------------------------------------------------- failures
