@@ -102,6 +102,16 @@ protected:
             check);
     }
 
+    // Runs the menu item `name`, which must be there and enabled; once its
+    // dialog is up and its first read over, runs `check` on it and closes it.
+    void WithDialogOf(const char* name, const std::function<void(TDialogFrame&)>& check) {
+        TMenuItem* item = Item(name);
+        ASSERT_NE(item, nullptr);
+        EXPECT_TRUE(item->Enabled());
+        WhileModal<TDialogFrame>(
+            [&] { item->Action()->trigger(); }, [](TDialogFrame& dialog) { return !dialog.Busy(); }, check);
+    }
+
     static TSNMPPanel* PageOf(TConfigForm& window) {
         for (int i = 0; i < window.ControlCount(); ++i)
             if (auto* page = dynamic_cast<TSNMPPanel*>(window.Controls(i))) return page;
@@ -532,19 +542,14 @@ TEST_F(MainMenu, TheLayer2PortCommandsOpenTheirDialogs) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Item);
-        TMenuItem* item = Item(c.Item);
-        ASSERT_NE(item, nullptr);
-        EXPECT_TRUE(item->Enabled());
-        WhileModal<TDialogFrame>(
-            [&] { item->Action()->trigger(); }, [](TDialogFrame& dialog) { return !dialog.Busy(); },
-            [&](TDialogFrame& dialog) {
-                EXPECT_EQ(typeid(dialog), c.Class);
-                EXPECT_EQ(dialog.Caption(), c.Caption);
-                EXPECT_EQ(dialog.Owner(), c.Owner);
-                if (auto* list = dynamic_cast<TListView*>(dialog.FindComponent("ListView1"))) {
-                    EXPECT_GT(list->Items()->Count(), 0);
-                }
-            });
+        WithDialogOf(c.Item, [&](TDialogFrame& dialog) {
+            EXPECT_EQ(typeid(dialog), c.Class);
+            EXPECT_EQ(dialog.Caption(), c.Caption);
+            EXPECT_EQ(dialog.Owner(), c.Owner);
+            if (auto* list = dynamic_cast<TListView*>(dialog.FindComponent("ListView1"))) {
+                EXPECT_GT(list->Items()->Count(), 0);
+            }
+        });
     }
     EXPECT_EQ(Window->PageTitle, "Traffic Segmentation Table");
     EXPECT_EQ(ProtocolVlanForm, nullptr);
@@ -566,19 +571,15 @@ TEST_F(MainMenu, TheLayer3ServiceCommandsOpenTheirDialogs) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Item);
-        TMenuItem* item = Item(c.Item);
-        ASSERT_NE(item, nullptr);
-        EXPECT_EQ(item->Caption(), c.ItemCaption);
-        EXPECT_TRUE(item->Enabled());
-        WhileModal<TDialogFrame>(
-            [&] { item->Action()->trigger(); }, [](TDialogFrame& dialog) { return !dialog.Busy(); },
-            [&](TDialogFrame& dialog) {
-                EXPECT_EQ(dialog.Caption(), c.Caption);
-                EXPECT_EQ(dialog.Owner(), Window);
-                const auto* list = dynamic_cast<TListView*>(dialog.FindComponent("ListView1"));
-                ASSERT_NE(list, nullptr);
-                EXPECT_EQ(list->Items()->Count(), 3);
-            });
+        ASSERT_NE(Item(c.Item), nullptr);
+        EXPECT_EQ(Item(c.Item)->Caption(), c.ItemCaption);
+        WithDialogOf(c.Item, [&](TDialogFrame& dialog) {
+            EXPECT_EQ(dialog.Caption(), c.Caption);
+            EXPECT_EQ(dialog.Owner(), Window);
+            const auto* list = dynamic_cast<TListView*>(dialog.FindComponent("ListView1"));
+            ASSERT_NE(list, nullptr);
+            EXPECT_EQ(list->Items()->Count(), 3);
+        });
     }
     EXPECT_EQ(Md5InformationForm, nullptr);
     EXPECT_EQ(BOOTCtrlTableForm, nullptr);
@@ -602,16 +603,11 @@ TEST_F(MainMenu, TheTimeMemberAndAboutCommandsOpenTheirDialogs) {
     SessionParameters.Timeout = 500;  // a loaded machine answers slowly
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Item);
-        TMenuItem* item = Item(c.Item);
-        ASSERT_NE(item, nullptr);
-        EXPECT_TRUE(item->Enabled());
-        WhileModal<TDialogFrame>(
-            [&] { item->Action()->trigger(); }, [](TDialogFrame& dialog) { return !dialog.Busy(); },
-            [&](TDialogFrame& dialog) {
-                EXPECT_EQ(dialog.Caption(), c.Caption);
-                EXPECT_EQ(dialog.Owner(), c.Owner);
-                EXPECT_EQ(c.Global(), &dialog);
-            });
+        WithDialogOf(c.Item, [&](TDialogFrame& dialog) {
+            EXPECT_EQ(dialog.Caption(), c.Caption);
+            EXPECT_EQ(dialog.Owner(), c.Owner);
+            EXPECT_EQ(c.Global(), &dialog);
+        });
         EXPECT_EQ(c.Global(), nullptr);
     }
 }
@@ -641,19 +637,14 @@ TEST_F(MainMenu, TheBridgeAndVlanCommandsOpenTheirDialogs) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Item);
-        TMenuItem* item = Item(c.Item);
-        ASSERT_NE(item, nullptr);
-        EXPECT_TRUE(item->Enabled());
-        WhileModal<TDialogFrame>(
-            [&] { item->Action()->trigger(); }, [](TDialogFrame& dialog) { return !dialog.Busy(); },
-            [&](TDialogFrame& dialog) {
-                EXPECT_EQ(dialog.Caption(), c.Caption);
-                EXPECT_EQ(dialog.Owner(), c.OwnedByWindow ? static_cast<TComponent*>(Window) : Application);
-                const auto* memo = dynamic_cast<TMemo*>(dialog.FindComponent("Memo1"));
-                ASSERT_NE(memo, nullptr);
-                ASSERT_GT(memo->Lines()->Count(), 0);
-                EXPECT_EQ(memo->Lines()->Get(memo->Lines()->Count() - 1).rfind("Get: (VxSNMP++) Ok!", 0), 0u);
-            });
+        WithDialogOf(c.Item, [&](TDialogFrame& dialog) {
+            EXPECT_EQ(dialog.Caption(), c.Caption);
+            EXPECT_EQ(dialog.Owner(), c.OwnedByWindow ? static_cast<TComponent*>(Window) : Application);
+            const auto* memo = dynamic_cast<TMemo*>(dialog.FindComponent("Memo1"));
+            ASSERT_NE(memo, nullptr);
+            ASSERT_GT(memo->Lines()->Count(), 0);
+            EXPECT_EQ(memo->Lines()->Get(memo->Lines()->Count() - 1).rfind("Get: (VxSNMP++) Ok!", 0), 0u);
+        });
     }
     EXPECT_EQ(GARPForm, nullptr);
     delete Form1;
@@ -673,16 +664,11 @@ TEST_F(MainMenu, TheAuthenticationServerCommandsOpenTheirDialogs) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Item);
-        TMenuItem* item = Item(c.Item);
-        ASSERT_NE(item, nullptr);
-        EXPECT_TRUE(item->Enabled());
-        WhileModal<TDialogFrame>(
-            [&] { item->Action()->trigger(); }, [](TDialogFrame& dialog) { return !dialog.Busy(); },
-            [&](TDialogFrame& dialog) {
-                EXPECT_EQ(typeid(dialog), c.Class);
-                EXPECT_EQ(dialog.Caption(), c.Caption);
-                EXPECT_EQ(dialog.Owner(), Application);
-            });
+        WithDialogOf(c.Item, [&](TDialogFrame& dialog) {
+            EXPECT_EQ(typeid(dialog), c.Class);
+            EXPECT_EQ(dialog.Caption(), c.Caption);
+            EXPECT_EQ(dialog.Owner(), Application);
+        });
     }
     EXPECT_EQ(ServerInformationForm, nullptr);
     EXPECT_EQ(frmACCServerCtrl, nullptr);
