@@ -6,17 +6,14 @@
 //   ScalarPage("Device Information", KX_TABLE(PortCountItems, "1.3.6...", 2))
 //   TablePage("Unit Table", KX_TABLE(UnitMgmtItems, "1.3.6...", 13), MVT_FMV, 1).SetHeight(450, ByScale)
 //   Tool("/TMIB_Info")
-//   Dialog("TPortMirrorForm", OwnedByApplication, NotBuiltYet)
+//   Dialog("TPortMirrorForm", OwnedByApplication, &LinkDialog<TPortMirrorForm>)
 //
 // One runner (TMainForm::RunMenuCommand, MainMenu.cpp) carries every row out.
 //
-// A dialog command opens its dialog through the row's DialogLink. Until the
-// dialog exists its row says NotBuiltYet and the menu shows the item greyed
-// out. Enabling a built dialog is one row: the dialog's change replaces
-// NotBuiltYet in its row of MenuCommands.def with a link to its class, and
-// includes the dialog's header in MenuCommands.cpp:
+// A dialog command opens its dialog through the row's DialogLink (a row
+// without one stays greyed out in the menu). The link names the dialog's
+// class, whose header MenuCommands.cpp includes:
 //
-//   Dialog("TPortMirrorForm", OwnedByApplication, &LinkDialog<TPortMirrorForm>)
 //   Dialog("TVlanStaticForm", OwnedByMainWindow, &LinkDialog<TVlanStaticForm, &VlanStaticForm>)
 //
 // The class needs a constructor taking its owner (TComponent*). The second
@@ -82,9 +79,6 @@ inline constexpr DialogLink LinkDialog = {
         if constexpr (!std::is_null_pointer_v<decltype(Global)>) *Global = nullptr;
     },
 };
-
-// A dialog that is not built yet: its command stays in the menu, disabled.
-inline constexpr const DialogLink* NotBuiltYet = nullptr;
 
 // An item table of the catalogue as a row names it: the table, and the base
 // OID and item count that the row expects of it (checked against the
