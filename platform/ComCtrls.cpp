@@ -544,6 +544,9 @@ void TListView::SelectionChanged(const QList<QTreeWidgetItem*>& lost, const QLis
 }
 
 bool TListView::HandleEvent(QObject* watched, QEvent* event) {
+    // Rows taken in while the list was hidden (a dialog's first read runs
+    // before the dialog shows) had no paint to fit their columns: fit them now.
+    if (watched == widget_ && event->type() == QEvent::Show) FitColumnsToContents();
     if (watched == Widget()->viewport() && event->type() == QEvent::MouseButtonPress) {
         // A click on empty space clears the selection.
         auto* e = static_cast<QMouseEvent*>(event);

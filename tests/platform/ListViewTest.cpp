@@ -161,6 +161,17 @@ TEST_F(ListView, SubItemEditsShowInTheirColumnsAndFittingColumnsGrowToTheirWides
     EXPECT_GE(list->Columns()->Items(1)->Width(), metrics.horizontalAdvance(QString::fromStdString(wide)));
 }
 
+// A dialog reads its table before it shows: the columns fit those rows as
+// soon as the list shows, not only after the next read.
+TEST_F(ListView, RowsTakenInWhileHiddenFitTheirColumnsWhenTheListShows) {
+    const std::string wide = "FFFFFFFFFFFFFFFF0000000000000000";
+    AddRow("1", wide);
+    form->Show();
+    QTest::qWait(50);
+    const QFontMetrics metrics(list->Widget()->font());
+    EXPECT_GE(list->Columns()->Items(1)->Width(), metrics.horizontalAdvance(QString::fromStdString(wide)));
+}
+
 TEST_F(ListView, RowsWaitingToBePaintedReadBackWhatWasSetAndShowItOnceTheyJoin) {
     form->Show();
     TListItem* first = AddRow("1", "one");  // painting is deferred from here on
