@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -40,6 +41,11 @@ public:
 void KeepLine(QTextBlock block, const std::string& bytes) {
     if (block.isValid()) block.setUserData(new LineBytes(bytes));
 }
+
+// Qt's line edit cuts every text at 32,767 characters, the program's too. An
+// edit holds whatever it is given: a value read is written back whole. The
+// control's own limit (TEdit::MaxLength) stops typing only.
+void HoldAnyLength(QLineEdit* line) { line->setMaxLength(std::numeric_limits<int>::max()); }
 
 std::string LineOf(const QTextBlock& block) {
     const auto* kept = dynamic_cast<const LineBytes*>(block.userData());
@@ -312,6 +318,7 @@ void TStaticText::AdjustBounds() {
 TEdit::TEdit(TComponent* owner) : TWinControl(owner, new QLineEdit) {
     color_ = clWindow;
     InitBounds(121, 21);
+    HoldAnyLength(Widget());
     QObject::connect(Widget(), &QLineEdit::textChanged, Context(), [this](const QString& text) {
         lastText_ = text;
         Fire(OnChange, this);
@@ -441,6 +448,7 @@ QComboBox* TComboBox::Widget() const { return static_cast<QComboBox*>(widget_); 
 void TComboBox::ConnectEditor() {
     QLineEdit* editor = Widget()->lineEdit();
     if (!editor) return;
+    HoldAnyLength(editor);
     QObject::connect(editor, &QLineEdit::textEdited, Context(), [this] { Fire(OnChange, this); });
 }
 

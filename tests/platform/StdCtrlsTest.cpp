@@ -160,6 +160,28 @@ TEST_F(StdCtrls, MaxLengthStopsTypingButNotTheProgram) {
     EXPECT_EQ(edit->Text(), "1234567");
 }
 
+// Qt's line edit would cut a text at 32,767 characters: an edit (and an
+// editable combo) holds whatever it is given, bytes that are no UTF-8 too,
+// and without a limit of its own takes typing beyond.
+TEST_F(StdCtrls, EditsHoldATextOfAnyLength) {
+    const std::string latin1(40000, '\xE9');
+    std::string plain;
+    while (plain.size() < 70000) plain += "name-" + std::to_string(plain.size()) + ";";
+    auto* edit = Add<TEdit>(10, 10);
+    auto* combo = Add<TComboBox>(10, 40);
+    for (const std::string& text : {latin1, plain}) {
+        edit->SetText(text);
+        EXPECT_EQ(edit->Text().size(), text.size());
+        EXPECT_TRUE(edit->Text() == text);
+        combo->SetText(text);
+        EXPECT_EQ(combo->Text().size(), text.size());
+        EXPECT_TRUE(combo->Text() == text);
+    }
+    edit->Widget()->end(false);
+    QTest::keyClick(edit->Widget(), 'x');
+    EXPECT_EQ(edit->Text(), plain + "x");
+}
+
 TEST_F(StdCtrls, ExitFiresWhenTheFocusMovesToAnotherControl) {
     auto* first = Add<TEdit>(10, 10);
     auto* second = Add<TEdit>(10, 40);
