@@ -8,6 +8,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Exception.h"
 #include "platform/Forms.h"
+#include "platform/QtText.h"
 #include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
 
@@ -155,35 +156,51 @@ std::vector<std::string> SplitCodes(const std::string& format) {
 // ---------------------------------------------------------------------------
 // Typing
 
-// Position of the first character the type does not allow, or npos.
-size_t FirstDisallowed(const Record& r, const std::string& text) {
-    bool seenPoint = false;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        bool allowed = IsDigit(c);
-        switch (r.Type) {
-        case 'f':
-            if (c == '.') allowed = !std::exchange(seenPoint, true);
-            if (c == '-') allowed = i == 0;
-            break;
-        case 'h': allowed = allowed || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); break;
-        case 'i': allowed = allowed || (c == '-' && i == 0); break;
-        case 'u': break;
-        case 'n': allowed = allowed || (c == r.ListDelimiter && i > 0 && text[i - 1] != c); break;
-        default: return npos;
-        }
-        if (!allowed) return i;
+// Whether the type allows `c` after the characters `kept` that stay before
+// it (`pointKept`: they hold a ".").
+bool Allows(const Record& r, const std::string& kept, bool pointKept, char c) {
+    if (IsDigit(c)) return true;
+    switch (r.Type) {
+    case 'f': return (c == '-' && kept.empty()) || (c == '.' && !pointKept);
+    case 'h': return (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+    case 'i': return c == '-' && kept.empty();
+    case 'u': return false;
+    case 'n': return c == r.ListDelimiter && !kept.empty() && kept.back() != c;
+    default: return true;
     }
-    return npos;
 }
 
-// The text without the character at byte `at`: all the bytes of a UTF-8
-// sequence, so that no broken sequence is written back into the box.
-std::string WithoutCharacterAt(std::string text, size_t at) {
-    size_t end = at + 1;
-    if (static_cast<unsigned char>(text[at]) >= 0xC0)
-        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
-    return text.erase(at, end - at);
+// What typing keeps of a text: the text less each character the type does
+// not allow. Removing the first such character again and again gives the
+// same text, as whether a character is allowed depends only on the ones
+// kept before it; one pass here does it in linear time, whatever the length.
+struct FilteredText {
+    std::string Text;
+    int RemovedUnits = 0;  // what went, counted as the box counts its caret
+};
+
+FilteredText Filter(const Record& r, std::string_view text) {
+    FilteredText result;
+    if (std::string_view("fhiun").find(r.Type) == npos) {
+        result.Text = text;
+        return result;
+    }
+    // The box counts UTF-16 units: one per character, two beyond the BMP; a
+    // text that is not UTF-8 shows a character per byte.
+    const bool utf8 = IsUtf8(text);
+    bool pointKept = false;
+    for (const char c : text) {
+        if (Allows(r, result.Text, pointKept, c)) {
+            result.Text += c;
+            pointKept = pointKept || c == '.';
+            continue;
+        }
+        const auto byte = static_cast<unsigned char>(c);
+        if (!utf8 || byte < 0x80) ++result.RemovedUnits;
+        else if (byte >= 0xF0) result.RemovedUnits += 2;
+        else if (byte >= 0xC0) ++result.RemovedUnits;
+    }
+    return result;
 }
 
 // ---------------------------------------------------------------------------
@@ -348,19 +365,30 @@ void VxEditConstraint::OnChange(TObject* sender) {
     auto* edit = dynamic_cast<TEdit*>(sender);
     if (!edit) return;
     const std::string text = edit->Text();
-    const Record* r = Find(edit);
-    if (IsValueMarker(text) || !r || text.empty()) return;
-
-    if (size_t at = r->NextChar ? text.find(r->NextChar) : npos; at != npos) {
-        edit->SetText(std::string(text).erase(at, 1));
-        MoveToNextControl(edit);
+    Record* r = Find(edit);
+    if (IsValueMarker(text) || !r) return;
+    // An emptied box holds no value: a refused entry must not bring back one
+    // of another row, or one the user took out.
+    if (text.empty()) {
+        r->AcceptedText.clear();
         return;
     }
-    if (size_t at = FirstDisallowed(*r, text); at != npos) {
+
+    // Every next-control character and every character the type does not
+    // allow go at once, and the text is set once: setting it runs this
+    // handler again, on a text that passes.
+    std::string rest = text;
+    if (r->NextChar) std::erase(rest, r->NextChar);
+    const bool movesOn = rest.size() != text.size();
+    const FilteredText kept = Filter(*r, rest);
+    if (movesOn || kept.RemovedUnits > 0) {
         const int caret = edit->SelStart();
-        edit->SetText(WithoutCharacterAt(text, at));  // runs this handler again on the shorter text
-        edit->SetSelStart(caret > 0 ? caret - 1 : 0);
-        Beep(1000, 200);
+        edit->SetText(kept.Text);
+        if (kept.RemovedUnits > 0) {
+            edit->SetSelStart(std::max(caret - kept.RemovedUnits, 0));
+            Beep(1000, 200);
+        }
+        if (movesOn) MoveToNextControl(edit);
         return;
     }
     // The chained handler may detach the box; keep what the rest needs.

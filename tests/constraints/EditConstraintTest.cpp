@@ -13,7 +13,9 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -113,6 +115,11 @@ TEST_F(EditConstraint, CaretStaysWhereTheDroppedCharacterWas) {
     EXPECT_EQ(first->SelStart(), 2);
     Type(first, "9");
     EXPECT_EQ(first->Text(), "12934");
+    // A paste loses each refused character; the caret stays after what it kept.
+    first->SetSelStart(2);
+    first->Widget()->insert("x8y");
+    EXPECT_EQ(first->Text(), "128934");
+    EXPECT_EQ(first->SelStart(), 3);
 }
 
 TEST_F(EditConstraint, LeavingABadValueShowsItsMessageRestoresTheAcceptedTextAndKeepsTheFocus) {
@@ -137,7 +144,7 @@ TEST_F(EditConstraint, LeavingABadValueShowsItsMessageRestoresTheAcceptedTextAnd
         {"%n.{l4f}", "1.2.3.4", "1.2.3", listHead + "'.'.\nHere,the count of the number is equal to 4!"},
         {"%n,{n1x255}", "", "1,256", listHead + "','.\nHere,each number is between 1 and 255!"},
         {"%n,{x255}", "", "4294967296", listHead + "','.\nHere,each number is between 0 and 255!"},
-        {"%s{l3n}", "x", "", "(VxCommon) Empty value is not allowed!"},
+        {"%s{l3n}", "", "", "(VxCommon) Empty value is not allowed!"},  // emptied: nothing to restore
     };
     ENTER_OR_SKIP(first);
     for (const auto& c : cases) {
@@ -184,15 +191,75 @@ TEST_F(EditConstraint, LeavingAGoodValueMakesItTheAcceptedText) {
     }
 }
 
-TEST_F(EditConstraint, AnEmptyBoxPassesWithoutTheNFlagAndIsNotSaved) {
+// However a box is emptied (by the program, as a new entry or another row
+// does, or by the user), it forgets its accepted text: a refused entry after
+// it leaves the box empty, never bringing back the value it held before.
+TEST_F(EditConstraint, AnEmptiedBoxForgetsItsAcceptedTextAndPassesWithoutTheNFlag) {
+    int exits = 0;
+    first->OnExit = TNotifyEvent::Func([&](TObject*) { ++exits; });
     constraints->AttachOne("%i{n1x4094l4}", first);
-    first->SetText("7");
-    constraints->SaveText(first);
-    first->SetText("");
-    constraints->OnExit(first);
-    EXPECT_TRUE(boxes.Calls().empty());
-    EXPECT_EQ(constraints->Find(first)->AcceptedText, "7");
-    EXPECT_EQ(first->Text(), "");
+    const std::pair<const char*, std::function<void()>> emptyings[] = {
+        {"SetText", [&] { first->SetText(""); }},
+        {"Clear", [&] { first->Clear(); }},
+        {"typed", [&] {
+             first->SelectAll();
+             QTest::keyClick(first->Widget(), Qt::Key_Delete);
+         }},
+    };
+    for (const auto& [how, empty] : emptyings) {
+        SCOPED_TRACE(how);
+        first->SetText("7");
+        constraints->SaveText(first);
+        empty();
+        ASSERT_EQ(first->Text(), "");
+        constraints->OnExit(first);
+        EXPECT_TRUE(boxes.Calls().empty()) << "an empty box passes without the n flag";
+        EXPECT_EQ(exits, 0) << "and goes no further";
+        EXPECT_EQ(constraints->Find(first)->AcceptedText, "");
+        first->SetText("5000");
+        constraints->OnExit(first);
+        EXPECT_EQ(boxes.Count(), 1u);
+        EXPECT_EQ(first->Text(), "");
+        boxes.Clear();
+    }
+}
+
+// A text the program sets (a value read) loses what the type does not allow
+// in one pass and is set once more, whatever its length; the text is the one
+// that dropping the first disallowed character again and again leaves.
+TEST_F(EditConstraint, AProgramTextIsFilteredAsAWholeAndSetOnce) {
+    // 8,000 octets A5 F0 as hex text: the digits of it stay.
+    std::string hex, hexDigits;
+    for (int i = 0; i < 8000; ++i) {
+        hex += "A5F0";
+        hexDigits += "50";
+    }
+    struct Case {
+        const char* format;
+        std::string text;
+        std::string kept;
+    } cases[] = {
+        {"%i", "a-5", "-5"},                // the "-" is first once the letter is gone
+        {"%i", "--5x-", "-5"},
+        {"%f", "..1.-2", ".12"},            // one point, the first
+        {"%n,", ",,1,,,2,", "1,2,"},        // no leading or doubled delimiter
+        {"%h", "xyz0aF\xC3\xA9", "0aF"},
+        {"%u", std::string(20000, 'x') + "7", "7"},
+        {"%i", hex, hexDigits},
+        {"%i{e.}", "1.2.3a", "123"},        // every next-control character goes too
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.format) + " set to " + c.text.substr(0, 40));
+        TEdit* edit = AddEdit(100);
+        constraints->AttachOne(c.format, edit);
+        int sets = 0;
+        QObject::connect(edit->Widget(), &QLineEdit::textChanged, [&] { ++sets; });
+        beeps.Clear();
+        edit->SetText(c.text);
+        EXPECT_EQ(edit->Text(), c.kept);
+        EXPECT_EQ(sets, 2) << "the program's text and the filtered one";
+        EXPECT_EQ(beeps.Beeps(), std::vector{ConstraintBeep});
+    }
 }
 
 TEST_F(EditConstraint, TheFirstFailedCheckEmptiesTheBox) {
