@@ -158,8 +158,7 @@ TEST_F(EditValues, ALongHexTextInAnIntegerBoxIsFilteredAsAWhole) {
 TEST_F(EditValues, ARefusedKeyIdAfterAnAddEmptiedTheBoxLeavesItEmpty) {
     OpenOn();
     const bool opened = WithDialogOf<TMd5InformationForm>("MD5Information1", [&](TMd5InformationForm& table) {
-        table.ListView1->SetItemIndex(2);  // key 7, whose ID the editor then holds
-        table.ListView1->Click();
+        SelectRow(table.ListView1, 2);  // key 7, whose ID the editor then holds
         ASSERT_EQ(table.Editor->KeyIDEdit->Text(), "7");
         table.DeleteButton->Click();
         ASSERT_TRUE(PumpUntil([&] { return !table.Busy(); }));
