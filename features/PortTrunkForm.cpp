@@ -13,8 +13,7 @@ enum : int { IndexItem, NameItem, MasterItem, MemberItem, FloodingItem, TypeItem
 // List columns (sub-items) the dialog reads.
 constexpr int MasterPortColumn = 1;
 constexpr int StateColumn = 5;
-// Entries of the hidden state combo, in its map's order.
-constexpr int StateCreateAndGo = 2;
+// The entry of "destroy" in the hidden state combo, in its map's order.
 constexpr int StateDestroy = 4;
 
 constexpr int MinMembers = 2;
@@ -227,9 +226,8 @@ void TPortTrunkForm::BT_AddClick(TObject*) {
             return RefuseInput(UnitEdit, "The master port must be different!");
         if (!MasterPortTicked(master)) return;
         ED_MasterPort->SetText(std::to_string(master));
-        Combo_State->SetItemIndex(StateCreateAndGo);
         if (!MembersFit()) return;
-        TrunkRequest->SetValues(true, true);
+        WriteRowStatus(*TrunkRequest, Combo_State, RowCreateAndGo);
     });
 }
 
@@ -243,7 +241,7 @@ void TPortTrunkForm::SetBtnClick(TObject*) {
         if (!MasterPortTicked(master)) return;
         ED_MasterPort->SetText(std::to_string(master));
         if (!MembersFit()) return;
-        TrunkRequest->SetValues(true, true);
+        WriteShownRowStatus(*TrunkRequest, Combo_State);
         ComboBox1->SetItemIndex(Combo_State->ItemIndex());
         UnlockIndex();
     });
