@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "features/CommunityStringTableForm.h"
 #include "framework/VxSNMPSession.h"
 #include "platform/testing/DialogRecorder.h"
 #include "tests/support/AgentFixture.h"
@@ -43,6 +44,22 @@ TEST_F(WritesNeedASelectedRow, WithoutOneTheDialogSaysSoAndSendsNothing) {
             EXPECT_EQ(boxes.Last().Text, c.message);
         });
     }
+}
+
+// A Set that writes the row status shown, typed over no loaded row: the
+// frame sends no status 0 (nor anything else).
+TEST_F(WritesNeedASelectedRow, NoRowStatusOfNoRowGoesOut) {
+    OpenMainWindowOn();
+    FromMenu<TCommunityStringTableForm>("CommunityStringTable1Click", [&](TCommunityStringTableForm& dialog) {
+        dialog.Edit1->SetText("guest");
+        dialog.Edit2->SetText("guest");
+        ASSERT_EQ(dialog.ComboBox2->ItemIndex(), -1);
+        Stack->ClearTrace();
+        dialog.SetBtn->Click();
+        WaitIdle(&dialog);
+        EXPECT_TRUE(Stack->TraceLines().empty());
+        EXPECT_NE(LastLine(dialog.Memo1).find("nothing was sent"), std::string::npos) << LastLine(dialog.Memo1);
+    });
 }
 
 }  // namespace
