@@ -186,7 +186,7 @@ void TRouteRedistributForm::ShowSelectedPair() {
     ComboBox1Change(ListView1);
 }
 
-int TRouteRedistributForm::StatusOfSelectedRow() const {
+int TRouteRedistributForm::StatusOfSelectedRow() {
     RedistEdits->LoadSelectedRow();
     const std::string value =
         RouteRedistributionRowStatusValues.LabelToValue(RedistEdits->Request.VarList.GetItem(StatusItem)->Value);
@@ -197,10 +197,12 @@ int TRouteRedistributForm::StatusOfSelectedRow() const {
 // turned to meanwhile (a new pair is Add's): they show the row's again.
 void TRouteRedistributForm::EditBtnClick(TObject*) {
     if (!ListView1->Selected() || !RedistEdits) return RefuseInput(ListView1, "Choose the item first.");
-    ShowSelectedPair();
-    if (!EntryIsAcceptable()) return;
-    // Never the createAndGo or destroy an Add or Delete left in the box.
-    Guard(RedistEdits, [&] { WriteRowStatus(*RedistEdits, StComboBox, StatusOfSelectedRow()); });
+    Guard(RedistEdits, [&] {
+        ShowSelectedPair();
+        if (!EntryIsAcceptable()) return;
+        // Never the createAndGo or destroy an Add or Delete left in the box.
+        WriteRowStatus(*RedistEdits, StComboBox, StatusOfSelectedRow());
+    });
 }
 
 void TRouteRedistributForm::AddBtnClick(TObject*) {

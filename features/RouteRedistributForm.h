@@ -52,7 +52,7 @@ private:
     // The protocol boxes show the selected row's pair (its index) again.
     void ShowSelectedPair();
     // The status Set writes: the selected row's own (active or notInService).
-    int StatusOfSelectedRow() const;
+    int StatusOfSelectedRow();
 };
 
 extern TRouteRedistributForm* RouteRedistributForm;
