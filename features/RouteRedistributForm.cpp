@@ -216,6 +216,7 @@ void TRouteRedistributForm::DeleteBtnClick(TObject*) {
     Guard(RedistEdits, [&] {
         RedistEdits->LoadSelectedRow();
         RedistEdits->ValuesToControls(-1);
+        ListView1Click(ListView1);  // its type and the types its pair takes, shown as a click shows them
         WriteRowStatus(*RedistEdits, StComboBox, RowDestroy);
     });
 }
