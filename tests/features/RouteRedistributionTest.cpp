@@ -225,6 +225,10 @@ TEST_F(RouteRedistribution, DeleteAndSetActOnTheSelectedRow) {
         EXPECT_EQ(Written(Entry), (std::vector<std::string>{"3.3.2 integer 5", "4.3.2 integer 3", "5.3.2 integer 6"}));
         EXPECT_EQ(Rows(dialog.ListView1), (std::vector<std::string>{"static|ospf|type-2|30|active",
                                                                     "local|rip|all|1|active"}));
+        // The fields show the row deleted, its type among those its pair takes.
+        EXPECT_EQ(dialog.ComboBox1->Text(), "ospf");
+        EXPECT_EQ(CheckedRadio(&dialog), 5);
+        EXPECT_EQ(EnabledRadios(&dialog), (std::vector<int>{1, 2, 5, 6, 7, 8, 9, 10}));
     });
 }
 
