@@ -84,7 +84,7 @@ void TCommunityStringTableForm::RefreshBtnClick(TObject*) {
 }
 
 void TCommunityStringTableForm::SetBtnClick(TObject*) {
-    Guard(CommunityRequest, [&] { CommunityRequest->SetValues(true, true); });
+    Guard(CommunityRequest, [&] { WriteShownRowStatus(*CommunityRequest, ComboBox2); });
 }
 
 void TCommunityStringTableForm::AddBtnClick(TObject*) {

@@ -93,13 +93,32 @@ void TDialogFrame::ShowRowCount(TControl* countText, const VxSNMPRequest2Edits* 
     SetText(countText, std::to_string(controller->ListView->Items()->Count()));
 }
 
-void TDialogFrame::WriteRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo, int status) {
-    const VxOptionList* map = nullptr;
+namespace {
+
+// The value-name map of the item a row-status combo is bound to.
+const VxOptionList& RowStatusMapOf(const VxSNMPRequest2Edits& controller, const TComboBox* combo) {
     for (const auto& binding : controller.Bindings)
-        if (binding->Controls.front() == combo)
-            map = binding->Options ? binding->Options : controller.Request.VarList.GetItem(binding->Item)->OptionList();
-    if (!map) throw Exception("The row status box is not bound to a row status.");
-    combo->SetItemIndex(map->IndexOfValue(std::to_string(status)));
+        if (binding->Controls.front() == combo) {
+            const VxOptionList* map =
+                binding->Options ? binding->Options : controller.Request.VarList.GetItem(binding->Item)->OptionList();
+            if (map) return *map;
+        }
+    throw Exception("The row status box is not bound to a row status.");
+}
+
+}  // namespace
+
+void TDialogFrame::WriteRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo, int status) {
+    const int entry = RowStatusMapOf(controller, combo).IndexOfValue(std::to_string(status));
+    if (entry < 0) throw Exception("Row status " + std::to_string(status) + " is none of this table's: nothing was sent.");
+    combo->SetItemIndex(entry);
+    WriteShownRowStatus(controller, combo);
+}
+
+void TDialogFrame::WriteShownRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo) {
+    const VxOptionList& map = RowStatusMapOf(controller, combo);
+    if (combo->ItemIndex() < 0 || combo->ItemIndex() >= map.Count())
+        throw Exception("No row status is chosen: nothing was sent.");
     controller.SetValues(true, true);
 }
 

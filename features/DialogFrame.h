@@ -179,10 +179,16 @@ protected:
     // when it takes it. Nothing is sent then.
     void RefuseInput(TWinControl* field, const std::string& message);
 
-    // Selects the row-status combo's entry of `status` (RowCreateAndGo,
-    // RowDestroy, or a table's own valid/invalid values) in its item's
-    // value-name map, then writes the row: SetValues(1, 1).
+    // The row-status writes of every dialog. WriteRowStatus selects the
+    // entry of `status` (RowCreateAndGo, RowDestroy, a row's own status, or
+    // a table's own valid/invalid values) in the row-status combo, from its
+    // item's value-name map; WriteShownRowStatus keeps the entry the combo
+    // shows (a loaded row's own status). Then both write the row:
+    // SetValues(1, 1). A status the map does not hold, or a combo showing
+    // none (no row loaded), would go out as 0: it is refused instead, with
+    // an exception, and nothing is sent.
     static void WriteRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo, int status);
+    static void WriteShownRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo);
 
     // Sets a count text to the row count of the controller's list view.
     static void ShowRowCount(TControl* countText, const VxSNMPRequest2Edits* controller);

@@ -1,5 +1,7 @@
 #include "features/MSEditForm.h"
 
+#include "common/VxNumbers.h"
+#include "framework/VxValueConversion.h"
 #include "mibdefs/SystemMib.h"
 #include "platform/Layout.h"
 
@@ -9,6 +11,10 @@ namespace {
 
 // Items of the member's row.
 enum : int { IdItem, CandidateSourceItem, PasswordItem, RowStatusItem };
+
+// The member IDs of a commander's group.
+constexpr long long FirstMemberId = 1;
+constexpr long long LastMemberId = 32;
 
 constexpr LayoutControl kControls[] = {
     {.Class = "TLabel", .Name = "MSID", .Bounds = {16, 20, 0, 0}, .Caption = "Member ID"},
@@ -81,12 +87,21 @@ void TMSEditForm::FormActivate(TObject*) {
     }
 }
 
+void TMSEditForm::AddressMember(const std::string& id) {
+    VxSNMPVarList& list = MSEdits->Request.VarList;
+    list.GetItem(IdItem)->Value = id;
+    list.Instance = IndexValueTextOf(list, IdItem);
+}
+
 void TMSEditForm::SetButtonClick(TObject*) {
-    if (EditMode == 2 && KeyIDEdit->Text().empty()) return RefuseInput(KeyIDEdit, "MSID is needed.");
+    const std::string id = KeyIDEdit->Text();
+    if (EditMode == 2 && id.empty()) return RefuseInput(KeyIDEdit, "MSID is needed.");
+    if (!WholeInteger(id, FirstMemberId, LastMemberId))
+        return RefuseInput(KeyIDEdit, "MSID must be a whole number from 1 to 32.");
     Guard(MSEdits, [&] {
-        if (EditMode == 2) ED_MCS->SetText(KeyIDEdit->Text());
-        MSEdits->Request.VarList.Instance = KeyIDEdit->Text();
-        MSEdits->SetValues(true, true);
+        if (EditMode == 2) ED_MCS->SetText(id);
+        AddressMember(id);
+        WriteShownRowStatus(*MSEdits, Row_Status);
         Close();
     });
 }

@@ -3,7 +3,7 @@
 // (its ID, candidate source, password and row status), written with a
 // single-row request of its own on the member's row. The table dialog sets
 // its mode and fields before it shows it, and uses its request without
-// showing it to remove a member.
+// showing it to remove a member. Set takes a member ID from 1 to 32 only.
 
 #include "features/DialogFrame.h"
 
@@ -22,6 +22,10 @@ public:
     // Failures of Set are written as bare lines to this memo (the table
     // dialog's).
     void ReportFailuresTo(TMemo* memo);
+    // The next write goes to the row of this member ID: the ID becomes the
+    // row's instance through the index check of every table (a text that is
+    // no whole number is refused with an exception).
+    void AddressMember(const std::string& id);
 
     TLabel* MSID;
     TEdit* KeyIDEdit;

@@ -133,7 +133,7 @@ void TMSInformationForm::DeleteButtonClick(TObject*) {
             Editor->Row_Status->SetItemIndex(DestroyPosition);
             VxItemsLeftOut out(*Editor->MSEdits);
             out.LeaveOutBetween(IdItem, PasswordItem);
-            Editor->MSEdits->Request.VarList.Instance = row->Caption();
+            Editor->AddressMember(row->Caption());
             out.Write(true);
         });
     }

@@ -85,7 +85,7 @@ void TMulticastFilterInformationForm::RefreshBtnClick(TObject*) {
 }
 
 void TMulticastFilterInformationForm::SetBtnClick(TObject*) {
-    Guard(FilterRequest, [&] { FilterRequest->SetValues(true, true); });
+    Guard(FilterRequest, [&] { WriteShownRowStatus(*FilterRequest, Status); });
     ClearEntry();
 }
 

@@ -13,8 +13,7 @@ enum : int { IndexItem, NameItem, MasterItem, MemberItem, FloodingItem, TypeItem
 // List columns (sub-items) the dialog reads.
 constexpr int MasterPortColumn = 1;
 constexpr int StateColumn = 5;
-// Entries of the hidden state combo, in its map's order.
-constexpr int StateCreateAndGo = 2;
+// The entry of "destroy" in the hidden state combo, in its map's order.
 constexpr int StateDestroy = 4;
 
 constexpr int MinMembers = 2;
@@ -131,11 +130,14 @@ void TPortTrunkForm::FormCreate(TObject*) {
     BT_GetClick(nullptr);
 }
 
+// The entry is free for a new trunk, which starts from no member at all: a
+// row loaded before leaves no box ticked on any unit's page.
 void TPortTrunkForm::UnlockIndex() {
     ED_Index->SetColor(clWindow);
     ED_Index->SetEnabled(true);
     ED_Index->SetText("");
     ED_Name->SetText("");
+    UncheckPorts({MemberPicker});
 }
 
 void TPortTrunkForm::BT_GetClick(TObject*) {
@@ -195,10 +197,10 @@ bool TPortTrunkForm::MasterPortTicked(int masterPort) {
     return false;
 }
 
-bool TPortTrunkForm::MembersFit(int unit) {
+// Every ticked box is a member, on whichever unit's page: all of them count.
+bool TPortTrunkForm::MembersFit() {
     MemberCount = 0;
-    const int first = (unit - 1) * PortsPerUnit;
-    for (int k = first; k < first + PortsPerUnit; ++k) {
+    for (int k = 0; k < MemberPicker->CheckBoxes.Count(); ++k) {
         TCheckBox* box = MemberPicker->CheckBoxes.Item<TCheckBox>(k);
         if (!box->Checked()) continue;
         if (++MemberCount > MaxMembers) {
@@ -224,9 +226,8 @@ void TPortTrunkForm::BT_AddClick(TObject*) {
             return RefuseInput(UnitEdit, "The master port must be different!");
         if (!MasterPortTicked(master)) return;
         ED_MasterPort->SetText(std::to_string(master));
-        Combo_State->SetItemIndex(StateCreateAndGo);
-        if (!MembersFit(StrToInt(UnitEdit->Text()))) return;
-        TrunkRequest->SetValues(true, true);
+        if (!MembersFit()) return;
+        WriteRowStatus(*TrunkRequest, Combo_State, RowCreateAndGo);
     });
 }
 
@@ -239,8 +240,8 @@ void TPortTrunkForm::SetBtnClick(TObject*) {
         const int master = TypedMasterPort();
         if (!MasterPortTicked(master)) return;
         ED_MasterPort->SetText(std::to_string(master));
-        if (!MembersFit(StrToInt(UnitEdit->Text()))) return;
-        TrunkRequest->SetValues(true, true);
+        if (!MembersFit()) return;
+        WriteShownRowStatus(*TrunkRequest, Combo_State);
         ComboBox1->SetItemIndex(Combo_State->ItemIndex());
         UnlockIndex();
     });

@@ -4,9 +4,10 @@
 // ticked in a stack port picker, a type and a state. Add creates a trunk
 // under a new index, Set changes the selected one, Delete removes it.
 //
-// A trunk holds two to eight ticked ports of its master port's unit, the
-// master port among them; ports ticked in other units are sent as members
-// but not counted. The requests block: each button returns after the agent
+// A trunk holds two to eight ticked ports, the master port among them,
+// counted over every unit: what is sent is what is ticked. A new trunk
+// starts from no ticked port (Refresh, a click beside the rows and a Set
+// clear every box). The requests block: each button returns after the agent
 // answered, its outcome in panel 0 of the status bar.
 
 #include "features/DialogFrame.h"
@@ -56,9 +57,9 @@ private:
     int TypedMasterPort() const;
     // False, after saying so, unless the master port's box is ticked.
     bool MasterPortTicked(int masterPort);
-    // False, after saying so, unless two to eight boxes of the unit are
-    // ticked (a ninth is unticked again).
-    bool MembersFit(int unit);
+    // False, after saying so, unless two to eight boxes are ticked, on any
+    // unit (a ninth is unticked again).
+    bool MembersFit();
     bool AnyRowHas(int subItem, const std::string& text, bool numerically) const;
     void UnlockIndex();
 };

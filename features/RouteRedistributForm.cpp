@@ -57,10 +57,6 @@ constexpr FormLayout kLayout{.Name = "RouteRedistributForm", .Caption = "Route R
                              .ClientWidth = 560, .ClientHeight = 396, .BorderStyle = bsSizeable,
                              .Position = poMainFormCenter, .Controls = kControls};
 
-// Entries of the hidden row-status box, in the order of the status map.
-constexpr int CreateAndGoPosition = 3;
-constexpr int DestroyPosition = 5;
-
 }  // namespace
 
 TRouteRedistributForm::TRouteRedistributForm(TComponent* owner) : TDialogFrame(owner, kLayout) {
@@ -130,7 +126,15 @@ void TRouteRedistributForm::ComboBox1Change(TObject*) {
     const auto rule = RedistributionRuleFor(ComboBox2->Text(), ComboBox1->Text());
     if (!rule) return;
     Label5->SetCaption(std::string(rule->RangeText));
-    for (int n = 1; n <= RouteTypeRadioCount; ++n) RadioButtons[n - 1]->SetEnabled(rule->Radios.test(n));
+    for (int n = 1; n <= RouteTypeRadioCount; ++n) {
+        const bool allowed = rule->Radios.test(n);
+        RadioButtons[n - 1]->SetEnabled(allowed);
+        // A type the pair does not take is no longer chosen.
+        if (!allowed && RadioButtons[n - 1]->Checked()) {
+            RadioButtons[n - 1]->SetChecked(false);
+            ComboBox3->SetItemIndex(-1);
+        }
+    }
 }
 
 void TRouteRedistributForm::ListView1Click(TObject*) {
@@ -158,48 +162,62 @@ bool TRouteRedistributForm::EntryIsAcceptable() {
     // "other" (no entry of the type box) is no type the table takes, and
     // without both protocols there is no row to name.
     if (ComboBox3->ItemIndex() < 0) {
-        Memo1->Lines()->Add("Choose a route type other than \"other\": nothing was sent.");
+        Memo1->Lines()->Add(RadioButtons[0]->Checked() ? "Choose a route type other than \"other\": nothing was sent."
+                                                       : "Choose a route type: nothing was sent.");
         return false;
     }
     if (ComboBox1->ItemIndex() < 0 || ComboBox2->ItemIndex() < 0) {
         Memo1->Lines()->Add("Choose the source and destination protocols: nothing was sent.");
         return false;
     }
+    const std::string typeValue = RouteRedistributionTypeValues.LabelToValue(ComboBox3->Text());
+    if (const auto refusal = RouteTypeRefusal(ComboBox2->Text(), ComboBox1->Text(),
+                                              IsWholeNumber(typeValue) ? std::stoi(typeValue) : 0, ComboBox3->Text())) {
+        RefuseInput(nullptr, *refusal);
+        return false;
+    }
     return true;
 }
 
-void TRouteRedistributForm::SelectStatusOfSelectedRow() {
-    int status = RowActive;
-    if (ListView1->Selected()) {
-        RedistEdits->LoadSelectedRow();
-        const std::string value =
-            RouteRedistributionRowStatusValues.LabelToValue(RedistEdits->Request.VarList.GetItem(StatusItem)->Value);
-        if (value == std::to_string(RowNotInService)) status = RowNotInService;
-    }
-    StComboBox->SetItemIndex(RouteRedistributionRowStatusValues.IndexOfValue(std::to_string(status)));
+void TRouteRedistributForm::ShowSelectedPair() {
+    RedistEdits->LoadSelectedRow();
+    RedistEdits->ValuesToControls(SourceItem);
+    RedistEdits->ValuesToControls(DestinationItem);
+    ComboBox1Change(ListView1);
 }
 
+int TRouteRedistributForm::StatusOfSelectedRow() {
+    RedistEdits->LoadSelectedRow();
+    const std::string value =
+        RouteRedistributionRowStatusValues.LabelToValue(RedistEdits->Request.VarList.GetItem(StatusItem)->Value);
+    return value == std::to_string(RowNotInService) ? RowNotInService : RowActive;
+}
+
+// Set changes the selected row, whatever pair the protocol boxes were
+// turned to meanwhile (a new pair is Add's): they show the row's again.
 void TRouteRedistributForm::EditBtnClick(TObject*) {
-    if (!EntryIsAcceptable()) return;
+    if (!ListView1->Selected() || !RedistEdits) return RefuseInput(ListView1, "Choose the item first.");
     Guard(RedistEdits, [&] {
+        ShowSelectedPair();
+        if (!EntryIsAcceptable()) return;
         // Never the createAndGo or destroy an Add or Delete left in the box.
-        SelectStatusOfSelectedRow();
-        RedistEdits->SetValues(true, true);
+        WriteRowStatus(*RedistEdits, StComboBox, StatusOfSelectedRow());
     });
 }
 
 void TRouteRedistributForm::AddBtnClick(TObject*) {
     if (!EntryIsAcceptable()) return;
-    Guard(RedistEdits, [&] {
-        StComboBox->SetItemIndex(CreateAndGoPosition);
-        RedistEdits->SetValues(true, true);
-    });
+    Guard(RedistEdits, [&] { WriteRowStatus(*RedistEdits, StComboBox, RowCreateAndGo); });
 }
 
+// The row destroyed is the selected one, with the values it was read with.
 void TRouteRedistributForm::DeleteBtnClick(TObject*) {
+    if (!ListView1->Selected() || !RedistEdits) return RefuseInput(ListView1, "Choose the item first.");
     Guard(RedistEdits, [&] {
-        StComboBox->SetItemIndex(DestroyPosition);
-        RedistEdits->SetValues(true, true);
+        RedistEdits->LoadSelectedRow();
+        RedistEdits->ValuesToControls(-1);
+        ListView1Click(ListView1);  // its type and the types its pair takes, shown as a click shows them
+        WriteRowStatus(*RedistEdits, StComboBox, RowDestroy);
     });
 }
 

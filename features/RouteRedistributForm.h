@@ -2,7 +2,10 @@
 // The route redistribution table: lists which routes of a source protocol
 // (rip, ospf, static, local) go into rip or ospf, with a route type and a
 // metric, and changes, adds and deletes its rows. The metric range and the
-// route types offered follow the chosen protocols (RouteRedistributionRules.h).
+// route types offered follow the chosen protocols (RouteRedistributionRules.h):
+// a type the pair does not take is unchecked when the pair changes, and
+// refused if it is still chosen. Set and Delete act on the selected row, Add
+// on the pair the protocol boxes show.
 // Failures of its handlers are not shown; the controller's own result lines
 // and the editor's refusals go to Memo1.
 
@@ -46,8 +49,10 @@ private:
     // range, a route type and both protocols chosen. False after the field or
     // Memo1 said why.
     bool EntryIsAcceptable();
-    // The status Set writes: the selected row's own, else active.
-    void SelectStatusOfSelectedRow();
+    // The protocol boxes show the selected row's pair (its index) again.
+    void ShowSelectedPair();
+    // The status Set writes: the selected row's own (active or notInService).
+    int StatusOfSelectedRow();
 };
 
 extern TRouteRedistributForm* RouteRedistributForm;

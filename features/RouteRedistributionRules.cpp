@@ -32,6 +32,16 @@ std::optional<std::string> MetricRefusal(std::string_view destination, long long
     return std::nullopt;
 }
 
+std::optional<std::string> RouteTypeRefusal(std::string_view destination, std::string_view source, int typeValue,
+                                            std::string_view typeLabel) {
+    const auto rule = RedistributionRuleFor(destination, source);
+    const int radio = RadioOfTypeValue(typeValue);
+    if (!rule || (radio >= 1 && radio <= RouteTypeRadioCount && rule->Radios.test(static_cast<size_t>(radio))))
+        return std::nullopt;
+    return "Route type \"" + std::string(typeLabel) + "\" cannot be redistributed from " + std::string(source) +
+           " into " + std::string(destination) + ".";
+}
+
 int TypePositionOfRadio(int radio) { return radio - FirstTypeValue; }
 
 int RadioOfTypeValue(int typeValue) { return typeValue; }

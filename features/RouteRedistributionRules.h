@@ -24,6 +24,12 @@ std::optional<RedistributionPairRule> RedistributionRuleFor(std::string_view des
 // or none when it can.
 std::optional<std::string> MetricRefusal(std::string_view destination, long long metric);
 
+// Why a route type (its value and label) cannot go from the source into the
+// destination ("Route type \"all\" cannot be redistributed from static into
+// ospf."), or none where the pair allows it or has no rule.
+std::optional<std::string> RouteTypeRefusal(std::string_view destination, std::string_view source, int typeValue,
+                                            std::string_view typeLabel);
+
 // The position in the type box of radio button N's value (-1 for "other",
 // which is no entry), and the radio button of a type value.
 int TypePositionOfRadio(int radio);

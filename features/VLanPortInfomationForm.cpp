@@ -89,8 +89,10 @@ void TVLanPortInfomationForm::RefreshBtnClick(TObject*) {
 }
 
 void TVLanPortInfomationForm::SetBtnClick(TObject*) {
+    // Without a selected row the fields belong to no port.
     const TListItem* selected = LV_dot1qPortVlanEntry->Selected();
-    const std::string port = selected ? selected->Caption() : std::string();
+    if (!selected) return RefuseInput(LV_dot1qPortVlanEntry, "Please select a port first.");
+    const std::string port = selected->Caption();
     Guard(PortVlanRequest, [&] { PortVlanRequest->SetValues(true, true); });
     // The table is read again once the set is answered; until then the
     // port just set stays selected.

@@ -1,7 +1,8 @@
 #pragma once
 // "VLAN Port Information Form": every bridge port's 802.1Q settings (port
 // VLAN id, acceptable frame types, ingress filtering, GVRP) with its GVRP
-// counters; the selected port's four settings are edited and set.
+// counters; the selected port's four settings are edited and set (Set
+// without a selected port says so and sends nothing).
 
 #include "features/DialogFrame.h"
 

@@ -47,6 +47,9 @@ void TVlanForwardPortsForm::ReadTable() {
 }
 
 void TVlanForwardPortsForm::WriteSelectedVlan() {
+    // Without a selected row the boxes belong to no VLAN.
+    TListView* list = ForwardRequest ? ForwardRequest->ListView : nullptr;
+    if (!list || !list->Selected()) return RefuseInput(list, "Please select a VLAN first.");
     // The list in use is read-only: the set carries the static and the
     // forbidden lists.
     Guard(ForwardRequest, [&] {

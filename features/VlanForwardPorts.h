@@ -4,7 +4,8 @@
 // ports in use, read-only; the static ports and the forbidden ports,
 // written), the selected row's lists in three stack port pickers, Refresh
 // and Set. Set writes the static and forbidden lists as ticked, for the
-// VLAN of the selected row, and reads the table again.
+// VLAN of the selected row, and reads the table again; without a selected
+// row it says so and sends nothing.
 //
 // Both dialogs lay their controls out alike; ForwardPortsLayout gives the
 // records with the dialog's own list view name and tab captions.

@@ -112,12 +112,15 @@ void TVlanStaticForm::BuildUnitPages() {
     }
 }
 
+// The coupling follows the user's ticks, never the lists of a loaded row.
 void TVlanStaticForm::UTagCheckBoxClick(TObject* sender) {
+    if (StaticRequest && StaticRequest->ShowingValues()) return;
     auto* box = static_cast<TCheckBox*>(sender);
     if (box->Checked()) EgressPicker->Box(box->Tag())->SetChecked(true);
 }
 
 void TVlanStaticForm::EgressCheckBoxClick(TObject* sender) {
+    if (StaticRequest && StaticRequest->ShowingValues()) return;
     auto* box = static_cast<TCheckBox*>(sender);
     if (!box->Checked()) UntaggedPicker->Box(box->Tag())->SetChecked(false);
 }
@@ -158,9 +161,10 @@ bool TVlanStaticForm::VlanIdIsNumber() {
 }
 
 void TVlanStaticForm::SetBtnClick(TObject*) {
+    if (!LV_dot1qVlanStaticEntry->Selected()) return RefuseInput(LV_dot1qVlanStaticEntry, "Please select a VLAN first.");
     if (!VlanIdIsNumber()) return;
     Guard(StaticRequest, [&] {
-        StaticRequest->SetValues(true, true);
+        WriteShownRowStatus(*StaticRequest, Status);
         ClearEntry();
     });
 }

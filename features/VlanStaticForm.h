@@ -4,11 +4,11 @@
 // stack port lists (egress, forbidden egress, untagged), and shows the
 // agent's next free local VLAN index.
 //
-// Untagged ports stay within the egress ports: ticking an untagged box
-// ticks the egress box of the same port, clearing an egress box clears its
-// untagged box; forbidden boxes are free. The coupling runs on every change
-// of a box, loads of a row included; the egress list is bound before the
-// untagged one, so a loaded row ends as the agent sent it.
+// Untagged ports stay within the egress ports as the user ticks them:
+// ticking an untagged box ticks the egress box of the same port, clearing an
+// egress box clears its untagged box; forbidden boxes are free. A loaded row
+// shows exactly the lists the agent sent, so an untouched Set writes them
+// back as they were. Set writes the selected VLAN only.
 
 #include "features/DialogFrame.h"
 

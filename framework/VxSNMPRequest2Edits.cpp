@@ -519,6 +519,11 @@ const VxOptionList* VxSNMPRequest2Edits::MapOf(const ControlBinding& b) const {
 }
 
 void VxSNMPRequest2Edits::ValuesToControls(int item) {
+    ++Showing;
+    struct Done {
+        int& Count;
+        ~Done() { --Count; }
+    } done{Showing};
     for (auto& b : Bindings) {
         if (item >= 0 && b->Item != item) continue;
         if (Request.VarList.GetItem(b->Item)->Access & acInvalid) continue;

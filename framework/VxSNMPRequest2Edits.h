@@ -80,6 +80,10 @@ public:
     void SetConstraintOwner(TForm* form);
 
     void ValuesToControls(int item);
+    // True while the controller moves values into its controls (after a
+    // read, on a row selected): a handler hooked on a control tells these
+    // changes from the user's own by it.
+    bool ShowingValues() const { return Showing > 0; }
     void ControlsToValues(int item);
     void EnableControls(bool enabled);
     // Empties every bound edit box.
@@ -99,6 +103,7 @@ public:
     uint8_t EnableOnSelect = 1;
 
 private:
+    int Showing = 0;
     void AddHookedBinding(int item, int offset, int syntax, const VxOptionList* map, std::vector<int> positions,
                           const std::vector<TControl*>& controls);
     void ControlChanged(TObject* sender);

@@ -34,6 +34,11 @@ bool TakesImpliedLength(const VxSNMPVarList& list, int pos) {
     return static_cast<uint32_t>(pos) + 1 == list.IndexCount && list.IsImplied(pos);
 }
 
+// Index codings that write a number: one word, or two for 64 bits.
+bool WritesNumber(SyntaxIndex coding) {
+    return coding == SyntaxIndex::Word || coding == SyntaxIndex::HighThenLow || coding == SyntaxIndex::LowThenHigh;
+}
+
 uint32_t Low32(uint64_t v) { return static_cast<uint32_t>(v & 0xFFFFFFFFu); }
 uint32_t High32(uint64_t v) { return static_cast<uint32_t>(v >> 32); }
 
@@ -107,6 +112,10 @@ std::string IndexValueTextOf(const VxSNMPVarList& list, int pos) {
     // "256.1.1.1" wraps to 0.1.1.1), so a loosely typed address index would
     // write another row's instance: only an exact address makes one.
     if (row.Wire == SyntaxWire::IpAddress && !IsAddressText(text)) ThrowBadIndexOid();
+    // The number conversion is lenient too ("3.5" gives 3, "" and "x" give
+    // 0): a numbered index takes only a value its syntax holds, such as a
+    // whole number in the syntax's range, so no row is named by accident.
+    if (WritesNumber(row.Index) && !row.Holds(row, text)) ThrowBadIndexOid();
     const Octets bytes = row.ToOctets(text);
     SubIds ids;
     switch (row.Index) {

@@ -6,6 +6,8 @@
 
 #include <QTimer>
 
+#include <optional>
+
 #include "features/DialogFrame.h"
 #include "platform/Layout.h"
 #include "tests/support/AgentFixture.h"
@@ -97,6 +99,8 @@ public:
 
     using TDialogFrame::Guard;
     using TDialogFrame::Report;
+    using TDialogFrame::WriteRowStatus;
+    using TDialogFrame::WriteShownRowStatus;
 
     TListView* LV_hostEntry;
     TEdit* ED_Index;
@@ -207,6 +211,46 @@ TEST_F(Frame, AMiddleItemLeftOutStillWritesTheSelectedRow) {
     EXPECT_EQ(Stack->TraceLines(), (std::vector<std::string>{"1.3.6.1.4.1.99.5.1.2.2 ipaddress 10.90.90.22",
                                                             "1.3.6.1.4.1.99.5.1.4.2 integer 1"}));
     EXPECT_EQ(Rows(dialog->LV_hostEntry)[1], "2|10.90.90.22|disabled|active");
+}
+
+// Every row-status write goes through the frame, which never lets a status
+// of 0 out: a status the table lacks, or a box that shows none.
+TEST_F(Frame, TheRowStatusWriteSendsOnlyAStatusOfTheTable) {
+    THostTestForm* dialog = Open();
+    const std::string column = "1.3.6.1.4.1.99.5.1.4.";
+    struct Case {
+        const char* what;
+        int row;  // selected first; -1: none
+        std::optional<int> status;  // none: the status shown
+        std::vector<std::string> sent;
+    };
+    const Case cases[] = {
+        {"no row loaded", -1, std::nullopt, {}},
+        {"a status the table lacks", 1, 2, {}},
+        {"the loaded row's own", 1, std::nullopt, {column + "2 integer 1"}},
+        {"destroy", 1, RowDestroy, {column + "2 integer 6"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SelectRow(dialog->LV_hostEntry, c.row);
+        if (c.row < 0) dialog->Status->SetItemIndex(-1);
+        Stack->ClearTrace();
+        const int lines = dialog->Memo1->Lines()->Count();
+        dialog->Guard(dialog->Hosts, [&] {
+            if (c.status) THostTestForm::WriteRowStatus(*dialog->Hosts, dialog->Status, *c.status);
+            else THostTestForm::WriteShownRowStatus(*dialog->Hosts, dialog->Status);
+        });
+        WaitIdle(dialog);
+        std::vector<std::string> statuses;
+        for (const std::string& line : Stack->TraceLines())
+            if (line.rfind(column, 0) == 0) statuses.push_back(line);
+        EXPECT_EQ(statuses, c.sent);
+        if (c.sent.empty()) {
+            EXPECT_TRUE(Stack->TraceLines().empty());
+            ASSERT_EQ(dialog->Memo1->Lines()->Count(), lines + 1);
+            EXPECT_NE(LastLine(dialog->Memo1).find("nothing was sent"), std::string::npos) << LastLine(dialog->Memo1);
+        }
+    }
 }
 
 TEST_F(Frame, ARefusedWriteLeavesNoItemOutOfLaterReads) {

@@ -111,6 +111,33 @@ TEST_F(MemberSwitchTable, AddWithoutAnIdSaysSoAndKeepsTheEditorOpen) {
     EXPECT_TRUE(Stack->TraceLines().empty());
 }
 
+// The typed ID is the row written to: anything but a member ID from 1 to 32
+// is refused, nothing is sent and the editor stays open.
+TEST_F(MemberSwitchTable, AddTakesOnlyAWholeMemberIdAsTheRow) {
+    OpenMainWindowOn();
+    SessionParameters.Timeout = 500;
+    FromMenu<TMSInformationForm>("MemberSwitch1Click", [&](TMSInformationForm& dialog) {
+        for (const char* id : {"3.5", "0", "33", "-1", "3a", "4294967299"}) {
+            SCOPED_TRACE(id);
+            MessageBoxRecorder boxes;
+            Stack->ClearTrace();
+            QTimer::singleShot(0, [&] {
+                MSEditForm->KeyIDEdit->SetText(id);
+                MSEditForm->SetButton->Click();
+                EXPECT_TRUE(MSEditForm->Visible());
+                MSEditForm->CloseButton->Click();
+            });
+            dialog.AddButton->Click();
+            WaitIdle(&dialog);
+            EXPECT_TRUE(Stack->TraceLines().empty());
+            ASSERT_EQ(boxes.Count(), 1u);
+            EXPECT_EQ(boxes.Last().Text, "MSID must be a whole number from 1 to 32.");
+        }
+        Add(&dialog, "32", "pw");
+        EXPECT_EQ(Written(), (std::vector<std::string>{"8.32 integer 32", "9.32 string \"pw\"", "10.32 integer 4"}));
+    });
+}
+
 TEST_F(MemberSwitchTable, DeleteSendsOnlyDestroyOnTheSelectedMember) {
     TMSInformationForm* dialog = Open();
     Delete(dialog, 1);

@@ -126,8 +126,8 @@ TEST_F(PortTrunk, AddChecksRefuseInOrderAndSendNothing) {
         {"master alone", "5", "1", "1", 0, {0}, "You must choose at least two members!", nullptr, {0}},
         {"nine members", "5", "1", "1", 0, {0, 1, 2, 3, 4, 5, 6, 7, 9}, "The trunk member can't over eight!",
          nullptr, eight},
-        {"members in another unit", "5", "1", "1", 0, {0, 64, 65}, "You must choose at least two members!", nullptr,
-         {0, 64, 65}},
+        {"nine over two units", "5", "1", "1", 0, {0, 1, 2, 3, 4, 5, 6, 64, 65}, "The trunk member can't over eight!",
+         nullptr, {0, 1, 2, 3, 4, 5, 6, 64}},
     };
     Stack->ClearTrace();
     for (const Case& c : cases) {
@@ -148,14 +148,49 @@ TEST_F(PortTrunk, AddChecksRefuseInOrderAndSendNothing) {
 TEST_F(PortTrunk, AddCreatesTheTypedIndexInOneSet) {
     TPortTrunkForm* dialog = Open();
     dialog->ED_Name->SetText("lag5");
-    // Ports 10 and 11 of unit 1, and port 7 of unit 2, which is sent but not counted.
-    Enter(dialog, "5", "1", "10", 1, {9, 10, 70});
+    // Port 10 of unit 1 and port 7 of unit 2: members on two units count alike.
+    Enter(dialog, "5", "1", "10", 1, {9, 70});
     Stack->ClearTrace();
     dialog->BT_Set->Click();
-    EXPECT_EQ(Written(), (std::vector<std::string>{"2.5 string \"lag5\"", "3.5 integer 10", "4.5 bits 9 10 70",
+    EXPECT_EQ(Written(), (std::vector<std::string>{"2.5 string \"lag5\"", "3.5 integer 10", "4.5 bits 9 70",
                                                   "6.5 integer 3", "7.5 integer 4"}));
     ASSERT_EQ(Rows(dialog->LV_PortTrunk).size(), 4u);
     EXPECT_EQ(Rows(dialog->LV_PortTrunk)[3].substr(0, 12), "5|lag5|10|00");
+}
+
+// However the entry was freed after a trunk was loaded, a new trunk starts
+// from no member: what goes out is exactly what was ticked for it.
+TEST_F(PortTrunk, ANewTrunkCarriesOnlyThePortsTickedForIt) {
+    OpenMainWindowOn(TrunkStack);
+    struct Case {
+        const char* freedBy;
+        std::function<void(TPortTrunkForm&)> free;
+        std::string index, port;  // the new trunk's, its master port on unit 2
+        std::vector<int> members;
+    };
+    const Case cases[] = {
+        {"Refresh", [](TPortTrunkForm& d) { d.BT_Get->Click(); }, "5", "3", {66, 67}},
+        {"a click beside the rows", [](TPortTrunkForm& d) { SelectRow(d.LV_PortTrunk, -1); }, "6", "5", {68, 69}},
+        {"a Set of the loaded trunk", [](TPortTrunkForm& d) { d.SetBtn->Click(); }, "7", "7", {70, 71}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.freedBy);
+        FromMenu<TPortTrunkForm>("PortTrunk2Click", [&](TPortTrunkForm& dialog) {
+            SelectRow(dialog.LV_PortTrunk, 0);  // trunk 1: ports 63 and 64 of unit 1
+            ASSERT_EQ(Checked(BoxesOf(dialog.MemberPicker)), (std::vector<int>{62, 63}));
+            c.free(dialog);
+            EXPECT_EQ(Checked(BoxesOf(dialog.MemberPicker)), std::vector<int>{});
+            Enter(&dialog, c.index, "2", c.port, 0, c.members);
+            Stack->ClearTrace();
+            dialog.BT_Set->Click();
+            std::string bits = "4." + c.index + " bits";
+            for (int k : c.members) bits += " " + std::to_string(k);
+            const std::string master = std::to_string(64 + std::stoi(c.port));
+            EXPECT_EQ(Written(), (std::vector<std::string>{"2." + c.index + " string \"\"",
+                                                          "3." + c.index + " integer " + master, bits,
+                                                          "6." + c.index + " integer 2", "7." + c.index + " integer 4"}));
+        });
+    }
 }
 
 TEST_F(PortTrunk, SetWritesTheSelectedTrunkWithTheChosenStatus) {

@@ -59,6 +59,28 @@ TEST(RouteRedistributionRules, TheMetricIsCheckedAgainstTheDestinationsRange) {
     EXPECT_EQ(RadioOfTypeValue(10), 10);
 }
 
+TEST(RouteRedistributionRules, ARouteTypeThePairDoesNotTakeIsRefused) {
+    struct Case {
+        const char* Destination;
+        const char* Source;
+        int Type;
+        const char* Label;
+        const char* Refusal;  // null: taken
+    };
+    const Case cases[] = {
+        {"ospf", "static", 2, "all", "Route type \"all\" cannot be redistributed from static into ospf."},
+        {"ospf", "rip", 4, "type-2", nullptr},
+        {"rip", "local", 5, "internal", "Route type \"internal\" cannot be redistributed from local into rip."},
+        {"rip", "ospf", 10, "extType2", nullptr},
+        {"rip", "ospf", 11, "11", "Route type \"11\" cannot be redistributed from ospf into rip."},
+        {"rip", "rip", 2, "all", nullptr},  // no rule: the agent decides
+    };
+    for (const Case& c : cases) {
+        const auto refusal = RouteTypeRefusal(c.Destination, c.Source, c.Type, c.Label);
+        EXPECT_EQ(refusal.value_or("taken"), c.Refusal ? c.Refusal : "taken") << c.Source << " into " << c.Destination;
+    }
+}
+
 class RouteRedistribution : public ServiceDialogFixture {
 protected:
     TRouteRedistributForm* Open() { return ServiceDialogFixture::Open<TRouteRedistributForm>(); }
@@ -108,11 +130,13 @@ TEST_F(RouteRedistribution, SelectingARowChecksItsTypeAndOffersWhatItsProtocolsA
         EXPECT_EQ(EnabledRadios(dialog), c.Enabled) << c.Row;
         EXPECT_TRUE(dialog->DeleteBtn->Enabled());
     }
-    // Choosing a destination follows the rule; the checked button stays.
+    // Choosing a destination follows the rule; a type it does not take is
+    // no longer chosen.
     Choose(dialog->ComboBox2, "ospf");
     EXPECT_EQ(dialog->Label5->Caption(), "[0..16777214]");
     EXPECT_EQ(EnabledRadios(dialog), (std::vector<int>{3, 4}));
-    EXPECT_EQ(CheckedRadio(dialog), 2);
+    EXPECT_EQ(CheckedRadio(dialog), 0);
+    EXPECT_EQ(dialog->ComboBox3->ItemIndex(), -1);
     // "other" leaves the type box without an entry.
     dialog->RadioButtons[0]->SetChecked(true);
     EXPECT_EQ(dialog->ComboBox3->ItemIndex(), -1);
@@ -159,6 +183,8 @@ TEST_F(RouteRedistribution, SetWritesTheRowsStatusNeverTheCreateAndGoOrDestroyLe
     dialog->Edit1->SetText("5");
     Press(dialog, dialog->AddBtn);
     EXPECT_EQ(Written(Entry), (std::vector<std::string>{"3.2.3 integer 3", "4.2.3 integer 5", "5.2.3 integer 4"}));
+    SelectRow(dialog->ListView1, 0);
+    ASSERT_EQ(Rows(dialog->ListView1)[0], "rip|ospf|type-1|5|active");
     dialog->Edit1->SetText("6");
     Press(dialog, dialog->EditBtn);
     EXPECT_EQ(Written(Entry), (std::vector<std::string>{"3.2.3 integer 3", "4.2.3 integer 6", "5.2.3 integer 1"}));
@@ -168,10 +194,71 @@ TEST_F(RouteRedistribution, SetWritesTheRowsStatusNeverTheCreateAndGoOrDestroyLe
     Press(dialog, dialog->DeleteBtn);
     EXPECT_EQ(Written(Entry).back(), "5.5.2 integer 6");
     ASSERT_EQ(Rows(dialog->ListView1).size(), 3u);
-    // The protocol boxes still name the deleted row: Set does not delete.
+    // The protocol boxes still name the deleted row, but no row is selected:
+    // Set sends nothing.
+    MessageBoxRecorder boxes;
     Press(dialog, dialog->EditBtn);
-    EXPECT_EQ(Written(Entry).back(), "5.5.2 integer 1");
+    EXPECT_TRUE(Stack->TraceLines().empty());
+    EXPECT_EQ(boxes.Count(), 1u);
     EXPECT_EQ(Rows(dialog->ListView1).size(), 3u);
+}
+
+// Delete and Set write the row selected, whatever pair the protocol boxes
+// were turned to: another pair is Add's.
+TEST_F(RouteRedistribution, DeleteAndSetActOnTheSelectedRow) {
+    OpenMainWindowOn();
+    SessionParameters.Timeout = 500;
+    FromMenu<TRouteRedistributForm>("RouteRedistributionTable1Click", [&](TRouteRedistributForm& dialog) {
+        SelectRow(dialog.ListView1, 1);  // static into ospf, type-2, metric 20
+        Choose(dialog.ComboBox1, "rip");
+        dialog.Edit1->SetText("30");
+        Press(&dialog, dialog.EditBtn);
+        EXPECT_EQ(Written(Entry), (std::vector<std::string>{"3.4.3 integer 4", "4.4.3 integer 30", "5.4.3 integer 1"}));
+        EXPECT_EQ(Rows(dialog.ListView1), (std::vector<std::string>{"ospf|rip|internal|3|active",
+                                                                    "static|ospf|type-2|30|active",
+                                                                    "local|rip|all|1|active"}));
+
+        SelectRow(dialog.ListView1, 0);  // ospf into rip, internal, metric 3
+        Choose(dialog.ComboBox1, "local");
+        dialog.Edit1->SetText("9");
+        Press(&dialog, dialog.DeleteBtn);
+        EXPECT_EQ(Written(Entry), (std::vector<std::string>{"3.3.2 integer 5", "4.3.2 integer 3", "5.3.2 integer 6"}));
+        EXPECT_EQ(Rows(dialog.ListView1), (std::vector<std::string>{"static|ospf|type-2|30|active",
+                                                                    "local|rip|all|1|active"}));
+        // The fields show the row deleted, its type among those its pair takes.
+        EXPECT_EQ(dialog.ComboBox1->Text(), "ospf");
+        EXPECT_EQ(CheckedRadio(&dialog), 5);
+        EXPECT_EQ(EnabledRadios(&dialog), (std::vector<int>{1, 2, 5, 6, 7, 8, 9, 10}));
+    });
+}
+
+// Into ospf only type-1 and type-2 go: a type chosen before the pair changed
+// is unchecked with it, and one that is still chosen is refused.
+TEST_F(RouteRedistribution, AddSendsNoTypeThePairDoesNotTake) {
+    OpenMainWindowOn();
+    SessionParameters.Timeout = 500;
+    FromMenu<TRouteRedistributForm>("RouteRedistributionTable1Click", [&](TRouteRedistributForm& dialog) {
+        Choose(dialog.ComboBox1, "rip");
+        Choose(dialog.ComboBox2, "rip");
+        dialog.RadioButtons[1]->SetChecked(true);  // "all"
+        dialog.Edit1->SetText("1");
+        Choose(dialog.ComboBox2, "ospf");
+        EXPECT_EQ(CheckedRadio(&dialog), 0);
+        MessageBoxRecorder boxes;
+        Press(&dialog, dialog.AddBtn);
+        EXPECT_TRUE(Stack->TraceLines().empty());
+        EXPECT_EQ(LastLine(dialog.Memo1), "Choose a route type: nothing was sent.");
+
+        dialog.ComboBox3->SetItemIndex(0);  // "all" in the type box all the same
+        Press(&dialog, dialog.AddBtn);
+        EXPECT_TRUE(Stack->TraceLines().empty());
+        ASSERT_EQ(boxes.Count(), 1u);
+        EXPECT_EQ(boxes.Last().Text, "Route type \"all\" cannot be redistributed from rip into ospf.");
+
+        dialog.RadioButtons[3]->SetChecked(true);  // type-2
+        Press(&dialog, dialog.AddBtn);
+        EXPECT_EQ(Written(Entry), (std::vector<std::string>{"3.2.3 integer 4", "4.2.3 integer 1", "5.2.3 integer 4"}));
+    });
 }
 
 TEST_F(RouteRedistribution, WithTypeOtherOrNoProtocolSetAndAddSendNothingAndSaySo) {
@@ -179,17 +266,22 @@ TEST_F(RouteRedistribution, WithTypeOtherOrNoProtocolSetAndAddSendNothingAndSayS
     // Typed into a freshly opened editor: a type and metric but no protocols.
     dialog->RadioButtons[1]->SetChecked(true);
     dialog->Edit1->SetText("1");
-    const std::pair<std::function<void()>, const char*> cases[] = {
-        {[] {}, "protocols"},
+    struct Case {
+        std::function<void()> prepare;
+        const char* said;
+        std::vector<TBitBtn*> buttons;  // Set needs a selected row, which has both protocols
+    };
+    const Case cases[] = {
+        {[] {}, "protocols", {dialog->AddBtn}},
         {[&] {
              SelectRow(dialog->ListView1, 0);
              dialog->RadioButtons[0]->SetChecked(true);  // "other"
          },
-         "other"},
+         "other", {dialog->EditBtn, dialog->AddBtn}},
     };
-    for (const auto& [prepare, said] : cases) {
+    for (const auto& [prepare, said, buttons] : cases) {
         prepare();
-        for (TBitBtn* button : {dialog->EditBtn, dialog->AddBtn}) {
+        for (TBitBtn* button : buttons) {
             const size_t lines = Lines(dialog->Memo1).size();
             Press(dialog, button);
             EXPECT_TRUE(Stack->TraceLines().empty()) << button->Name();

@@ -182,6 +182,27 @@ TEST_F(VlanStatic, UntaggedPortsStayWithinTheEgressPorts) {
     EXPECT_FALSE(dialog->DeleteBtn->Enabled());
 }
 
+// VLAN 30 holds port 6 untagged but not in egress, as an agent may send it.
+TEST_F(VlanStatic, ALoadedRowShowsWhatTheAgentSentAndAnUntouchedSetWritesItBack) {
+    std::string description = VlanStack;
+    const std::string lastRow = R"("4": {"hex": "10"}, "5": 1}})";
+    description.insert(description.find(lastRow) + lastRow.size(),
+                       R"(, {"index": "30", "values": {"1": "odd", "2": {"hex": "80"}, "3": {"hex": "00"},
+                                                       "4": {"hex": "84"}, "5": 1}})");
+    OpenMainWindowOn(description);
+    FromMenu<TVlanStaticForm>("StaticForm1Click", [&](TVlanStaticForm& dialog) {
+        SelectRow(dialog.LV_dot1qVlanStaticEntry, 0);  // VLAN 1 on every port first
+        SelectRow(dialog.LV_dot1qVlanStaticEntry, 2);
+        ASSERT_EQ(dialog.ED_VLANID->Text(), "30");
+        EXPECT_EQ(Ports(&dialog), (std::vector<std::vector<int>>{{0}, {}, {0, 5}}));
+        Stack->ClearTrace();
+        dialog.SetBtn->Click();
+        WaitIdle(&dialog);
+        EXPECT_EQ(WrittenRow(), (std::vector<std::string>{"1.30 string \"odd\"", "2.30 bits 0", "3.30 bits",
+                                                         "4.30 bits 0 5", "5.30 integer 1"}));
+    });
+}
+
 TEST_F(VlanStatic, ARefusedAddIsReportedAndNothingIsReadAgain) {
     TVlanStaticForm* dialog = Open();
     dialog->ED_VLANID->SetText("20");  // there already
@@ -199,6 +220,7 @@ TEST_F(VlanStatic, ARefusedAddIsReportedAndNothingIsReadAgain) {
 
 TEST_F(VlanStatic, AVlanIdThatIsNoWholeNumberIsRefusedBeforeAnythingIsSent) {
     TVlanStaticForm* dialog = Open();
+    SelectRow(dialog->LV_dot1qVlanStaticEntry, 1);  // Set changes a selected VLAN
     MessageBoxRecorder boxes;
     Stack->ClearTrace();
     for (const char* id : {"", "1.5", "10a", " 7", "4294967297"}) {  // the last would wrap to VLAN 1

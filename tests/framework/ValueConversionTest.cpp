@@ -235,4 +235,38 @@ TEST(IndexValues, AnAddressIndexMustBeFourNumbersFrom0To255) {
     }
 }
 
+TEST(IndexValues, ANumberedIndexTakesOnlyAValueItsSyntaxHolds) {
+    struct Case {
+        uint32_t syntax;
+        std::vector<const char*> refused;
+        std::vector<std::pair<const char*, const char*>> taken;  // value, instance
+    };
+    const Case cases[] = {
+        {sxInteger, {"3.5", "", "0x", "2147483648", "1,5"}, {{"0", "0"}, {"3", "3"}, {"-1", "4294967295"}}},
+        {sxGauge, {"-1", "4294967296", "1.5"}, {{"4294967295", "4294967295"}}},
+        {sxCounter64, {"1.5", "-2"}, {{"4294967297", "1.1"}}},
+        {sxTimeTicks, {"5", "yesterday"}, {{"0:00:01.00", "100"}}},
+        {sxBoolean, {"1", "yes"}, {{"false", "0"}}},
+    };
+    for (const Case& c : cases) {
+        IndexedList t({c.syntax, sxInteger});
+        t.list.GetItem(1)->Value = "1";
+        for (const char* refused : c.refused) {
+            t.list.GetItem(0)->Value = refused;
+            EXPECT_EQ(CodeOf([&] { IndexValueTextOf(t.list, 0); }), -417) << c.syntax << " \"" << refused << '"';
+        }
+        for (const auto& [value, instance] : c.taken) {
+            t.list.GetItem(0)->Value = value;
+            EXPECT_EQ(IndexValueTextOf(t.list, 0), instance) << c.syntax << " \"" << value << '"';
+        }
+    }
+    // A label of the item's map counts as its value; an unknown one is no number.
+    IndexedList labelled({sxInteger});
+    labelled.list.GetItem(0)->Options = &StateNames;
+    labelled.list.GetItem(0)->Value = "disabled";
+    EXPECT_EQ(IndexValueTextOf(labelled.list, 0), "2");
+    labelled.list.GetItem(0)->Value = "off";
+    EXPECT_EQ(CodeOf([&] { IndexValueTextOf(labelled.list, 0); }), -417);
+}
+
 }  // namespace

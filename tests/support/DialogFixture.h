@@ -10,12 +10,19 @@
 //   WaitIdle(dialog);
 //   EXPECT_EQ(Stack->TraceLines(), ...);
 //
-// The dialog is shown without a modal loop (a test cannot run one and act
-// meanwhile); it is closed and deleted at the end of the test unless the
-// test did so.
+// OpenDialog shows the dialog without a modal loop; it is closed and
+// deleted at the end of the test unless the test did so. FromMenu opens it
+// as the program does, modally from its menu command, and acts on it inside
+// its modal loop:
+//
+//   FromMenu<TVlanStaticForm>("StaticForm1Click", [&](TVlanStaticForm& dialog) {
+//       SelectRow(dialog.LV_dot1qVlanStaticEntry, 1);
+//       ...
+//   });
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,6 +47,20 @@ protected:
         return dialog;
     }
     void Show(TDialogFrame* dialog);
+
+    // Runs the main-menu command (its handler's name), which shows its
+    // dialog modally and deletes it afterwards. Once the dialog is up and its
+    // first reads are over, `use` runs on it inside its modal loop; then the
+    // dialog is closed as its close box does (unless `use` closed it).
+    template <class T>
+    void FromMenu(const char* handler, const std::function<void(T&)>& use) {
+        RunModally(handler, [&](TDialogFrame& shown) {
+            auto* dialog = dynamic_cast<T*>(&shown);
+            ASSERT_NE(dialog, nullptr) << handler << " showed another dialog";
+            use(*dialog);
+        });
+    }
+    void RunModally(const char* handler, const std::function<void(TDialogFrame&)>& use);
     // Pumps until no controller of the dialog is busy (at most ms).
     void WaitIdle(TDialogFrame* dialog, int ms = 15000);
     // Closes the dialog as its window's close box does, then deletes it.
