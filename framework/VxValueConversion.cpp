@@ -98,9 +98,10 @@ void LoadBindingValue(const SnmpVar& item, Vb& vb) {
     // value of an octet string is its octets of none; any other syntax needs
     // a value, and nothing is sent without one.
     if (w == NullText) {
-        if (row.Wire != SyntaxWire::Octets)
-            throw Exception(RefusedValueMessage(item.Label, w, *CheckValueText(static_cast<int>(item.Syntax), w)),
-                            -(500 + vxBadPartValue));
+        if (row.Wire != SyntaxWire::Octets) {
+            const auto needs = CheckValueText(static_cast<int>(item.Syntax), w);
+            throw Exception(RefusedValueMessage(item.Label, w, needs.value_or("a value")), -(500 + vxBadPartValue));
+        }
         vb.SetOctets({});
         return;
     }

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTimer>
 #include <cxxabi.h>
 
 #include <cstdlib>
@@ -46,6 +45,7 @@
 namespace {
 
 const std::string OkLine = "Get: (VxSNMP++) Ok!";
+const std::string NotDone = "(NOTDONE)";
 
 // The class of a window, as its name is written ("TPortTrunkForm").
 std::string ClassNameOf(const TForm& form) {
@@ -55,7 +55,6 @@ std::string ClassNameOf(const TForm& form) {
     std::free(name);
     return text;
 }
-const std::string NotDone = "(NOTDONE)";
 
 class MainMenu : public MainWindowFixture {
 protected:
