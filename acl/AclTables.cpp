@@ -17,6 +17,9 @@ constexpr bool Rule = true;
 constexpr bool MainWindow = true;
 constexpr bool Application = false;
 constexpr int None = -1;
+// The source and destination address masks of an IPv6 profile, and the
+// addresses of a rule.
+constexpr int Ipv6Addresses[] = {4, 5};
 
 // The texts that the editors of one packet type share between their filters.
 constexpr const char* EthernetProfileDuplicate =
@@ -38,7 +41,7 @@ constexpr const char* RowStateMustChoose = "Row State must choose createAndGo.";
 
 // Columns: class, unit, table, OID, type, filter, rule?, items, item count,
 // index count, caption, caption rule, owner, permit, first and last action,
-// port, row status, duplicate message, row-status message.
+// port, row status, duplicate message, row-status message, IPv6 addresses.
 constexpr AclTable Tables[] = {
     {"TEthernetMaskInformationForm", "EthernetMaskInformationFormUnit", "aclEthernetProfileTable",
      "1.3.6.1.4.1.171.12.9.2.1", Ethernet, Ingress, Profile, AclEthernetMaskItems, 8, 1,
@@ -52,7 +55,7 @@ constexpr AclTable Tables[] = {
      AgentAppended, Application, None, None, None, None, 6, UserProfileDuplicate, RowStateMustBe},
     {"TIPv6MaskInformationForm", "IPv6MaskInformationUnit", "aclIpv6ProfileTable", "1.3.6.1.4.1.171.12.9.2.4",
      Ipv6, Ingress, Profile, AclIpv6MaskItems, 7, 1, "IPV6 Mask Information : ", SetByMenu, MainWindow, None,
-     None, None, None, 6, Ipv6ProfileDuplicate, RowStatusMustBe},
+     None, None, None, 6, Ipv6ProfileDuplicate, RowStatusMustBe, Ipv6Addresses},
     {"TEthernetInformationRuleForm", "EthernetInformationRuleUnit", "aclEthernetRuleTable",
      "1.3.6.1.4.1.171.12.9.3.1", Ethernet, Ingress, Rule, AclEthernetRuleItems, 15, 2, "Ethernet Rule", Stored,
      Application, 12, 7, 11, 13, 14, EthernetRuleDuplicate, RowStateMustBe},
@@ -64,7 +67,7 @@ constexpr AclTable Tables[] = {
      "User Defined Rule", Stored, Application, 12, 7, 11, 13, 14, UserRuleDuplicate, RowStateMustBe},
     {"TIPv6RuleForm", "IPv6RuleUnit", "aclIpv6RuleTable", "1.3.6.1.4.1.171.12.9.3.4", Ipv6, Ingress, Rule,
      AclIpv6RuleItems, 12, 2, "IPv6 Rule", Stored, Application, 9, 6, 8, 10, 11, Ipv6RuleDuplicate,
-     RowStateMustChoose},
+     RowStateMustChoose, Ipv6Addresses},
     {"TCPUEthernetMaskInformationForm", "CPUEthernetMaskInformationFormUnit", "cpuFilterEthernetProfileTable",
      "1.3.6.1.4.1.171.12.9.4.1", Ethernet, Cpu, Profile, CpuFilterEthernetMaskItems, 8, 1,
      "CPU Ethernet Mask Information :", AgentAppended, Application, None, None, None, None, 7,
@@ -78,7 +81,7 @@ constexpr AclTable Tables[] = {
      UserProfileDuplicate, RowStateMustBe},
     {"TCPUIPv6MaskInformationForm", "CPUIPv6MaskInformationUnit", "cpuFilterIpv6ProfileTable",
      "1.3.6.1.4.1.171.12.9.4.4", Ipv6, Cpu, Profile, CpuFilterIpv6MaskItems, 7, 1, "CPU IPV6 Mask Information : ",
-     SetByMenu, MainWindow, None, None, None, None, 6, Ipv6ProfileDuplicate, RowStatusMustBe},
+     SetByMenu, MainWindow, None, None, None, None, 6, Ipv6ProfileDuplicate, RowStatusMustBe, Ipv6Addresses},
     {"TCPUEthernetInformationRuleForm", "CPUEthernetInformationRuleUnit", "cpuFilterEthernetRuleTable",
      "1.3.6.1.4.1.171.12.9.5.1", Ethernet, Cpu, Rule, CpuFilterEthernetRuleItems, 9, 2,
      "CPU Ethernet Rule Information", Stored, Application, 7, None, None, None, 8, EthernetRuleDuplicate,
@@ -92,7 +95,7 @@ constexpr AclTable Tables[] = {
      RowStateMustBe},
     {"TCPUIPv6RuleForm", "CPUIPv6RuleUnit", "cpuFilterIpv6RuleTable", "1.3.6.1.4.1.171.12.9.5.4", Ipv6, Cpu,
      Rule, CpuFilterIpv6RuleItems, 8, 2, "CPU IPv6 Rule Information", Stored, Application, 6, None, None, None, 7,
-     Ipv6RuleDuplicate, RowStateMustChoose},
+     Ipv6RuleDuplicate, RowStateMustChoose, Ipv6Addresses},
 };
 
 }  // namespace

@@ -9,6 +9,7 @@
 // What is not the same in every table of a kind is here as data; the checks
 // and leave-outs of one packet type are small functions beside its editors.
 
+#include <algorithm>
 #include <span>
 
 struct SnmpVarItem;
@@ -46,8 +47,14 @@ struct AclTable {
     // The refusals of Add; null where the editor makes no such check.
     const char* DuplicateMessage;
     const char* RowStatusMessage;
+    // The octet-string items that hold one IPv6 address or mask, typed as
+    // its 16 octets (the catalogue does not give them a length).
+    std::span<const int> Ipv6AddressItems = {};
 
     bool Has(int item) const { return item >= 0 && item < ItemCount; }
+    bool HoldsIpv6Address(int item) const {
+        return std::find(Ipv6AddressItems.begin(), Ipv6AddressItems.end(), item) != Ipv6AddressItems.end();
+    }
 };
 
 // The sixteen in OID order: ingress profiles, ingress rules, CPU-filter

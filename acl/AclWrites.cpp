@@ -9,12 +9,13 @@ const AclCombo NoSelection{};
 const std::string NoText;
 
 // The typed-value check of the item's syntax (framework/VxSyntax.h), in the
-// editors' own words: an empty text that the syntax cannot hold was not set.
+// editors' own words. A field that a write carries empty was not set,
+// unless it is a character text (an empty text is a text).
 std::optional<std::string> TextFault(const std::string& label, uint32_t syntax, const std::string& text) {
     if (!FindSyntax(static_cast<int>(syntax))) return std::nullopt;
+    if (text.empty() && syntax != sxDisplayStr) return label + " must be set.";
     const auto needs = CheckValueText(static_cast<int>(syntax), text);
     if (!needs) return std::nullopt;
-    if (text.empty()) return label + " must be set.";
     return label + " must be " + *needs + ".";
 }
 
@@ -106,7 +107,8 @@ std::optional<AclRefusal> CheckCarriedTexts(const AclTable& table, const AclForm
         if (item < table.IndexCount || item >= table.ItemCount || leftOut.count(item)) continue;
         const SnmpVarItem& record = table.Items[item];
         if ((record.Access & acWriteOnly) == 0) continue;
-        if (auto fault = TextFault(record.Label, record.Syntax, text)) return AclRefusal{*fault, item};
+        const uint32_t syntax = table.HoldsIpv6Address(item) ? sxIpv6Address : record.Syntax;
+        if (auto fault = TextFault(record.Label, syntax, text)) return AclRefusal{*fault, item};
     }
     return std::nullopt;
 }

@@ -104,8 +104,9 @@ bool KeyListed(const AclFormSnapshot& form, const std::string& caption, const st
 // syntax before anything is sent, by the syntax's own check (CheckValueText):
 // an IPv4 address is four numbers 0 to 255 joined by dots; octets are hex
 // digits, two per octet (a MAC address six octets, an IPv6 address
-// sixteen); a number is one its syntax holds. Items left out and items
-// without an edit are not looked at.
+// sixteen); a number is one its syntax holds; an empty field is refused
+// unless it is plain text. Items left out and items without an edit are not
+// looked at.
 std::optional<AclRefusal> CheckCarriedTexts(const AclTable& table, const AclFormSnapshot& form,
                                             const AclItems& leftOut);
 

@@ -300,7 +300,11 @@ const VxSyntax* SyntaxTableEnd() { return std::end(Syntaxes); }
 
 std::optional<std::string> CheckValueText(int syntax, std::string_view text) {
     const VxSyntax& row = SyntaxOf(syntax);
-    if (text == "(NULL)" || row.Holds(row, text)) return std::nullopt;
+    if (text == Null) {
+        if (row.Wire == W::Null) return std::nullopt;
+        if (row.Wire == W::Octets) text = {};  // no octets
+    }
+    if (row.Holds(row, text)) return std::nullopt;
     return NeedsOf(row);
 }
 

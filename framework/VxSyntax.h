@@ -112,8 +112,9 @@ const VxSyntax* SyntaxTableEnd();
 // The check of a typed value text (labels already turned into values): no
 // result when the syntax can hold the text, else the phrase of what it
 // needs ("an IP address: four numbers from 0 to 255 joined by dots, such as
-// 10.90.90.90"). "(NULL)" passes for every syntax: it is sent as a NULL
-// value. An unknown syntax code fails with -511.
+// 10.90.90.90"). "(NULL)", no value, passes for the null syntax and is
+// checked as no octets where the value is an octet string; every other
+// syntax needs a value. An unknown syntax code fails with -511.
 std::optional<std::string> CheckValueText(int syntax, std::string_view text);
 // Whether a text is exactly four numbers from 0 to 255 joined by dots, with
 // nothing before, between or after them (not even blanks).

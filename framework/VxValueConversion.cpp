@@ -95,8 +95,19 @@ std::string StoredValueText(const SnmpVar& item, const Vb& vb) {
 void LoadBindingValue(const SnmpVar& item, Vb& vb) {
     const VxSyntax& row = WireSyntaxOf(item.Syntax);
     const std::string w = RawValueText(item);
-    if (row.Wire == SyntaxWire::Null || w == NullText) {
+    if (row.Wire == SyntaxWire::Null) {
         vb.SetNull();
+        return;
+    }
+    // A NULL in a set is refused by the agent, and with it the whole set. No
+    // value of an octet string is its octets of none; any other syntax needs
+    // a value, and nothing is sent without one.
+    if (w == NullText) {
+        if (row.Wire != SyntaxWire::Octets) {
+            const auto needs = CheckValueText(static_cast<int>(item.Syntax), w);
+            throw Exception(RefusedValueMessage(item.Label, w, needs.value_or("a value")), -(500 + vxBadPartValue));
+        }
+        vb.SetOctets({});
         return;
     }
     SetWireValue(row, row.ToOctets(w), vb);

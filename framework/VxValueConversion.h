@@ -10,7 +10,9 @@
 
 // The value text of a received binding (labels where the item has a map).
 std::string StoredValueText(const SnmpVar& item, const Vb& vb);
-// The binding's value built from the item's value text.
+// The binding's value built from the item's value text. Only the null
+// syntax sends NULL: "(NULL)" on an octet string sends no octets, and on any
+// other syntax fails with -518 and a message that names the item.
 void LoadBindingValue(const SnmpVar& item, Vb& vb);
 
 // Index item `pos` takes its value from the front of `instance`; returns the

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "framework/VxSNMPSession.h"
 #include "main/StackingPortUit.h"
 #include "platform/Layout.h"
+#include "platform/Menus.h"
 #include "platform/testing/DialogRecorder.h"
 #include "platform/testing/FormTesting.h"
 #include "tests/support/DialogFixture.h"
@@ -31,6 +33,14 @@ protected:
     T* Open() {
         OpenMainWindowOn();
         return OpenDialog<T>();
+    }
+    // Chooses the menu item, which shows its editor modally; once the editor
+    // has read its table, runs `act` on it, then closes it.
+    void WithEditorOf(const char* menuItem, const std::function<void(TAclEditor&)>& act) {
+        auto* item = dynamic_cast<TMenuItem*>(Window->FindComponent(menuItem));
+        ASSERT_NE(item, nullptr) << menuItem;
+        WhileModal<TAclEditor>([&] { item->Action()->trigger(); }, [](TAclEditor& editor) { return !editor.Busy(); },
+                               act);
     }
 
     template <class T = TWinControl>

@@ -318,6 +318,7 @@ TEST_F(AclEditors, RuleInputRefusedBeforeASet) {
         {"1", "5", [&] { Tick(editor, {"cbxUserMask"}); Type(editor, "UserMaskEdit", "00000G01"); },
          "User Mask must be hexadecimal text in whole octets, two digits each, such as 001AFF."},
         {"1", "5", [&] { Tick(editor, {"cbxDscp"}); }, "DSCP must be set."},
+        {"1", "5", [&] { Tick(editor, {"cbxUserMask"}); Type(editor, "UserMaskEdit", ""); }, "User Mask must be set."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Message);

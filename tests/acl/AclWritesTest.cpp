@@ -57,6 +57,12 @@ TEST(AclTableRecords, MatchTheCatalogue) {
         EXPECT_EQ(ingressRule, table.PortItem >= 0);
         EXPECT_EQ(ingressRule, table.FirstActionItem >= 0);
         EXPECT_EQ(table.Type == AclPacketType::Ipv4 && !table.IsRule, table.DuplicateMessage == nullptr);
+        // The IPv6 tables' source and destination address or mask, octet strings of no given length.
+        EXPECT_EQ(table.Ipv6AddressItems.size(), table.Type == AclPacketType::Ipv6 ? 2u : 0u);
+        for (int item : table.Ipv6AddressItems) {
+            EXPECT_NE(Label(table, item).find("IPv6"), std::string::npos) << item;
+            EXPECT_EQ(table.Items[item].Syntax, static_cast<uint32_t>(sxOctetStr)) << item;
+        }
     }
     for (size_t k = 0; k < 8; ++k) {
         const AclTable& ingress = AclTables()[k];
@@ -281,7 +287,7 @@ TEST(AclTextChecks, CarriedAddressesAndOctetsMustBeWhole) {
         {ipSrcMask, "255.255.0.0", true},   {ipSrcMask, "0.0.0.0", true},    {ipSrcMask, "10.0.0", false},
         {ipSrcMask, "256.1.1.1", false},    {ipSrcMask, "1.2.3.4.5", false}, {ipSrcMask, "1.2.3.", false},
         {ipSrcMask, " 1.2.3.4", true},      {ipSrcMask, "1.2.3.x", false},   {ipSrcPortMask, "FFFF", true},
-        {ipSrcPortMask, "00 ff", true},     {ipSrcPortMask, "", true},       {ipSrcPortMask, "FFF", false},
+        {ipSrcPortMask, "00 ff", true},     {ipSrcPortMask, "", false},       {ipSrcPortMask, "FFF", false},
         {ipSrcPortMask, "0G", false},       {ipSrcPortMask, "F F", false},   {ipTcpFlagMask, "63", true},
         {ipTcpFlagMask, "6x", false},       {ipTcpFlagMask, "99999999999", false},  // would wrap to 32 bits
     };
@@ -301,9 +307,12 @@ TEST(AclTextChecks, CarriedAddressesAndOctetsMustBeWhole) {
     EXPECT_EQ(CheckCarriedTexts(profiles, form, {})->Message,
               "IP Address Mask Source must be an IP address: four numbers from 0 to 255 joined by dots, such as "
               "10.90.90.90.");
-    // A ticked number left empty is refused rather than sent as zero.
+    // A ticked field left empty is refused rather than sent as zero or as
+    // no value, which the switch refuses with the whole set.
     form.Edits = {{ipRuleDscp, ""}};
     EXPECT_EQ(CheckCarriedTexts(IngressRules(), form, {}), (AclRefusal{"DSCP must be set.", ipRuleDscp}));
+    form.Edits = {{ipRuleUserMask, ""}};
+    EXPECT_EQ(CheckCarriedTexts(IngressRules(), form, {}), (AclRefusal{"User Mask must be set.", ipRuleUserMask}));
 }
 
 }  // namespace

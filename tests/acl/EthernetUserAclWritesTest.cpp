@@ -230,8 +230,8 @@ TEST(EthernetAndUserRuleChecks, RefuseInTheirOrder) {
     }
 }
 
-// MAC addresses, the ingress Ethernet type and the windows are whole octets;
-// the CPU filter's Ethernet type is plain text.
+// MAC addresses, the ingress Ethernet type and the windows are whole octets,
+// at least one; the CPU filter's Ethernet type is plain text.
 TEST(EthernetAndUserTextChecks, OctetsMustBeWhole) {
     struct Case {
         const AclTable* Table;
@@ -246,9 +246,14 @@ TEST(EthernetAndUserTextChecks, OctetsMustBeWhole) {
         {&EthernetProfiles(), ethDstMask, "", false},
         {&EthernetRules(), ethRuleType, "0800", true},
         {&EthernetRules(), ethRuleType, "800", false},
+        {&EthernetRules(), ethRuleType, "", false},
+        {&EthernetRules(), ethRuleVlan, "", true},  // plain text may be empty
         {&CpuEthernetRules(), ethRuleType, "IPv4", true},
+        {&CpuEthernetRules(), ethRuleType, "", true},
         {&UserRules(), 2, "001B213A4F1000000000000000000000", true},
         {&UserRules(), 2, "00FF", true},
+        {&UserRules(), 2, "", false},
+        {&CpuUserRules(), 6, "", false},
         {&UserProfiles(), 1, "FFF", false},
         {&CpuUserRules(), 6, "0x12", false},
     };

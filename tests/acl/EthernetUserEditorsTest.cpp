@@ -182,6 +182,13 @@ TEST_F(ContentAclEditors, EthernetRuleAddAndDelete) {
     Type(editor, "EthTypeEdit", "800");
     ExpectRefused(editor, "AddButton",
                   "Ethernet Type Rule must be hexadecimal text in whole octets, two digits each, such as 001AFF.");
+    // Ticked and left empty: the switch would refuse the whole set.
+    Type(editor, "MaskIDEdit", "2");
+    Type(editor, "AccessEdit", "3");
+    Tick(editor, {"cbxEtherType", "cbxSource"});
+    Type(editor, "EthTypeEdit", "");
+    Type(editor, "SourceMACEdit", "001b213a4f99");
+    ExpectRefused(editor, "AddButton", "Ethernet Type Rule must be set.");
 }
 
 // A rule under a missing profile and a value the agent refuses: the agent's
@@ -293,6 +300,9 @@ TEST_F(ContentAclEditors, UserRuleWindowsAndPorts) {
     ExpectRefused(editor, "AddButton", "The offset number is too much.");
 
     Named<TCheckBox>(editor, "cbxGroupThird")->SetChecked(false);
+    Type(editor, "OffsetGroupSecondEdit", "");
+    ExpectRefused(editor, "AddButton", "Packet(s) Offset [16 to 31] must be set.");
+    Type(editor, "OffsetGroupSecondEdit", "00000800");
     Click(editor->PortPicker->Box(2));
     Stack->ClearTrace();
     Press(editor, "AddButton");

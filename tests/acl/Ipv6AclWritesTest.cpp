@@ -159,9 +159,10 @@ TEST(Ipv6RuleChecks, RefuseInTheirOrderWithTheirFocus) {
     }
 }
 
-// Flow labels and addresses are hex digits in whole octets: a typed
-// "2001:db8::" would go out with its colons read as zeros.
-TEST(Ipv6RuleTextChecks, AddressesAndFlowLabelsAreWholeOctets) {
+// Flow labels are hex digits in whole octets and addresses are 16 octets: a
+// typed "2001:db8::" would go out with its colons read as zeros, "ff02" as
+// part of an address.
+TEST(Ipv6RuleTextChecks, AddressesAreSixteenOctetsAndFlowLabelsWholeOctets) {
     struct Case {
         int Item;
         const char* Text;
@@ -169,9 +170,11 @@ TEST(Ipv6RuleTextChecks, AddressesAndFlowLabelsAreWholeOctets) {
     };
     const Case cases[] = {
         {ipv6RuleSrcAddress, "20010DB8000000010000000000000000", true},
-        {ipv6RuleDstAddress, "ff02", true},
+        {ipv6RuleDstAddress, "ff02", false},
         {ipv6RuleSrcAddress, "2001:db8::", false},
         {ipv6RuleDstAddress, "FF02000000000000000000000000001", false},
+        {ipv6RuleDstAddress, "FF0200000000000000000000000000010", false},
+        {ipv6RuleDstAddress, "FF0200000000000000000000000000010000", false},
         {ipv6RuleFlowLabel, "000123", true},
         {ipv6RuleFlowLabel, "12345", false},
         {ipv6RuleFlowLabel, "0x12", false},

@@ -128,22 +128,27 @@ TEST_F(Ipv6ProfileEditors, SetTheSelectedProfile) {
     EXPECT_EQ(editor->ListView1->Selected(), nullptr);
 }
 
-// A mask typed as an address is refused before anything is sent, and stays
-// in its field to be mended.
-TEST_F(Ipv6ProfileEditors, MasksTakeWholeOctetsOnly) {
+// A mask is the 16 octets of an address: one typed with its colons, or
+// shorter, is refused before anything is sent and stays in its field to be
+// mended.
+TEST_F(Ipv6ProfileEditors, MasksAreSixteenOctets) {
     auto* editor = Open<TIPv6MaskInformationForm>();
-    Type(editor, "edtIPv6MaskID", "5");
-    Choose(editor, "cbxIPv6MaskState", "src-ipv6-addr");
-    Type(editor, "edtIPv6SrcMask", "2001:db8::");
-    Choose(editor, "cbxRowStatus", "createAndGo");
     MessageBoxRecorder boxes;
-    Stack->ClearTrace();
-    Press(editor, "btnAdd");
-    ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Last().Text, "Src IPv6 Mask must be hexadecimal text in whole octets, two digits each, such as "
-                                 "001AFF.");
-    EXPECT_TRUE(Stack->TraceLines().empty());
-    EXPECT_EQ(Named<TEdit>(editor, "edtIPv6SrcMask")->Text(), "2001:db8::");
+    for (const char* mask : {"2001:db8::", "FFFF", "FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF"}) {
+        SCOPED_TRACE(mask);
+        Type(editor, "edtIPv6MaskID", "5");
+        Choose(editor, "cbxIPv6MaskState", "src-ipv6-addr");
+        Type(editor, "edtIPv6SrcMask", mask);
+        Choose(editor, "cbxRowStatus", "createAndGo");
+        boxes.Clear();
+        Stack->ClearTrace();
+        Press(editor, "btnAdd");
+        ASSERT_EQ(boxes.Count(), 1u);
+        EXPECT_EQ(boxes.Last().Text, "Src IPv6 Mask must be an IPv6 address: sixteen octets as 32 hexadecimal "
+                                     "digits, such as FE800000000000000000000000000001.");
+        EXPECT_TRUE(Stack->TraceLines().empty());
+        EXPECT_EQ(Named<TEdit>(editor, "edtIPv6SrcMask")->Text(), mask);
+    }
 }
 
 // The CPU twin: its own message for Add without an ID; Set with destroy

@@ -152,24 +152,32 @@ TEST(Ipv6ProfileChecks, RefuseInTheirOrder) {
     }
 }
 
-// A mask is hexadecimal digits in whole octets: an address typed with its
-// colons would otherwise go out with them read as zeros.
-TEST(Ipv6ProfileTexts, MasksAreWholeOctets) {
-    const std::pair<const char*, bool> masks[] = {
-        {"FFFFFFFFFFFFFFFF0000000000000000", true}, {"ffff", true}, {"", true},
-        {"2001:db8::", false}, {"FFF", false}, {"FFFFFFFFFFFFFFFF000000000000000G", false},
+// A mask is the 16 octets of an address, as hexadecimal digits: an address
+// typed with its colons would otherwise go out with them read as zeros, and
+// a shorter mask would name part of an address.
+TEST(Ipv6ProfileTexts, MasksAreSixteenOctets) {
+    const std::string needs = "an IPv6 address: sixteen octets as 32 hexadecimal digits, such as "
+                              "FE800000000000000000000000000001.";
+    const std::pair<const char*, std::string> masks[] = {
+        {"FFFFFFFFFFFFFFFF0000000000000000", ""},
+        {"ffffffffffffffff 0000000000000000", ""},
+        {"ffff", needs},
+        {"FFFFFFFFFFFFFFFF000000000000000", needs},
+        {"FFFFFFFFFFFFFFFF000000000000000000", needs},
+        {"2001:db8::", needs},
+        {"FFFFFFFFFFFFFFFF000000000000000G", needs},
+        {"", "set."},
     };
-    for (const auto& [text, good] : masks) {
+    for (const auto& [text, fault] : masks) {
         SCOPED_TRACE(text);
         AclFormSnapshot form = ProfileForm(DstSrc);
         form.Edits[ip6SrcMask] = text;
-        const AclItems leftOut = Ipv6ProfileLeftOut(Ingress(), form, AclWrite::Set);
-        const auto refusal = CheckCarriedTexts(Ingress(), form, leftOut);
-        EXPECT_EQ(!refusal, good);
-        if (refusal) {
-            EXPECT_EQ(refusal->FocusItem, ip6SrcMask);
-            EXPECT_EQ(refusal->Message, "Src IPv6 Mask must be hexadecimal text in whole octets, two digits each, "
-                                        "such as 001AFF.");
+        for (const AclTable* table : {&Ingress(), &Cpu()}) {
+            const auto refusal = CheckCarriedTexts(*table, form, Ipv6ProfileLeftOut(*table, form, AclWrite::Set));
+            ASSERT_EQ(!refusal, fault.empty());
+            if (refusal) {
+                EXPECT_EQ(*refusal, (AclRefusal{"Src IPv6 Mask must be " + fault, ip6SrcMask}));
+            }
         }
         // "dst" leaves the source mask out: its text is not looked at.
         form.Combos[ip6MaskState] = Dst;

@@ -17,6 +17,13 @@
 
 namespace {
 
+// A traced run of zero octets.
+std::string Zeros(int count) {
+    std::string shown;
+    for (int k = 0; k < count; ++k) shown += "\\x00";
+    return shown;
+}
+
 constexpr const char* IngressRules = "1.3.6.1.4.1.171.12.9.3.4.1.";
 constexpr const char* CpuRules = "1.3.6.1.4.1.171.12.9.5.4.1.";
 
@@ -222,14 +229,18 @@ TEST_F(Ipv6RuleEditors, InputRefusedBeforeASet) {
     Type(editor, "edtIPv6ProfileID", "2");
     Type(editor, "edtIPv6AccessID", "16");
     Tick(editor, {"ckIPv6SrcAdd"});
-    Type(editor, "edtIPv6SrcAddr", "2001:db8::");
-    ExpectRefused(editor, "AddButton",
-                  "Src IPv6 Addr must be hexadecimal text in whole octets, two digits each, such as 001AFF.");
-    EXPECT_EQ(Named<TEdit>(editor, "edtIPv6AccessID")->Text(), "16");
-    Type(editor, "edtIPv6SrcAddr", "20010DB8");
+    for (const char* address : {"2001:db8::", "20010DB8"}) {
+        Type(editor, "edtIPv6SrcAddr", address);
+        ExpectRefused(editor, "AddButton",
+                      "Src IPv6 Addr must be an IPv6 address: sixteen octets as 32 hexadecimal digits, such as "
+                      "FE800000000000000000000000000001.");
+        EXPECT_EQ(Named<TEdit>(editor, "edtIPv6AccessID")->Text(), "16");
+    }
+    Type(editor, "edtIPv6SrcAddr", "20010DB8000000000000000000000001");
     Stack->ClearTrace();
     Press(editor, "AddButton");
-    EXPECT_EQ(Written(IngressRules), (Trace{"5.2.16 string \" \\x01\\x0d\\xb8\"", "12.2.16 integer 4"}));
+    EXPECT_EQ(Written(IngressRules), (Trace{"5.2.16 string \" \\x01\\x0d\\xb8" + Zeros(11) + "\\x01\"",
+                                            "12.2.16 integer 4"}));
     EXPECT_EQ(Rows(editor->ListView1).size(), 3u);
 }
 

@@ -112,7 +112,8 @@ TEST(LoadValue, BuildsTheValueOfASetFromTheText) {
         {"uinteger wraps", Item(sxUInteger, nullptr, "-1"), SNMP_GAUGE32, "", 4294967295},
         {"ticks", Item(sxTimeTicks, nullptr, "1 day 0:00:00.00"), SNMP_TIMETICKS, "", 8640000},
         {"display", Item(sxDisplayStr, nullptr, "abc"), SNMP_OCTETS, "abc", 0},
-        {"null text", Item(sxCounter64, nullptr, "(NULL)"), SNMP_NULL, "", 0},
+        {"no value of octets: none", Item(sxOctetStr, nullptr, "(NULL)"), SNMP_OCTETS, "", 0},
+        {"no value of a port list: none", Item(sxBitStr, nullptr, "(NULL)"), SNMP_OCTETS, "", 0},
         {"null syntax", Item(sxNull, nullptr, "5"), SNMP_NULL, "", 0},
     };
     for (const auto& c : cases) {
@@ -140,6 +141,24 @@ TEST(LoadValue, FailsOnUnknownSyntaxAndUnreadableDateTime) {
     Vb vb("1.3");
     EXPECT_EQ(CodeOf([&] { LoadBindingValue(Item(sxBool16, nullptr, "true"), vb); }), -511);
     EXPECT_THROW(LoadBindingValue(Item(sxBcDateTime, nullptr, "yesterday"), vb), EConvertError);
+}
+
+// "(NULL)" is no value: an agent refuses a NULL for an item of another
+// syntax, and with it the whole set. A number, an address, a time or an OID
+// without a value is refused before anything is sent, naming the item.
+TEST(LoadValue, SendsNoNullForAnItemThatIsNotOfTheNullSyntax) {
+    for (uint32_t syntax : {sxInteger, sxCounter64, sxUInteger, sxIpAddress, sxTimeTicks, sxObjectId, sxBoolean}) {
+        SCOPED_TRACE(syntax);
+        SnmpVar item = Item(syntax, nullptr, "(NULL)");
+        item.Label = "Stacking Version";
+        Vb vb("1.3");
+        const std::string message = MessageOf([&] { LoadBindingValue(item, vb); });
+        EXPECT_EQ(message.rfind("Stacking Version: \"(NULL)\" is not ", 0), 0u) << message;
+        EXPECT_EQ(CodeOf([&] { LoadBindingValue(item, vb); }), -518);
+    }
+    SnmpVar mapped = Item(sxInteger, &StateNames, "(NULL)");
+    Vb vb("1.3");
+    EXPECT_EQ(CodeOf([&] { LoadBindingValue(mapped, vb); }), -518);
 }
 
 // A table whose index columns are given by `indexSyntaxes`.

@@ -88,7 +88,14 @@ TEST(SyntaxTable, TypedValuesAreCheckedByTheirSyntax) {
         {sxDateTime, "1992-5-26", false},
         {sxBcDateTime, "2024/05/26 01:30:15 pm", true},
         {sxBcDateTime, "26.05.2024", false},
-        {sxInteger, "(NULL)", true},  // sent as a NULL value
+        // No value: sent as NULL by the null syntax, as no octets by an octet
+        // string; a number or an address cannot go without one.
+        {sxNull, "(NULL)", true},
+        {sxOctetStr, "(NULL)", true},
+        {sxDisplayStr, "(NULL)", true},
+        {sxMacAddress, "(NULL)", false},
+        {sxInteger, "(NULL)", false},
+        {sxIpAddress, "(NULL)", false},
     };
     for (const Case& c : cases) {
         const auto needs = CheckValueText(static_cast<int>(c.syntax), c.text);

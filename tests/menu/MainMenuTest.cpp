@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QTimer>
+#include <cxxabi.h>
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <typeinfo>
@@ -46,6 +47,15 @@ namespace {
 const std::string OkLine = "Get: (VxSNMP++) Ok!";
 const std::string NotDone = "(NOTDONE)";
 
+// The class of a window, as its name is written ("TPortTrunkForm").
+std::string ClassNameOf(const TForm& form) {
+    int status = 0;
+    char* name = abi::__cxa_demangle(typeid(form).name(), nullptr, nullptr, &status);
+    const std::string text = status == 0 ? name : typeid(form).name();
+    std::free(name);
+    return text;
+}
+
 class MainMenu : public MainWindowFixture {
 protected:
     void SetUp() override {
@@ -57,38 +67,6 @@ protected:
 
     TMenuItem* Item(const std::string& name) const {
         return dynamic_cast<TMenuItem*>(Window->FindComponent(name));
-    }
-
-    // The window of that class being shown modally, or null.
-    template <class T>
-    static T* ModalWindow() {
-        for (TForm* form : TForm::Forms()) {
-            auto* window = dynamic_cast<T*>(form);
-            if (window && window->Modal()) return window;
-        }
-        return nullptr;
-    }
-
-    // Runs `command`; once a window of class T is up modally and `ready` says
-    // so, runs `check` on it and closes it.
-    template <class T>
-    void WhileModal(const std::function<void()>& command, const std::function<bool(T&)>& ready,
-                    const std::function<void(T&)>& check) {
-        bool checked = false;
-        std::function<void()> poll = [&] {
-            T* window = ModalWindow<T>();
-            if (!window || !ready(*window)) {
-                QTimer::singleShot(5, poll);
-                return;
-            }
-            Guarded([&] { check(*window); });
-            checked = true;
-            window->Close();
-        };
-        QTimer::singleShot(0, poll);
-        command();
-        EXPECT_TRUE(checked) << "no window came up";
-        EXPECT_EQ(ModalWindow<T>(), nullptr);
     }
 
     // The same for an editor window, once its first read is over.
@@ -193,15 +171,21 @@ struct PageCommand {
     const char* Item;
 };
 
-std::vector<PageCommand> PagesOfMenu(const std::string& menu) {
-    std::vector<PageCommand> pages;
+// The commands of one menu of the bar that `wanted` picks, with their items.
+std::vector<PageCommand> CommandsOfMenu(const std::string& menu, bool (*wanted)(const MenuCommand&)) {
+    std::vector<PageCommand> commands;
     std::string current;
     for (size_t i = 0; i < MainMenuLayoutCount; ++i) {
         const MenuNode& node = MainMenuLayout[i];
         if (node.Depth == 0) current = node.Name;
         const MenuCommand* command = FindMenuCommand(std::string(node.Name) + "Click");
-        if (current == menu && command && command->IsPage()) pages.push_back({command, node.Name});
+        if (current == menu && command && wanted(*command)) commands.push_back({command, node.Name});
     }
+    return commands;
+}
+
+std::vector<PageCommand> PagesOfMenu(const std::string& menu) {
+    std::vector<PageCommand> pages = CommandsOfMenu(menu, [](const MenuCommand& c) { return c.IsPage(); });
     if (menu == "Unbound") {
         for (const char* handler : {"PortTable1Click", "PortTable2Click"}) pages.push_back({FindMenuCommand(handler), nullptr});
     }
@@ -673,6 +657,45 @@ TEST_F(MainMenu, TheAuthenticationServerCommandsOpenTheirDialogs) {
     EXPECT_EQ(ServerInformationForm, nullptr);
     EXPECT_EQ(frmACCServerCtrl, nullptr);
 }
+
+// Every dialog command of one menu opens its dialog from its item, as the
+// user chooses it: modal, of the class its row names, owned as the row says,
+// its first reads over with nothing but success shown, and gone once closed.
+class EveryDialog : public MainMenu, public testing::WithParamInterface<const char*> {};
+
+TEST_P(EveryDialog, OpensModallyFromItsItemReadsAndCloses) {
+    Form1 = new TForm1(Application);  // the GARP and port capability viewers take turns on it
+    SessionParameters.Timeout = 500;  // a loaded machine answers slowly
+    MessageBoxRecorder boxes;
+    const std::vector<PageCommand> dialogs =
+        CommandsOfMenu(GetParam(), [](const MenuCommand& c) { return c.Pattern == CommandPattern::Dialog; });
+    ASSERT_FALSE(dialogs.empty());
+    for (const PageCommand& dialog : dialogs) {
+        SCOPED_TRACE(dialog.Item);
+        WithDialogOf(dialog.Item, [&](TDialogFrame& window) {
+            EXPECT_EQ(ClassNameOf(window), dialog.Command->DialogClass);
+            EXPECT_EQ(window.Owner(), dialog.Command->Owner == OwnedByMainWindow ? static_cast<TComponent*>(Window)
+                                                                                 : Application);
+            // Where the dialog reports: its memo's lines, its status bar's panel 0.
+            auto success = [](const std::string& text) { return text.empty() || text.rfind(OkLine, 0) == 0; };
+            if (const auto* memo = dynamic_cast<TMemo*>(window.FindComponent("Memo1"))) {
+                for (int i = 0; i < memo->Lines()->Count(); ++i)
+                    EXPECT_TRUE(success(memo->Lines()->Get(i))) << memo->Lines()->Get(i);
+            }
+            const auto* bar = dynamic_cast<TStatusBar*>(window.FindComponent("StatusBar1"));
+            if (bar && bar->Panels()->Count() > 0) {
+                EXPECT_TRUE(success(bar->Panels()->Items(0)->Text())) << bar->Panels()->Items(0)->Text();
+            }
+        });
+    }
+    EXPECT_EQ(boxes.Count(), 0u);
+    delete Form1;
+    Form1 = nullptr;
+}
+
+INSTANTIATE_TEST_SUITE_P(Menus, EveryDialog,
+                         testing::Values("Configuration1", "VLAN1", "VACM1", "SecurityManagement1",
+                                         "Layer2Management2", "Layer3Management1", "SingleIP1", "Help1"));
 
 // ---------------------------------------------------------------- failures
 

@@ -11,7 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QTimer>
+
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,6 +39,39 @@ protected:
     void WriteCfgFile(const std::string& text) const;
     // Replaces the registry file.
     void WriteRegistry(const std::string& text) const;
+
+    // The window of that class being shown modally, or null.
+    template <class T>
+    static T* ModalWindow() {
+        for (TForm* form : TForm::Forms()) {
+            auto* window = dynamic_cast<T*>(form);
+            if (window && window->Modal()) return window;
+        }
+        return nullptr;
+    }
+
+    // Runs `command` (a menu command, which shows its window modally); once a
+    // window of class T is up modally and `ready` says so, runs `check` on it
+    // and closes it, as its close box does.
+    template <class T>
+    static void WhileModal(const std::function<void()>& command, const std::function<bool(T&)>& ready,
+                           const std::function<void(T&)>& check) {
+        bool checked = false;
+        std::function<void()> poll = [&] {
+            T* window = ModalWindow<T>();
+            if (!window || !ready(*window)) {
+                QTimer::singleShot(5, poll);
+                return;
+            }
+            Guarded([&] { check(*window); });
+            checked = true;
+            window->Close();
+        };
+        QTimer::singleShot(0, poll);
+        command();
+        EXPECT_TRUE(checked) << "no window came up";
+        EXPECT_EQ(ModalWindow<T>(), nullptr);
+    }
 
     std::unique_ptr<TempDir> Dir;
     std::filesystem::path CfgDir;    // ends in "/"
