@@ -311,6 +311,13 @@ std::chrono::steady_clock::time_point DeadlineFor(const SnmpTarget& target) {
            std::chrono::seconds(2);
 }
 
+// Reports of a message that the agent cannot place in its engine: an
+// engine id it no longer has, or boots and time out of its window.
+bool IsStaleEngineReport(int type) {
+    return type == SNMPERR_UNKNOWN_ENG_ID || type == SNMPERR_USM_UNKNOWNENGINEID ||
+           type == SNMPERR_NOT_IN_TIME_WINDOW || type == SNMPERR_USM_NOTINTIMEWINDOW;
+}
+
 }  // namespace
 
 int MapNetSnmpError(int snmpErr) {
@@ -333,9 +340,14 @@ struct SnmpTransport::Outstanding {
     std::vector<Vb> Vbs;
     SnmpTarget Target;
     Octets SentToEngine;  // the agent's engine id when it was sent
-    // Timed out on an engine that was known: waits for the engine id to be
-    // found again, and is sent once more only if it has changed.
-    bool AwaitsNewEngine = false;
+    // A discovery was out while it was: what the agent's engine id is, or
+    // that the agent is silent, was found meanwhile.
+    bool EngineChecked = false;
+    // Sent once more after the engine id was found again: never again.
+    bool Resent = false;
+    // Waits for the engine id to be found again and is sent once more only
+    // if it has changed (it timed out with no other sign of a new engine).
+    bool OnlyToANewEngine = false;
 };
 
 struct SnmpTransport::Session {
@@ -344,8 +356,11 @@ struct SnmpTransport::Session {
     std::string Address;
     uint16_t Port = 0;
     bool V3 = false;
+    // Probing: the engine id is being found and sends wait for it. A probe
+    // may also be out while the engine is Known, to check it: sends go on.
     enum class Engine { Unknown, Probing, Known } EngineState = Engine::Unknown;
-    int ProbeReqId = 0;
+    int ProbeReqId = 0;  // the probe out, or 0
+    bool CheckWanted = false;  // check the engine id once net-snmp has returned
     bool FlushWaiting = false;
     Octets EngineId;  // the agent's, as last found
     Octets AuthKey, PrivKey;  // localized to the agent's engine
@@ -536,6 +551,7 @@ int SnmpTransport::SendOn(Session& session, PduKind kind, const std::vector<Vb>&
     if (session.V3) {
         session.ReqIdByMsgId[pdu->msgid] = reqid;  // the pdu is the library's until it answers
         out->SentToEngine = session.EngineId;
+        out->EngineChecked = session.ProbeReqId != 0;
     }
     session.ByReqId[reqid] = std::move(out);
     return 0;
@@ -562,26 +578,34 @@ void SnmpTransport::StartProbe(Session& session) {
         return;
     }
     session.ProbeReqId = reqid;
-    session.EngineState = Session::Engine::Probing;
+    for (auto& [id, out] : session.ByReqId) out->EngineChecked = true;
+    if (session.EngineState != Session::Engine::Known) session.EngineState = Session::Engine::Probing;
 }
 
 int NetSnmpCallback(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, void* magic) {
     auto* session = static_cast<SnmpTransport::Session*>(magic);
     SnmpTransport& transport = *session->Owner;
 
-    if (reqid == session->ProbeReqId && session->EngineState == SnmpTransport::Session::Engine::Probing) {
+    if (reqid != 0 && reqid == session->ProbeReqId) {
         if (op != NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && op != NETSNMP_CALLBACK_OP_TIMED_OUT &&
             op != NETSNMP_CALLBACK_OP_SEND_FAILED)
             return 1;
         session->ProbeReqId = 0;
         const bool learned = op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && LearnEngineId(sp, pdu);
-        session->EngineState = learned ? SnmpTransport::Session::Engine::Known : SnmpTransport::Session::Engine::Unknown;
         if (learned) {
-            session->EngineId = EngineIdOf(sp);
+            const Octets found = EngineIdOf(sp);
+            const bool changed = !session->EngineId.empty() && found != session->EngineId;
+            session->EngineState = SnmpTransport::Session::Engine::Known;
+            session->EngineId = found;
             session->AuthKey = LocalizedKey(sp, sp->securityAuthKey, sp->securityAuthKeyLen);
             session->PrivKey = LocalizedKey(sp, sp->securityPrivKey, sp->securityPrivKeyLen);
+            if (changed) transport.ResendToNewEngine(*session);
             session->FlushWaiting = true;  // sent once net-snmp has returned
         } else {
+            // A check that went unanswered leaves the engine as it was: the
+            // requests out to it end by their own time-outs.
+            if (session->EngineState == SnmpTransport::Session::Engine::Probing)
+                session->EngineState = SnmpTransport::Session::Engine::Unknown;
             const int reason = op == NETSNMP_CALLBACK_OP_TIMED_OUT ? SNMP_REASON_TIMEOUT : SNMP_REASON_RESPONSE;
             for (auto& out : session->WaitingForEngine) {
                 out->Reply.Status = reason == SNMP_REASON_TIMEOUT ? SNMP_CLASS_TIMEOUT : SNMP_CLASS_TL_FAILED;
@@ -608,8 +632,13 @@ int NetSnmpCallback(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, vo
     case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
         if (pdu->command == SNMP_MSG_REPORT) {
             const int type = snmpv3_get_report_type(pdu);
-            // net-snmp resends by itself after a not-in-time-window report.
-            if (type == SNMPERR_NOT_IN_TIME_WINDOW) return 1;
+            // The agent no longer knows the engine id or time the message
+            // carried (a replaced or restarted device): find them again and
+            // send once more, whichever session hears of it first.
+            if (IsStaleEngineReport(type) && !out->Resent) {
+                transport.Rediscover(*session, it->first, false);
+                return 1;
+            }
             reply.Status = MapNetSnmpError(type);
         } else {
             reply.Status = static_cast<int>(pdu->errstat);
@@ -623,9 +652,21 @@ int NetSnmpCallback(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, vo
         reason = SNMP_REASON_TIMEOUT;
         reply.Status = SNMP_CLASS_TIMEOUT;
         break;
-    case NETSNMP_CALLBACK_OP_SEC_ERROR:
-        reply.Status = MapNetSnmpError(pdu ? snmpv3_get_report_type(pdu) : sp->s_snmp_errno);
+    case NETSNMP_CALLBACK_OP_RESEND:
+        // An attempt went unanswered: perhaps the agent has a new engine id
+        // and its reports cannot be read. Checking it now, while the
+        // request's last attempt runs, keeps a silent agent's time-out as
+        // short as with SNMPv1.
+        if (session->V3 && !out->EngineChecked) session->CheckWanted = true;
+        return 1;
+    case NETSNMP_CALLBACK_OP_SEC_ERROR: {
+        const int type = pdu ? snmpv3_get_report_type(pdu) : sp->s_snmp_errno;
+        // The report follows as a received message (or net-snmp resends
+        // with the agent's time): decided there.
+        if (IsStaleEngineReport(type)) return 1;
+        reply.Status = MapNetSnmpError(type);
         break;
+    }
     case NETSNMP_CALLBACK_OP_SEND_FAILED:
         reply.Status = MapNetSnmpError(sp->s_snmp_errno ? sp->s_snmp_errno : SNMPERR_BAD_SENDTO);
         break;
@@ -639,23 +680,42 @@ int NetSnmpCallback(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, vo
 
 // An agent that got a new engine id (a replaced or reset device) answers
 // the old one with a report that the session's keys cannot read: the
-// request times out. Its engine id is then found again, and the request is
-// sent once more if it has changed.
+// request times out. Unless the engine id was checked while it was out, it
+// is found again, and the request is sent once more if it has changed.
 bool SnmpTransport::AwaitNewEngine(Session& session, int reqid) {
-    std::shared_ptr<Outstanding> out = session.ByReqId[reqid];
-    if (!session.V3 || out->AwaitsNewEngine) return false;
-    Forget(session, reqid);
-    out->AwaitsNewEngine = true;
-    out->Deadline = DeadlineFor(out->Target);
-    const bool foundAgain = out->SentToEngine != session.EngineId;
-    session.WaitingForEngine.push_back(std::move(out));
-    // The probe, or the send to an engine id found meanwhile, goes once
-    // net-snmp has returned.
-    if (session.EngineState == Session::Engine::Known) {
-        if (foundAgain) session.FlushWaiting = true;
-        else session.EngineState = Session::Engine::Unknown;
-    }
+    const Outstanding& out = *session.ByReqId[reqid];
+    if (!session.V3 || out.Resent) return false;
+    const bool changed = out.SentToEngine != session.EngineId;
+    if (!changed && out.EngineChecked) return false;
+    Rediscover(session, reqid, true);
     return true;
+}
+
+// Takes a request back from net-snmp to send it once more when the engine
+// id is known again: at once if it is already known to be another one than
+// the request went to, else after a discovery.
+void SnmpTransport::Rediscover(Session& session, int reqid, bool onlyToANewEngine) {
+    std::shared_ptr<Outstanding> out = session.ByReqId[reqid];
+    Forget(session, reqid);
+    out->Resent = true;
+    out->OnlyToANewEngine = onlyToANewEngine;
+    out->Deadline = DeadlineFor(out->Target);
+    const bool changed = out->SentToEngine != session.EngineId;
+    session.WaitingForEngine.push_back(std::move(out));
+    // The probe, or the send, goes once net-snmp has returned.
+    if (session.EngineState != Session::Engine::Known) return;
+    if (changed) session.FlushWaiting = true;
+    else if (session.ProbeReqId != 0) session.EngineState = Session::Engine::Probing;  // the check under way decides
+    else session.EngineState = Session::Engine::Unknown;
+}
+
+// A check found a new engine id: whatever is out to the old one is sent
+// again to the new one (once net-snmp has returned).
+void SnmpTransport::ResendToNewEngine(Session& session) {
+    std::vector<int> stale;
+    for (const auto& [reqid, out] : session.ByReqId)
+        if (!out->Resent && out->SentToEngine != session.EngineId) stale.push_back(reqid);
+    for (int reqid : stale) Rediscover(session, reqid, false);
 }
 
 void SnmpTransport::Forget(Session& session, int reqid) {
@@ -727,12 +787,16 @@ void SnmpTransport::FlushSessionsWaitingForEngine() {
             StartProbe(*session);
             continue;
         }
+        if (session->CheckWanted) {
+            session->CheckWanted = false;
+            if (session->EngineState == Session::Engine::Known && session->ProbeReqId == 0) StartProbe(*session);
+        }
         if (!session->FlushWaiting) continue;
         session->FlushWaiting = false;
         auto waiting = std::move(session->WaitingForEngine);
         session->WaitingForEngine.clear();
         for (auto& out : waiting) {
-            if (out->AwaitsNewEngine && out->SentToEngine == session->EngineId) {
+            if (out->OnlyToANewEngine && out->SentToEngine == session->EngineId) {
                 // The same engine: it was not the engine id that kept the answer away.
                 out->Reply.Status = SNMP_CLASS_TIMEOUT;
                 Queue.emplace_back(std::move(out), SNMP_REASON_TIMEOUT);

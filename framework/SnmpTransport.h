@@ -127,6 +127,8 @@ private:
     void StartProbe(Session& session);
     void ReadAndTimeOut(int waitMs);
     bool AwaitNewEngine(Session& session, int reqid);
+    void Rediscover(Session& session, int reqid, bool onlyToANewEngine);
+    void ResendToNewEngine(Session& session);
     void Forget(Session& session, int reqid);
     void ExpireOverdue();
     void FlushSessionsWaitingForEngine();

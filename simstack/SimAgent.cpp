@@ -484,6 +484,21 @@ std::chrono::milliseconds SimAgent::TimeToNextDue() const {
 void SimAgent::PollControl() {
     control_.Poll([this](std::string_view line) { return ApplyControlCommand(line, faults_, stack_, tree_); });
     if (!faults_.engineId.empty()) TakeOnEngineId(faults_.engineId);
+    for (; faults_.restarts > 0; --faults_.restarts) Restart();
+}
+
+// As a device that rebooted: the boots of the engine go up by one, so what a
+// manager knows of them is out of the time window. The configuration token
+// that net-snmp reads its stored boot count from counts the start it reads
+// it in (boots + 1); reports take the engine's boots and time from its time
+// cache entry.
+void SimAgent::Restart() {
+    std::string boots = std::to_string(snmpv3_local_snmpEngineBoots());
+    engineBoots_conf("engineBoots", boots.data());
+    std::string engineId = LocalEngineId();
+    set_enginetime(reinterpret_cast<const u_char*>(engineId.data()), static_cast<u_int>(engineId.size()),
+                   static_cast<u_int>(snmpv3_local_snmpEngineBoots()), static_cast<u_int>(snmpv3_local_snmpEngineTime()),
+                   TRUE);
 }
 
 // As a replaced or reset device: the old engine ID is unknown from now on,

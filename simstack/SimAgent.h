@@ -64,6 +64,7 @@ private:
     void RegisterTree();
     void PollControl();
     void TakeOnEngineId(const std::string& engineId);
+    void Restart();
     void DrainSocket() const;
     int Dispatch(snmp_session* session, int requestId, snmp_pdu* pdu, void* magic);
     void TraceSet(const snmp_pdu* pdu) const;

@@ -432,6 +432,69 @@ TEST_F(Engine, V3FindsTheEngineAgainWhenTheAgentTakesANewEngineId) {
     }
 }
 
+// The LED pollers and the pages have sessions of their own (another
+// time-out). Whichever meets a replaced device (a new engine id) or a
+// restarted one (its boots out of the time window) first, both go on
+// reading with no failure shown.
+TEST_F(Engine, V3SessionsOfEveryTimeOutGoOnAfterANewEngineIdOrARestart) {
+    StartAgent(EngineStack);
+    UseV3("shades", 3, "shades-auth-pw", 2, "shades-priv-pw", 3);
+    VxSNMPRequest leds, page;
+    leds.Timeout = 50;
+    page.Timeout = 20;
+    for (VxSNMPRequest* request : {&leds, &page}) {
+        request->VarList = VxSNMPVarList(ScalarItems, SVT_SV, 0);
+        ASSERT_EQ(CodeOf([&] { request->SyncGet(true); }), 0);
+    }
+    struct Case {
+        const char* control;
+        VxSNMPRequest* first;
+        VxSNMPRequest* second;
+    } cases[] = {{"engine-id 80001f8880aabbccdd11", &leds, &page},
+                 {"engine-id 80001f8880aabbccdd12", &page, &leds},
+                 {"restart", &leds, &page},
+                 {"restart", &page, &leds}};
+    for (const Case& c : cases) {
+        Stack->Control(c.control);
+        for (VxSNMPRequest* request : {c.first, c.second}) {
+            request->VarList.GetItem(0)->Value.clear();
+            const VxSNMPError reply = AwaitReply([&](VxSNMPContinuation done) { request->AsyncGet(done, true); });
+            EXPECT_EQ(reply.Code, 0) << c.control << (request == &leds ? ", leds: " : ", page: ") << reply.Message;
+            EXPECT_EQ(request->VarList.GetItem(0)->Value, "42") << c.control;
+        }
+    }
+}
+
+// A silent agent: the SNMPv3 request's time-out comes after its own two
+// attempts, as an SNMPv1 request's does, with no discovery after them (an
+// SNMPv1 request with half as long again is still waiting then).
+TEST_F(Engine, V3TimesOutOnASilentAgentAsSoonAsV1) {
+    StartAgent(EngineStack);
+    UseVersion(0);
+    VxSNMPRequest v1;
+    UseV3("shades", 3, "shades-auth-pw", 2, "shades-priv-pw", 3);
+    VxSNMPRequest v3;
+    v3.Timeout = 40;
+    v1.Timeout = 60;
+    const SnmpVarItem NumberItem[] = {ScalarItems[0], {nullptr, nullptr, 0, 0}};  // SNMPv1 has no Counter64
+    std::vector<std::string> timedOut;
+    for (auto [request, name] : {std::pair{&v1, "v1"}, std::pair{&v3, "v3"}}) {
+        request->VarList = VxSNMPVarList(NumberItem, SVT_SV, 0);
+        ASSERT_EQ(CodeOf([&] { request->SyncGet(true); }), 0) << name;
+    }
+    Stack->Control("silent on");
+    for (auto [request, name] : {std::pair{&v1, "v1"}, std::pair{&v3, "v3"}}) {
+        request->AsyncGet(
+            [&timedOut, name = std::string(name)](VxSNMPError* reply, VxSNMPVarList*) {
+                EXPECT_EQ(reply->Code, -405) << name;
+                timedOut.push_back(name);
+            },
+            true);
+    }
+    ASSERT_TRUE(PumpUntil([&] { return timedOut.size() == 2; }));
+    EXPECT_EQ(timedOut, (std::vector<std::string>{"v3", "v1"}));
+}
+
 TEST_F(Engine, AHostNameIsLookedUpOnceNotForEveryRequest) {
     StartAgent(EngineStack);
     std::map<std::string, int> lookUps;
