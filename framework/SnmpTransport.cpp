@@ -253,6 +253,25 @@ u_char* CopyOf(const u_char* bytes, size_t length) {
     return copy;
 }
 
+// A text for net-snmp to own: exactly its bytes, and a zero byte after them.
+char* TextCopy(const std::string& text) {
+    auto* copy = static_cast<char*>(malloc(text.size() + 1));
+    memcpy(copy, text.data(), text.size());
+    copy[text.size()] = '\0';
+    return copy;
+}
+
+// net-snmp looks users up by their names as C texts: a name with a zero
+// byte would be cut short, to another user's name. No agent holds such a
+// user or context, so the names are refused before anything is sent.
+int RefusedSecurityNames(const SnmpTarget& target) {
+    constexpr int UnknownSecurityName = 1404, UnknownContext = -1417;
+    if (target.Version != 3) return 0;
+    if (target.SecurityName.find('\0') != std::string::npos) return UnknownSecurityName;
+    if (target.ContextName.find('\0') != std::string::npos) return UnknownContext;
+    return 0;
+}
+
 // Takes the agent's engine id from the probe's answer. The session's context
 // engine id is always the discovered one (a configured one goes into each
 // PDU), so it follows a new engine too.
@@ -489,6 +508,7 @@ SnmpTransport::Session* SnmpTransport::SessionFor(const SnmpTarget& target, int&
 int SnmpTransport::AsyncSend(const SnmpTarget& target, PduKind kind, const std::vector<Vb>& vbs, const void* owner,
                              SnmpCompletion completion) {
     if (OnSend) OnSend();
+    if (const int refused = RefusedSecurityNames(target)) return refused;
     int status = 0;
     Session* session = SessionFor(target, status);
     if (!session) return status;
@@ -523,10 +543,10 @@ int SnmpTransport::SendOn(Session& session, PduKind kind, const std::vector<Vb>&
         EnsureUserKeys(snmp_sess_session(session.Handle), session.AuthKey, session.PrivKey);
         pdu->securityLevel = target.SecurityLevel;
         pdu->securityModel = target.SecurityModel;
-        pdu->securityName = strdup(target.SecurityName.c_str());
+        pdu->securityName = TextCopy(target.SecurityName);
         pdu->securityNameLen = target.SecurityName.size();
         if (!target.ContextName.empty()) {
-            pdu->contextName = strdup(target.ContextName.c_str());
+            pdu->contextName = TextCopy(target.ContextName);
             pdu->contextNameLen = target.ContextName.size();
         }
         if (!target.ContextEngineId.empty()) {

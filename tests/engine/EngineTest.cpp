@@ -495,6 +495,31 @@ TEST_F(Engine, V3TimesOutOnASilentAgentAsSoonAsV1) {
     EXPECT_EQ(timedOut, (std::vector<std::string>{"v3", "v1"}));
 }
 
+// The per-device file keeps whatever bytes a value holds. A name with a zero
+// byte can name no user or context of the agent: it is refused before
+// anything is sent, and never read past.
+TEST_F(Engine, V3NamesWithAZeroByteAreRefused) {
+    StartAgent(EngineStack);
+    UseV3("shades", 3, "shades-auth-pw", 2, "shades-priv-pw", 3);
+    struct Case {
+        std::string securityName;
+        std::string contextName;
+        int code;
+    } cases[] = {
+        {std::string("shades\0 and more", 16), "", -304},
+        {"shades", std::string("\0context", 8), -216},
+        {"shades", "", 0},
+    };
+    for (const Case& c : cases) {
+        VxSNMPRequest request;
+        request.Security.SecurityName = c.securityName;
+        request.Scope.ContextName = c.contextName;
+        request.VarList = VxSNMPVarList(ScalarItems, SVT_SV, 0);
+        EXPECT_EQ(CodeOf([&] { request.SyncGet(true); }), c.code) << c.securityName.size() << c.contextName.size();
+        EXPECT_EQ(CodeOf([&] { request.AsyncGet([](VxSNMPError*, VxSNMPVarList*) {}, true); }), c.code);
+    }
+}
+
 TEST_F(Engine, AHostNameIsLookedUpOnceNotForEveryRequest) {
     StartAgent(EngineStack);
     std::map<std::string, int> lookUps;
