@@ -89,17 +89,41 @@ void InitNetSnmpLibrary() {
     init_snmp("kestrix-module");
 }
 
-bool LookUpHost(const std::string& name, std::string& dotted) {
+// The numeric text of a socket address ("10.90.90.90", "fe80::1%eth0").
+std::string NumericText(const sockaddr* address, socklen_t length) {
+    char text[NI_MAXHOST] = {};
+    if (getnameinfo(address, length, text, sizeof text, nullptr, 0, NI_NUMERICHOST) != 0) return {};
+    return text;
+}
+
+// The addresses of a name (or of a numeric text only, with `numericOnly`) in
+// one family, or of both.
+bool LookUp(const std::string& text, int family, bool numericOnly, std::string& numeric) {
     addrinfo hints{};
-    hints.ai_family = AF_INET;
+    hints.ai_family = family;
     hints.ai_socktype = SOCK_DGRAM;
+    hints.ai_flags = numericOnly ? AI_NUMERICHOST : 0;
     addrinfo* result = nullptr;
-    if (getaddrinfo(name.c_str(), nullptr, &hints, &result) != 0 || !result) return false;
-    char buf[INET_ADDRSTRLEN] = {};
-    inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in*>(result->ai_addr)->sin_addr, buf, sizeof buf);
+    if (getaddrinfo(text.c_str(), nullptr, &hints, &result) != 0 || !result) return false;
+    // An IPv4 address where the name has one, as before IPv6 was taken.
+    const addrinfo* chosen = result;
+    for (const addrinfo* a = result; a; a = a->ai_next)
+        if (a->ai_family == AF_INET) {
+            chosen = a;
+            break;
+        }
+    numeric = NumericText(chosen->ai_addr, chosen->ai_addrlen);
     freeaddrinfo(result);
-    dotted = buf;
-    return true;
+    return !numeric.empty();
+}
+
+bool LookUpHost(const std::string& name, std::string& numeric) { return LookUp(name, AF_UNSPEC, false, numeric); }
+
+// An IPv6 literal, bare or in brackets as in URLs, with a zone after "%".
+bool Ipv6Literal(const std::string& text, std::string& numeric) {
+    const bool bracketed = text.size() > 2 && text.front() == '[' && text.back() == ']';
+    const std::string bare = bracketed ? text.substr(1, text.size() - 2) : text;
+    return bare.find(':') != std::string::npos && LookUp(bare, AF_INET6, true, numeric);
 }
 
 SnmpHostLookUp& HostLookUp() {
@@ -109,7 +133,7 @@ SnmpHostLookUp& HostLookUp() {
 
 struct ResolvedHost {
     bool Found = false;
-    std::string Dotted;
+    std::string Numeric;
     std::chrono::steady_clock::time_point At;
 };
 
@@ -125,23 +149,24 @@ std::map<std::string, ResolvedHost>& ResolvedHosts() {
 
 // Host names are looked up once, not on the GUI thread for every request
 // and LED poll.
-bool SnmpTransport::ResolveAddress(const std::string& text, std::string& dotted) {
+bool SnmpTransport::ResolveAddress(const std::string& text, std::string& numeric) {
     in_addr a{};
     if (inet_pton(AF_INET, text.c_str(), &a) == 1) {
-        dotted = text;
+        numeric = text;
         return true;
     }
-    if (text.empty()) return false;
+    if (text.empty() || text.find('\0') != std::string::npos) return false;
+    if (Ipv6Literal(text, numeric)) return true;
     std::map<std::string, ResolvedHost>& resolved = ResolvedHosts();
     const auto now = std::chrono::steady_clock::now();
     auto it = resolved.find(text);
     if (it == resolved.end() || (!it->second.Found && now - it->second.At > RetryUnresolvedAfter)) {
         ResolvedHost host;
-        host.Found = HostLookUp()(text, host.Dotted);
+        host.Found = HostLookUp()(text, host.Numeric);
         host.At = now;
         it = resolved.insert_or_assign(text, std::move(host)).first;
     }
-    dotted = it->second.Dotted;
+    numeric = it->second.Numeric;
     return it->second.Found;
 }
 
@@ -152,8 +177,8 @@ void SnmpTransport::SetHostLookUp(SnmpHostLookUp lookUp) {
 
 namespace {
 
-std::string TargetKey(const SnmpTarget& t, const std::string& dotted) {
-    std::string key = dotted + "|" + std::to_string(t.Port) + "|" + std::to_string(t.Version) + "|" +
+std::string TargetKey(const SnmpTarget& t, const std::string& numeric) {
+    std::string key = numeric + "|" + std::to_string(t.Port) + "|" + std::to_string(t.Version) + "|" +
                       std::to_string(t.Timeout) + "|" + std::to_string(t.Retries) + "|";
     if (t.Version == 3)
         key += t.SecurityName + "|" + std::to_string(t.SecurityModel) + "|" + std::to_string(t.AuthProtocol) + "|" +
@@ -438,17 +463,19 @@ void SnmpTransport::Shutdown() {
 }
 
 SnmpTransport::Session* SnmpTransport::SessionFor(const SnmpTarget& target, int& status) {
-    std::string dotted;
-    if (!ResolveAddress(target.Address, dotted)) {
+    std::string numeric;
+    if (!ResolveAddress(target.Address, numeric)) {
         status = SNMP_CLASS_INVALID_ADDRESS;
         return nullptr;
     }
-    const std::string key = TargetKey(target, dotted);
+    const std::string key = TargetKey(target, numeric);
     if (auto it = Sessions.find(key); it != Sessions.end()) return it->second.get();
 
     netsnmp_session s;
     snmp_sess_init(&s);
-    const std::string peer = "udp:" + dotted + ":" + std::to_string(target.Port);
+    const bool ipv6 = numeric.find(':') != std::string::npos;
+    const std::string peer =
+        (ipv6 ? "udp6:[" + numeric + "]:" : "udp:" + numeric + ":") + std::to_string(target.Port);
     s.peername = const_cast<char*>(peer.c_str());
     s.version = target.Version == 3 ? SNMP_VERSION_3 : (target.Version == 1 ? SNMP_VERSION_2c : SNMP_VERSION_1);
     s.timeout = static_cast<long>(target.Timeout) * 10000L;
@@ -495,7 +522,7 @@ SnmpTransport::Session* SnmpTransport::SessionFor(const SnmpTarget& target, int&
     auto session = std::make_unique<Session>();
     session->Owner = this;
     session->Handle = handle;
-    session->Address = dotted;
+    session->Address = numeric;
     session->Port = target.Port;
     session->V3 = target.Version == 3;
     Session* raw = session.get();

@@ -542,6 +542,46 @@ TEST_F(Engine, AHostNameIsLookedUpOnceNotForEveryRequest) {
     SnmpTransport::SetHostLookUp({});
 }
 
+// The simulated stack listens on ::1 as well. A host name counts by what
+// it names: this one only an IPv6 address.
+TEST_F(Engine, IPv6AgentsAreReachedByLiteralsWithOrWithoutBracketsAndByName) {
+    StartAgent(EngineStack);
+    SnmpTransport::SetHostLookUp([](const std::string& name, std::string& numeric) {
+        numeric = "::1";
+        return name == "stack6.kestrix.test";
+    });
+    const SnmpVarItem NumberItem[] = {ScalarItems[0], {nullptr, nullptr, 0, 0}};
+    for (const uint8_t version : {0, 3}) {
+        if (version == 3) UseV3("shades", 3, "shades-auth-pw", 2, "shades-priv-pw", 3);
+        else UseVersion(version);
+        for (const char* address : {"::1", "[::1]", "0:0:0:0:0:0:0:1", "stack6.kestrix.test"}) {
+            VxSNMPRequest request;
+            request.Device.Address = address;
+            request.VarList = VxSNMPVarList(NumberItem, SVT_SV, 0);
+            const VxSNMPError reply = AwaitReply([&](VxSNMPContinuation done) { request.AsyncGet(done, true); });
+            EXPECT_EQ(reply.Code, 0) << address << " v" << int(version) << ": " << reply.Message;
+            EXPECT_EQ(request.VarList.GetItem(0)->Value, "42") << address;
+            EXPECT_EQ(reply.Device.Address, "::1") << address;
+            EXPECT_EQ(reply.Device.Port, Stack->Port()) << address;
+        }
+    }
+    UseVersion(1);
+    VxSNMPRequest set;
+    set.Device.Address = "[::1]";
+    set.VarList = VxSNMPVarList(ScalarItems, SVT_SV, 0);
+    set.VarList.GetItem(1)->Value = "over IPv6";
+    EXPECT_EQ(CodeOf([&] { set.SyncSet(false); }), 0);
+    EXPECT_EQ(Stack->TraceLines(), std::vector<std::string>{"1.3.6.1.4.1.99.1.2.0 string \"over IPv6\""});
+    // What names no address is still refused as invalid.
+    for (const char* address : {"[::1", "::1]", "[]", "[127.0.0.1]", ":::1", "::1::2", "[stack6.kestrix.test]"}) {
+        VxSNMPRequest request;
+        request.Device.Address = address;
+        request.VarList = VxSNMPVarList(NumberItem, SVT_SV, 0);
+        EXPECT_EQ(CodeOf([&] { request.SyncGet(true); }), -509) << address;
+    }
+    SnmpTransport::SetHostLookUp({});
+}
+
 TEST_F(Engine, InvalidAddressFailsWith509) {
     StartAgent(EngineStack);
     VxSNMPRequest request;
