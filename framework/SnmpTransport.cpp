@@ -89,17 +89,41 @@ void InitNetSnmpLibrary() {
     init_snmp("kestrix-module");
 }
 
-bool LookUpHost(const std::string& name, std::string& dotted) {
+// The numeric text of a socket address ("10.90.90.90", "fe80::1%eth0").
+std::string NumericText(const sockaddr* address, socklen_t length) {
+    char text[NI_MAXHOST] = {};
+    if (getnameinfo(address, length, text, sizeof text, nullptr, 0, NI_NUMERICHOST) != 0) return {};
+    return text;
+}
+
+// The addresses of a name (or of a numeric text only, with `numericOnly`) in
+// one family, or of both.
+bool LookUp(const std::string& text, int family, bool numericOnly, std::string& numeric) {
     addrinfo hints{};
-    hints.ai_family = AF_INET;
+    hints.ai_family = family;
     hints.ai_socktype = SOCK_DGRAM;
+    hints.ai_flags = numericOnly ? AI_NUMERICHOST : 0;
     addrinfo* result = nullptr;
-    if (getaddrinfo(name.c_str(), nullptr, &hints, &result) != 0 || !result) return false;
-    char buf[INET_ADDRSTRLEN] = {};
-    inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in*>(result->ai_addr)->sin_addr, buf, sizeof buf);
+    if (getaddrinfo(text.c_str(), nullptr, &hints, &result) != 0 || !result) return false;
+    // An IPv4 address where the name has one, as before IPv6 was taken.
+    const addrinfo* chosen = result;
+    for (const addrinfo* a = result; a; a = a->ai_next)
+        if (a->ai_family == AF_INET) {
+            chosen = a;
+            break;
+        }
+    numeric = NumericText(chosen->ai_addr, chosen->ai_addrlen);
     freeaddrinfo(result);
-    dotted = buf;
-    return true;
+    return !numeric.empty();
+}
+
+bool LookUpHost(const std::string& name, std::string& numeric) { return LookUp(name, AF_UNSPEC, false, numeric); }
+
+// An IPv6 literal, bare or in brackets as in URLs, with a zone after "%".
+bool Ipv6Literal(const std::string& text, std::string& numeric) {
+    const bool bracketed = text.size() > 2 && text.front() == '[' && text.back() == ']';
+    const std::string bare = bracketed ? text.substr(1, text.size() - 2) : text;
+    return bare.find(':') != std::string::npos && LookUp(bare, AF_INET6, true, numeric);
 }
 
 SnmpHostLookUp& HostLookUp() {
@@ -109,7 +133,7 @@ SnmpHostLookUp& HostLookUp() {
 
 struct ResolvedHost {
     bool Found = false;
-    std::string Dotted;
+    std::string Numeric;
     std::chrono::steady_clock::time_point At;
 };
 
@@ -125,23 +149,24 @@ std::map<std::string, ResolvedHost>& ResolvedHosts() {
 
 // Host names are looked up once, not on the GUI thread for every request
 // and LED poll.
-bool SnmpTransport::ResolveAddress(const std::string& text, std::string& dotted) {
+bool SnmpTransport::ResolveAddress(const std::string& text, std::string& numeric) {
     in_addr a{};
     if (inet_pton(AF_INET, text.c_str(), &a) == 1) {
-        dotted = text;
+        numeric = text;
         return true;
     }
-    if (text.empty()) return false;
+    if (text.empty() || text.find('\0') != std::string::npos) return false;
+    if (Ipv6Literal(text, numeric)) return true;
     std::map<std::string, ResolvedHost>& resolved = ResolvedHosts();
     const auto now = std::chrono::steady_clock::now();
     auto it = resolved.find(text);
     if (it == resolved.end() || (!it->second.Found && now - it->second.At > RetryUnresolvedAfter)) {
         ResolvedHost host;
-        host.Found = HostLookUp()(text, host.Dotted);
+        host.Found = HostLookUp()(text, host.Numeric);
         host.At = now;
         it = resolved.insert_or_assign(text, std::move(host)).first;
     }
-    dotted = it->second.Dotted;
+    numeric = it->second.Numeric;
     return it->second.Found;
 }
 
@@ -152,8 +177,8 @@ void SnmpTransport::SetHostLookUp(SnmpHostLookUp lookUp) {
 
 namespace {
 
-std::string TargetKey(const SnmpTarget& t, const std::string& dotted) {
-    std::string key = dotted + "|" + std::to_string(t.Port) + "|" + std::to_string(t.Version) + "|" +
+std::string TargetKey(const SnmpTarget& t, const std::string& numeric) {
+    std::string key = numeric + "|" + std::to_string(t.Port) + "|" + std::to_string(t.Version) + "|" +
                       std::to_string(t.Timeout) + "|" + std::to_string(t.Retries) + "|";
     if (t.Version == 3)
         key += t.SecurityName + "|" + std::to_string(t.SecurityModel) + "|" + std::to_string(t.AuthProtocol) + "|" +
@@ -253,6 +278,25 @@ u_char* CopyOf(const u_char* bytes, size_t length) {
     return copy;
 }
 
+// A text for net-snmp to own: exactly its bytes, and a zero byte after them.
+char* TextCopy(const std::string& text) {
+    auto* copy = static_cast<char*>(malloc(text.size() + 1));
+    memcpy(copy, text.data(), text.size());
+    copy[text.size()] = '\0';
+    return copy;
+}
+
+// net-snmp looks users up by their names as C texts: a name with a zero
+// byte would be cut short, to another user's name. No agent holds such a
+// user or context, so the names are refused before anything is sent.
+int RefusedSecurityNames(const SnmpTarget& target) {
+    constexpr int UnknownSecurityName = 1404, UnknownContext = -1417;
+    if (target.Version != 3) return 0;
+    if (target.SecurityName.find('\0') != std::string::npos) return UnknownSecurityName;
+    if (target.ContextName.find('\0') != std::string::npos) return UnknownContext;
+    return 0;
+}
+
 // Takes the agent's engine id from the probe's answer. The session's context
 // engine id is always the discovered one (a configured one goes into each
 // PDU), so it follows a new engine too.
@@ -311,6 +355,13 @@ std::chrono::steady_clock::time_point DeadlineFor(const SnmpTarget& target) {
            std::chrono::seconds(2);
 }
 
+// Reports of a message that the agent cannot place in its engine: an
+// engine id it no longer has, or boots and time out of its window.
+bool IsStaleEngineReport(int type) {
+    return type == SNMPERR_UNKNOWN_ENG_ID || type == SNMPERR_USM_UNKNOWNENGINEID ||
+           type == SNMPERR_NOT_IN_TIME_WINDOW || type == SNMPERR_USM_NOTINTIMEWINDOW;
+}
+
 }  // namespace
 
 int MapNetSnmpError(int snmpErr) {
@@ -333,9 +384,14 @@ struct SnmpTransport::Outstanding {
     std::vector<Vb> Vbs;
     SnmpTarget Target;
     Octets SentToEngine;  // the agent's engine id when it was sent
-    // Timed out on an engine that was known: waits for the engine id to be
-    // found again, and is sent once more only if it has changed.
-    bool AwaitsNewEngine = false;
+    // A discovery was out while it was: what the agent's engine id is, or
+    // that the agent is silent, was found meanwhile.
+    bool EngineChecked = false;
+    // Sent once more after the engine id was found again: never again.
+    bool Resent = false;
+    // Waits for the engine id to be found again and is sent once more only
+    // if it has changed (it timed out with no other sign of a new engine).
+    bool OnlyToANewEngine = false;
 };
 
 struct SnmpTransport::Session {
@@ -344,8 +400,11 @@ struct SnmpTransport::Session {
     std::string Address;
     uint16_t Port = 0;
     bool V3 = false;
+    // Probing: the engine id is being found and sends wait for it. A probe
+    // may also be out while the engine is Known, to check it: sends go on.
     enum class Engine { Unknown, Probing, Known } EngineState = Engine::Unknown;
-    int ProbeReqId = 0;
+    int ProbeReqId = 0;  // the probe out, or 0
+    bool CheckWanted = false;  // check the engine id once net-snmp has returned
     bool FlushWaiting = false;
     Octets EngineId;  // the agent's, as last found
     Octets AuthKey, PrivKey;  // localized to the agent's engine
@@ -404,17 +463,19 @@ void SnmpTransport::Shutdown() {
 }
 
 SnmpTransport::Session* SnmpTransport::SessionFor(const SnmpTarget& target, int& status) {
-    std::string dotted;
-    if (!ResolveAddress(target.Address, dotted)) {
+    std::string numeric;
+    if (!ResolveAddress(target.Address, numeric)) {
         status = SNMP_CLASS_INVALID_ADDRESS;
         return nullptr;
     }
-    const std::string key = TargetKey(target, dotted);
+    const std::string key = TargetKey(target, numeric);
     if (auto it = Sessions.find(key); it != Sessions.end()) return it->second.get();
 
     netsnmp_session s;
     snmp_sess_init(&s);
-    const std::string peer = "udp:" + dotted + ":" + std::to_string(target.Port);
+    const bool ipv6 = numeric.find(':') != std::string::npos;
+    const std::string peer =
+        (ipv6 ? "udp6:[" + numeric + "]:" : "udp:" + numeric + ":") + std::to_string(target.Port);
     s.peername = const_cast<char*>(peer.c_str());
     s.version = target.Version == 3 ? SNMP_VERSION_3 : (target.Version == 1 ? SNMP_VERSION_2c : SNMP_VERSION_1);
     s.timeout = static_cast<long>(target.Timeout) * 10000L;
@@ -461,7 +522,7 @@ SnmpTransport::Session* SnmpTransport::SessionFor(const SnmpTarget& target, int&
     auto session = std::make_unique<Session>();
     session->Owner = this;
     session->Handle = handle;
-    session->Address = dotted;
+    session->Address = numeric;
     session->Port = target.Port;
     session->V3 = target.Version == 3;
     Session* raw = session.get();
@@ -474,6 +535,7 @@ SnmpTransport::Session* SnmpTransport::SessionFor(const SnmpTarget& target, int&
 int SnmpTransport::AsyncSend(const SnmpTarget& target, PduKind kind, const std::vector<Vb>& vbs, const void* owner,
                              SnmpCompletion completion) {
     if (OnSend) OnSend();
+    if (const int refused = RefusedSecurityNames(target)) return refused;
     int status = 0;
     Session* session = SessionFor(target, status);
     if (!session) return status;
@@ -508,10 +570,10 @@ int SnmpTransport::SendOn(Session& session, PduKind kind, const std::vector<Vb>&
         EnsureUserKeys(snmp_sess_session(session.Handle), session.AuthKey, session.PrivKey);
         pdu->securityLevel = target.SecurityLevel;
         pdu->securityModel = target.SecurityModel;
-        pdu->securityName = strdup(target.SecurityName.c_str());
+        pdu->securityName = TextCopy(target.SecurityName);
         pdu->securityNameLen = target.SecurityName.size();
         if (!target.ContextName.empty()) {
-            pdu->contextName = strdup(target.ContextName.c_str());
+            pdu->contextName = TextCopy(target.ContextName);
             pdu->contextNameLen = target.ContextName.size();
         }
         if (!target.ContextEngineId.empty()) {
@@ -536,6 +598,7 @@ int SnmpTransport::SendOn(Session& session, PduKind kind, const std::vector<Vb>&
     if (session.V3) {
         session.ReqIdByMsgId[pdu->msgid] = reqid;  // the pdu is the library's until it answers
         out->SentToEngine = session.EngineId;
+        out->EngineChecked = session.ProbeReqId != 0;
     }
     session.ByReqId[reqid] = std::move(out);
     return 0;
@@ -562,26 +625,34 @@ void SnmpTransport::StartProbe(Session& session) {
         return;
     }
     session.ProbeReqId = reqid;
-    session.EngineState = Session::Engine::Probing;
+    for (auto& [id, out] : session.ByReqId) out->EngineChecked = true;
+    if (session.EngineState != Session::Engine::Known) session.EngineState = Session::Engine::Probing;
 }
 
 int NetSnmpCallback(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, void* magic) {
     auto* session = static_cast<SnmpTransport::Session*>(magic);
     SnmpTransport& transport = *session->Owner;
 
-    if (reqid == session->ProbeReqId && session->EngineState == SnmpTransport::Session::Engine::Probing) {
+    if (reqid != 0 && reqid == session->ProbeReqId) {
         if (op != NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && op != NETSNMP_CALLBACK_OP_TIMED_OUT &&
             op != NETSNMP_CALLBACK_OP_SEND_FAILED)
             return 1;
         session->ProbeReqId = 0;
         const bool learned = op == NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE && LearnEngineId(sp, pdu);
-        session->EngineState = learned ? SnmpTransport::Session::Engine::Known : SnmpTransport::Session::Engine::Unknown;
         if (learned) {
-            session->EngineId = EngineIdOf(sp);
+            const Octets found = EngineIdOf(sp);
+            const bool changed = !session->EngineId.empty() && found != session->EngineId;
+            session->EngineState = SnmpTransport::Session::Engine::Known;
+            session->EngineId = found;
             session->AuthKey = LocalizedKey(sp, sp->securityAuthKey, sp->securityAuthKeyLen);
             session->PrivKey = LocalizedKey(sp, sp->securityPrivKey, sp->securityPrivKeyLen);
+            if (changed) transport.ResendToNewEngine(*session);
             session->FlushWaiting = true;  // sent once net-snmp has returned
         } else {
+            // A check that went unanswered leaves the engine as it was: the
+            // requests out to it end by their own time-outs.
+            if (session->EngineState == SnmpTransport::Session::Engine::Probing)
+                session->EngineState = SnmpTransport::Session::Engine::Unknown;
             const int reason = op == NETSNMP_CALLBACK_OP_TIMED_OUT ? SNMP_REASON_TIMEOUT : SNMP_REASON_RESPONSE;
             for (auto& out : session->WaitingForEngine) {
                 out->Reply.Status = reason == SNMP_REASON_TIMEOUT ? SNMP_CLASS_TIMEOUT : SNMP_CLASS_TL_FAILED;
@@ -608,8 +679,13 @@ int NetSnmpCallback(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, vo
     case NETSNMP_CALLBACK_OP_RECEIVED_MESSAGE:
         if (pdu->command == SNMP_MSG_REPORT) {
             const int type = snmpv3_get_report_type(pdu);
-            // net-snmp resends by itself after a not-in-time-window report.
-            if (type == SNMPERR_NOT_IN_TIME_WINDOW) return 1;
+            // The agent no longer knows the engine id or time the message
+            // carried (a replaced or restarted device): find them again and
+            // send once more, whichever session hears of it first.
+            if (IsStaleEngineReport(type) && !out->Resent) {
+                transport.Rediscover(*session, it->first, false);
+                return 1;
+            }
             reply.Status = MapNetSnmpError(type);
         } else {
             reply.Status = static_cast<int>(pdu->errstat);
@@ -623,9 +699,21 @@ int NetSnmpCallback(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, vo
         reason = SNMP_REASON_TIMEOUT;
         reply.Status = SNMP_CLASS_TIMEOUT;
         break;
-    case NETSNMP_CALLBACK_OP_SEC_ERROR:
-        reply.Status = MapNetSnmpError(pdu ? snmpv3_get_report_type(pdu) : sp->s_snmp_errno);
+    case NETSNMP_CALLBACK_OP_RESEND:
+        // An attempt went unanswered: perhaps the agent has a new engine id
+        // and its reports cannot be read. Checking it now, while the
+        // request's last attempt runs, keeps a silent agent's time-out as
+        // short as with SNMPv1.
+        if (session->V3 && !out->EngineChecked) session->CheckWanted = true;
+        return 1;
+    case NETSNMP_CALLBACK_OP_SEC_ERROR: {
+        const int type = pdu ? snmpv3_get_report_type(pdu) : sp->s_snmp_errno;
+        // The report follows as a received message (or net-snmp resends
+        // with the agent's time): decided there.
+        if (IsStaleEngineReport(type)) return 1;
+        reply.Status = MapNetSnmpError(type);
         break;
+    }
     case NETSNMP_CALLBACK_OP_SEND_FAILED:
         reply.Status = MapNetSnmpError(sp->s_snmp_errno ? sp->s_snmp_errno : SNMPERR_BAD_SENDTO);
         break;
@@ -639,23 +727,42 @@ int NetSnmpCallback(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, vo
 
 // An agent that got a new engine id (a replaced or reset device) answers
 // the old one with a report that the session's keys cannot read: the
-// request times out. Its engine id is then found again, and the request is
-// sent once more if it has changed.
+// request times out. Unless the engine id was checked while it was out, it
+// is found again, and the request is sent once more if it has changed.
 bool SnmpTransport::AwaitNewEngine(Session& session, int reqid) {
-    std::shared_ptr<Outstanding> out = session.ByReqId[reqid];
-    if (!session.V3 || out->AwaitsNewEngine) return false;
-    Forget(session, reqid);
-    out->AwaitsNewEngine = true;
-    out->Deadline = DeadlineFor(out->Target);
-    const bool foundAgain = out->SentToEngine != session.EngineId;
-    session.WaitingForEngine.push_back(std::move(out));
-    // The probe, or the send to an engine id found meanwhile, goes once
-    // net-snmp has returned.
-    if (session.EngineState == Session::Engine::Known) {
-        if (foundAgain) session.FlushWaiting = true;
-        else session.EngineState = Session::Engine::Unknown;
-    }
+    const Outstanding& out = *session.ByReqId[reqid];
+    if (!session.V3 || out.Resent) return false;
+    const bool changed = out.SentToEngine != session.EngineId;
+    if (!changed && out.EngineChecked) return false;
+    Rediscover(session, reqid, true);
     return true;
+}
+
+// Takes a request back from net-snmp to send it once more when the engine
+// id is known again: at once if it is already known to be another one than
+// the request went to, else after a discovery.
+void SnmpTransport::Rediscover(Session& session, int reqid, bool onlyToANewEngine) {
+    std::shared_ptr<Outstanding> out = session.ByReqId[reqid];
+    Forget(session, reqid);
+    out->Resent = true;
+    out->OnlyToANewEngine = onlyToANewEngine;
+    out->Deadline = DeadlineFor(out->Target);
+    const bool changed = out->SentToEngine != session.EngineId;
+    session.WaitingForEngine.push_back(std::move(out));
+    // The probe, or the send, goes once net-snmp has returned.
+    if (session.EngineState != Session::Engine::Known) return;
+    if (changed) session.FlushWaiting = true;
+    else if (session.ProbeReqId != 0) session.EngineState = Session::Engine::Probing;  // the check under way decides
+    else session.EngineState = Session::Engine::Unknown;
+}
+
+// A check found a new engine id: whatever is out to the old one is sent
+// again to the new one (once net-snmp has returned).
+void SnmpTransport::ResendToNewEngine(Session& session) {
+    std::vector<int> stale;
+    for (const auto& [reqid, out] : session.ByReqId)
+        if (!out->Resent && out->SentToEngine != session.EngineId) stale.push_back(reqid);
+    for (int reqid : stale) Rediscover(session, reqid, false);
 }
 
 void SnmpTransport::Forget(Session& session, int reqid) {
@@ -727,12 +834,16 @@ void SnmpTransport::FlushSessionsWaitingForEngine() {
             StartProbe(*session);
             continue;
         }
+        if (session->CheckWanted) {
+            session->CheckWanted = false;
+            if (session->EngineState == Session::Engine::Known && session->ProbeReqId == 0) StartProbe(*session);
+        }
         if (!session->FlushWaiting) continue;
         session->FlushWaiting = false;
         auto waiting = std::move(session->WaitingForEngine);
         session->WaitingForEngine.clear();
         for (auto& out : waiting) {
-            if (out->AwaitsNewEngine && out->SentToEngine == session->EngineId) {
+            if (out->OnlyToANewEngine && out->SentToEngine == session->EngineId) {
                 // The same engine: it was not the engine id that kept the answer away.
                 out->Reply.Status = SNMP_CLASS_TIMEOUT;
                 Queue.emplace_back(std::move(out), SNMP_REASON_TIMEOUT);

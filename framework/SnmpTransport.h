@@ -65,17 +65,19 @@ using SnmpCompletion = std::function<void(int reason, const SnmpReply& reply)>;
 // message goes to standard error.
 using SnmpFailureHook = std::function<void(std::exception_ptr failure)>;
 
-// Looks a host name up: true and its dotted IPv4 address, or false.
-using SnmpHostLookUp = std::function<bool(const std::string& name, std::string& dotted)>;
+// Looks a host name up: true and its address as numeric text (IPv4 dotted,
+// or IPv6), or false.
+using SnmpHostLookUp = std::function<bool(const std::string& name, std::string& numeric)>;
 
 class SnmpTransport {
 public:
     // The process-wide session; creates it on first use.
     static SnmpTransport& Instance();
-    // Resolves an agent address (IPv4 text or host name) to dotted text;
-    // false when it names no address. Each name is looked up once (one that
-    // named nothing again after a while).
-    static bool ResolveAddress(const std::string& text, std::string& dotted);
+    // Resolves an agent address (IPv4 text, IPv6 text bare or in brackets,
+    // or a host name, taken at its IPv4 address if it has one) to numeric
+    // text; false when it names no address. Each name is looked up once (one
+    // that named nothing again after a while).
+    static bool ResolveAddress(const std::string& text, std::string& numeric);
     // Replaces how host names are looked up (empty: the system's resolver).
     static void SetHostLookUp(SnmpHostLookUp lookUp);
     // Closes every net-snmp session at exit, without delivering anything.
@@ -127,6 +129,8 @@ private:
     void StartProbe(Session& session);
     void ReadAndTimeOut(int waitMs);
     bool AwaitNewEngine(Session& session, int reqid);
+    void Rediscover(Session& session, int reqid, bool onlyToANewEngine);
+    void ResendToNewEngine(Session& session);
     void Forget(Session& session, int reqid);
     void ExpireOverdue();
     void FlushSessionsWaitingForEngine();

@@ -142,10 +142,10 @@ std::string VxSNMPRequest::Base(int pos) const {
 }
 
 SnmpTarget VxSNMPRequest::SetupTarget(bool write) const {
-    std::string dotted;
-    if (!SnmpTransport::ResolveAddress(Device.Address, dotted)) ThrowVxSNMP(vxBadAddress);
+    std::string numeric;
+    if (!SnmpTransport::ResolveAddress(Device.Address, numeric)) ThrowVxSNMP(vxBadAddress);
     SnmpTarget t;
-    t.Address = dotted;  // resolved once, here
+    t.Address = numeric;  // resolved once, here
     t.Port = Device.Port;
     t.Version = Security.Version;
     t.Timeout = Timeout;

@@ -96,11 +96,18 @@ std::string EngineId(const std::vector<std::string>& words, FaultState& faults, 
     return {};
 }
 
+std::string Restart(const std::vector<std::string>&, FaultState& faults, StackModel&, ObjectTree&) {
+    ++faults.restarts;
+    return {};
+}
+
 std::string Reset(const std::vector<std::string>&, FaultState& faults, StackModel&, ObjectTree&) {
-    // An engine ID taken on stays: it is no fault.
+    // An engine ID taken on, or a restart, stays: it is no fault.
     std::string engineId = std::move(faults.engineId);
+    const unsigned restarts = faults.restarts;
     faults = FaultState{};
     faults.engineId = std::move(engineId);
+    faults.restarts = restarts;
     return {};
 }
 
@@ -143,6 +150,7 @@ constexpr Command kCommands[] = {
     {"repeat-getnext", 1, "repeat-getnext on|off", RepeatGetNext},
     {"cycle-getnext", 1, "cycle-getnext on|off", CycleGetNext},
     {"engine-id", 1, "engine-id <hex>", EngineId},
+    {"restart", 0, "restart", Restart},
     {"led", 2, "led <unit> <hex>|auto", Led},
     {"link", 3, "link <unit> <port> up|down", Link},
     {"reset", 0, "reset", Reset},

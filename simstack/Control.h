@@ -30,6 +30,9 @@ struct FaultState {
     // The SNMPv3 engine ID to serve from now on, as a replaced or reset
     // device would; the agent takes it on at once. Empty: keep the current one.
     std::string engineId;
+    // Restarts to go through, as a device that rebooted: the engine ID
+    // stays and its boot count goes up by one.
+    unsigned restarts = 0;
 };
 
 // Applies one command line; returns an empty text, or what is wrong with it.

@@ -7,8 +7,10 @@
 // clang-format on
 
 #include <arpa/inet.h>
+#include <netinet/in.h>
 #include <sys/select.h>
 #include <sys/socket.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -334,6 +336,28 @@ void RemoveUsersOfEngine(const std::string& engineId) {
     }
 }
 
+uint16_t BoundPort(int socket) {
+    sockaddr_storage bound{};
+    socklen_t length = sizeof bound;
+    if (getsockname(socket, reinterpret_cast<sockaddr*>(&bound), &length) != 0) {
+        throw std::runtime_error("cannot read the bound port");
+    }
+    return ntohs(bound.ss_family == AF_INET6 ? reinterpret_cast<const sockaddr_in6&>(bound).sin6_port
+                                             : reinterpret_cast<const sockaddr_in&>(bound).sin_port);
+}
+
+// Whether an IPv6 socket can be bound to ::1 at all (hosts may have IPv6 off).
+bool HasIpv6Loopback() {
+    const int probe = socket(AF_INET6, SOCK_DGRAM, 0);
+    if (probe < 0) return false;
+    sockaddr_in6 loopback{};
+    loopback.sin6_family = AF_INET6;
+    loopback.sin6_addr = in6addr_loopback;
+    const bool bound = bind(probe, reinterpret_cast<const sockaddr*>(&loopback), sizeof loopback) == 0;
+    close(probe);
+    return bound;
+}
+
 bool IsRequest(const netsnmp_pdu* pdu) {
     return pdu != nullptr && (pdu->command == SNMP_MSG_GET || pdu->command == SNMP_MSG_GETNEXT ||
                               pdu->command == SNMP_MSG_GETBULK || pdu->command == SNMP_MSG_SET);
@@ -359,8 +383,10 @@ SimAgent::~SimAgent() {
 void SimAgent::WriteConfiguration() const {
     std::ofstream file(fs::path(options_.stateDir) / (std::string(kAppName) + ".conf"));
     file << "# Written by the simulated stack at start-up.\n";
-    file << "rocommunity " << options_.readCommunity << " default\n";
-    file << "rwcommunity " << options_.writeCommunity << " default\n";
+    for (const char* family : {"", "6"}) {  // IPv4 and IPv6 sources
+        file << "rocommunity" << family << ' ' << options_.readCommunity << " default\n";
+        file << "rwcommunity" << family << ' ' << options_.writeCommunity << " default\n";
+    }
     for (const UsmUser& user : options_.users) {
         file << "createUser " << CreateUserArguments(user) << '\n';
         file << "rwuser " << user.name << (user.privProtocol.empty() ? " auth\n" : " priv\n");
@@ -420,21 +446,44 @@ uint16_t SimAgent::Start() {
     init_snmp(kAppName);
     started_ = true;
 
-    const std::string address = "udp:127.0.0.1:" + std::to_string(options_.port);
-    netsnmp_transport* transport = netsnmp_transport_open_server(kAppName, address.c_str());
-    if (transport == nullptr) throw std::runtime_error("cannot listen on " + address);
-    sockaddr_in bound{};
-    socklen_t length = sizeof bound;
-    if (getsockname(transport->sock, reinterpret_cast<sockaddr*>(&bound), &length) != 0) {
-        throw std::runtime_error("cannot read the bound port");
+    const auto [ipv4, ipv6] = OpenLoopbackTransports();
+    const uint16_t port = BoundPort(ipv4->sock);
+    netsnmp_session* ipv4Session = ServeOn(ipv4);
+    if (ipv6 != nullptr) {
+        // net-snmp keeps the first agent session as its main one.
+        main_session = nullptr;
+        ServeOn(ipv6);
+        main_session = ipv4Session;
     }
-    socket_ = transport->sock;
+    return port;
+}
+
+// 127.0.0.1:<port> and, where the host has IPv6, [::1] on the same port;
+// with port 0 a free one that both take.
+std::pair<netsnmp_transport*, netsnmp_transport*> SimAgent::OpenLoopbackTransports() const {
+    const bool withIpv6 = HasIpv6Loopback();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string ipv4Address = "udp:127.0.0.1:" + std::to_string(options_.port);
+        netsnmp_transport* ipv4 = netsnmp_transport_open_server(kAppName, ipv4Address.c_str());
+        if (ipv4 == nullptr) throw std::runtime_error("cannot listen on " + ipv4Address);
+        if (!withIpv6) return {ipv4, nullptr};
+        const std::string ipv6Address = "udp6:[::1]:" + std::to_string(BoundPort(ipv4->sock));
+        if (netsnmp_transport* ipv6 = netsnmp_transport_open_server(kAppName, ipv6Address.c_str())) return {ipv4, ipv6};
+        netsnmp_transport_free(ipv4);
+        if (options_.port != 0) throw std::runtime_error("cannot listen on " + ipv6Address);
+    }
+    throw std::runtime_error("no free port on both 127.0.0.1 and [::1]");
+}
+
+// Every PDU that the session takes in passes us first: fault injection and
+// the set trace.
+netsnmp_session* SimAgent::ServeOn(netsnmp_transport* transport) {
+    sockets_.push_back(transport->sock);
     if (netsnmp_register_agent_nsap(transport) == 0 || main_session == nullptr) {
         throw std::runtime_error("net-snmp did not take the transport");
     }
-    // Every PDU passes us first: fault injection and the set trace.
     main_session->callback = PacketCallback;
-    return ntohs(bound.sin_port);
+    return main_session;
 }
 
 int SimAgent::OnPacket(int operation, snmp_session* session, int requestId, snmp_pdu* pdu, void* magic) {
@@ -484,6 +533,21 @@ std::chrono::milliseconds SimAgent::TimeToNextDue() const {
 void SimAgent::PollControl() {
     control_.Poll([this](std::string_view line) { return ApplyControlCommand(line, faults_, stack_, tree_); });
     if (!faults_.engineId.empty()) TakeOnEngineId(faults_.engineId);
+    for (; faults_.restarts > 0; --faults_.restarts) Restart();
+}
+
+// As a device that rebooted: the boots of the engine go up by one, so what a
+// manager knows of them is out of the time window. The configuration token
+// that net-snmp reads its stored boot count from counts the start it reads
+// it in (boots + 1); reports take the engine's boots and time from its time
+// cache entry.
+void SimAgent::Restart() {
+    std::string boots = std::to_string(snmpv3_local_snmpEngineBoots());
+    engineBoots_conf("engineBoots", boots.data());
+    std::string engineId = LocalEngineId();
+    set_enginetime(reinterpret_cast<const u_char*>(engineId.data()), static_cast<u_int>(engineId.size()),
+                   static_cast<u_int>(snmpv3_local_snmpEngineBoots()), static_cast<u_int>(snmpv3_local_snmpEngineTime()),
+                   TRUE);
 }
 
 // As a replaced or reset device: the old engine ID is unknown from now on,
@@ -503,9 +567,13 @@ void SimAgent::TakeOnEngineId(const std::string& engineId) {
     }
 }
 
-void SimAgent::DrainSocket() const {
+void SimAgent::DrainSockets(fd_set& readable) const {
     char datagram[65536];
-    while (recv(socket_, datagram, sizeof datagram, MSG_DONTWAIT) >= 0) {
+    for (const int socket : sockets_) {
+        if (!FD_ISSET(socket, &readable)) continue;
+        while (recv(socket, datagram, sizeof datagram, MSG_DONTWAIT) >= 0) {
+        }
+        FD_CLR(socket, &readable);
     }
 }
 
@@ -526,10 +594,7 @@ void SimAgent::Run(const volatile std::sig_atomic_t& stop) {
         const int ready = select(descriptors, &readable, nullptr, nullptr, &timeout);
         if (ready > 0) {
             // A silent agent reads nothing: not even SNMPv3 discovery is answered.
-            if (faults_.silent && FD_ISSET(socket_, &readable)) {
-                DrainSocket();
-                FD_CLR(socket_, &readable);
-            }
+            if (faults_.silent) DrainSockets(readable);
             snmp_read(&readable);
         } else if (ready == 0) {
             snmp_timeout();

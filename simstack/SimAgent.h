@@ -4,11 +4,14 @@
 // handler of ours serves the object tree under every subtree it holds.
 // One agent per process (net-snmp's agent state is global).
 
+#include <sys/select.h>
+
 #include <chrono>
 #include <csignal>
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "simstack/Control.h"
@@ -18,6 +21,7 @@
 
 struct snmp_pdu;
 struct snmp_session;
+struct netsnmp_transport_s;
 
 namespace simstack {
 
@@ -39,7 +43,8 @@ public:
     SimAgent(const SimAgent&) = delete;
     SimAgent& operator=(const SimAgent&) = delete;
 
-    // Configures net-snmp, registers the tree and opens 127.0.0.1:<port>.
+    // Configures net-snmp, registers the tree and opens 127.0.0.1:<port>
+    // and, where the host has IPv6, [::1]:<port>.
     // Returns the bound port. Throws std::runtime_error.
     uint16_t Start();
 
@@ -64,7 +69,10 @@ private:
     void RegisterTree();
     void PollControl();
     void TakeOnEngineId(const std::string& engineId);
-    void DrainSocket() const;
+    void Restart();
+    std::pair<netsnmp_transport_s*, netsnmp_transport_s*> OpenLoopbackTransports() const;
+    snmp_session* ServeOn(netsnmp_transport_s* transport);
+    void DrainSockets(fd_set& readable) const;
     int Dispatch(snmp_session* session, int requestId, snmp_pdu* pdu, void* magic);
     void TraceSet(const snmp_pdu* pdu) const;
     void ReleaseDueRequests(bool all);
@@ -76,7 +84,7 @@ private:
     FaultState faults_;
     ControlChannel control_;
     std::deque<HeldRequest> held_;
-    int socket_ = -1;
+    std::vector<int> sockets_;
     bool started_ = false;
 };
 

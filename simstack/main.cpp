@@ -1,4 +1,4 @@
-// kx_simstack: a simulated Kestrix stack, a real SNMP agent on 127.0.0.1.
+// kx_simstack: a simulated Kestrix stack, a real SNMP agent on 127.0.0.1 and ::1.
 // See simstack/README.md for the command line, the description format and
 // the control commands.
 

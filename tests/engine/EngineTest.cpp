@@ -432,6 +432,94 @@ TEST_F(Engine, V3FindsTheEngineAgainWhenTheAgentTakesANewEngineId) {
     }
 }
 
+// The LED pollers and the pages have sessions of their own (another
+// time-out). Whichever meets a replaced device (a new engine id) or a
+// restarted one (its boots out of the time window) first, both go on
+// reading with no failure shown.
+TEST_F(Engine, V3SessionsOfEveryTimeOutGoOnAfterANewEngineIdOrARestart) {
+    StartAgent(EngineStack);
+    UseV3("shades", 3, "shades-auth-pw", 2, "shades-priv-pw", 3);
+    VxSNMPRequest leds, page;
+    leds.Timeout = 50;
+    page.Timeout = 20;
+    for (VxSNMPRequest* request : {&leds, &page}) {
+        request->VarList = VxSNMPVarList(ScalarItems, SVT_SV, 0);
+        ASSERT_EQ(CodeOf([&] { request->SyncGet(true); }), 0);
+    }
+    struct Case {
+        const char* control;
+        VxSNMPRequest* first;
+        VxSNMPRequest* second;
+    } cases[] = {{"engine-id 80001f8880aabbccdd11", &leds, &page},
+                 {"engine-id 80001f8880aabbccdd12", &page, &leds},
+                 {"restart", &leds, &page},
+                 {"restart", &page, &leds}};
+    for (const Case& c : cases) {
+        Stack->Control(c.control);
+        for (VxSNMPRequest* request : {c.first, c.second}) {
+            request->VarList.GetItem(0)->Value.clear();
+            const VxSNMPError reply = AwaitReply([&](VxSNMPContinuation done) { request->AsyncGet(done, true); });
+            EXPECT_EQ(reply.Code, 0) << c.control << (request == &leds ? ", leds: " : ", page: ") << reply.Message;
+            EXPECT_EQ(request->VarList.GetItem(0)->Value, "42") << c.control;
+        }
+    }
+}
+
+// A silent agent: the SNMPv3 request's time-out comes after its own two
+// attempts, as an SNMPv1 request's does, with no discovery after them (an
+// SNMPv1 request with half as long again is still waiting then).
+TEST_F(Engine, V3TimesOutOnASilentAgentAsSoonAsV1) {
+    StartAgent(EngineStack);
+    UseVersion(0);
+    VxSNMPRequest v1;
+    UseV3("shades", 3, "shades-auth-pw", 2, "shades-priv-pw", 3);
+    VxSNMPRequest v3;
+    v3.Timeout = 40;
+    v1.Timeout = 60;
+    const SnmpVarItem NumberItem[] = {ScalarItems[0], {nullptr, nullptr, 0, 0}};  // SNMPv1 has no Counter64
+    std::vector<std::string> timedOut;
+    for (auto [request, name] : {std::pair{&v1, "v1"}, std::pair{&v3, "v3"}}) {
+        request->VarList = VxSNMPVarList(NumberItem, SVT_SV, 0);
+        ASSERT_EQ(CodeOf([&] { request->SyncGet(true); }), 0) << name;
+    }
+    Stack->Control("silent on");
+    for (auto [request, name] : {std::pair{&v1, "v1"}, std::pair{&v3, "v3"}}) {
+        request->AsyncGet(
+            [&timedOut, name = std::string(name)](VxSNMPError* reply, VxSNMPVarList*) {
+                EXPECT_EQ(reply->Code, -405) << name;
+                timedOut.push_back(name);
+            },
+            true);
+    }
+    ASSERT_TRUE(PumpUntil([&] { return timedOut.size() == 2; }));
+    EXPECT_EQ(timedOut, (std::vector<std::string>{"v3", "v1"}));
+}
+
+// The per-device file keeps whatever bytes a value holds. A name with a zero
+// byte can name no user or context of the agent: it is refused before
+// anything is sent, and never read past.
+TEST_F(Engine, V3NamesWithAZeroByteAreRefused) {
+    StartAgent(EngineStack);
+    UseV3("shades", 3, "shades-auth-pw", 2, "shades-priv-pw", 3);
+    struct Case {
+        std::string securityName;
+        std::string contextName;
+        int code;
+    } cases[] = {
+        {std::string("shades\0 and more", 16), "", -304},
+        {"shades", std::string("\0context", 8), -216},
+        {"shades", "", 0},
+    };
+    for (const Case& c : cases) {
+        VxSNMPRequest request;
+        request.Security.SecurityName = c.securityName;
+        request.Scope.ContextName = c.contextName;
+        request.VarList = VxSNMPVarList(ScalarItems, SVT_SV, 0);
+        EXPECT_EQ(CodeOf([&] { request.SyncGet(true); }), c.code) << c.securityName.size() << c.contextName.size();
+        EXPECT_EQ(CodeOf([&] { request.AsyncGet([](VxSNMPError*, VxSNMPVarList*) {}, true); }), c.code);
+    }
+}
+
 TEST_F(Engine, AHostNameIsLookedUpOnceNotForEveryRequest) {
     StartAgent(EngineStack);
     std::map<std::string, int> lookUps;
@@ -451,6 +539,46 @@ TEST_F(Engine, AHostNameIsLookedUpOnceNotForEveryRequest) {
     request.Device.Address = "nowhere.kestrix.test";
     for (int i = 0; i < 2; ++i) EXPECT_EQ(CodeOf([&] { request.SyncGet(true); }), -509);
     EXPECT_EQ(lookUps, (std::map<std::string, int>{{"stack.kestrix.test", 1}, {"nowhere.kestrix.test", 1}}));
+    SnmpTransport::SetHostLookUp({});
+}
+
+// The simulated stack listens on ::1 as well. A host name counts by what
+// it names: this one only an IPv6 address.
+TEST_F(Engine, IPv6AgentsAreReachedByLiteralsWithOrWithoutBracketsAndByName) {
+    StartAgent(EngineStack);
+    SnmpTransport::SetHostLookUp([](const std::string& name, std::string& numeric) {
+        numeric = "::1";
+        return name == "stack6.kestrix.test";
+    });
+    const SnmpVarItem NumberItem[] = {ScalarItems[0], {nullptr, nullptr, 0, 0}};
+    for (const uint8_t version : {0, 3}) {
+        if (version == 3) UseV3("shades", 3, "shades-auth-pw", 2, "shades-priv-pw", 3);
+        else UseVersion(version);
+        for (const char* address : {"::1", "[::1]", "0:0:0:0:0:0:0:1", "stack6.kestrix.test"}) {
+            VxSNMPRequest request;
+            request.Device.Address = address;
+            request.VarList = VxSNMPVarList(NumberItem, SVT_SV, 0);
+            const VxSNMPError reply = AwaitReply([&](VxSNMPContinuation done) { request.AsyncGet(done, true); });
+            EXPECT_EQ(reply.Code, 0) << address << " v" << int(version) << ": " << reply.Message;
+            EXPECT_EQ(request.VarList.GetItem(0)->Value, "42") << address;
+            EXPECT_EQ(reply.Device.Address, "::1") << address;
+            EXPECT_EQ(reply.Device.Port, Stack->Port()) << address;
+        }
+    }
+    UseVersion(1);
+    VxSNMPRequest set;
+    set.Device.Address = "[::1]";
+    set.VarList = VxSNMPVarList(ScalarItems, SVT_SV, 0);
+    set.VarList.GetItem(1)->Value = "over IPv6";
+    EXPECT_EQ(CodeOf([&] { set.SyncSet(false); }), 0);
+    EXPECT_EQ(Stack->TraceLines(), std::vector<std::string>{"1.3.6.1.4.1.99.1.2.0 string \"over IPv6\""});
+    // What names no address is still refused as invalid.
+    for (const char* address : {"[::1", "::1]", "[]", "[127.0.0.1]", ":::1", "::1::2", "[stack6.kestrix.test]"}) {
+        VxSNMPRequest request;
+        request.Device.Address = address;
+        request.VarList = VxSNMPVarList(NumberItem, SVT_SV, 0);
+        EXPECT_EQ(CodeOf([&] { request.SyncGet(true); }), -509) << address;
+    }
     SnmpTransport::SetHostLookUp({});
 }
 

@@ -39,6 +39,19 @@ TEST_F(MainFormTest, StartUpTakesTheAgentFromTheCommandLineAndTheHostsFiles) {
     VxSNMPMessages.RestoreBuiltIn();
 }
 
+TEST_F(MainFormTest, AnIpv6AgentAddressWithOrWithoutBracketsIsManagedOverIpv6) {
+    StartStack();
+    for (const std::string address : {"::1", "[::1]"}) {
+        std::ofstream(CfgDir / (address + ".cfg")) << "[Program Information]\nAgentPort=" << Stack->Port() << "\n";
+        TMainForm* window = OpenMainWindow({"/I" + address, "/Rmirabo", "/Wquesnal"});
+        EXPECT_EQ(window->Caption(), "Kestrix : " + address);
+        EXPECT_EQ(window->UnitPanels->Count(), 2) << address << ": " << window->StatusBar->Panels()->Items(0)->Text();
+        delete Window;
+        Window = nullptr;
+        Application->SetMainForm(nullptr);
+    }
+}
+
 TEST_F(MainFormTest, LargeFontsFollowTheScreensPixelsPerInch) {
     StartStack();
     Screen->SetPixelsPerInch(120);

@@ -142,6 +142,16 @@ TEST(SimStackFaults, ANewEngineIdIsServedAndTheOldOneIsUnknown) {
     EXPECT_NE(stale.err.find("Timeout"), std::string::npos) << stale.out << stale.err;
 }
 
+TEST(SimStackFaults, ARestartCountsTheEngineBootsUp) {
+    SimStackProcess stack;
+    SnmpTools tools(stack);
+    const std::string boots = "1.3.6.1.6.3.10.2.1.2.0";
+    EXPECT_EQ(ParseVarbinds(tools.Get(SnmpVersion::V3Sha, {boots}).out)[boots], "INTEGER: 1");
+    stack.Control("restart\nrestart\nreset");
+    const ToolResult result = tools.Get(SnmpVersion::V3Sha, {boots});
+    EXPECT_EQ(ParseVarbinds(result.out)[boots], "INTEGER: 3") << result.err;
+}
+
 TEST(SimStackFaults, LinkAndLedChangesAreServedFromTheNextRequest) {
     SimStackProcess stack;
     SnmpTools tools(stack);
