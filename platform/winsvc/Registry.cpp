@@ -90,8 +90,6 @@ struct RegistryFile {
     bool Foreign = false;
 };
 
-constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
-
 std::vector<FileLine> SplitLines(const std::string& raw) {
     std::vector<FileLine> lines;
     size_t from = 0;
@@ -136,9 +134,7 @@ RegistryFile LoadRegistry() {
     file.Lines = SplitLines(raw);
     bool continued = false;  // the line before ended a hex value with "\"
     for (size_t i = 0; i < file.Lines.size() && !file.Foreign; ++i) {
-        std::string_view line = file.Lines[i].Text;
-        if (i == 0 && line.substr(0, Utf8Mark.size()) == Utf8Mark) line.remove_prefix(Utf8Mark.size());
-        line = Trim(line);
+        std::string_view line = Trim(i == 0 ? WithoutUtf8Mark(file.Lines[i].Text) : file.Lines[i].Text);
         if (continued) {
             file.Sections.back().Values.back().Last = file.Sections.back().Last = i;
             continued = !line.empty() && line.back() == '\\';
