@@ -145,6 +145,14 @@ const Case Cases[] = {
      {"/I10.1.1.1", "/v3", "/Auser-pw", "/cctx"},
      "[Program Information]\nContextName=\nAuthPassword=\n",
      {{"AuthPassword", "user-pw"}, {"ContextName", "ctx"}}},
+    {"a file saved by a Windows editor, with a byte-order mark and CR LF line ends",
+     {"/I10.1.1.1", "/Rpub"},
+     "\xEF\xBB\xBF[Program Information]\r\nAgentPort=16100\r\nVersion=3\r\nSecurityName=md5des\r\n",
+     {{"Port", "16100"}, {"Version", "3"}, {"SecurityName", "md5des"}, {"CfgFileFound", "1"}}},
+    {"the highest port there is",
+     {"/I10.1.1.1", "/v3", "/t65535"},
+     std::nullopt,
+     {{"Port", "65535"}, {"PortText", "65535"}}},
     {"arguments without a known switch are ignored",
      {"/I10.1.1.1", "-platform", "/x5", ""},
      std::nullopt,
@@ -170,26 +178,41 @@ TEST_P(AgentSettingsTest, ReadsTheCommandLineAndTheFile) {
 INSTANTIATE_TEST_SUITE_P(Cases, AgentSettingsTest, ::testing::ValuesIn(Cases),
                          [](const auto& info) { return "Case" + std::to_string(info.index); });
 
-TEST(AgentSettings, BadNumbersEndTheReadingWithAConversionError) {
+TEST(AgentSettings, BadNumbersAndPortsEndTheReadingSayingWhereTheyStand) {
     struct Bad {
         std::vector<std::string> Arguments;
         const char* File;
+        std::string Message;  // "<file>" stands for the per-device file's path
     };
+    const std::string notInteger = " is not a valid integer value";
+    const std::string notPort = " is not a valid port number, 0 to 65535";
     const Bad cases[] = {
-        {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nAgentPort=abc\n"},
-        {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nAgentPort=\n"},
-        {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nSecurityLevel=x\n"},
-        {{"/I10.1.1.1", "/vthree"}, nullptr},
-        {{"/I10.1.1.1", "/v3", "/t"}, nullptr},
-        {{"/I10.1.1.1", "/v3", "/l2x"}, nullptr},
+        {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nAgentPort=abc\n", "'abc'" + notInteger + " (key \"AgentPort\" in <file>)"},
+        {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nAgentPort=\n", "''" + notInteger + " (key \"AgentPort\" in <file>)"},
+        {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nAgentPort=114849\n", "'114849'" + notPort + " (key \"AgentPort\" in <file>)"},
+        {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nAgentPort=-1\n", "'-1'" + notPort + " (key \"AgentPort\" in <file>)"},
+        {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nVersion=v3\n", "'v3'" + notInteger + " (key \"Version\" in <file>)"},
+        {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nSecurityLevel=x\n", "'x'" + notInteger + " (key \"SecurityLevel\" in <file>)"},
+        {{"/I10.1.1.1", "/vthree"}, nullptr, "'three'" + notInteger + " (switch /v)"},
+        {{"/I10.1.1.1", "/v3", "/t"}, nullptr, "''" + notInteger + " (switch /t)"},
+        {{"/I10.1.1.1", "/v3", "/t65536"}, nullptr, "'65536'" + notPort + " (switch /t)"},
+        {{"/I10.1.1.1", "/v3", "/l2x"}, nullptr, "'2x'" + notInteger + " (switch /l)"},
     };
     for (const Bad& bad : cases) {
         TempDir dir("kx-cfg");
-        if (bad.File) std::ofstream(dir.Path() / "10.1.1.1.cfg") << bad.File;
+        const std::string file = (dir.Path() / "10.1.1.1.cfg").string();
+        if (bad.File) std::ofstream(file) << bad.File;
         VxSNMPSessionParameters session = Defaults();
         TAgentTexts texts;
-        EXPECT_THROW(ApplyCommandLine(bad.Arguments, dir.Path().string() + "/", texts, session), EConvertError)
-            << bad.Arguments.back();
+        std::string message = bad.Message;
+        if (const size_t at = message.find("<file>"); at != std::string::npos) message.replace(at, 6, file);
+        try {
+            ApplyCommandLine(bad.Arguments, dir.Path().string() + "/", texts, session);
+            ADD_FAILURE() << "accepted: " << message;
+        } catch (const EConvertError& e) {
+            EXPECT_EQ(e.Message(), message);
+        }
+        EXPECT_EQ(session.Device.Port, 161) << message;  // never another port
     }
 }
 
