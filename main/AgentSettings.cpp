@@ -163,6 +163,14 @@ void ApplySwitch(std::string_view name, const std::string& value, TAgentTexts& t
 
 }  // namespace
 
+void HidePasswordArguments(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        char* argument = argv[i];
+        if (argument[0] != '/' || (argument[1] != 'A' && argument[1] != 'P')) continue;
+        for (char* c = argument + 2; *c; ++c) *c = 'x';
+    }
+}
+
 std::string CfgFilePath(const std::string& cfgDirectory, const std::string& agentAddress) {
     return NativePath(cfgDirectory + agentAddress + ".cfg");
 }

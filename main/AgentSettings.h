@@ -52,6 +52,12 @@ extern uint8_t CfgFileFound;
 // The per-device file of `agentAddress` in `cfgDirectory`.
 std::string CfgFilePath(const std::string& cfgDirectory, const std::string& agentAddress);
 
+// Overwrites the values of the password switches ("/A", "/P") in the
+// process's own argument vector with "x", so that they no longer show in its
+// command line (ps, /proc/<pid>/cmdline) to every user of the machine. The
+// program keeps its copy of the arguments (SetCommandLine) first.
+void HidePasswordArguments(int argc, char** argv);
+
 // Applies the arguments (without the program name) in order, reading the
 // per-device file before each one that is not "/I".
 void ApplyCommandLine(const std::vector<std::string>& arguments, const std::string& cfgDirectory,

@@ -3,11 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "framework/VxSNMPSession.h"
@@ -15,6 +22,8 @@
 #include "platform/Exception.h"
 #include "platform/SysUtils.h"
 #include "tests/support/TempFiles.h"
+
+extern char** environ;
 
 namespace {
 
@@ -214,6 +223,61 @@ TEST(AgentSettings, BadNumbersAndPortsEndTheReadingSayingWhereTheyStand) {
         }
         EXPECT_EQ(session.Device.Port, 161) << message;  // never another port
     }
+}
+
+TEST(AgentSettings, PasswordArgumentsAreOverwrittenInPlace) {
+    std::vector<std::string> given = {"kestrix-module", "/I10.1.1.1", "/Rpublic", "/Aauth-secret", "/Ppriv-secret",
+                                      "/A", "/nuser/Ax", "", "/", "/Px"};
+    std::vector<char*> argv;
+    for (std::string& argument : given) argv.push_back(argument.data());
+    HidePasswordArguments(static_cast<int>(argv.size()), argv.data());
+    const std::vector<std::string> expected = {"kestrix-module", "/I10.1.1.1", "/Rpublic", "/Axxxxxxxxxxx",
+                                               "/Pxxxxxxxxxxx", "/A", "/nuser/Ax", "", "/", "/Px"};
+    EXPECT_EQ(std::vector<std::string>(argv.begin(), argv.end()), expected);
+}
+
+// What every user of the machine reads of the running module: its command
+// line, where the passwords no longer stand once the program has read them.
+TEST(AgentSettings, TheRunningProgramShowsNoPasswordInItsCommandLine) {
+    TempDir dir("kx-args");
+    std::vector<std::string> arguments = {KX_MODULE_PROGRAM, "/I127.0.0.1", "/v3", "/nuser", "/t9",
+                                          "/Aauth-secret", "/Ppriv-secret"};
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    std::vector<std::string> environment;
+    for (char** e = environ; *e; ++e)
+        if (std::string(*e).rfind("KESTRIX_REGISTRY=", 0) != 0) environment.emplace_back(*e);
+    environment.push_back("KESTRIX_REGISTRY=" + (dir.Path() / "registry.reg").string());
+    std::vector<char*> envp;
+    for (std::string& e : environment) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, dir.Path().c_str());  // its boot counter file goes there
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    ASSERT_EQ(spawned, 0);
+
+    auto commandLine = [&] {
+        std::ifstream in("/proc/" + std::to_string(child) + "/cmdline", std::ios::binary);
+        std::string text{std::istreambuf_iterator<char>(in), {}};
+        std::replace(text.begin(), text.end(), '\0', ' ');
+        return text;
+    };
+    // The program reads its arguments first thing; until then they stand as given.
+    const std::string hidden = "/nuser /t9 /Axxxxxxxxxxx /Pxxxxxxxxxxx ";
+    std::string seen;
+    for (int tries = 0; tries < 6000 && seen.find(hidden) == std::string::npos; ++tries) {
+        if (waitpid(child, nullptr, WNOHANG) == child) break;  // ended: nothing more to read
+        seen = commandLine();
+        if (seen.find(hidden) == std::string::npos) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ::kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    EXPECT_NE(seen.find(hidden), std::string::npos) << seen;
+    EXPECT_EQ(seen.find("secret"), std::string::npos) << seen;
 }
 
 TEST(AgentSettings, TheCfgDirectoryMayBeWrittenTheHostsWay) {
