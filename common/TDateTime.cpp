@@ -35,6 +35,12 @@ void CivilFromDays(long long z, int& year, int& month, int& day) {
 
 const long long Epoch1899 = DaysFromCivil(1899, 12, 30);
 
+// The date-time numbers the class library holds: 1 January of the year 1 to
+// the end of 31 December 9999. Outside lie NaN, the infinities and numbers
+// too large for a day count.
+constexpr double FirstDateTime = -693594.0;  // exclusive: -693593.x is in the year 1
+constexpr double EndDateTime = 2958466.0;    // exclusive: 1 January 10000
+
 [[noreturn]] void NotADateTime(const std::string& text) {
     throw EConvertError("'" + text + "' is not a valid date and time");
 }
@@ -72,6 +78,8 @@ TDateTime EncodeDateTime(const DateTimeParts& p) {
 }
 
 DateTimeParts DecodeDateTime(TDateTime value) {
+    if (!(value > FirstDateTime && value < EndDateTime))
+        throw EConvertError("'" + FloatToStr(value) + "' is not a valid date and time");
     DateTimeParts p;
     const double whole = std::trunc(value);
     long long ms = std::llround(std::fabs(value - whole) * 86400000.0);

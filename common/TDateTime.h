@@ -13,6 +13,8 @@ struct DateTimeParts {
 };
 
 TDateTime EncodeDateTime(const DateTimeParts& parts);
+// Throws EConvertError for a number that is no date of the years 1 to 9999
+// (NaN, an infinity, a number too large), as FormatDateTime does then.
 DateTimeParts DecodeDateTime(TDateTime value);
 // The local date and time now.
 TDateTime DateTimeNow();

@@ -6,11 +6,6 @@
 
 namespace {
 
-constexpr uint32_t PerDay = TimeTicks::PerDay;
-constexpr uint32_t PerHour = TimeTicks::PerHour;
-constexpr uint32_t PerMinute = TimeTicks::PerMinute;
-constexpr uint32_t PerSecond = TimeTicks::PerSecond;
-
 // When `separator` occurs in the text from `pos` on: adds the number before
 // it times `unit` and moves `pos` past it.
 bool TakeFieldBefore(std::string_view text, size_t& pos, std::string_view separator, uint32_t unit,

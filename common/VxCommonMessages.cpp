@@ -27,8 +27,9 @@ const char* const CommonTexts[] = {
     "(VxCommon) Fail to write data to file([FILENAME])!",
     "(VxCommon) Fail to write value in ini file([FILENAME])!",
     "(VxCommon) Fail to read option data from file([FILENAME])!",
+    "(VxCommon) Expression nested too deeply!",
 };
-static_assert(std::size(CommonTexts) == vcOptionFileRead + 1);
+static_assert(std::size(CommonTexts) == vcNestedTooDeeply + 1);
 
 }  // namespace
 

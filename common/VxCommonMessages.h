@@ -9,8 +9,10 @@
 
 extern VxMessageTable VxCommonMessages;
 
-// Entries of VxCommonMessages. The last few are shown nowhere but keep their
-// places so that a replacement file keeps its line numbering.
+// Entries of VxCommonMessages. Entries 0 to 18 keep their places so that a
+// replacement file keeps its line numbering (the last few of them are shown
+// nowhere); entry 19 came later, so a replacement file of 19 lines leaves it
+// built in.
 enum VxCommonMessage : size_t {
     vcOk = 0,
     vcBadLogicOperand = 1,
@@ -31,4 +33,5 @@ enum VxCommonMessage : size_t {
     vcFileWrite = 16,             // [FILENAME]
     vcIniWrite = 17,              // [FILENAME]
     vcOptionFileRead = 18,        // [FILENAME]
+    vcNestedTooDeeply = 19,
 };

@@ -20,6 +20,15 @@ namespace {
 constexpr std::string_view Blanks = " \t\r\n\v\f";
 constexpr size_t npos = std::string_view::npos;
 
+// Parentheses nest at most this deep. Each level is a call of its own, and
+// expressions hold values from the agent: a deeper text is refused rather
+// than let overflow the stack. Chains of operators and signs go in loops.
+constexpr int MaxNesting = 256;
+
+void CheckNesting(int depth) {
+    if (depth > MaxNesting) throw Exception(VxCommonMessages[vcNestedTooDeeply], 0);
+}
+
 // ---------------------------------------------------------------------------
 // Texts shared by both levels
 
@@ -97,15 +106,13 @@ bool IsBinaryAddOrSubtract(std::string_view t, size_t at) {
 
 template <typename Number>
 Number EvalOperand(std::string_view t) {
-    t = Trim(t);
-    if (SameText(t, "NOW")) return DateTimeNow();
     // Signs are applied one by one, so that the "-" of a number written back
     // in place of a parenthesis may follow another sign ("-(0-5)" is "--5").
-    if (!t.empty() && (t.front() == '-' || t.front() == '+')) {
-        const Number rest = EvalOperand<Number>(t.substr(1));
-        return t.front() == '-' ? -rest : rest;
-    }
-    return static_cast<Number>(LenientLongDouble(t));
+    bool negative = false;
+    for (t = Trim(t); !t.empty() && (t.front() == '-' || t.front() == '+'); t = Trim(t.substr(1)))
+        if (t.front() == '-') negative = !negative;
+    const Number value = SameText(t, "NOW") ? static_cast<Number>(DateTimeNow()) : static_cast<Number>(LenientLongDouble(t));
+    return negative ? -value : value;
 }
 
 // Splits the text at the operators that `isOperator` accepts and folds the
@@ -139,14 +146,15 @@ Number EvalSum(std::string_view t) {
 }
 
 template <typename Number>
-Number EvalArithmeticIn(const std::string& text) {
+Number EvalArithmeticIn(const std::string& text, int depth = 0) {
+    CheckNesting(depth);
     std::string t = text;
     // Each parenthesised part is replaced by its value, written as a number.
     for (;;) {
         const size_t open = t.find('(');
         const size_t close = open == npos ? npos : MatchingParenthesis(t, open);
         if (close == npos) break;
-        const Number inner = EvalArithmeticIn<Number>(t.substr(open + 1, close - open - 1));
+        const Number inner = EvalArithmeticIn<Number>(t.substr(open + 1, close - open - 1), depth + 1);
         t = t.substr(0, open) + NumberText(inner) + t.substr(close + 1);
     }
     return EvalSum<Number>(t);
@@ -183,27 +191,48 @@ std::string ComparisonSide(std::string_view side, std::optional<std::string>& no
 
 // ---------------------------------------------------------------------------
 
-bool EvalLogic(const std::string& text) {
-    std::string t = text;
-    // Each parenthesised part becomes "true" or "false" in place.
-    for (;;) {
-        const QuotedRegions quotes(t);
-        const size_t open = quotes.Find(t, "(");
-        const size_t close = open == npos ? npos : MatchingParenthesis(t, open, &quotes);
-        if (close == npos) break;
-        const bool inner = EvalLogic(t.substr(open + 1, close - open - 1));
-        t = t.substr(0, open) + (inner ? "true" : "false") + t.substr(close + 1);
-    }
+namespace {
 
-    const QuotedRegions quotes(t);
-    if (const size_t bar = quotes.Find(t, "|"); bar != npos)
-        return EvalLogic(t.substr(0, bar)) || EvalLogic(t.substr(bar + 1));
-    if (const size_t amp = quotes.Find(t, "&"); amp != npos)
-        return EvalLogic(t.substr(0, amp)) && EvalLogic(t.substr(amp + 1));
-    if (const size_t first = t.find_first_not_of(Blanks); first != npos && t[first] == '!')
-        return !EvalLogic(t.substr(first + 1));
-    return EvalCondition(t);
+// One level of parentheses. "a|rest", "a&rest" and "!rest" evaluate their
+// rest as a whole text again, which the loop does in place of a call: what
+// is left to evaluate begins at `from`. A split is never inside quotes, so
+// the quoted regions of the whole text are those of the rest as well.
+bool EvalLogicAt(const std::string& text, int depth) {
+    CheckNesting(depth);
+    std::string t = text;
+    size_t from = 0;
+    QuotedRegions quotes(t);
+    bool negated = false;
+    for (;;) {
+        // Each parenthesised part becomes "true" or "false" in place.
+        for (;;) {
+            const size_t open = quotes.Find(t, "(", from);
+            const size_t close = open == npos ? npos : MatchingParenthesis(t, open, &quotes);
+            if (close == npos) break;
+            const bool inner = EvalLogicAt(t.substr(open + 1, close - open - 1), depth + 1);
+            t = t.substr(from, open - from) + (inner ? "true" : "false") + t.substr(close + 1);
+            from = 0;
+            quotes = QuotedRegions(t);
+        }
+
+        if (const size_t bar = quotes.Find(t, "|", from); bar != npos) {
+            if (EvalLogicAt(t.substr(from, bar - from), depth)) return !negated;
+            from = bar + 1;
+        } else if (const size_t amp = quotes.Find(t, "&", from); amp != npos) {
+            if (!EvalLogicAt(t.substr(from, amp - from), depth)) return negated;
+            from = amp + 1;
+        } else if (const size_t first = t.find_first_not_of(Blanks, from); first != npos && t[first] == '!') {
+            negated = !negated;
+            from = first + 1;
+        } else {
+            return EvalCondition(t.substr(from)) != negated;
+        }
+    }
 }
+
+}  // namespace
+
+bool EvalLogic(const std::string& text) { return EvalLogicAt(text, 0); }
 
 bool EvalCondition(const std::string& text) {
     const QuotedRegions quotes(text);

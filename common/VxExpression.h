@@ -11,7 +11,8 @@
 // Logical level: parentheses first, then "|" (lowest), "&", a leading "!",
 // and finally the comparison level. "|" and "&" evaluate their right side only
 // when the left side does not decide the result. Operator characters inside
-// double quotes belong to the quoted text.
+// double quotes belong to the quoted text. Parentheses nested deeper than 256
+// levels throw Exception with VxCommonMessages entry 19.
 bool EvalLogic(const std::string& text);
 
 // Comparison level: the first operator found of "<>", ">=", "<=", ">", "<",
@@ -27,8 +28,9 @@ bool EvalCondition(const std::string& text);
 // at the start or after another operator is a sign ("2*-3" is -6), and one
 // inside a number's exponent ("1e-5") belongs to the number. Operands are read
 // leniently as the C library reads numbers ("12ab" is 12, "ab" is 0); "NOW"
-// (any case) is the current local date and time as a date number. Never
-// fails; division by zero gives an infinity or NaN.
+// (any case) is the current local date and time as a date number. Fails
+// only on parentheses nested deeper than 256 levels (Exception with
+// VxCommonMessages entry 19); division by zero gives an infinity or NaN.
 double EvalArithmetic(const std::string& text);
 // The same in long double, which holds every 64-bit integer exactly: for
 // results that must keep all their digits (64-bit counters).

@@ -12,6 +12,7 @@
 #include "framework/SnmpValues.h"
 #include "framework/VxSNMPMessages.h"
 #include "platform/Exception.h"
+#include "platform/SysUtils.h"
 
 VxSNMPSessionParameters SessionParameters;
 
@@ -85,11 +86,11 @@ int saveBootCounter(const std::string& path, const std::string& engineId, unsign
             found = true;
         }
     if (!found) lines.push_back({hex, counter});
-    std::ofstream out(path, std::ios::trunc);
-    if (!out) return -1;
-    for (const auto& line : lines) out << line.EngineIdHex << ' ' << line.Counter << '\n';
-    out.flush();
-    return out ? 0 : -1;
+    std::string text;
+    for (const auto& line : lines) text += line.EngineIdHex + ' ' + std::to_string(line.Counter) + '\n';
+    // The file lies in the working directory, where anyone may have put a
+    // link under its name: it is replaced, never written through.
+    return ReplaceFileContents(path, text) ? 0 : -1;
 }
 
 bool SnmpSessionStarted() { return SessionStarted; }

@@ -4,6 +4,7 @@
 
 #include "common/VxIni.h"
 #include "framework/VxSNMPSession.h"
+#include "platform/Exception.h"
 #include "platform/SysUtils.h"
 #include "platform/winsvc/PrivateProfile.h"
 
@@ -38,6 +39,26 @@ private:
     VxIni ini_;
 };
 
+// A number of the file or of the command line; a bad one is refused with
+// where it stands (`where`: the key and the file, or the switch), so that
+// the user knows what to mend.
+int NumberOf(const std::string& value, const std::string& where) {
+    try {
+        return StrToInt(value);
+    } catch (const EConvertError& e) {
+        throw EConvertError(e.Message() + " (" + where + ")");
+    }
+}
+
+// A UDP port: a number outside 0-65535 is refused, never cut to 16 bits
+// (which would send to another port).
+uint16_t PortOf(const std::string& value, const std::string& where) {
+    const int port = NumberOf(value, where);
+    if (port < 0 || port > 65535)
+        throw EConvertError("'" + value + "' is not a valid port number, 0 to 65535 (" + where + ")");
+    return static_cast<uint16_t>(port);
+}
+
 bool IsVersion3(const TAgentTexts& texts, const VxSNMPSessionParameters& session) {
     return texts.VersionText == "3" || session.Security.Version == 3;
 }
@@ -46,12 +67,13 @@ void ReadCfgFile(const std::string& path, TAgentTexts& texts, VxSNMPSessionParam
     const CfgFile file(path);
     auto& security = session.Security;
     std::string value;
+    auto where = [&](const char* key) { return "key \"" + std::string(key) + "\" in " + path; };
     if (file.Read("AgentPort", value)) {
-        session.Device.Port = static_cast<uint16_t>(StrToInt(value));
+        session.Device.Port = PortOf(value, where("AgentPort"));
         texts.PortText = std::to_string(session.Device.Port);
     }
     if (file.Read("Version", value)) {
-        security.Version = static_cast<uint8_t>(StrToInt(value));
+        security.Version = static_cast<uint8_t>(NumberOf(value, where("Version")));
         texts.VersionText = std::to_string(static_cast<int8_t>(security.Version));
     }
     if (file.Read("ContextName", value) && !value.empty()) {
@@ -63,13 +85,13 @@ void ReadCfgFile(const std::string& path, TAgentTexts& texts, VxSNMPSessionParam
         texts.ContextEngineId = value;
     }
     if (file.Read("SecurityModel", value)) {
-        security.SecurityModel = StrToInt(value);
+        security.SecurityModel = NumberOf(value, where("SecurityModel"));
         texts.SecurityModelText = std::to_string(security.SecurityModel);
     }
     // The file counts levels and protocols from 0, the library from 1.
     auto readCountedFromZero = [&](const char* key, int& setting, std::string& text) {
         if (!file.Read(key, value) || value == "0") return;
-        setting = StrToInt(value) + 1;
+        setting = static_cast<int>(int64_t{NumberOf(value, where(key))} + 1);
         text = std::to_string(setting);
     };
     readCountedFromZero("SecurityLevel", security.SecurityLevel, texts.SecurityLevelText);
@@ -94,6 +116,7 @@ void ReadCfgFile(const std::string& path, TAgentTexts& texts, VxSNMPSessionParam
 void ApplySwitch(std::string_view name, const std::string& value, TAgentTexts& texts,
                  VxSNMPSessionParameters& session) {
     auto& security = session.Security;
+    const std::string where = "switch " + std::string(name);
     if (name == "/R") {
         security.ReadCommunity = value;
         texts.ReadCommunity = value;
@@ -101,11 +124,11 @@ void ApplySwitch(std::string_view name, const std::string& value, TAgentTexts& t
         security.WriteCommunity = value;
         texts.WriteCommunity = value;
     } else if (name == "/v") {
-        security.Version = static_cast<uint8_t>(StrToInt(value));
+        security.Version = static_cast<uint8_t>(NumberOf(value, where));
     } else if (!IsVersion3(texts, session)) {
         return;
     } else if (name == "/t") {
-        session.Device.Port = static_cast<uint16_t>(StrToInt(value));
+        session.Device.Port = PortOf(value, where);
         texts.PortText = std::to_string(session.Device.Port);
     } else if (name == "/c") {
         session.Scope.ContextName = value;
@@ -114,11 +137,11 @@ void ApplySwitch(std::string_view name, const std::string& value, TAgentTexts& t
         session.Scope.ContextEngineId = value;
         texts.ContextEngineId = value;
     } else if (name == "/m") {
-        security.SecurityModel = StrToInt(value);
+        security.SecurityModel = NumberOf(value, where);
         texts.SecurityModelText = std::to_string(security.SecurityModel);
     } else if (name == "/l") {
         // Taken in the library's numbering, unlike the file's.
-        security.SecurityLevel = StrToInt(value);
+        security.SecurityLevel = NumberOf(value, where);
         if (security.SecurityLevel != 0) texts.SecurityLevelText = std::to_string(security.SecurityLevel);
     } else if (name == "/n") {
         security.SecurityName = value;
@@ -130,15 +153,23 @@ void ApplySwitch(std::string_view name, const std::string& value, TAgentTexts& t
         security.PrivPassword = value;
         if (!value.empty()) texts.PrivPassword = value;
     } else if (name == "/a") {
-        security.AuthProtocol = StrToInt(value);
+        security.AuthProtocol = NumberOf(value, where);
         if (texts.AuthProtocolText != "0") texts.AuthProtocolText = std::to_string(security.AuthProtocol);
     } else if (name == "/p") {
-        security.PrivProtocol = StrToInt(value);
+        security.PrivProtocol = NumberOf(value, where);
         if (texts.PrivProtocolText != "0") texts.PrivProtocolText = std::to_string(security.PrivProtocol);
     }
 }
 
 }  // namespace
+
+void HidePasswordArguments(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        char* argument = argv[i];
+        if (argument[0] != '/' || (argument[1] != 'A' && argument[1] != 'P')) continue;
+        for (char* c = argument + 2; *c; ++c) *c = 'x';
+    }
+}
 
 std::string CfgFilePath(const std::string& cfgDirectory, const std::string& agentAddress) {
     return NativePath(cfgDirectory + agentAddress + ".cfg");

@@ -20,7 +20,8 @@
 // the setting alone); a key the file lacks leaves its setting alone too.
 //
 // Numbers are read with StrToInt: an empty or non-numeric value (in the file
-// or on the command line) throws EConvertError.
+// or on the command line), or a port outside 0-65535, throws EConvertError
+// whose message names the key and the file, or the switch.
 
 #include <cstdint>
 #include <string>
@@ -50,6 +51,12 @@ extern uint8_t CfgFileFound;
 
 // The per-device file of `agentAddress` in `cfgDirectory`.
 std::string CfgFilePath(const std::string& cfgDirectory, const std::string& agentAddress);
+
+// Overwrites the values of the password switches ("/A", "/P") in the
+// process's own argument vector with "x", so that they no longer show in its
+// command line (ps, /proc/<pid>/cmdline) to every user of the machine. The
+// program keeps its copy of the arguments (SetCommandLine) first.
+void HidePasswordArguments(int argc, char** argv);
 
 // Applies the arguments (without the program name) in order, reading the
 // per-device file before each one that is not "/I".

@@ -9,12 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "main/AgentSettings.h"
 #include "main/Program.h"
 #include "platform/SysUtils.h"
 
 int main(int argc, char** argv) {
     // The arguments as given, before the toolkit takes out options of its own.
     SetCommandLine(std::vector<std::string>(argv, argv + argc));
+    HidePasswordArguments(argc, argv);
     QApplication application(argc, argv);
     return RunKestrixModule();
 }

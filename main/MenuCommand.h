@@ -120,6 +120,15 @@ struct MenuCommand {
     const char* DialogCaption = nullptr;  // null: the dialog keeps its own
     bool CaptionAddsAgent = false;        // the agent address follows DialogCaption
 
+    // A copy of this row with one change (defined before the modifiers that
+    // use it: Clang 14 evaluates them as constants only then).
+    template <class Change>
+    constexpr MenuCommand With(Change change) const {
+        MenuCommand c = *this;
+        change(c);
+        return c;
+    }
+
     constexpr bool IsPage() const {
         return Pattern == CommandPattern::ScalarPage || Pattern == CommandPattern::TablePage ||
                Pattern == CommandPattern::RowPage || Pattern == CommandPattern::PortRowPage;
@@ -175,13 +184,6 @@ struct MenuCommand {
     }
 
 private:
-    // A copy of this row with one change.
-    template <class Change>
-    constexpr MenuCommand With(Change change) const {
-        MenuCommand c = *this;
-        change(c);
-        return c;
-    }
     // The step goes in the first free slot.
     constexpr MenuCommand Sized(SizeStep step) const {
         return With([&](MenuCommand& c) {

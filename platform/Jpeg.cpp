@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -39,7 +40,12 @@ void InitErrors(ErrorManager& errors, jpeg_common_struct& info) {
     errors.Message[0] = '\0';
 }
 
-// Decodes into `image`; false with the library's message on failure.
+// The most pixels a picture may have: far more than any front panel's, and a
+// frame (four octets a pixel) of at most 64 MB. A header may claim up to
+// 65500 x 65500 pixels, 16 GB, for a file of a few hundred octets.
+constexpr uint64_t MaxJpegPixels = uint64_t{4096} * 4096;
+
+// Decodes into `image`; false with the library's message (or ours) on failure.
 bool Decode(const std::string& octets, QImage& image, ErrorManager& errors) {
     jpeg_decompress_struct info;
     InitErrors(errors, *reinterpret_cast<jpeg_common_struct*>(&info));
@@ -51,10 +57,22 @@ bool Decode(const std::string& octets, QImage& image, ErrorManager& errors) {
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(octets.data()),
                  static_cast<unsigned long>(octets.size()));
     jpeg_read_header(&info, TRUE);
+    if (uint64_t{info.image_width} * info.image_height > MaxJpegPixels) {
+        std::snprintf(errors.Message, sizeof errors.Message, "%u x %u pixels, more than the %llu a picture may have",
+                      info.image_width, info.image_height, static_cast<unsigned long long>(MaxJpegPixels));
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     info.out_color_space = JCS_EXT_RGBX;
     jpeg_start_decompress(&info);
     image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
                    QImage::Format_RGBX8888);
+    if (image.isNull()) {  // no memory for the frame: nothing may be written to it
+        std::snprintf(errors.Message, sizeof errors.Message, "no memory for a frame of %u x %u pixels",
+                      info.output_width, info.output_height);
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     while (info.output_scanline < info.output_height) {
         JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
         jpeg_read_scanlines(&info, &row, 1);

@@ -437,8 +437,8 @@ public:
                 Guard(expanded_[k], [&] { Build(expanded_[k]); });
         }
         ArrangeTabLists();
-        for (const auto& [record, component] : built_)
-            Guard(*record, [&] { ApplyProps(component, record->Props, Phase::Final); });
+        for (const auto& built : built_)
+            Guard(*built.first, [&] { ApplyProps(built.second, built.first->Props, Phase::Final); });
     }
 
     // Runs fn and turns a fault of the data into an Exception that says

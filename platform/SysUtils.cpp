@@ -2,6 +2,11 @@
 
 #include "platform/Exception.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
@@ -42,6 +47,31 @@ bool FileExists(const std::string& path) {
 
 namespace {
 
+// A file of our own beside `path`, created new (never an existing file or a
+// link someone planted under the name); -1 when none can be made.
+int CreateFileBeside(const std::string& path, mode_t mode, std::string& created) {
+    static unsigned attempts = 0;
+    for (int tries = 0; tries < 100; ++tries) {
+        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+        created = path + "." + std::to_string(::getpid()) + "." + std::to_string(stamp) + "." +
+                  std::to_string(attempts++) + ".tmp";
+        const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+bool WriteAll(int fd, const std::string& contents) {
+    size_t written = 0;
+    while (written < contents.size()) {
+        const ssize_t n = ::write(fd, contents.data() + written, contents.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        written += static_cast<size_t>(n);
+    }
+    return true;
+}
+
 std::vector<std::string>& CommandLine() {
     static std::vector<std::string> arguments;
     return arguments;
@@ -53,6 +83,21 @@ int DigitValue(char c, int base) {
 }
 
 }  // namespace
+
+bool ReplaceFileContents(const std::string& path, const std::string& contents) {
+    // A new file gets the usual bits less the umask; a replaced one its own.
+    struct stat old {};
+    const bool replacesFile = ::lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    std::string temporary;
+    const int fd = CreateFileBeside(path, 0666, temporary);
+    if (fd < 0) return false;
+    bool ok = WriteAll(fd, contents) && (!replacesFile || ::fchmod(fd, old.st_mode & 07777) == 0);
+    ok = ::fsync(fd) == 0 && ok;  // the new contents are on disk before the name moves to them
+    ok = ::close(fd) == 0 && ok;
+    if (ok) ok = ::rename(temporary.c_str(), path.c_str()) == 0;
+    if (!ok) ::unlink(temporary.c_str());
+    return ok;
+}
 
 void SetCommandLine(std::vector<std::string> arguments) { CommandLine() = std::move(arguments); }
 

@@ -22,6 +22,15 @@ std::string ExtractFilePath(const std::string& path);
 std::string GetCurrentDir();
 bool FileExists(const std::string& path);
 
+// Replaces the file at `path` by one holding `contents`: written to a new
+// file beside it, then renamed over it, so that a reader finds the old file
+// or the new one and never half of one. What stands at `path` is replaced,
+// never written through: a symbolic link there gives way to a plain file,
+// and the file it pointed to stays as it was. A file that is replaced keeps
+// its permission bits. False when the file cannot be written; then nothing
+// has changed.
+bool ReplaceFileContents(const std::string& path, const std::string& contents);
+
 // The program's command line: ParamStr(0) is the program, 1..ParamCount()
 // its arguments. The program entry stores argv before anything reads it;
 // tests store the arguments they want to try.

@@ -22,3 +22,11 @@ inline bool SameText(std::string_view a, std::string_view b) {
         if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
     return true;
 }
+
+// Without the UTF-8 byte-order mark that Windows editors put at the start of
+// a text file they save as UTF-8.
+inline std::string_view WithoutUtf8Mark(std::string_view s) {
+    constexpr std::string_view mark = "\xEF\xBB\xBF";
+    if (s.substr(0, mark.size()) == mark) s.remove_prefix(mark.size());
+    return s;
+}

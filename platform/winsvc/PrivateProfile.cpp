@@ -34,8 +34,8 @@ std::optional<std::vector<ProfileSection>> LoadProfile(const char* fileName) {
     if (!in) return std::nullopt;
     std::vector<ProfileSection> sections;
     std::string raw;
-    while (std::getline(in, raw)) {
-        const std::string_view line = Trim(raw);
+    for (bool first = true; std::getline(in, raw); first = false) {
+        const std::string_view line = Trim(first ? WithoutUtf8Mark(raw) : raw);
         if (line.empty() || line.front() == ';') continue;
         if (line.front() == '[') {
             const std::string_view name = line.substr(1, line.find(']') - 1);

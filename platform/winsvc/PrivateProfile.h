@@ -7,6 +7,7 @@
 // (the first section of a name is the one that counts); blanks around names
 // and values are dropped, and a value enclosed in a pair of double or single
 // quotes loses the quotes. Lines without '=' are keys with an empty value.
+// A UTF-8 byte-order mark at the start of the file is skipped.
 
 #include <cstdint>
 

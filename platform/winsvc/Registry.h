@@ -12,10 +12,22 @@
 //
 // A bracketed line names a key by its full path; each "name"="value" line
 // under it is a string value of that key (a backslash escapes a quote or a
-// backslash). Key and value names are matched without regard to ASCII case.
-// A key exists when it is listed or when a key below it is. Blank lines and
-// lines starting with ';' are ignored. Writes replace the file as a whole
-// (written beside it, then renamed), so a reader never sees half a file.
+// backslash), @="value" its default value. Key and value names are matched
+// without regard to ASCII case; a key listed twice has the values of both
+// sections, a later line winning. A key exists when it is listed or when a
+// key below it is. Values of other types ("name"=dword:..., hex:..., going on
+// over lines that end in a backslash) exist but read as empty texts; blank
+// lines, comments (';'), a header line and a leading byte-order mark are
+// ignored.
+//
+// Writes change only the lines they are about: a new key is added at the
+// end, a new value after its key's last line, a changed value's lines become
+// its one new line; every other line stays byte for byte as it was, line
+// endings included. The file is written beside itself and renamed, so a
+// reader never sees half a file; when the registry path is a symbolic link,
+// the file it names is the one replaced and the link stays. A file in
+// another encoding (one holding zero bytes, as UTF-16 exports do) is never
+// written.
 
 #include <string>
 #include <vector>
@@ -42,8 +54,8 @@ public:
 
     // Opens `key`: a path from the root when it starts with a backslash,
     // else below the key open now. A missing key is created when `canCreate`
-    // (and written to the file at once); false when it is missing otherwise,
-    // or when it cannot be written.
+    // (and added to the file at once); false when it is missing otherwise,
+    // or when it cannot be added.
     bool OpenKey(const std::string& key, bool canCreate);
     bool OpenKeyReadOnly(const std::string& key) { return OpenKey(key, false); }
     void CloseKey();

@@ -12,7 +12,7 @@
 namespace {
 
 TEST(VxCommonMessages, BuiltInTexts) {
-    EXPECT_EQ(VxCommonMessages.BuiltInSize(), 19u);
+    EXPECT_EQ(VxCommonMessages.BuiltInSize(), 20u);
     for (size_t i = 0; i < VxCommonMessages.BuiltInSize(); ++i)
         EXPECT_EQ(VxCommonMessages[i].rfind("(VxCommon) ", 0), 0u) << i;
     EXPECT_EQ(VxCommonMessages[vcOk], "(VxCommon) Ok!");
@@ -22,6 +22,7 @@ TEST(VxCommonMessages, BuiltInTexts) {
               "Here,the count of the number is equal to [COUNT]!");
     EXPECT_EQ(VxCommonMessages[vcNotEncrypted], "(VxCommon) The source to dncrypt is not encrypted!");
     EXPECT_EQ(VxCommonMessages[vcOptionFileRead], "(VxCommon) Fail to read option data from file([FILENAME])!");
+    EXPECT_EQ(VxCommonMessages[vcNestedTooDeeply], "(VxCommon) Expression nested too deeply!");
 }
 
 // ---------------------------------------------------------------------------

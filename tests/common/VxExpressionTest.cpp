@@ -206,6 +206,42 @@ TEST(EvalLogic, BadOperandPassesUpWithItsText) {
     }
 }
 
+// Texts that hold values of the agent may be of any shape: chains of
+// operators and signs are worked in loops, and parentheses nested deeper than
+// the evaluator holds are refused, never let overflow the stack.
+TEST(Evaluator, HoldsLongChainsAndRefusesNestingItCannotHold) {
+    auto repeated = [](const std::string& piece, int times) {
+        std::string text;
+        for (int i = 0; i < times; ++i) text += piece;
+        return text;
+    };
+    const int many = 20000;
+    EXPECT_TRUE(EvalLogic(repeated("!", many) + "true"));
+    EXPECT_FALSE(EvalLogic(repeated("! ", many + 1) + "true"));
+    EXPECT_TRUE(EvalLogic(repeated("false|", many) + "true"));
+    EXPECT_FALSE(EvalLogic(repeated("true&", many) + "false"));
+    EXPECT_DOUBLE_EQ(EvalArithmetic(repeated("-", many + 1) + "5"), -5);
+    EXPECT_DOUBLE_EQ(EvalArithmetic(repeated("(", 256) + "2" + repeated(")", 256) + "*3"), 6);
+    EXPECT_TRUE(EvalLogic(repeated("(", 256) + "a=a" + repeated(")", 256)));
+
+    const std::string tooDeep = "(VxCommon) Expression nested too deeply!";
+    for (const std::string& text : {repeated("(", many) + "true" + repeated(")", many),
+                                    "true|" + repeated("(", 257) + "true" + repeated(")", 257)}) {
+        try {
+            EvalLogic(text);
+            ADD_FAILURE() << "no exception";
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.Message(), tooDeep);
+        }
+    }
+    try {
+        EvalArithmetic(repeated("(", many) + "1" + repeated(")", many));
+        ADD_FAILURE() << "no exception";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), tooDeep);
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Text helpers
 

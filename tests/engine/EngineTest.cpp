@@ -649,6 +649,21 @@ TEST_F(BootCounter, KeepsOtherEnginesLines) {
     EXPECT_EQ(getBootCounter(path, std::string(33, 'x'), n), -3);
 }
 
+TEST_F(BootCounter, ALinkUnderTheFileNameIsReplacedNotWrittenThrough) {
+    const std::filesystem::path other = Dir / "someone-elses-file";
+    std::ofstream(other) << "precious\n";
+    std::filesystem::create_symlink(other, Dir / BootCounterFileName);
+
+    InitSnmpSession(Dir.string());
+
+    std::ifstream kept(other);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "precious\n");
+    EXPECT_FALSE(std::filesystem::is_symlink(Dir / BootCounterFileName));
+    EXPECT_EQ(Count(), 1u);
+    for (const auto& entry : std::filesystem::directory_iterator(Dir))  // nothing left beside it
+        EXPECT_TRUE(entry.path() == other || entry.path() == Dir / BootCounterFileName) << entry.path();
+}
+
 TEST_F(BootCounter, UnwritableFileStopsTheStartWith508) {
     std::filesystem::create_directories(Dir / BootCounterFileName);  // a directory cannot be written as a file
     EXPECT_EQ(CodeOf([&] { InitSnmpSession(Dir.string()); }), -508);

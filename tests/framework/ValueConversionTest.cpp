@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "common/TDateTime.h"
 #include "framework/VxSNMPMessages.h"
 #include "framework/VxValueConversion.h"
@@ -87,6 +89,24 @@ TEST(StoreValue, RendersEverySyntaxAsItsValueText) {
     Vb oid("1.3");
     oid.SetObjectId({1, 3, 6, 1});
     EXPECT_EQ(StoredValueText(Item(sxObjectId), oid), "1.3.6.1");
+}
+
+// A date-time number from the agent (or typed into the date fields) that is
+// no date the class library holds is refused, never turned into a day count.
+TEST(StoreValue, ADateTimeNumberOutsideTheYears1To9999IsRefused) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double infinity = std::numeric_limits<double>::infinity();
+    for (double number : {nan, infinity, -infinity, 1e300, -1e300, 2958466.0, -693594.0})
+        EXPECT_THROW(StoredValueText(Item(sxBcDateTime), Octs(DoubleOctets(number))), EConvertError) << number;
+    EXPECT_THROW(FormatDateTime(EncodeDateTime({10000, 1, 1, 0, 0, 0, 0})), EConvertError);
+
+    EXPECT_EQ(StoredValueText(Item(sxBcDateTime), Octs(DoubleOctets(-693593.0))), "0001/01/01 12:00:00 am");
+    EXPECT_EQ(StoredValueText(Item(sxBcDateTime), Octs(DoubleOctets(2958465.5))), "9999/12/31 12:00:00 pm");
+    try {
+        FormatDateTime(nan);
+    } catch (const EConvertError& e) {
+        EXPECT_EQ(e.Message(), "'nan' is not a valid date and time");
+    }
 }
 
 TEST(StoreValue, UnknownSyntaxFailsWith511) {

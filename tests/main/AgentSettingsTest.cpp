@@ -3,11 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "framework/VxSNMPSession.h"
@@ -15,6 +22,8 @@
 #include "platform/Exception.h"
 #include "platform/SysUtils.h"
 #include "tests/support/TempFiles.h"
+
+extern char** environ;
 
 namespace {
 
@@ -145,6 +154,14 @@ const Case Cases[] = {
      {"/I10.1.1.1", "/v3", "/Auser-pw", "/cctx"},
      "[Program Information]\nContextName=\nAuthPassword=\n",
      {{"AuthPassword", "user-pw"}, {"ContextName", "ctx"}}},
+    {"a file saved by a Windows editor, with a byte-order mark and CR LF line ends",
+     {"/I10.1.1.1", "/Rpub"},
+     "\xEF\xBB\xBF[Program Information]\r\nAgentPort=16100\r\nVersion=3\r\nSecurityName=md5des\r\n",
+     {{"Port", "16100"}, {"Version", "3"}, {"SecurityName", "md5des"}, {"CfgFileFound", "1"}}},
+    {"the highest port there is",
+     {"/I10.1.1.1", "/v3", "/t65535"},
+     std::nullopt,
+     {{"Port", "65535"}, {"PortText", "65535"}}},
     {"arguments without a known switch are ignored",
      {"/I10.1.1.1", "-platform", "/x5", ""},
      std::nullopt,
@@ -170,27 +187,97 @@ TEST_P(AgentSettingsTest, ReadsTheCommandLineAndTheFile) {
 INSTANTIATE_TEST_SUITE_P(Cases, AgentSettingsTest, ::testing::ValuesIn(Cases),
                          [](const auto& info) { return "Case" + std::to_string(info.index); });
 
-TEST(AgentSettings, BadNumbersEndTheReadingWithAConversionError) {
+TEST(AgentSettings, BadNumbersAndPortsEndTheReadingSayingWhereTheyStand) {
     struct Bad {
         std::vector<std::string> Arguments;
         const char* File;
+        std::string Message;  // "<file>" stands for the per-device file's path
     };
+    const std::string notInteger = " is not a valid integer value";
+    const std::string notPort = " is not a valid port number, 0 to 65535";
     const Bad cases[] = {
-        {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nAgentPort=abc\n"},
-        {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nAgentPort=\n"},
-        {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nSecurityLevel=x\n"},
-        {{"/I10.1.1.1", "/vthree"}, nullptr},
-        {{"/I10.1.1.1", "/v3", "/t"}, nullptr},
-        {{"/I10.1.1.1", "/v3", "/l2x"}, nullptr},
+        {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nAgentPort=abc\n", "'abc'" + notInteger + " (key \"AgentPort\" in <file>)"},
+        {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nAgentPort=\n", "''" + notInteger + " (key \"AgentPort\" in <file>)"},
+        {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nAgentPort=114849\n", "'114849'" + notPort + " (key \"AgentPort\" in <file>)"},
+        {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nAgentPort=-1\n", "'-1'" + notPort + " (key \"AgentPort\" in <file>)"},
+        {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nVersion=v3\n", "'v3'" + notInteger + " (key \"Version\" in <file>)"},
+        {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nSecurityLevel=x\n", "'x'" + notInteger + " (key \"SecurityLevel\" in <file>)"},
+        {{"/I10.1.1.1", "/vthree"}, nullptr, "'three'" + notInteger + " (switch /v)"},
+        {{"/I10.1.1.1", "/v3", "/t"}, nullptr, "''" + notInteger + " (switch /t)"},
+        {{"/I10.1.1.1", "/v3", "/t65536"}, nullptr, "'65536'" + notPort + " (switch /t)"},
+        {{"/I10.1.1.1", "/v3", "/l2x"}, nullptr, "'2x'" + notInteger + " (switch /l)"},
     };
     for (const Bad& bad : cases) {
         TempDir dir("kx-cfg");
-        if (bad.File) std::ofstream(dir.Path() / "10.1.1.1.cfg") << bad.File;
+        const std::string file = (dir.Path() / "10.1.1.1.cfg").string();
+        if (bad.File) std::ofstream(file) << bad.File;
         VxSNMPSessionParameters session = Defaults();
         TAgentTexts texts;
-        EXPECT_THROW(ApplyCommandLine(bad.Arguments, dir.Path().string() + "/", texts, session), EConvertError)
-            << bad.Arguments.back();
+        std::string message = bad.Message;
+        if (const size_t at = message.find("<file>"); at != std::string::npos) message.replace(at, 6, file);
+        try {
+            ApplyCommandLine(bad.Arguments, dir.Path().string() + "/", texts, session);
+            ADD_FAILURE() << "accepted: " << message;
+        } catch (const EConvertError& e) {
+            EXPECT_EQ(e.Message(), message);
+        }
+        EXPECT_EQ(session.Device.Port, 161) << message;  // never another port
     }
+}
+
+TEST(AgentSettings, PasswordArgumentsAreOverwrittenInPlace) {
+    std::vector<std::string> given = {"kestrix-module", "/I10.1.1.1", "/Rpublic", "/Aauth-secret", "/Ppriv-secret",
+                                      "/A", "/nuser/Ax", "", "/", "/Px"};
+    std::vector<char*> argv;
+    for (std::string& argument : given) argv.push_back(argument.data());
+    HidePasswordArguments(static_cast<int>(argv.size()), argv.data());
+    const std::vector<std::string> expected = {"kestrix-module", "/I10.1.1.1", "/Rpublic", "/Axxxxxxxxxxx",
+                                               "/Pxxxxxxxxxxx", "/A", "/nuser/Ax", "", "/", "/Px"};
+    EXPECT_EQ(std::vector<std::string>(argv.begin(), argv.end()), expected);
+}
+
+// What every user of the machine reads of the running module: its command
+// line, where the passwords no longer stand once the program has read them.
+TEST(AgentSettings, TheRunningProgramShowsNoPasswordInItsCommandLine) {
+    TempDir dir("kx-args");
+    std::vector<std::string> arguments = {KX_MODULE_PROGRAM, "/I127.0.0.1", "/v3", "/nuser", "/t9",
+                                          "/Aauth-secret", "/Ppriv-secret"};
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    std::vector<std::string> environment;
+    for (char** e = environ; *e; ++e)
+        if (std::string(*e).rfind("KESTRIX_REGISTRY=", 0) != 0) environment.emplace_back(*e);
+    environment.push_back("KESTRIX_REGISTRY=" + (dir.Path() / "registry.reg").string());
+    std::vector<char*> envp;
+    for (std::string& e : environment) envp.push_back(e.data());
+    envp.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, dir.Path().c_str());  // its boot counter file goes there
+    pid_t child = 0;
+    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    ASSERT_EQ(spawned, 0);
+
+    auto commandLine = [&] {
+        std::ifstream in("/proc/" + std::to_string(child) + "/cmdline", std::ios::binary);
+        std::string text{std::istreambuf_iterator<char>(in), {}};
+        std::replace(text.begin(), text.end(), '\0', ' ');
+        return text;
+    };
+    // The program reads its arguments first thing; until then they stand as given.
+    const std::string hidden = "/nuser /t9 /Axxxxxxxxxxx /Pxxxxxxxxxxx ";
+    std::string seen;
+    for (int tries = 0; tries < 6000 && seen.find(hidden) == std::string::npos; ++tries) {
+        if (waitpid(child, nullptr, WNOHANG) == child) break;  // ended: nothing more to read
+        seen = commandLine();
+        if (seen.find(hidden) == std::string::npos) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ::kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    EXPECT_NE(seen.find(hidden), std::string::npos) << seen;
+    EXPECT_EQ(seen.find("secret"), std::string::npos) << seen;
 }
 
 TEST(AgentSettings, TheCfgDirectoryMayBeWrittenTheHostsWay) {

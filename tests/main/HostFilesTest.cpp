@@ -68,6 +68,77 @@ TEST_F(HostFilesTest, HelpPathKeyIsCreatedWhenMissing) {
     EXPECT_EQ(ReadHelpPath(), "/opt/zentrik/help/Kestrix.hlp");
 }
 
+// A file as the host's administrators keep it: an export's header, comments,
+// values of other types (one going on over lines), a default value, Windows
+// line endings and a last line without one.
+const std::string HostRegistry =
+    "\xEF\xBB\xBFWindows Registry Editor Version 5.00\r\n"
+    "\r\n"
+    "; kept by the host\r\n"
+    "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Pelorin\\Zentrik5.1\\MibFile]\r\n"
+    "@=\"default\"\r\n"
+    "\"Path\"=\"/srv/mbf/\"\r\n"
+    "\"Count\"=dword:00000010\r\n"
+    "\"Blob\"=hex:01,02,\\\r\n"
+    "  03,04\r\n"
+    "\"List\"=hex(7):61,00,00,00\r\n"
+    "\r\n"
+    "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Pelorin\\Modules]\r\n"
+    "  \"Note\" = \"spaced\"  ";
+
+TEST_F(HostFilesTest, AddingTheHelpPathKeyLeavesEveryOtherLineAsItWas) {
+    WriteRegistry(HostRegistry);
+    EXPECT_EQ(ReadHelpPath(), "");
+    EXPECT_EQ(RegistryText(), HostRegistry + "\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Pelorin\\Modules\\HelpPath]\r\n");
+    EXPECT_EQ(ReadHelpPath(), "");  // the key is there now: nothing more is written
+    EXPECT_EQ(FindCfgDirectory(), "/srv/mbf/");
+
+    TRegistry registry;
+    registry.RootKey = HKEY_LOCAL_MACHINE;
+    ASSERT_TRUE(registry.OpenKey("\\SOFTWARE\\Pelorin\\Zentrik5.1\\MibFile", false));
+    EXPECT_EQ(registry.ReadString(""), "default");
+    EXPECT_TRUE(registry.ValueExists("Blob"));
+    EXPECT_EQ(registry.ReadString("Blob"), "");  // not a text
+    ASSERT_TRUE(registry.OpenKey("\\SOFTWARE\\Pelorin\\Modules", false));
+    EXPECT_EQ(registry.ReadString("note"), "spaced");
+}
+
+TEST_F(HostFilesTest, WritingAValueChangesOnlyItsOwnLines) {
+    WriteRegistry(HostRegistry);
+    TRegistry registry;
+    registry.RootKey = HKEY_LOCAL_MACHINE;
+    ASSERT_TRUE(registry.OpenKey("\\SOFTWARE\\Pelorin\\Zentrik5.1\\MibFile", false));
+    registry.WriteString("blob", "now a text");
+    registry.WriteString("Added", "x");
+    std::string expected = HostRegistry;
+    const std::string blob = "\"Blob\"=hex:01,02,\\\r\n  03,04\r\n";
+    expected.replace(expected.find(blob), blob.size(), "\"Blob\"=\"now a text\"\r\n");
+    const std::string list = "\"List\"=hex(7):61,00,00,00\r\n";
+    expected.insert(expected.find(list) + list.size(), "\"Added\"=\"x\"\r\n");
+    EXPECT_EQ(RegistryText(), expected);
+    EXPECT_EQ(registry.ReadString("Blob"), "now a text");
+}
+
+TEST_F(HostFilesTest, TheRegistryIsWrittenThroughALinkToTheFileItNames) {
+    const std::filesystem::path kept = Dir.Path() / "host" / "registry.reg";
+    std::filesystem::create_directories(kept.parent_path());
+    std::ofstream(kept) << "; the host's own\n";
+    std::filesystem::create_symlink("../host/registry.reg", RegistryFile);
+
+    ReadHelpPath();
+
+    EXPECT_TRUE(std::filesystem::is_symlink(RegistryFile));
+    std::ifstream in(kept);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "; the host's own\n\n" + std::string(HelpKey));
+}
+
+TEST_F(HostFilesTest, AFileInAnotherEncodingIsNeverWritten) {
+    const std::string utf16("\xFF\xFE[\0H\0", 6);
+    WriteRegistry(utf16);
+    EXPECT_EQ(ReadHelpPath(), "");
+    EXPECT_EQ(RegistryText(), utf16);
+}
+
 TEST_F(HostFilesTest, HelpPathIsEmptyWhenTheRegistryCannotBeWritten) {
     // A registry "file" that is a directory can be neither read nor written.
     std::filesystem::create_directories(RegistryFile);

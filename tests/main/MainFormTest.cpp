@@ -155,7 +155,8 @@ TEST_F(MainFormTest, ABadNumberInTheCfgFileEndsTheProgramWithItsMessage) {
     MessageBoxRecorder boxes;
     EXPECT_EQ(RunKestrixModule(), 1);
     ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Last().Text, "'16x' is not a valid integer value");
+    EXPECT_EQ(boxes.Last().Text, "'16x' is not a valid integer value (key \"AgentPort\" in " +
+                                     (CfgDir / "127.0.0.1.cfg").string() + ")");
     EXPECT_EQ(MainForm, nullptr);
 }
 

@@ -257,7 +257,9 @@ TEST_F(MainMenu, CaptionsJoinTitleAndAgentAsTheRowSays) {
         {"SystemLogHost1Click", "System Log Host Table:127.0.0.1"},
         {"PortTable2Click", "ConfigForm"},
     };
-    for (const auto& [handler, caption] : cases) {
+    for (const auto& [handlerName, captionText] : cases) {
+        const char* handler = handlerName;  // named copies: a lambda may not capture a binding in Clang 14
+        const char* caption = captionText;
         WithPage([&] { Window->RunMenuCommand(handler); },
                  [&](TConfigForm& window) { EXPECT_EQ(window.Caption(), caption) << handler; });
     }
@@ -280,9 +282,11 @@ TEST_F(MainMenu, TheSpanningTreeNoteStandsUnderItsPageAndGoesWithIt) {
 }
 
 TEST_F(MainMenu, PicturesOfPages) {
-    for (const auto& [handler, file] : {std::pair{"UnitTable1Click", "menu-unit-table.png"},
-                                        std::pair{"Information2Click", "menu-stp-control.png"},
-                                        std::pair{"BandwidthControlTable1Click", "menu-bandwidth.png"}}) {
+    for (const auto& [handlerName, fileName] : {std::pair{"UnitTable1Click", "menu-unit-table.png"},
+                                                std::pair{"Information2Click", "menu-stp-control.png"},
+                                                std::pair{"BandwidthControlTable1Click", "menu-bandwidth.png"}}) {
+        const char* handler = handlerName;  // named copies: a lambda may not capture a binding in Clang 14
+        const char* file = fileName;
         WithPage([&] { Window->RunMenuCommand(handler); },
                  [&](TConfigForm& window) {
                      PumpUntil([] { return false; }, 200);  // the list paints its rows in batches
@@ -447,7 +451,10 @@ TEST_F(MainMenu, TheIpv4AndIpv6RuleCommandsOpenTheirEditors) {
         {"CPUIPv6Rule1", "CPU IPv6 Rule Information", 1},
     };
     SessionParameters.Timeout = 500;  // a loaded machine answers slowly
-    for (const auto& [name, caption, rows] : commands) {
+    for (const Command& command : commands) {
+        const char* name = command.Name;  // named copies: a lambda may not capture a binding in Clang 14
+        const std::string& caption = command.Caption;
+        const int rows = command.SeededRows;
         SCOPED_TRACE(name);
         TMenuItem* item = Item(name);
         ASSERT_NE(item, nullptr);

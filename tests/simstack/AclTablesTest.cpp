@@ -178,8 +178,9 @@ TEST_F(AclTables, DestroyingAProfileRemovesItsRulesOnly) {
 // The read-only protocol of an IPv4 rule is its profile's protocol type: on
 // creation and whenever the profile's type changes.
 TEST_F(AclTables, Ipv4RuleProtocolFollowsItsProfile) {
-    for (const auto& [profiles, rules] : {std::pair{IngressProfiles, IngressRules}, std::pair{CpuProfiles, CpuRules}}) {
+    for (const auto& [profiles, ruleGroup] : {std::pair{IngressProfiles, IngressRules}, std::pair{CpuProfiles, CpuRules}}) {
         SCOPED_TRACE("profile group " + std::to_string(profiles));
+        const auto rules = ruleGroup;  // a named copy: a lambda may not capture a binding in Clang 14
         auto protocolOf = [&](const std::string& rule) {
             const std::string cell = AclCell(rules, Ipv4, 7, rule);
             const ToolResult read = tools_.Get(SnmpVersion::V2c, {cell});
