@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/VxValueMarkers.h"
 #include "framework/SnmpValues.h"
 #include "framework/VxSNMPRequest.h"
 #include "framework/VxSNMPSession.h"
@@ -203,6 +204,7 @@ protected:
             EXPECT_EQ(RenderFault(item), "") << where;
             if (!withData) continue;
             EXPECT_NE(item.Value, NullText) << where << ": not served";
+            EXPECT_FALSE(IsMissingValueText(item.Value)) << where << ": the agent has no value there";
             EXPECT_NE(item.Value, NotDoneText) << where << ": column ends before the others";
             if (const VxOptionList* map = item.OptionList()) {
                 EXPECT_GE(map->IndexOfLabel(item.Value), 0) << where << ": not a value of the item's map";
