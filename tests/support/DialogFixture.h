@@ -16,6 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QTimer>
+
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,6 +32,29 @@ protected:
     // Starts the stack (empty: the default one) and the main window on it,
     // and waits until the main window holds the stack's unit table.
     void OpenMainWindowOn(const std::string& description = {});
+
+    // Runs the main menu's command as choosing it does: the dialog of class
+    // T comes up modally; once its first reads are over, `act` runs on it,
+    // then it is closed as its close box does and the command returns.
+    template <class T>
+    void WhileUpFromMenu(const std::string& handler, const std::function<void(T&)>& act) {
+        bool acted = false;
+        std::function<void()> poll = [&] {
+            T* dialog = nullptr;
+            for (TForm* form : TForm::Forms())
+                if (auto* shown = dynamic_cast<T*>(form); shown && shown->Modal()) dialog = shown;
+            if (!dialog || dialog->Busy()) {
+                QTimer::singleShot(5, poll);
+                return;
+            }
+            Guarded([&] { act(*dialog); });
+            acted = true;
+            dialog->Close();
+        };
+        QTimer::singleShot(0, poll);
+        Window->RunMenuCommand(handler.c_str());
+        EXPECT_TRUE(acted) << handler << ": no dialog came up";
+    }
 
     // Constructs the dialog with the main window as owner (and the
     // arguments given), shows it and waits until its first reads are over.
