@@ -60,38 +60,6 @@ protected:
         return dynamic_cast<TMenuItem*>(Window->FindComponent(name));
     }
 
-    // The window of that class being shown modally, or null.
-    template <class T>
-    static T* ModalWindow() {
-        for (TForm* form : TForm::Forms()) {
-            auto* window = dynamic_cast<T*>(form);
-            if (window && window->Modal()) return window;
-        }
-        return nullptr;
-    }
-
-    // Runs `command`; once a window of class T is up modally and `ready` says
-    // so, runs `check` on it and closes it.
-    template <class T>
-    void WhileModal(const std::function<void()>& command, const std::function<bool(T&)>& ready,
-                    const std::function<void(T&)>& check) {
-        bool checked = false;
-        std::function<void()> poll = [&] {
-            T* window = ModalWindow<T>();
-            if (!window || !ready(*window)) {
-                QTimer::singleShot(5, poll);
-                return;
-            }
-            Guarded([&] { check(*window); });
-            checked = true;
-            window->Close();
-        };
-        QTimer::singleShot(0, poll);
-        command();
-        EXPECT_TRUE(checked) << "no window came up";
-        EXPECT_EQ(ModalWindow<T>(), nullptr);
-    }
-
     // The same for an editor window, once its first read is over.
     void WithPage(const std::function<void()>& command, const std::function<void(TConfigForm&)>& check) {
         WhileModal<TConfigForm>(

@@ -16,8 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTimer>
-
 #include <functional>
 #include <string>
 #include <vector>
@@ -37,23 +35,8 @@ protected:
     // T comes up modally; once its first reads are over, `act` runs on it,
     // then it is closed as its close box does and the command returns.
     template <class T>
-    void WhileUpFromMenu(const std::string& handler, const std::function<void(T&)>& act) {
-        bool acted = false;
-        std::function<void()> poll = [&] {
-            T* dialog = nullptr;
-            for (TForm* form : TForm::Forms())
-                if (auto* shown = dynamic_cast<T*>(form); shown && shown->Modal()) dialog = shown;
-            if (!dialog || dialog->Busy()) {
-                QTimer::singleShot(5, poll);
-                return;
-            }
-            Guarded([&] { act(*dialog); });
-            acted = true;
-            dialog->Close();
-        };
-        QTimer::singleShot(0, poll);
-        Window->RunMenuCommand(handler.c_str());
-        EXPECT_TRUE(acted) << handler << ": no dialog came up";
+    void WhileUpFromMenu(const char* handler, const std::function<void(T&)>& act) {
+        WhileModal<T>([&] { Window->RunMenuCommand(handler); }, [](T& dialog) { return !dialog.Busy(); }, act);
     }
 
     // Constructs the dialog with the main window as owner (and the

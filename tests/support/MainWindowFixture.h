@@ -11,12 +11,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QTimer>
+
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "main/Main.h"
+#include "platform/Controls.h"
 #include "simstack/SimStackProcess.h"
 #include "tests/support/TempFiles.h"
 
@@ -32,6 +36,39 @@ protected:
     // program name goes in front.
     TMainForm* OpenMainWindow(const std::vector<std::string>& arguments = {"/I127.0.0.1", "/Rmirabo",
                                                                            "/Wquesnal"});
+    // The window of that class being shown modally, or null.
+    template <class T>
+    static T* ModalWindow() {
+        for (TForm* form : TForm::Forms()) {
+            auto* window = dynamic_cast<T*>(form);
+            if (window && window->Modal()) return window;
+        }
+        return nullptr;
+    }
+
+    // Runs `command` (a menu command shows its window modally); once a
+    // window of class T is up modally and `ready` says so, runs `check` on it
+    // and closes it.
+    template <class T>
+    void WhileModal(const std::function<void()>& command, const std::function<bool(T&)>& ready,
+                    const std::function<void(T&)>& check) {
+        bool checked = false;
+        std::function<void()> poll = [&] {
+            T* window = ModalWindow<T>();
+            if (!window || !ready(*window)) {
+                QTimer::singleShot(5, poll);
+                return;
+            }
+            Guarded([&] { check(*window); });
+            checked = true;
+            window->Close();
+        };
+        QTimer::singleShot(0, poll);
+        command();
+        EXPECT_TRUE(checked) << "no window came up";
+        EXPECT_EQ(ModalWindow<T>(), nullptr);
+    }
+
     // Replaces the per-device file of 127.0.0.1.
     void WriteCfgFile(const std::string& text) const;
     // Replaces the registry file.
