@@ -201,6 +201,7 @@ std::string SelectedText(TStrings* items, int index) {
 
 bool AcceptTypedValue(TEdit* edit, int syntax, const std::string& label, const VxOptionList* map) {
     const std::string text = edit->Text();
+    if (IsMissingValueText(text)) return true;  // shown as read: the write leaves it out
     const auto needs = CheckValueText(syntax, map ? map->LabelToValue(text) : text);
     if (!needs) return true;
     TForm* form = GetParentForm(edit);

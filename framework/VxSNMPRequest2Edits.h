@@ -54,7 +54,9 @@ struct ControlBinding {
 // the text of `edit` is a value that `syntax` can hold (a label of `map`
 // counts as its value; see CheckValueText). When it is not, a message box
 // says what the field needs ("<label>: "<text>" is not ..."), the focus goes
-// back to the edit and the result is false: the caller sends nothing.
+// back to the edit and the result is false: the caller sends nothing. An
+// edit still showing that the agent has no value passes: the write leaves
+// its item out.
 bool AcceptTypedValue(TEdit* edit, int syntax, const std::string& label, const VxOptionList* map = nullptr);
 
 class VxSNMPRequest2Edits : public VxSNMPRequest2Controls {

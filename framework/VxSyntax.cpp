@@ -5,7 +5,6 @@
 
 #include "common/TDateTime.h"
 #include "common/TimeTicks.h"
-#include "common/VxValueMarkers.h"
 #include "framework/SnmpVarItem.h"
 #include "framework/VxSNMPMessages.h"
 #include "platform/Exception.h"
@@ -301,7 +300,7 @@ const VxSyntax* SyntaxTableEnd() { return std::end(Syntaxes); }
 
 std::optional<std::string> CheckValueText(int syntax, std::string_view text) {
     const VxSyntax& row = SyntaxOf(syntax);
-    if (text == "(NULL)" || IsMissingValueText(text) || row.Holds(row, text)) return std::nullopt;
+    if (text == "(NULL)" || row.Holds(row, text)) return std::nullopt;
     return NeedsOf(row);
 }
 

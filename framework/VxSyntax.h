@@ -113,8 +113,7 @@ const VxSyntax* SyntaxTableEnd();
 // result when the syntax can hold the text, else the phrase of what it
 // needs ("an IP address: four numbers from 0 to 255 joined by dots, such as
 // 10.90.90.90"). "(NULL)" passes for every syntax: it is sent as a NULL
-// value; so does a value the agent marked as missing, which a write leaves
-// out. An unknown syntax code fails with -511.
+// value. An unknown syntax code fails with -511.
 std::optional<std::string> CheckValueText(int syntax, std::string_view text);
 // Whether a text is exactly four numbers from 0 to 255 joined by dots, with
 // nothing before, between or after them (not even blanks).

@@ -58,7 +58,7 @@ TEST_F(BridgeScalarPages, The8021QSetSendsOnlyTheGvrpStatusAndReadsNothingAgain)
 // Set writes only the traffic classes, and reports that one write once: as
 // taken, or as the agent's refusal.
 TEST_F(BridgeScalarPages, The8021PSetSendsOnlyTrafficClassesEnabledAndReportsItOnce) {
-    WhileUpFromMenu<TPBridgeConfigForm>("BasicConfigure2Click", [&](TPBridgeConfigForm& dialog) {
+    FromMenu<TPBridgeConfigForm>("BasicConfigure2Click", [&](TPBridgeConfigForm& dialog) {
         EXPECT_EQ(dialog.Edit_DeviceCapabilities->Caption(), "F0");
         EXPECT_EQ(dialog.TrafficClassesState->Text(), "true");
         EXPECT_FALSE(dialog.GmrpStatus->Visible());

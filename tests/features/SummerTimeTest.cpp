@@ -199,7 +199,7 @@ TEST_F(SummerTimeDialog, SetInAnnualWritesTheDatesAndTheDialogShowsThemWhenOpene
 TEST_F(SummerTimeDialog, ARefusedStateSendsNoTimes) {
     OpenMainWindowOn();
     SessionParameters.Timeout = 500;
-    WhileUpFromMenu<TSummerTimeConfigForm>("SummerTime1Click", [&](TSummerTimeConfigForm& dialog) {
+    FromMenu<TSummerTimeConfigForm>("SummerTime1Click", [&](TSummerTimeConfigForm& dialog) {
         for (const char* state : {"repeating", "annual"}) {
             SCOPED_TRACE(state);
             Pick(dialog.ComboBox1, state);

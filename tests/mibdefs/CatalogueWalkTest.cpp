@@ -133,7 +133,7 @@ uint8_t WireTypeOf(uint32_t syntax) {
 // Octet strings may be empty (the LED string of an absent unit is).
 std::string RenderFault(const SnmpVar& item) {
     const std::string& v = item.Value;
-    if (v == NullText || v == NotDoneText) return {};
+    if (IsValueMarker(v)) return {};
     const VxOptionList* map = item.OptionList();
     if (map && map->IndexOfLabel(v) >= 0) return {};
     const VxSyntax& row = SyntaxOf(static_cast<int>(item.Syntax));

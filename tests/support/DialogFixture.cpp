@@ -1,5 +1,7 @@
 #include "tests/support/DialogFixture.h"
 
+#include <QTimer>
+
 #include "common/KestrixModels.h"
 #include "main/StackTables.h"
 #include "main/StackingPortUit.h"
@@ -29,6 +31,26 @@ void DialogFixture::OpenMainWindowOn(const std::string& description) {
 void DialogFixture::Show(TDialogFrame* dialog) {
     dialog->Show();
     WaitIdle(dialog);
+}
+
+void DialogFixture::RunModally(const char* handler, const std::function<void(TDialogFrame&)>& use) {
+    bool used = false;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        TDialogFrame* dialog = nullptr;
+        for (TForm* form : TForm::Forms())
+            if (auto* frame = dynamic_cast<TDialogFrame*>(form); frame && frame->Modal()) dialog = frame;
+        if (!dialog || dialog->Busy()) return;
+        poll.stop();
+        used = true;
+        use(*dialog);
+        if (TForm::Exists(dialog) && dialog->Modal()) dialog->Close();
+    });
+    poll.start();
+    Window->RunMenuCommand(handler);
+    poll.stop();
+    EXPECT_TRUE(used) << handler << " showed no dialog";
 }
 
 void DialogFixture::WaitIdle(TDialogFrame* dialog, int ms) {

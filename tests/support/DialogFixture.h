@@ -10,9 +10,15 @@
 //   WaitIdle(dialog);
 //   EXPECT_EQ(Stack->TraceLines(), ...);
 //
-// The dialog is shown without a modal loop (a test cannot run one and act
-// meanwhile); it is closed and deleted at the end of the test unless the
-// test did so.
+// OpenDialog shows the dialog without a modal loop; it is closed and
+// deleted at the end of the test unless the test did so. FromMenu opens it
+// as the program does, modally from its menu command, and acts on it inside
+// its modal loop:
+//
+//   FromMenu<TVlanStaticForm>("StaticForm1Click", [&](TVlanStaticForm& dialog) {
+//       SelectRow(dialog.LV_dot1qVlanStaticEntry, 1);
+//       ...
+//   });
 
 #include <gtest/gtest.h>
 
@@ -31,14 +37,6 @@ protected:
     // and waits until the main window holds the stack's unit table.
     void OpenMainWindowOn(const std::string& description = {});
 
-    // Runs the main menu's command as choosing it does: the dialog of class
-    // T comes up modally; once its first reads are over, `act` runs on it,
-    // then it is closed as its close box does and the command returns.
-    template <class T>
-    void WhileUpFromMenu(const char* handler, const std::function<void(T&)>& act) {
-        WhileModal<T>([&] { Window->RunMenuCommand(handler); }, [](T& dialog) { return !dialog.Busy(); }, act);
-    }
-
     // Constructs the dialog with the main window as owner (and the
     // arguments given), shows it and waits until its first reads are over.
     template <class T, class... A>
@@ -49,6 +47,20 @@ protected:
         return dialog;
     }
     void Show(TDialogFrame* dialog);
+
+    // Runs the main-menu command (its handler's name), which shows its
+    // dialog modally and deletes it afterwards. Once the dialog is up and its
+    // first reads are over, `use` runs on it inside its modal loop; then the
+    // dialog is closed as its close box does (unless `use` closed it).
+    template <class T>
+    void FromMenu(const char* handler, const std::function<void(T&)>& use) {
+        RunModally(handler, [&](TDialogFrame& shown) {
+            auto* dialog = dynamic_cast<T*>(&shown);
+            ASSERT_NE(dialog, nullptr) << handler << " showed another dialog";
+            use(*dialog);
+        });
+    }
+    void RunModally(const char* handler, const std::function<void(TDialogFrame&)>& use);
     // Pumps until no controller of the dialog is busy (at most ms).
     void WaitIdle(TDialogFrame* dialog, int ms = 15000);
     // Closes the dialog as its window's close box does, then deletes it.

@@ -20,7 +20,6 @@
 #include <vector>
 
 #include "main/Main.h"
-#include "platform/Controls.h"
 #include "simstack/SimStackProcess.h"
 #include "tests/support/TempFiles.h"
 
@@ -36,6 +35,11 @@ protected:
     // program name goes in front.
     TMainForm* OpenMainWindow(const std::vector<std::string>& arguments = {"/I127.0.0.1", "/Rmirabo",
                                                                            "/Wquesnal"});
+    // Replaces the per-device file of 127.0.0.1.
+    void WriteCfgFile(const std::string& text) const;
+    // Replaces the registry file.
+    void WriteRegistry(const std::string& text) const;
+
     // The window of that class being shown modally, or null.
     template <class T>
     static T* ModalWindow() {
@@ -46,12 +50,12 @@ protected:
         return nullptr;
     }
 
-    // Runs `command` (a menu command shows its window modally); once a
+    // Runs `command` (a menu command, which shows its window modally); once a
     // window of class T is up modally and `ready` says so, runs `check` on it
-    // and closes it.
+    // and closes it, as its close box does.
     template <class T>
-    void WhileModal(const std::function<void()>& command, const std::function<bool(T&)>& ready,
-                    const std::function<void(T&)>& check) {
+    static void WhileModal(const std::function<void()>& command, const std::function<bool(T&)>& ready,
+                           const std::function<void(T&)>& check) {
         bool checked = false;
         std::function<void()> poll = [&] {
             T* window = ModalWindow<T>();
@@ -68,11 +72,6 @@ protected:
         EXPECT_TRUE(checked) << "no window came up";
         EXPECT_EQ(ModalWindow<T>(), nullptr);
     }
-
-    // Replaces the per-device file of 127.0.0.1.
-    void WriteCfgFile(const std::string& text) const;
-    // Replaces the registry file.
-    void WriteRegistry(const std::string& text) const;
 
     std::unique_ptr<TempDir> Dir;
     std::filesystem::path CfgDir;    // ends in "/"
