@@ -5,6 +5,7 @@
 #include "common/VxExpression.h"
 #include "common/VxNumList.h"
 #include "common/VxNumbers.h"
+#include "common/VxValueMarkers.h"
 #include "platform/Dialogs.h"
 #include "platform/Exception.h"
 #include "platform/Forms.h"
@@ -34,9 +35,6 @@ bool RefusalInProgress = false;
 [[noreturn]] void BadFormat() { throw Exception(VxCommonMessages[vcBadConstraintFormat], 0); }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// The markers of a value that was not received or is empty pass untouched.
-bool IsValueMarker(const std::string& text) { return text == "(NOTDONE)" || text == "(NULL)"; }
 
 // ---------------------------------------------------------------------------
 // Format codes

@@ -58,8 +58,7 @@ void TPBridgeConfigForm::BT_GetClick(TObject*) {
 }
 
 void TPBridgeConfigForm::BT_SetClick(TObject*) {
-    // The device capabilities have nothing to write: their set carries no
-    // variable, and only the traffic classes change.
-    Guard(DeviceCapabilitiesRequest, [&] { DeviceCapabilitiesRequest->SetValues(true, true); });
+    // The device capabilities are read only: a set of them would carry no
+    // variable and report a success of its own beside the one write there is.
     Guard(TrafficClassesRequest, [&] { TrafficClassesRequest->SetValues(true, true); });
 }

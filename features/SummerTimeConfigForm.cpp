@@ -399,6 +399,9 @@ void TSummerTimeConfigForm::SetBtnClick(TObject*) {
         Edit1->SetText(OffSetTimeComboBox->Text());
         StateEdits->SetValues(true, true);
         WaitForAnswer(StateEdits);
+        // The times belong to the state: once the switch has refused the
+        // state (its message is in the memo), they are not sent.
+        if (!StateEdits || !StateEdits->LastWriteTaken()) return;
         if (state == "annual" && AnnualEdits) {
             AnualTimeStartEdit->SetText(AnnualText(PositionsOf(AnnualStart())));
             AnualTimeEndEdit->SetText(AnnualText(PositionsOf(AnnualEnd())));

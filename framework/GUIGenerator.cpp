@@ -282,7 +282,9 @@ bool TEditsPanel::IsIndexRow(int i) const { return static_cast<uint32_t>(i) < Co
 bool TEditsPanel::IsEmptyRow(int i) const {
     TWinControl* value = Vars[static_cast<size_t>(i)].ValueCtrl;
     if (auto* edit = dynamic_cast<TEdit*>(value)) return edit->Text().empty();
-    if (auto* combo = dynamic_cast<TComboBox*>(value)) return combo->Text().empty();
+    // A combo that shows the agent has no value there is not empty: like an
+    // edit showing it, it is left out of the write.
+    if (auto* combo = dynamic_cast<TComboBox*>(value)) return combo->Text().empty() && combo->PlaceholderText().empty();
     return false;
 }
 

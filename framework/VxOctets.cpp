@@ -1,5 +1,6 @@
 #include "VxOctets.h"
 
+#include "common/VxValueMarkers.h"
 #include "framework/VxSNMPMessages.h"
 #include "framework/VxSyntax.h"
 
@@ -10,7 +11,7 @@ int SyntaxOctetSize(int syntax) {
 
 Octets TextToOctets(const std::string& text, int syntax) {
     const VxSyntax& row = SyntaxOf(syntax);
-    if (row.Wire == SyntaxWire::Null || text == "(NULL)") return {};
+    if (row.Wire == SyntaxWire::Null || text == "(NULL)" || IsMissingValueText(text)) return {};
     return row.ToOctets(text);
 }
 

@@ -118,6 +118,7 @@ const char* const VxTexts[] = {
     "(VxSNMP++) Log database field not found!",
     "(VxSNMP++) Bad syntax for the history chart of log!",
     "(VxSNMP++) Unknown error code!",
+    "(VxSNMP++) The agent answered a get-next with the OID asked for: the walk ends here!",
 };
 
 const char* const FormatTexts[] = {

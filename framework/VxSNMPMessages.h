@@ -62,6 +62,7 @@ enum VxSNMPFailure : int {
     vxBadControlType = 21,
     vxTooFewControls = 22,
     vxUnknownCode = 28,
+    vxRepeatedOid = 29,  // beyond the 29 entries of a replacement file: its built-in text
 };
 
 struct SnmpStatusText {

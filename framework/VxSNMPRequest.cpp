@@ -9,6 +9,7 @@
 #include "common/TimeTicks.h"
 #include "common/VxExpression.h"
 #include "common/VxNumList.h"
+#include "common/VxValueMarkers.h"
 #include "framework/SnmpTransport.h"
 #include "framework/VxSNMPMessages.h"
 #include "framework/VxSyntax.h"
@@ -182,6 +183,8 @@ std::vector<Vb> VxSNMPRequest::BuildPdu(Mode mode) {
         } else {
             if (IsTableKind(VarList.Kind) && static_cast<uint32_t>(i) < VarList.IndexCount) continue;
             if (!VarList.IsWritable(i)) continue;
+            // What the agent marked as missing was never a value: nothing to write back.
+            if (IsMissingValueText(item.Value)) continue;
             std::string oid;
             switch (VarList.Kind) {
             case SVT_SV: oid = Base(i) + ".0"; break;
@@ -229,7 +232,7 @@ void VxSNMPRequest::SplitRowInstance(const std::string& instance) {
     }
 }
 
-bool VxSNMPRequest::TakeReply(const SnmpReply& reply, bool noSuchName) {
+bool VxSNMPRequest::TakeReply(const SnmpReply& reply, bool noSuchName, bool getNext) {
     const int count = static_cast<int>(VarList.GetCount());
     int readable = 0;
     for (int i = 0; i < count; ++i) readable += VarList.IsReadable(i);
@@ -257,6 +260,12 @@ bool VxSNMPRequest::TakeReply(const SnmpReply& reply, bool noSuchName) {
             ThrowStatus(2);
         }
         const std::string base = Base(i);
+        // An agent that answers get-next with the OID asked for would have
+        // the walk end as if the table were over: say so instead. (At the
+        // end of the agent's view the OID asked comes back as endOfMibView.)
+        if (getNext && IsTableKind(VarList.Kind) && vb.Type != SNMP_ENDOFMIBVIEW &&
+            vb.Oid == (item.LastOid.empty() ? base : item.LastOid))
+            ThrowVxSNMP(vxRepeatedOid);
         Answer answer{i, &vb, IsEndOfTable(base, item.LastOid, vb.Oid), {}};
         if (!answer.Ended && IsTableKind(VarList.Kind)) {
             answer.Instance = OidOf(vb.Oid.substr(base.size() + 1));
@@ -275,8 +284,9 @@ bool VxSNMPRequest::TakeReply(const SnmpReply& reply, bool noSuchName) {
         SnmpVar& item = *VarList.GetItem(answer.Item);
         const std::string base = Base(answer.Item);
         if (answer.Ended) {
-            // The column follows the row that the other columns are on.
-            item.Value = NotDone;
+            // The column has no value on this row; it follows the row that
+            // the other columns are on.
+            item.Value = std::string(NoSuchInstanceText);
             item.LastOid = base + "." + rowInstance;
         } else if (!row || answer.Instance == *row) {
             StoreValue(answer.Item, *answer.Binding);
@@ -340,7 +350,7 @@ void VxSNMPRequest::OnAsyncResponse(Outgoing* outgoing, int reason, const SnmpRe
     const bool noSuchName = isRead && mapped.Code == NoSuchNameCode && IsTableKind(VarList.Kind);
     if ((mapped.Code == 0 && flag != 0) || noSuchName) {
         try {
-            const bool row = TakeReply(reply, noSuchName);
+            const bool row = TakeReply(reply, noSuchName, isRead);
             if (noSuchName) {  // the agent found nothing after the OIDs just sent
                 result.Code = 0;
                 result.Message = VxSNMPOkText();
@@ -403,7 +413,7 @@ bool VxSNMPRequest::SyncSet(bool readBack, const std::string& itemList, const st
     if (!alive) ThrowStatus(SNMP_CLASS_TIMEOUT);  // gone meanwhile: nothing of it is touched
     if (status != 0) ThrowStatus(status);
     if (!readBack) return false;
-    return TakeReply(reply, false);
+    return TakeReply(reply, false, false);
 }
 
 void VxSNMPRequest::AsyncSet(VxSNMPContinuation continuation, uint8_t flag, const std::string& itemList,
@@ -457,7 +467,7 @@ std::string VxSNMPRequest::ExpandItemText(const std::string& text, bool quote, c
         if (pos < 0 || pos >= static_cast<long long>(VarList.GetCount())) ThrowVxSNMP(vxBadSyntaxInExpression);
         const SnmpVar& item = *VarList.GetItem(static_cast<int>(pos));
         const std::string v = RawValueText(item);
-        if (v == "(NULL)") ThrowVxSNMP(vxNullInExpression);
+        if (v == "(NULL)" || IsMissingValueText(v)) ThrowVxSNMP(vxNullInExpression);
         const VxSyntax* row = FindSyntax(static_cast<int>(item.Syntax));
         std::string replacement;
         switch (row ? row->Operand : SyntaxOperand::Text) {

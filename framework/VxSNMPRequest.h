@@ -107,7 +107,8 @@ private:
     std::string RowInstanceFromIndexes();
     void SplitRowInstance(const std::string& instance);
     // Takes a reply's bindings into the items; true when a table row arrived.
-    bool TakeReply(const SnmpReply& reply, bool noSuchName);
+    // `getNext`: the reply answers a read (for a table, a get-next).
+    bool TakeReply(const SnmpReply& reply, bool noSuchName, bool getNext = true);
     // The set PDU for the item list, and its target; the items are left as
     // they were.
     std::vector<Vb> BuildWrite(const std::string& itemList, const std::vector<std::string>* values,

@@ -314,6 +314,7 @@ void VxSNMPRequest2Controls::SetValues(bool refreshAfter, bool readControls, con
     // A read still on its way would show the values that this write
     // replaces.
     AbandonReads();
+    WriteTaken = false;
     LastOp = 1;
     RefreshAfterSet = refreshAfter;
     BeforeSet();
@@ -330,6 +331,7 @@ void VxSNMPRequest2Controls::SetValues(bool refreshAfter, bool readControls, con
         const CountScope blocking(BlockingDepth, alive);
         Request.SyncSet(false, itemList, values);
         if (!alive || WriteGeneration != writes) return;
+        WriteTaken = true;
         AfterSet();
     }
     if (!alive) return;
@@ -363,6 +365,7 @@ void VxSNMPRequest2Controls::OnSetResponse(VxSNMPError* reply, VxSNMPVarList*) {
             ShowSetError(reply);
             return;
         }
+        WriteTaken = true;
         AfterSet();
         if (!goesOn()) return;
         end();

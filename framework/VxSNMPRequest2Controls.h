@@ -68,6 +68,11 @@ public:
     void OnRefreshResponse(VxSNMPError* reply, VxSNMPVarList* list);
     void OnSetResponse(VxSNMPError* reply, VxSNMPVarList* list);
 
+    // Whether the agent took the last write that ended (false while it runs,
+    // and when it was refused, failed or stopped): writes that depend on it
+    // go only after it was taken.
+    bool LastWriteTaken() const { return WriteTaken; }
+
     // The request of another controller whose values a filter template
     // ("#3 = 5") refers to; neither is set by any page of the module.
     VxSNMPRequest* AssociatedRequest = nullptr;
@@ -171,6 +176,7 @@ private:
     void EmitRefreshDone(VxSNMPError* reply);
 
     TObject* MsgCtrl_ = nullptr;
+    bool WriteTaken = false;
     int AwaitedReads = 0;   // asynchronous reads not yet ended (a walk counts once)
     int AwaitedWrites = 0;  // asynchronous writes not yet ended
     int BlockingDepth = 0;  // blocking operations running (beneath whoever asks)

@@ -9,11 +9,13 @@
 #include "common/VxDateTime.h"
 #include "common/VxEditConstraint.h"
 #include "common/VxNumList.h"
+#include "common/VxValueMarkers.h"
 #include "framework/VxSNMPMessages.h"
 #include "framework/VxSyntax.h"
 #include "framework/VxValueConversion.h"
 #include "platform/ComCtrls.h"
 #include "platform/Dialogs.h"
+#include "platform/Exception.h"
 #include "platform/ExtCtrls.h"
 #include "platform/Forms.h"
 #include "platform/StdCtrls.h"
@@ -199,6 +201,7 @@ std::string SelectedText(TStrings* items, int index) {
 
 bool AcceptTypedValue(TEdit* edit, int syntax, const std::string& label, const VxOptionList* map) {
     const std::string text = edit->Text();
+    if (IsMissingValueText(text)) return true;  // shown as read: the write leaves it out
     const auto needs = CheckValueText(syntax, map ? map->LabelToValue(text) : text);
     if (!needs) return true;
     TForm* form = GetParentForm(edit);
@@ -531,9 +534,12 @@ void VxSNMPRequest2Edits::ValuesToControls(int item) {
     }
 }
 
-void VxSNMPRequest2Edits::ShowBinding(const ControlBinding& b) {
+void VxSNMPRequest2Edits::ShowBinding(ControlBinding& b) {
     const SnmpVar& var = *Request.VarList.GetItem(b.Item);
     std::string text = RawValueText(var);
+    b.Missing.clear();
+    if (IsMissingValueText(text)) return ShowMissing(b, text);
+    if (auto* combo = dynamic_cast<TComboBox*>(b.Controls.front())) combo->SetPlaceholderText("");
     Octets bytes = TextToOctets(text, static_cast<int>(var.Syntax));
     const bool part = b.Offset != 0 || b.Syntax != static_cast<int>(var.Syntax);
     if (part) {
@@ -586,6 +592,47 @@ void VxSNMPRequest2Edits::ShowBinding(const ControlBinding& b) {
     }
 }
 
+void VxSNMPRequest2Edits::ShowMissing(ControlBinding& b, const std::string& text) {
+    bool first = true;
+    for (TControl* c : b.Controls) {
+        if (auto* label = dynamic_cast<TLabel*>(c)) label->SetCaption(text);
+        else if (auto* staticText = dynamic_cast<TStaticText*>(c)) staticText->SetCaption(text);
+        else if (auto* box = dynamic_cast<TCheckBox*>(c)) box->SetChecked(false);
+        else if (auto* radio = dynamic_cast<TRadioGroup*>(c)) radio->SetItemIndex(-1);
+        else if (auto* combo = dynamic_cast<TComboBox*>(c)) {
+            combo->SetItemIndex(-1);
+            combo->SetPlaceholderText(text);
+        } else if (auto* edit = dynamic_cast<TEdit*>(c)) {
+            // One edit says it; the others of a split value stay empty.
+            edit->SetText(first ? text : std::string());
+            Constraints->SaveText(edit);
+        }
+        first = false;
+    }
+    b.MissingReadBack = ReadBackOf(b);
+    b.Missing = text;
+}
+
+ControlBinding::ReadBack VxSNMPRequest2Edits::ReadBackOf(const ControlBinding& b) {
+    ControlBinding::ReadBack back;
+    try {
+        back.Read = ReadBinding(b, back.Part, &back.Typed);
+    } catch (const Exception&) {
+        back = {};  // controls that show no value may read as none
+    }
+    return back;
+}
+
+const std::string* VxSNMPRequest2Edits::UntouchedMissing(int item) {
+    const std::string* missing = nullptr;
+    for (auto& b : Bindings) {
+        if (b->Item != item) continue;
+        if (b->Missing.empty() || ReadBackOf(*b) != b->MissingReadBack) return nullptr;
+        missing = &b->Missing;
+    }
+    return missing;
+}
+
 bool VxSNMPRequest2Edits::ReadBinding(const ControlBinding& b, Octets& part, std::string* typed) {
     TControl* first = b.Controls.front();
     std::string text;
@@ -635,6 +682,10 @@ void VxSNMPRequest2Edits::ControlsToValues(int item) {
         if (item >= 0 && i != item) continue;
         if (!list.IsWritable(i)) continue;
         SnmpVar& var = *list.GetItem(i);
+        if (const std::string* missing = UntouchedMissing(i)) {
+            var.Value = *missing;  // left out of the write
+            continue;
+        }
         Octets bytes = TextToOctets(RawValueText(var), static_cast<int>(var.Syntax));
         bool first = true, any = false;
         std::optional<std::string> typedWhole;  // the text of a control that holds the whole value

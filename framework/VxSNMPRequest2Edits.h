@@ -37,13 +37,26 @@ struct ControlBinding {
     std::vector<int> Positions;  // empty unless a bit list
     std::vector<TControl*> Controls;
     std::vector<TNotifyEvent> SavedHandlers;  // one per control; empty when not hooked
+    // The missing value the controls show (empty when they show a value),
+    // and what they read back right after showing it: while they still read
+    // so, the user has not touched them and the value stays missing.
+    struct ReadBack {
+        bool Read = false;  // false: the controls cannot be read as a value
+        Octets Part;
+        std::string Typed;
+        bool operator==(const ReadBack&) const = default;
+    };
+    std::string Missing;
+    ReadBack MissingReadBack;
 };
 
 // The check of a typed value, for generated pages and dialogs alike: whether
 // the text of `edit` is a value that `syntax` can hold (a label of `map`
 // counts as its value; see CheckValueText). When it is not, a message box
 // says what the field needs ("<label>: "<text>" is not ..."), the focus goes
-// back to the edit and the result is false: the caller sends nothing.
+// back to the edit and the result is false: the caller sends nothing. An
+// edit still showing that the agent has no value passes: the write leaves
+// its item out.
 bool AcceptTypedValue(TEdit* edit, int syntax, const std::string& label, const VxOptionList* map = nullptr);
 
 class VxSNMPRequest2Edits : public VxSNMPRequest2Controls {
@@ -111,7 +124,14 @@ private:
     void UnhookControl(ControlBinding& binding, size_t k);
     TNotifyEvent* ChangeEventOf(TControl* control);
     const VxOptionList* MapOf(const ControlBinding& binding) const;
-    void ShowBinding(const ControlBinding& binding);
+    void ShowBinding(ControlBinding& binding);
+    // Shows that the agent has no value: the text where a control shows
+    // text, nothing chosen or ticked elsewhere.
+    void ShowMissing(ControlBinding& binding, const std::string& text);
+    // The missing value that every control of `item` still shows untouched,
+    // or null.
+    const std::string* UntouchedMissing(int item);
+    ControlBinding::ReadBack ReadBackOf(const ControlBinding& binding);
     // The octets a binding reads from its controls; false when it reads none.
     // `typed`, when given, receives the control's text (labels turned into values).
     bool ReadBinding(const ControlBinding& binding, Octets& part, std::string* typed = nullptr);

@@ -2,16 +2,22 @@
 
 #include <algorithm>
 
+#include "common/VxValueMarkers.h"
 #include "framework/VxSNMPMessages.h"
 #include "framework/VxSyntax.h"
 #include "platform/Exception.h"
 
 namespace {
 
-// A binding without a value: null, an SNMPv2 exception, or an empty octet string.
-bool CarriesNoValue(const Vb& vb) {
-    if (vb.Type == SNMP_NULL || vb.IsException()) return true;
-    return vb.IsOctetType() && vb.Bytes.empty();
+// A binding without a value: null, or an empty octet string.
+bool CarriesNoValue(const Vb& vb) { return vb.Type == SNMP_NULL || (vb.IsOctetType() && vb.Bytes.empty()); }
+
+std::string_view MissingValueText(uint8_t exception) {
+    switch (exception) {
+    case SNMP_NOSUCHOBJECT: return NoSuchObjectText;
+    case SNMP_ENDOFMIBVIEW: return EndOfMibViewText;
+    default: return NoSuchInstanceText;
+    }
 }
 
 const char* const NullText = "(NULL)";
@@ -82,6 +88,9 @@ std::string LabelledText(const SnmpVar& item, const std::string& valueText) {
 
 std::string StoredValueText(const SnmpVar& item, const Vb& vb) {
     const VxSyntax& row = WireSyntaxOf(item.Syntax);
+    // The agent marks the value as missing: the field says so, whatever
+    // the item's syntax, and no label stands for it.
+    if (vb.IsException()) return std::string(MissingValueText(vb.Type));
     std::string text;
     if (row.NoValueText && CarriesNoValue(vb))
         text = row.NoValueText;

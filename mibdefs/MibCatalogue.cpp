@@ -38,7 +38,8 @@ constinit const MibTableInfo MibCatalogue[] = {
     {TABLE(PortSecurityFdbItems), 4, SVT_SV, 0, "1.3.6.1.4.1.171.11.59.8.2.7.2"},
     {TABLE(TrapLogCtrlItems), 2, SVT_SV, 0, "1.3.6.1.4.1.171.12.1.2.8"},
     {TABLE(SubUnitItems), 5, MVT_FMV, 1, "1.3.6.1.4.1.171.11.59.8.2.1.1.3.1"},
-    {TABLE(CableDiagItems), 4, MVT_FMV, 1, "1.3.6.1.4.1.171.11.59.8.2.3.4.1"},
+    // A row is a port and one of its pairs: both index it.
+    {TABLE(CableDiagItems), 4, MVT_FMV, 2, "1.3.6.1.4.1.171.11.59.8.2.3.4.1"},
     {TABLE(CpuUtilizationItems), 3, SVT_SV, 0, "1.3.6.1.4.1.171.12.1.1.6"},
     {TABLE(FirmwareInfoItems), 6, MVT_FMV, 1, "1.3.6.1.4.1.171.12.1.2.7.1"},
     {TABLE(FirmwareCtrlItems), 4, MVT_UMV, 1, "1.3.6.1.4.1.171.12.1.2.8.1"},

@@ -486,6 +486,9 @@ void TComboBox::SetText(const std::string& text) {
     }
 }
 
+std::string TComboBox::PlaceholderText() const { return Widget()->placeholderText().toStdString(); }
+void TComboBox::SetPlaceholderText(const std::string& text) { Widget()->setPlaceholderText(Q(text)); }
+
 int TComboBox::DropDownCount() const { return Widget()->maxVisibleItems(); }
 void TComboBox::SetDropDownCount(int count) { Widget()->setMaxVisibleItems(count); }
 

@@ -170,6 +170,9 @@ public:
     std::string Text() const;
     // A drop-down list selects the entry of that text (or none).
     void SetText(const std::string& text);
+    // What the box shows while no entry is chosen (empty: nothing).
+    std::string PlaceholderText() const;
+    void SetPlaceholderText(const std::string& text);
     TComboBoxStyle Style() const { return style_; }
     void SetStyle(TComboBoxStyle style);
     int DropDownCount() const;

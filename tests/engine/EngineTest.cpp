@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "tests/support/AgentFixture.h"
+#include "common/VxValueMarkers.h"
 #include "framework/SnmpTransport.h"
 #include "framework/VxSNMPMessages.h"
 
@@ -158,18 +159,25 @@ TEST_F(Engine, AColumnEndsAtTheNextColumnThatSharesItsTextPrefix) {
     EXPECT_EQ(WalkRows(request), std::vector<std::string>{"3"});
 }
 
-TEST_F(Engine, AnAgentThatRepeatsAnOidEndsTheWalk) {
+// An agent that answers get-next with the OID asked for ends the walk, and
+// the walk says so: it is no empty table.
+TEST_F(Engine, AnAgentThatRepeatsAnOidEndsTheWalkWithAFailure) {
     StartAgent(EngineStack);
     Stack->Control("repeat-getnext on");
     VxSNMPRequest request;
     request.VarList = VxSNMPVarList(OneRowItems, MVT_UMV, 1);
-    // The first get-next asks for the bare column and gets it back: no row.
-    EXPECT_TRUE(WalkRows(request).empty());
+    EXPECT_EQ(CodeOf([&] { WalkRows(request); }), -529);
+    EXPECT_EQ(MessageOf([&] { WalkRows(request); }),
+              "(VxSNMP++) The agent answered a get-next with the OID asked for: the walk ends here!");
+    const VxSNMPError reply = AwaitReply([&](VxSNMPContinuation done) { request.AsyncGet(done, true); });
+    EXPECT_EQ(reply.Code, -529);
+    EXPECT_EQ(reply.Done, 1);
 }
 
 TEST_F(Engine, EveryRowComesOnceWithTheValuesOfItsOwnColumns) {
     StartAgent(EngineStack);
-    const std::vector<std::string> sparse = {"1|one|10", "2||20", "3|three|(NULL)", "4|four|40"};
+    const std::string none(NoSuchInstanceText);
+    const std::vector<std::string> sparse = {"1|one|10", "2|" + none + "|20", "3|three|" + none, "4|four|40"};
     struct Case {
         const char* name;
         const SnmpVarItem* items;
@@ -182,7 +190,7 @@ TEST_F(Engine, EveryRowComesOnceWithTheValuesOfItsOwnColumns) {
         // Past a column's last row the agent starts it again: the column ends.
         {"cycling agent", SparseItems, "cycle-getnext on", sparse},
         // A column the agent does not have ends at once; the others go on.
-        {"missing column", AddressItems, "reset", {"10.0.0.1|1|(NOTDONE)", "10.0.0.2|2|(NOTDONE)"}},
+        {"missing column", AddressItems, "reset", {"10.0.0.1|1|" + none, "10.0.0.2|2|" + none}},
     };
     for (const Case& c : cases) {
         Stack->Control(c.control);
@@ -218,6 +226,41 @@ TEST_F(Engine, V2cEndOfMibViewEndsTheWalk) {
     VxSNMPRequest beyond;
     beyond.VarList = VxSNMPVarList(BeyondEndItems, MVT_FMV, 0);
     EXPECT_TRUE(WalkRows(beyond).empty());
+}
+
+// Values the agent marks as missing, for items of every kind of value: each
+// shows the exception as net-snmp's tools print it, and a write of the list
+// sends only the values there are.
+TEST_F(Engine, AValueTheAgentLacksShowsAsMissingAndIsNeverWrittenBack) {
+    StartAgent(EngineStack);
+    UseVersion(1);
+    const SnmpVarItem items[] = {
+        {"1.3.6.1.4.1.99.1.2", "Name", sxDisplayStr, acReadWrite},
+        {"1.3.6.1.4.1.99.1.7", "Number", sxInteger, acReadWrite},
+        {"1.3.6.1.4.1.99.1.8", "Text", sxDisplayStr, acReadWrite},
+        {"1.3.6.1.4.1.99.1.9", "Octets", sxOctetStr, acReadWrite},
+        {"1.3.6.1.4.1.99.1.10", "Address", sxIpAddress, acReadWrite},
+        {"1.3.6.1.4.1.99.1.11", "MAC", sxMacAddress, acReadWrite},
+        {"1.3.6.1.4.1.99.1.12", "Status", sxInteger, acReadWrite, &RowStatusNames},
+        {"1.3.6.1.4.1.99.2.1.3", "Column", sxInteger, acReadWrite},  // row 0 of a table
+        {nullptr, nullptr, 0, 0}};
+    VxSNMPRequest request;
+    request.VarList = VxSNMPVarList(items, SVT_SV, 0);
+    request.SyncGet(true);
+    EXPECT_EQ(request.VarList.GetItem(0)->Value, "kestrix");
+    for (int i = 1; i <= 6; ++i) EXPECT_EQ(request.VarList.GetItem(i)->Value, NoSuchObjectText) << i;
+    EXPECT_EQ(request.VarList.GetItem(7)->Value, NoSuchInstanceText);
+    Stack->ClearTrace();
+    request.SyncSet(false);
+    EXPECT_EQ(Stack->TraceLines(), std::vector<std::string>{R"(1.3.6.1.4.1.99.1.2.0 string "kestrix")"});
+
+    // Past the end of the agent's view.
+    const SnmpVarItem beyond[] = {{"1.3.6.1.99.9", "Beyond", sxInteger, acReadOnly}, {nullptr, nullptr, 0, 0}};
+    VxSNMPRequest next;
+    next.VarList = VxSNMPVarList(beyond, MVT_SV, 0);
+    next.NextRow = 1;
+    next.SyncGet(true);
+    EXPECT_EQ(next.VarList.GetItem(0)->Value, EndOfMibViewText);
 }
 
 TEST_F(Engine, SetErrorStatusesMapToTheirCodesAndTexts) {

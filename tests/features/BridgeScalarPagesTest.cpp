@@ -55,20 +55,36 @@ TEST_F(BridgeScalarPages, The8021QSetSendsOnlyTheGvrpStatusAndReadsNothingAgain)
     ExpectPicture(dialog, "vlan-general-info-form.png");
 }
 
-TEST_F(BridgeScalarPages, The8021PSetSendsOnlyTrafficClassesEnabled) {
-    auto* dialog = OpenDialog<TPBridgeConfigForm>();
-    EXPECT_EQ(dialog->Edit_DeviceCapabilities->Caption(), "F0");
-    EXPECT_EQ(dialog->TrafficClassesState->Text(), "true");
-    EXPECT_FALSE(dialog->GmrpStatus->Visible());
-    dialog->TrafficClassesState->SetItemIndex(1);
-    Stack->ClearTrace();
-    dialog->BT_Set->Click();
-    WaitIdle(dialog);
-    EXPECT_EQ(Stack->TraceLines(), (std::vector<std::string>{"1.3.6.1.2.1.17.6.1.1.2.0 integer 2"}));
-    dialog->BT_Get->Click();
-    WaitIdle(dialog);
-    EXPECT_EQ(dialog->TrafficClassesState->Text(), "false");
-    ExpectPicture(dialog, "pbridge-config-form.png");
+// Set writes only the traffic classes, and reports that one write once: as
+// taken, or as the agent's refusal.
+TEST_F(BridgeScalarPages, The8021PSetSendsOnlyTrafficClassesEnabledAndReportsItOnce) {
+    FromMenu<TPBridgeConfigForm>("BasicConfigure2Click", [&](TPBridgeConfigForm& dialog) {
+        EXPECT_EQ(dialog.Edit_DeviceCapabilities->Caption(), "F0");
+        EXPECT_EQ(dialog.TrafficClassesState->Text(), "true");
+        EXPECT_FALSE(dialog.GmrpStatus->Visible());
+        dialog.TrafficClassesState->SetItemIndex(1);
+        struct Case {
+            const char* Fault;
+            const char* Line;
+        };
+        for (const Case& c : {Case{"off", "Set: (VxSNMP++) Ok!"},
+                              Case{"wrongValue", "Set: (SNMP) Cannot modify variable: Bad Value!"}}) {
+            SCOPED_TRACE(c.Fault);
+            Stack->Control(std::string("fail-next-set ") + c.Fault);
+            const size_t before = Lines(dialog.Memo1).size();
+            Stack->ClearTrace();
+            dialog.BT_Set->Click();
+            WaitIdle(&dialog);
+            EXPECT_EQ(Stack->TraceLines(), (std::vector<std::string>{"1.3.6.1.2.1.17.6.1.1.2.0 integer 2"}));
+            const std::vector<std::string> lines = Lines(dialog.Memo1);
+            ASSERT_EQ(lines.size(), before + 1);
+            EXPECT_EQ(lines.back().rfind(c.Line, 0), 0u) << lines.back();
+        }
+        dialog.BT_Get->Click();
+        WaitIdle(&dialog);
+        EXPECT_EQ(dialog.TrafficClassesState->Text(), "false");
+        ExpectPicture(&dialog, "pbridge-config-form.png");
+    });
 }
 
 }  // namespace

@@ -194,6 +194,32 @@ TEST_F(SummerTimeDialog, SetInAnnualWritesTheDatesAndTheDialogShowsThemWhenOpene
     ExpectPicture(dialog, "summer-time-config-form-annual.png");
 }
 
+// The switch refuses the state and offset: the memo says so once, and the
+// times that belong to the state are not sent.
+TEST_F(SummerTimeDialog, ARefusedStateSendsNoTimes) {
+    OpenMainWindowOn();
+    SessionParameters.Timeout = 500;
+    FromMenu<TSummerTimeConfigForm>("SummerTime1Click", [&](TSummerTimeConfigForm& dialog) {
+        for (const char* state : {"repeating", "annual"}) {
+            SCOPED_TRACE(state);
+            Pick(dialog.ComboBox1, state);
+            for (TComboBox* combo : {dialog.DayComboBox, dialog.MonthComboBox, dialog.HourComboBox,
+                                     dialog.MiniuteComboBox, dialog.EDayComboBox, dialog.EMonthComboBox,
+                                     dialog.EHourComboBox, dialog.EMiniuteComboBox})
+                if (combo->ItemIndex() < 0) Pick(combo, "1");
+            Stack->Control("fail-next-set wrongValue");
+            const size_t before = Lines(dialog.Memo1).size();
+            MessageBoxRecorder boxes;
+            Press(&dialog, dialog.SetBtn);
+            EXPECT_EQ(Written().size(), 2u) << "state and offset only";
+            const std::vector<std::string> lines = Lines(dialog.Memo1);
+            ASSERT_EQ(lines.size(), before + 1);
+            EXPECT_EQ(lines.back().rfind("Set: (SNMP) Cannot modify variable: Bad Value!", 0), 0u) << lines.back();
+            EXPECT_EQ(boxes.Count(), 0u);
+        }
+    });
+}
+
 // Nothing goes while a choice is missing: no offset 0, no state read as
 // "disable", no empty or half-made time string.
 TEST_F(SummerTimeDialog, SetWithAChoiceMissingSaysSoAndSendsNothing) {

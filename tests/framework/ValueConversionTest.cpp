@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "common/TDateTime.h"
+#include "common/VxValueMarkers.h"
 #include "framework/VxSNMPMessages.h"
 #include "framework/VxValueConversion.h"
 #include "platform/Exception.h"
@@ -71,8 +72,12 @@ TEST(StoreValue, RendersEverySyntaxAsItsValueText) {
         {"negative", Item(sxInteger), Int(-7), "-7"},
         {"boolean", Item(sxBoolean), Int(0), "false"},
         {"null on integer", Item(sxInteger), Type(SNMP_NULL), "(NULL)"},
-        {"exception on integer", Item(sxInteger), Type(SNMP_NOSUCHINSTANCE), "(NULL)"},
-        {"null on display", Item(sxDisplayStr), Type(SNMP_NOSUCHOBJECT), ""},
+        {"missing instance on integer", Item(sxInteger), Type(SNMP_NOSUCHINSTANCE), std::string(NoSuchInstanceText)},
+        {"missing object on display", Item(sxDisplayStr), Type(SNMP_NOSUCHOBJECT), std::string(NoSuchObjectText)},
+        {"missing object on octets", Item(sxOctetStr), Type(SNMP_NOSUCHOBJECT), std::string(NoSuchObjectText)},
+        {"end of view on a mapped value", Item(sxInteger, &StateNames), Type(SNMP_ENDOFMIBVIEW),
+         std::string(EndOfMibViewText)},
+        {"null on display", Item(sxDisplayStr), Type(SNMP_NULL), ""},
         {"null on octets", Item(sxOctetStr), Type(SNMP_NULL), ""},
         {"empty double", Item(sxDouble), Octs(""), "(NULL)"},
         {"double", Item(sxDouble), Octs(DoubleOctets(1.5)), "1.5"},

@@ -15,6 +15,7 @@
 #include "acl/CPUIPv6MaskInformationUnit.h"
 #include "acl/IPRuleUnit.h"
 #include "acl/IPv6MaskInformationUnit.h"
+#include "common/VxValueMarkers.h"
 #include "features/AboutForm.h"
 #include "features/AggregatorPortTableForm.h"
 #include "features/MSInformationForm.h"
@@ -32,6 +33,7 @@
 #include "features/ServerInfoUnit.h"
 #include "framework/GUIConfigForm.h"
 #include "framework/VxSNMPSession.h"
+#include "framework/VxSyntax.h"
 #include "main/Form1.h"
 #include "main/MainMenuLayout.h"
 #include "main/MenuCommand.h"
@@ -45,7 +47,6 @@
 namespace {
 
 const std::string OkLine = "Get: (VxSNMP++) Ok!";
-const std::string NotDone = "(NOTDONE)";
 
 // The class of a window, as its name is written ("TPortTrunkForm").
 std::string ClassNameOf(const TForm& form) {
@@ -103,22 +104,53 @@ protected:
         return lines;
     }
 
-    // Every text the page shows: the list's cells, or the values read.
-    static std::vector<std::string> Shown(TConfigForm& window) {
-        std::vector<std::string> texts;
+    // One text the page shows: a cell of the list, or a value field.
+    struct ShownText {
+        const SnmpVar* Item;
+        std::string Text;
+    };
+
+    // Every text the page shows: the list's cells, or the value fields of
+    // the items read.
+    static std::vector<ShownText> Shown(TConfigForm& window) {
+        std::vector<ShownText> texts;
+        VxSNMPRequest2Edits& controller = *window.Controllers.front();
+        const VxSNMPVarList& list = controller.Request.VarList;
         if (auto* table = dynamic_cast<TSNMPListViewPanel*>(PageOf(window))) {
             TListItems* rows = table->ListViewPanel->ListView->Items();
             for (int r = 0; r < rows->Count(); ++r) {
-                texts.push_back(rows->Item(r)->Caption());
                 TStrings* cells = rows->Item(r)->SubItems();
-                for (int c = 0; c < cells->Count(); ++c) texts.push_back(cells->Get(c));
+                for (size_t c = 0; c < controller.ColumnItems.size(); ++c) {
+                    const SnmpVar* item = list.GetItem(controller.ColumnItems[c]);
+                    if (c == 0) texts.push_back({item, rows->Item(r)->Caption()});
+                    else if (static_cast<int>(c) - 1 < cells->Count()) texts.push_back({item, cells->Get(static_cast<int>(c) - 1)});
+                }
             }
-        } else {
-            const VxSNMPVarList& list = window.Controllers.front()->Request.VarList;
-            for (uint32_t i = 0; i < list.GetCount(); ++i)
-                if (list.IsReadable(static_cast<int>(i))) texts.push_back(list.GetItem(static_cast<int>(i))->Value);
+        } else if (auto* page = dynamic_cast<TSNMPEditorPanel*>(PageOf(window))) {
+            for (int i = 0; i < page->EditsPanel->RowCount(); ++i) {
+                if (!list.IsReadable(i) || !list.IsVisible(i)) continue;
+                TWinControl* value = page->EditsPanel->Vars[static_cast<size_t>(i)].ValueCtrl;
+                if (auto* edit = dynamic_cast<TEdit*>(value)) texts.push_back({list.GetItem(i), edit->Text()});
+                if (auto* combo = dynamic_cast<TComboBox*>(value))
+                    texts.push_back({list.GetItem(i), combo->ItemIndex() < 0 ? combo->PlaceholderText() : combo->Text()});
+            }
         }
         return texts;
+    }
+
+    // A field that always holds something when the agent answered: a value
+    // of fixed size (numbers, addresses, times) or one chosen from a list.
+    static bool Required(const SnmpVar& item) {
+        const VxSyntax* syntax = FindSyntax(static_cast<int>(item.Syntax));
+        return item.OptionList() || (syntax && syntax->Size > 0);
+    }
+
+    // What is wrong with a text the page shows after a read that said "Ok!":
+    // every field the stack serves holds a value.
+    static std::string FaultOf(const ShownText& shown) {
+        if (IsValueMarker(shown.Text)) return "shows " + shown.Text;
+        if (shown.Text.empty() && Required(*shown.Item)) return "is empty";
+        return {};
     }
 
     static int RowCount(TConfigForm& window) {
@@ -216,7 +248,8 @@ TEST_P(EveryPage, OpensWithRowsAndNoErrorAndCloses) {
                 if (page.Command->Pattern == CommandPattern::TablePage) {
                     EXPECT_GT(RowCount(window), 0);
                 }
-                for (const std::string& text : Shown(window)) EXPECT_NE(text, NotDone);
+                for (const ShownText& shown : Shown(window))
+                    EXPECT_EQ(FaultOf(shown), "") << shown.Item->Label << " (" << shown.Item->ObjectId << ")";
                 EXPECT_EQ(Window->PageTitle, page.Command->Title);
             });
     }

@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/VxValueMarkers.h"
 #include "framework/SnmpValues.h"
 #include "framework/VxSNMPRequest.h"
 #include "framework/VxSNMPSession.h"
@@ -132,7 +133,7 @@ uint8_t WireTypeOf(uint32_t syntax) {
 // Octet strings may be empty (the LED string of an absent unit is).
 std::string RenderFault(const SnmpVar& item) {
     const std::string& v = item.Value;
-    if (v == NullText || v == NotDoneText) return {};
+    if (IsValueMarker(v)) return {};
     const VxOptionList* map = item.OptionList();
     if (map && map->IndexOfLabel(v) >= 0) return {};
     const VxSyntax& row = SyntaxOf(static_cast<int>(item.Syntax));
@@ -203,6 +204,7 @@ protected:
             EXPECT_EQ(RenderFault(item), "") << where;
             if (!withData) continue;
             EXPECT_NE(item.Value, NullText) << where << ": not served";
+            EXPECT_FALSE(IsMissingValueText(item.Value)) << where << ": the agent has no value there";
             EXPECT_NE(item.Value, NotDoneText) << where << ": column ends before the others";
             if (const VxOptionList* map = item.OptionList()) {
                 EXPECT_GE(map->IndexOfLabel(item.Value), 0) << where << ": not a value of the item's map";

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/VxValueMarkers.h"
 #include "platform/testing/DialogRecorder.h"
 #include "tests/pages/PageFixture.h"
 #include "tests/support/HostTable.h"
@@ -153,8 +154,9 @@ TEST_F(Pages, TablePageFillsItsRowsAndCounter) {
 
 TEST_F(Pages, ARowThatLacksAColumnShowsNoValueThereAndNoOtherRowsValue) {
     TSNMPListViewPanel* page = TablePage(SparseItems, -1, nullptr, nullptr);
-    EXPECT_EQ(Rows(page), (std::vector<std::string>{"1|10.1.1.1|enabled", "2|(NULL)|disabled", "3|10.1.1.3|(NULL)",
-                                                    "4|10.1.1.4|enabled"}));
+    const std::string none(NoSuchInstanceText);
+    EXPECT_EQ(Rows(page), (std::vector<std::string>{"1|10.1.1.1|enabled", "2|" + none + "|disabled",
+                                                    "3|10.1.1.3|" + none, "4|10.1.1.4|enabled"}));
     // The page's own edits, and an address split over four edits as dialogs bind it.
     std::vector<TControl*> parts;
     for (int k = 0; k < 4; ++k) parts.push_back(new TEdit(form));
@@ -168,12 +170,51 @@ TEST_F(Pages, ARowThatLacksAColumnShowsNoValueThereAndNoOtherRowsValue) {
     list->SetItemIndex(0);
     EXPECT_EQ(partTexts(), "10;1;1;1;");
     list->SetItemIndex(1);
-    EXPECT_EQ(Edit(page->EditsPanel, 1)->Text(), "(NULL)");
+    EXPECT_EQ(Edit(page->EditsPanel, 1)->Text(), none);
     EXPECT_EQ(Combo(page->EditsPanel, 2)->Text(), "disabled");
-    EXPECT_EQ(partTexts(), ";;;;");
+    EXPECT_EQ(partTexts(), none + ";;;;");
     list->SetItemIndex(2);
     EXPECT_EQ(Combo(page->EditsPanel, 2)->ItemIndex(), -1);
+    EXPECT_EQ(Combo(page->EditsPanel, 2)->PlaceholderText(), none);
     EXPECT_EQ(partTexts(), "10;1;1;3;");
+    list->SetItemIndex(3);
+    EXPECT_EQ(Combo(page->EditsPanel, 2)->PlaceholderText(), "");
+}
+
+// Edit of a row that lacks a column: every row ticked, the missing value
+// untouched, only the values there are go; a value typed in its place goes.
+TEST_F(Pages, AValueTheRowLacksIsWrittenOnlyOnceTheUserGivesOne) {
+    TSNMPListViewPanel* page = TablePage(SparseItems, -1, nullptr, nullptr);
+    TEditsPanel* edits = page->EditsPanel;
+    MessageBoxRecorder boxes;
+    struct Case {
+        int Row;
+        std::function<void()> Change;
+        std::vector<std::string> Sent;
+    };
+    const Case cases[] = {
+        {2, [&] { Edit(edits, 1)->SetText("10.1.1.30"); }, {"1.3.6.1.4.1.99.7.1.2.3 ipaddress 10.1.1.30"}},
+        {1, [] {}, {"1.3.6.1.4.1.99.7.1.3.2 integer 2"}},
+        {1, [&] { Edit(edits, 1)->SetText("10.1.1.2"); },
+         {"1.3.6.1.4.1.99.7.1.2.2 ipaddress 10.1.1.2", "1.3.6.1.4.1.99.7.1.3.2 integer 2"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Row);
+        WaitIdle();
+        page->ListViewPanel->ListView->SetItemIndex(c.Row);
+        page->ListViewPanel->ListView->OnClick(page->ListViewPanel->ListView);
+        Stack->ClearTrace();
+        WhenModal([&] {
+            c.Change();
+            DialogPage(edits)->BtnPanel->CheckAllBtn->Click();
+            const size_t refusals = boxes.Count();
+            DialogPage(edits)->BtnPanel->SetCheckedBtn->Click();
+            if (boxes.Count() > refusals) DialogPage(edits)->BtnPanel->CloseBtn->Click();  // refused: still up
+        });
+        page->BtnPanel->EditBtn->Click();
+        EXPECT_EQ(Stack->TraceLines(), c.Sent);
+    }
+    EXPECT_EQ(boxes.Count(), 0u);
 }
 
 TEST_F(Pages, AddCreatesARowWithCreateAndGoAndReadsTheTableAgain) {

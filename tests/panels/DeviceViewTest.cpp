@@ -199,6 +199,17 @@ TEST_F(DeviceView, ASilentAgentGivesAWindowWithoutPanelsAndTheErrorOnTheStatusBa
     EXPECT_EQ(window->Caption(), "Kestrix : 127.0.0.1");
 }
 
+// The unit table walk ends at its first answer: the status bar says why
+// there are no panels.
+TEST_F(DeviceView, AnAgentThatRepeatsTheOidAskedGivesNoPanelsAndSaysSo) {
+    StartStack();
+    Stack->Control("repeat-getnext on");
+    TMainForm* window = OpenMainWindow();
+    EXPECT_EQ(window->UnitPanels->Count(), 0);
+    EXPECT_EQ(Message().rfind("Get: (VxSNMP++) The agent answered a get-next with the OID asked for", 0), 0u)
+        << Message();
+}
+
 TEST_F(DeviceView, ClosingThePanelsStopsEveryPollerBeforeAnyGoes) {
     StartStack();
     TMainForm* window = OpenMainWindow();
