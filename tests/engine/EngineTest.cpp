@@ -521,7 +521,9 @@ TEST_F(Engine, V3TimesOutOnASilentAgentAsSoonAsV1) {
     v1.Timeout = 60;
     const SnmpVarItem NumberItem[] = {ScalarItems[0], {nullptr, nullptr, 0, 0}};  // SNMPv1 has no Counter64
     std::vector<std::string> timedOut;
-    for (auto [request, name] : {std::pair{&v1, "v1"}, std::pair{&v3, "v3"}}) {
+    for (auto [requestOf, nameOf] : {std::pair{&v1, "v1"}, std::pair{&v3, "v3"}}) {
+        VxSNMPRequest* request = requestOf;  // a lambda may not capture a structured binding (Clang 14)
+        const char* name = nameOf;
         request->VarList = VxSNMPVarList(NumberItem, SVT_SV, 0);
         ASSERT_EQ(CodeOf([&] { request->SyncGet(true); }), 0) << name;
     }
