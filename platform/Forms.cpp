@@ -480,8 +480,14 @@ TForm* GetParentForm(TControl* control) {
 TApplication::TApplication() : TComponent(nullptr) {}
 
 TApplication::~TApplication() {
-    // Without a QApplication the forms cannot go any more; the process ends.
-    if (!QApplication::instance()) ForgetComponents();
+    // The forms go where the program ends its message loop (Run) or its
+    // start-up, while Qt stands. This object goes with the static objects,
+    // after Qt's own state: a form still here now is left to the process,
+    // never destroyed. That is the case when Qt ends the process with exit()
+    // from inside the message loop, as it does when the display goes away.
+    static auto* left = new std::vector<TComponent*>;  // kept, so the process ends with them
+    for (int i = 0; i < ComponentCount(); ++i) left->push_back(Components(i));
+    ForgetComponents();
 }
 
 void TApplication::Initialize() {

@@ -132,7 +132,9 @@ public:
         FormCreated(form);
     }
     // Shows the main form and runs the message loop until Terminate; then
-    // destroys every form the application owns.
+    // destroys every form the application owns. (The application object
+    // itself, a static object, destroys none: forms it still owns when the
+    // process ends are left to the process.)
     void Run();
     // Handles every pending event and returns at once.
     void ProcessMessages();
