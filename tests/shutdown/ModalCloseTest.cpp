@@ -132,7 +132,9 @@ void StartReadingAgain(TForm* window, const BlockingReRead& how) {
 void Poll(const std::function<bool()>& check) {
     auto* timer = new QTimer;
     QObject::connect(timer, &QTimer::timeout, [timer, check] {
-        if (check()) timer->deleteLater(), timer->stop();
+        if (!check()) return;
+        timer->stop();
+        timer->deleteLater();
     });
     timer->start(2);
 }
