@@ -12,7 +12,10 @@ TConfigForm::TConfigForm(TComponent* owner) : TForm(owner) {
     DoCreate();
 }
 
-TConfigForm::~TConfigForm() { StopAndDeleteControllers(); }
+TConfigForm::~TConfigForm() {
+    StopAndDeleteControllers();
+    if (ConfigForm == this) ConfigForm = nullptr;
+}
 
 void TConfigForm::SizeToPage(TSNMPPanel* page) {
     page->AttachForm(this);

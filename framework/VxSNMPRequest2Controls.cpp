@@ -1,5 +1,6 @@
 #include "VxSNMPRequest2Controls.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <exception>
@@ -46,6 +47,15 @@ const bool WindowHooksInstalled = [] {
     return true;
 }();
 
+// Every controller that exists, for EndAllWork. Never freed: a controller
+// may go after the static objects.
+std::vector<VxSNMPRequest2Controls*>& LiveControllers() {
+    static auto* controllers = new std::vector<VxSNMPRequest2Controls*>;
+    return *controllers;
+}
+
+bool AllWorkEnded = false;
+
 }  // namespace
 
 std::string ResultLineTime() {
@@ -56,9 +66,14 @@ std::string ResultLineTime() {
     return text;
 }
 
-VxSNMPRequest2Controls::VxSNMPRequest2Controls(TWinControl* owner) : Owner(owner) {}
+VxSNMPRequest2Controls::VxSNMPRequest2Controls(TWinControl* owner) : Owner(owner) {
+    LiveControllers().push_back(this);
+    if (AllWorkEnded) Request.Alive = 0;
+}
 
 VxSNMPRequest2Controls::~VxSNMPRequest2Controls() {
+    auto& live = LiveControllers();
+    live.erase(std::remove(live.begin(), live.end(), this), live.end());
     // Nothing on its way may reach a controller that is going, so the
     // request has nothing left to wait for.
     Request.CancelPending();
@@ -78,7 +93,14 @@ void VxSNMPRequest2Controls::Stop() {
 }
 
 void VxSNMPRequest2Controls::Resume() {
-    if (!DeleteWhenUnused) Request.Alive = 1;  // a controller on its way out stays stopped
+    // A controller on its way out stays stopped, and so does every one once
+    // the program is ending.
+    if (!DeleteWhenUnused && !AllWorkEnded) Request.Alive = 1;
+}
+
+void VxSNMPRequest2Controls::EndAllWork() {
+    AllWorkEnded = true;
+    for (VxSNMPRequest2Controls* controller : LiveControllers()) controller->Stop();
 }
 
 bool VxSNMPRequest2Controls::WaitWhileBusy(int ms) {

@@ -114,6 +114,10 @@ public:
     //   meanwhile defers the delete until the frame is done with it.
     // - A reply handler may delete its controller (from OnRefreshDone, say):
     //   the controller touches nothing of itself afterwards.
+    // - EndAllWork(): the program is ending (Exit confirmed). Every
+    //   controller is stopped for good (Resume() no longer resumes it) and
+    //   one made afterwards starts stopped, so a blocking walk running
+    //   beneath the exit ends at its next row and nothing more is sent.
     //
     // Superseded work ends silently too: a re-read of a table ends the walk
     // that runs, and a write ends every read on its way, so a late reply
@@ -123,6 +127,7 @@ public:
     bool IsBusy() const;
     void Stop();
     void Resume();
+    static void EndAllWork();
     bool WaitWhileBusy(int ms);
     VxWatch Watch() const { return Life.Watch(); }
 

@@ -13,6 +13,10 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     DoCreate();
 }
 
+TForm1::~TForm1() {
+    if (Form1 == this) Form1 = nullptr;
+}
+
 void TForm1::SetReady(VxSNMPRequest2Controls*, VxSNMPError*) {
     Ready1 = 1;
     Ready2 = 1;

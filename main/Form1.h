@@ -14,6 +14,7 @@ struct VxSNMPError;
 class TForm1 : public TForm {
 public:
     explicit TForm1(TComponent* owner);
+    ~TForm1() override;
 
     // Sets both flags.
     void SetReady(VxSNMPRequest2Controls* controller, VxSNMPError* reply);

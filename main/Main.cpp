@@ -101,6 +101,9 @@ void TMainForm::FormClose(TObject*, TCloseAction& action) {
         action = caNone;
         return;
     }
+    // Whatever reads or writes now, in any window, ends: a blocking walk of a
+    // dialog being built ends at its next row.
+    VxSNMPRequest2Controls::EndAllWork();
     StopDeviceView();
     action = caFree;
 }

@@ -32,9 +32,10 @@ public:
     explicit TMainForm(TComponent* owner);
     ~TMainForm() override;
 
-    // Asks "Exit Kestrix Management Module"; on OK stops the device view's
-    // walks, deletes its controllers, closes every panel and lets the window
-    // (and with it the application) go.
+    // Asks "Exit Kestrix Management Module"; on OK ends the work of every
+    // controller of the program (VxSNMPRequest2Controls::EndAllWork), stops
+    // the device view's walks, deletes its controllers, closes every panel
+    // and lets the window (and with it the application) go.
     void FormClose(TObject* sender, TCloseAction& action);
     // Closes and deletes every module panel, then every unit panel.
     void ClosePanels();

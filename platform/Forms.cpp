@@ -288,16 +288,25 @@ void TForm::PlaceOnScreen() {
 
 int TForm::ShowModal() {
     if (visible_ || modal_ || Embedded()) throw Exception("Cannot make a visible window modal");
+    // A program that is ending shows no window any more.
+    if (Application->Terminated()) return mrCancel;
     modalResult_ = mrNone;
     modal_ = true;
+    closeStepRan_ = false;
+    freeWhenShown_ = false;
     widget_->setWindowModality(Qt::ApplicationModal);
     QPointer<QWidget> alive(widget_);
-    SetVisible(true);
-    widget_->activateWindow();
+    // OnCreate may read the agent for long; the program may end meanwhile.
+    DoCreate();
+    if (!alive) return mrCancel;
+    if (!Application->Terminated()) {
+        SetVisible(true);
+        widget_->activateWindow();
+    }
     while (true) {
         if (!alive) return mrCancel;
         if (Application->Terminated()) modalResult_ = mrCancel;
-        else if (modalResult_ != mrNone) CloseModal();
+        else if (modalResult_ != mrNone && !closeStepRan_ && !RunModalCloseStep()) modalResult_ = mrNone;
         if (modalResult_ != mrNone) break;
         Application->HandleMessage();
     }
@@ -305,22 +314,33 @@ int TForm::ShowModal() {
     modal_ = false;
     SetVisible(false);
     widget_->setWindowModality(Qt::NonModal);
+    if (freeWhenShown_) Release();
     return result;
 }
 
-void TForm::CloseModal() {
+bool TForm::RunModalCloseStep() {
+    closeStepRan_ = true;  // a Close from inside the step does not run it again
     TCloseAction action = caNone;
     if (CloseQuery()) {
         action = caHide;
         DoClose(action);
     }
-    if (action == caNone) modalResult_ = mrNone;
-    else if (action == caFree) Release();
+    if (action == caNone) {
+        closeStepRan_ = false;
+        return false;
+    }
+    // Freed once the modal loop is over, not beneath a handler that runs.
+    freeWhenShown_ = action == caFree;
+    return true;
 }
 
 void TForm::Close() {
     if (modal_) {
-        modalResult_ = mrCancel;
+        // The close step runs now, as on a window that is not modal, so that
+        // work running beneath this close (a blocking walk that lets the
+        // close through after a row) learns of it at once; the modal loop
+        // ends once that work has returned.
+        if (!closeStepRan_ && RunModalCloseStep()) modalResult_ = mrCancel;
         return;
     }
     if (!CloseQuery()) return;
@@ -460,8 +480,14 @@ TForm* GetParentForm(TControl* control) {
 TApplication::TApplication() : TComponent(nullptr) {}
 
 TApplication::~TApplication() {
-    // Without a QApplication the forms cannot go any more; the process ends.
-    if (!QApplication::instance()) ForgetComponents();
+    // The forms go where the program ends its message loop (Run) or its
+    // start-up, while Qt stands. This object goes with the static objects,
+    // after Qt's own state: a form still here now is left to the process,
+    // never destroyed. That is the case when Qt ends the process with exit()
+    // from inside the message loop, as it does when the display goes away.
+    static auto* left = new std::vector<TComponent*>;  // kept, so the process ends with them
+    for (int i = 0; i < ComponentCount(); ++i) left->push_back(Components(i));
+    ForgetComponents();
 }
 
 void TApplication::Initialize() {

@@ -46,13 +46,16 @@ public:
 
     // Shows the form modally and runs the message loop until ModalResult is
     // set (a button with a ModalResult, Close, or the program); returns it.
+    // OnCreate, when it has not run yet, runs first; a program that is
+    // ending (Terminate) shows nothing and gets mrCancel.
     int ShowModal();
     bool Modal() const { return modal_; }
     TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(TModalResult result) { modalResult_ = result; }
     // Asks OnCloseQuery and OnClose, then hides or frees the form by the
-    // close action; on a modal form it ends the modal loop with mrCancel.
-    // Closing the main form ends the application.
+    // close action; on a modal form it ends the modal loop with mrCancel
+    // (once the handlers running beneath have returned; a freed modal form
+    // goes after its loop). Closing the main form ends the application.
     void Close();
     // Destroys the form once the message loop gets to it; nothing happens if
     // it was destroyed before.
@@ -92,7 +95,8 @@ private:
     void LayoutWindow();
     void ApplyWindowFlags();
     void PlaceOnScreen();
-    void CloseModal();
+    // OnCloseQuery and OnClose of a modal form: true when it may go.
+    bool RunModalCloseStep();
     bool PressDialogButton(bool defaultButton);
 
     QWidget* client_;
@@ -102,6 +106,8 @@ private:
     TMainMenu* menu_ = nullptr;
     TModalResult modalResult_ = mrNone;
     bool modal_ = false;
+    bool closeStepRan_ = false;   // this modal showing's OnClose has run
+    bool freeWhenShown_ = false;  // its close action was caFree
     bool created_ = false;
     bool syncing_ = false;
 };
@@ -126,7 +132,9 @@ public:
         FormCreated(form);
     }
     // Shows the main form and runs the message loop until Terminate; then
-    // destroys every form the application owns.
+    // destroys every form the application owns. (The application object
+    // itself, a static object, destroys none: forms it still owns when the
+    // process ends are left to the process.)
     void Run();
     // Handles every pending event and returns at once.
     void ProcessMessages();
