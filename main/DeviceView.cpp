@@ -8,6 +8,7 @@
 // the port pickers. Every failure of its own work goes to status-bar panel 0;
 // a silent agent leaves a window without panels.
 
+#include <algorithm>
 #include <chrono>
 
 #include "common/KestrixModels.h"
@@ -191,20 +192,17 @@ void TMainForm::AddUnitPanel(const std::string& model, const std::string& unitId
     ScrollBox1->SetAlign(alNone);
     panel->SetParent(ScrollBox1);
     panel->SetLeft(0);
-    if (!LastPanel) {
-        panel->SetTop(0);
-        SetClientWidth(width + 4);
-    } else {
-        panel->SetTop(LastPanel->Top() + height + 1);
-    }
+    panel->SetTop(LastPanel ? LastPanel->Top() + height + 1 : 0);
     LastPanel = panel;
     if (module) {
-        SetClientWidth(width + module->ClientWidth() + 8);
         module->SetParent(ScrollBox1);
         module->SetTop(panel->Top());
         module->SetLeft(panel->Left() + panel->Width() + 1);
     }
-    SetClientHeight(panel->Top() + height + StatusBar->Height() + UnitPanels->Count() + 4);
+    // The window is as wide as the widest row of panels: a narrower module
+    // further down does not cut the one beside an earlier unit.
+    WidestPanelRow = std::max(WidestPanelRow, module ? width + module->ClientWidth() + 8 : width + 4);
+    FitWindowToPanels(WidestPanelRow, panel->Top() + height + StatusBar->Height() + UnitPanels->Count() + 4);
     ScrollBox1->SetAlign(alClient);
 
     panel->Show();
@@ -213,6 +211,23 @@ void TMainForm::AddUnitPanel(const std::string& model, const std::string& unitId
         ModulePanels->Add(module);
     }
     UnitPanels->Add(panel);
+}
+
+// The client size the panels ask for, as far as the screen's work area
+// allows: a stack taller than the screen scrolls in the scroll box (which
+// then takes the room of its scroll bar beside the panels), and the status
+// bar, where the device view's messages go, stays on the screen.
+void TMainForm::FitWindowToPanels(int clientWidth, int clientHeight) {
+    const int frameWidth = Width() - ClientWidth();
+    const int frameHeight = Height() - ClientHeight();  // the menu bar included
+    const int roomWidth = Screen->WorkAreaWidth() - frameWidth;
+    const int roomHeight = Screen->WorkAreaHeight() - frameHeight;
+    if (clientHeight > roomHeight) {
+        clientHeight = roomHeight;
+        clientWidth += ScrollBox1->ScrollBarSize();
+    }
+    SetClientWidth(std::min(clientWidth, roomWidth));
+    SetClientHeight(clientHeight);
 }
 
 void TMainForm::HookPortButtons() {
@@ -265,4 +280,5 @@ void TMainForm::ClosePanels() {
     for (TList* list : {ModulePanels, UnitPanels, PortButtons})
         if (list) list->Clear();
     LastPanel = nullptr;
+    WidestPanelRow = 0;
 }
