@@ -19,6 +19,7 @@
 #include "main/StackTables.h"
 #include "main/StackUnits.h"
 #include "main/StackingPortUit.h"
+#include "main/StatusLine.h"
 #include "mibdefs/SystemMib.h"
 
 namespace {
@@ -89,16 +90,20 @@ std::vector<TForm*> PanelsOf(TList* list) {
 
 FrontPanelHost MainWindowPanelHost() {
     if (!MainForm) return {};
-    return {MainForm->StatusBar->Panels()->Items(0), MainForm->ImageList1, MainForm->PortButtons};
+    return {MainForm->StatusBar->Panels()->Items(0), MainForm->ImageList1, MainForm->PortButtons,
+            MainForm->StatusLine.get()};
 }
 
 StackUnitTable MainWindowUnitTable() {
     if (!MainForm) return {};
     return {MainForm->UnitListView, MainForm->UnitRequest, MainForm->ModelNames,
-            MainForm->StatusBar->Panels()->Items(0)};
+            MainForm->StatusBar->Panels()->Items(0),
+            [](const std::string& message) {
+                if (MainForm) MainForm->ShowDeviceViewMessage(message);
+            }};
 }
 
-void TMainForm::ShowDeviceViewMessage(const std::string& text) { StatusBar->Panels()->Items(0)->SetText(text); }
+void TMainForm::ShowDeviceViewMessage(const std::string& text) { StatusLine->Notice(text); }
 
 void TMainForm::InitDeviceView() {
     SetCaption("Kestrix : " + AgentIP);
@@ -122,19 +127,25 @@ void TMainForm::InitDeviceView() {
     UpdateRmonMenu();
 }
 
+// A reader of one of the stack's tables, its result lines on the message line.
+VxSNMPRequest2Edits* TMainForm::NewDeviceViewReader(const SnmpVarItem* items, TListView* view) {
+    VxSNMPRequest2Edits* reader = NewStackTableReader(this, items, view, nullptr);
+    reader->SetMsgCtrl(StatusLine.get());
+    return reader;
+}
+
 // The unit and port tables are read at the same time: one round of waiting.
 void TMainForm::ReadUnitTables() {
-    TStatusPanel* messages = StatusBar->Panels()->Items(0);
-    UnitRequest = NewStackTableReader(this, SwUnitMgmtItems, UnitListView, messages);
+    UnitRequest = NewDeviceViewReader(SwUnitMgmtItems, UnitListView);
     UnitRequest->Refresh();
-    PortRequest = NewStackTableReader(this, PortInfoItems, lvPortIndex, messages);
+    PortRequest = NewDeviceViewReader(PortInfoItems, lvPortIndex);
     PortRequest->Refresh();
     WaitWhileBusy(PortRequest);
     WaitWhileBusy(UnitRequest);
 }
 
 void TMainForm::ReadSubUnitTable() {
-    SubUnitRequest = NewStackTableReader(this, SubUnitItems, lvSubUnit, StatusBar->Panels()->Items(0));
+    SubUnitRequest = NewDeviceViewReader(SubUnitItems, lvSubUnit);
     SubUnitRequest->Refresh();
     WaitWhileBusy(SubUnitRequest);
 }
@@ -236,6 +247,7 @@ void TMainForm::HookPortButtons() {
 }
 
 void TMainForm::PortButtonClick(TObject* sender) {
+    StatusLine->UserActed();
     for (int i = 0; i < PortButtons->Count(); ++i) PortButtons->Item<TSpeedButton>(i)->SetDown(false);
     if (auto* button = dynamic_cast<TSpeedButton*>(sender)) button->SetDown(true);
 }
@@ -281,4 +293,5 @@ void TMainForm::ClosePanels() {
         if (list) list->Clear();
     LastPanel = nullptr;
     WidestPanelRow = 0;
+    StatusLine->ForgetPollers();
 }

@@ -1,14 +1,21 @@
 // The main window on a Linux desktop: its size against the screen it opens
-// on and the width of its rows of panels.
+// on, the width of its rows of panels, the messages of its status bar while
+// the LEDs poll, and the tool launcher's failures.
 
 #include <gtest/gtest.h>
 
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include <stdlib.h>
+#include <sys/stat.h>
+
+#include <fstream>
 #include <string>
+#include <functional>
 #include <vector>
 
+#include "framework/VxSNMPRequest2Leds.h"
 #include "main/FrontPanelForms.h"
 #include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
@@ -30,6 +37,49 @@ std::string TwelveUnits() {
 class Desktop : public MainWindowFixture {
 protected:
     TFrontPanelForm* Panel(TList* list, int index) const { return list->Item<TFrontPanelForm>(index); }
+};
+
+// The main window on the default stack (units 1 and 3, a module beside
+// unit 1), its LEDs polled only when a test says so.
+class MessageLine : public Desktop {
+protected:
+    void SetUp() override {
+        Desktop::SetUp();
+        StartStack();
+        OpenMainWindow();
+        for (TList* list : {Window->UnitPanels, Window->ModulePanels})
+            for (int i = 0; i < list->Count(); ++i) {
+                VxSNMPRequest2Leds* leds = Panel(list, i)->Leds;
+                ASSERT_TRUE(PumpUntil([&] { return !leds->IsBusy(); }));  // the first poll
+                leds->PollTimer()->SetEnabled(false);
+            }
+    }
+    std::string Line() const { return Window->StatusBar->Panels()->Items(0)->Text(); }
+    // One poll of a unit's LEDs (0: unit 1, 1: unit 3), to its end.
+    void Poll(int panel) {
+        VxSNMPRequest2Leds* leds = Panel(Window->UnitPanels, panel)->Leds;
+        leds->Refresh();
+        ASSERT_TRUE(PumpUntil([&] { return !leds->IsBusy(); }));
+    }
+    void PollEveryUnit() {
+        for (int i = 0; i < Window->UnitPanels->Count(); ++i) Poll(i);
+    }
+    // As the user does: a port chosen on the front panel.
+    void ChoosePort() { Panel(Window->UnitPanels, 0)->PortButton("SpeedButton1")->Click(); }
+    static bool IsLedLine(const std::string& line) { return line.find("Request: Led Status.") != std::string::npos; }
+};
+
+// A PATH of one folder of the test's own.
+class SearchPath {
+public:
+    SearchPath() : previous_(std::getenv("PATH") ? std::getenv("PATH") : "") { ::setenv("PATH", Dir.Path().c_str(), 1); }
+    ~SearchPath() { ::setenv("PATH", previous_.c_str(), 1); }
+    SearchPath(const SearchPath&) = delete;
+    SearchPath& operator=(const SearchPath&) = delete;
+    TempDir Dir{"kx-path"};
+
+private:
+    std::string previous_;
 };
 
 // The window stays within the screen's work area, the scroll box scrolls
@@ -100,6 +150,74 @@ TEST_F(Desktop, TheWindowFitsTheWidestRowOfPanels) {
         delete Window;
         Window = nullptr;
         Stack.reset();
+    }
+}
+
+// Notices of the device view, the port pickers and the tool launcher stay
+// readable while the LEDs poll, until the user's next action.
+TEST_F(MessageLine, ANoticeHoldsAgainstTheLedLinesUntilTheUsersNextAction) {
+    const std::string leftOut = "Unit id \"13\" from the agent is not 1 to 12: that unit is left out.";
+    const std::function<void()> notices[] = {
+        [&] { Window->AddUnitPanel("Kestrix-50", "13", 0); },
+        [&] { Window->BuildToolCommandLine("/TRmon_Statistics"); },  // "No Path!"
+        [&] { Window->StatusBar->Panels()->Items(0)->SetText("Written by another hand"); },
+    };
+    const std::string texts[] = {leftOut, "No Path!", "Written by another hand"};
+    for (size_t i = 0; i < std::size(notices); ++i) {
+        SCOPED_TRACE(texts[i]);
+        notices[i]();
+        ASSERT_EQ(Line(), texts[i]);
+        PollEveryUnit();
+        PollEveryUnit();
+        EXPECT_EQ(Line(), texts[i]);
+        ChoosePort();
+        Poll(1);
+        EXPECT_TRUE(IsLedLine(Line())) << Line();
+    }
+}
+
+// A failed poll stays until its own unit answers again: another unit's
+// success never hides it.
+TEST_F(MessageLine, AnLedFailureHoldsUntilItsOwnUnitAnswersAgain) {
+    Stack->Control("fail-next-read 1.3.6.1.4.1.171.12.11.1.9.4.1.6.1 genErr");
+    Poll(0);
+    const std::string failure = Line();
+    ASSERT_EQ(failure.rfind("Get: ", 0), 0u) << failure;
+    ASSERT_EQ(failure.find("Ok!"), std::string::npos) << failure;
+    Poll(1);
+    Poll(1);
+    EXPECT_EQ(Line(), failure);
+    Poll(0);
+    EXPECT_TRUE(IsLedLine(Line()));
+    EXPECT_NE(Line().find("Ok!"), std::string::npos) << Line();
+    // A notice is not hidden by a failure either.
+    Window->ShowDeviceViewMessage("No Path!");
+    Stack->Control("fail-next-read 1.3.6.1.4.1.171.12.11.1.9.4.1.6.1 genErr");
+    Poll(0);
+    EXPECT_EQ(Line(), "No Path!");
+}
+
+// A tool that cannot be started is named, with why, on the message line.
+TEST_F(MessageLine, AToolThatCannotStartSaysSoAndWhy) {
+    SearchPath path;
+    const std::string notExecutable = (path.Dir.Path() / "Bridge").string();
+    std::ofstream(notExecutable) << "#!/bin/sh\n";
+    ::chmod(notExecutable.c_str(), 0644);
+    struct Case {
+        const char* Item;
+        std::string Line;
+    };
+    const Case cases[] = {
+        {"Statistics1", "Cannot start the MIB tool \"Rmon\": no program of that name on the search path (PATH)."},
+        {"ForwardingTable1", "Cannot start the MIB tool \"Bridge\": Permission denied."},
+    };
+    for (const Case& c : cases) {
+        auto* item = dynamic_cast<TMenuItem*>(Window->FindComponent(c.Item));
+        ASSERT_NE(item, nullptr) << c.Item;
+        item->Click();
+        EXPECT_EQ(Line(), c.Line);
+        PollEveryUnit();
+        EXPECT_EQ(Line(), c.Line);
     }
 }
 
