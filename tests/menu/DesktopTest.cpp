@@ -1,9 +1,10 @@
 // The main window on a Linux desktop: its size against the screen it opens
 // on, the width of its rows of panels, the messages of its status bar while
-// the LEDs poll, and the tool launcher's failures.
+// the LEDs poll, the tool launcher's failures, and Help.
 
 #include <gtest/gtest.h>
 
+#include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -17,6 +18,8 @@
 
 #include "framework/VxSNMPRequest2Leds.h"
 #include "main/FrontPanelForms.h"
+#include "platform/Help.h"
+#include "platform/testing/DialogRecorder.h"
 #include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/MainWindowFixture.h"
@@ -219,6 +222,50 @@ TEST_F(MessageLine, AToolThatCannotStartSaysSoAndWhy) {
         PollEveryUnit();
         EXPECT_EQ(Line(), c.Line);
     }
+}
+
+// Help opens the module's help in a window of its own, at its contents, with
+// no other program on the search path; asked again, the same window comes
+// back at its contents.
+TEST_F(MessageLine, HelpOpensTheHelpAtItsContentsWithoutAnyOtherProgram) {
+    SearchPath path;  // no xdg-open, no viewer of any kind
+    MessageBoxRecorder boxes;
+    auto* help = dynamic_cast<TMenuItem*>(Window->FindComponent("Help2"));
+    ASSERT_NE(help, nullptr);
+    auto helpWindows = [] {
+        std::vector<THelpForm*> found;
+        for (TForm* form : TForm::Forms())
+            if (auto* h = dynamic_cast<THelpForm*>(form)) found.push_back(h);
+        return found;
+    };
+    help->Click();
+    ASSERT_EQ(helpWindows().size(), 1u);
+    THelpForm* window = helpWindows().front();
+    EXPECT_TRUE(window->Visible());
+    EXPECT_FALSE(window->Modal());
+    EXPECT_EQ(window->Caption(), "Kestrix Management Module - Contents");
+    EXPECT_TRUE(window->Text->ReadOnly());
+    EXPECT_EQ(window->Text->Lines()->Get(0), "Kestrix Management Module - Contents");
+    EXPECT_GT(window->Text->Lines()->Count(), 40);
+    EXPECT_LE(window->Height(), ::Screen->WorkAreaHeight());
+    QPlainTextEdit* text = window->Text->Widget();
+    EXPECT_EQ(text->verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(SaveScreenshot(window, "help-contents.png").size());
+
+    text->verticalScrollBar()->setValue(text->verticalScrollBar()->maximum());
+    help->Click();
+    EXPECT_EQ(helpWindows(), std::vector<THelpForm*>{window});
+    EXPECT_EQ(text->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(boxes.Count(), 0u);
+
+    // A help file that is not there is said so.
+    EXPECT_FALSE(WinHelpA(nullptr, (path.Dir.Path() / "missing.hlp").string(), HELP_CONTENTS, 0));
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_NE(boxes.Last().Text.find("missing.hlp"), std::string::npos) << boxes.Last().Text;
+    EXPECT_EQ(helpWindows().size(), 1u);
+    EXPECT_TRUE(WinHelpA(nullptr, window->File, HELP_QUIT, 0));
+    Application->ProcessMessages();
+    EXPECT_TRUE(helpWindows().empty());
 }
 
 }  // namespace
