@@ -41,7 +41,7 @@ std::unique_ptr<BuiltLayout> BuildLayout(const MethodListLook& look) {
                  .Props = "BevelOuter=bvNone"});
     c.push_back({.Class = "TStaticText", .Name = "StaticText1", .Parent = "ButtonPanel",
                  .Bounds = {(look.ButtonPanelWidth - 58) / 2, 12, 58, 17}, .Caption = "0",
-                 .Props = "Alignment=taCenter; BorderStyle=sbsSunken"});
+                 .Props = "AutoSize=false; Alignment=taCenter; BorderStyle=sbsSunken"});
     const char* buttons[][2] = {{"GetButton", "Refresh"}, {"EditButton", "Edit"}, {"AddButton", "Add"},
                                 {"DeleteButton", "Delete"}};
     for (int k = 0; k < 4; ++k)
@@ -112,7 +112,30 @@ TMethodListForm::TMethodListForm(TComponent* owner, const MethodListLook& look)
     ListView1->OnClick = TNotifyEvent(this, &TMethodListForm::ListView1Click);
     ListView1->OnChange = TLVChangeEvent(this, &TMethodListForm::ListView1Change);
     OnCreate = TNotifyEvent(this, &TMethodListForm::FormCreate);
+    FitLabelColumns();
     DoCreate();
+}
+
+// The layout gives each column of labels a width; a caption wider than that
+// in the desktop's font moves its column's controls, and the columns to its
+// right, along, so that every label shows whole beside its control.
+void TMethodListForm::FitLabelColumns() {
+    int shift = 0;
+    for (int first : {0, 5}) {
+        int overhang = 0;
+        for (int item = first; item < first + 5; ++item) {
+            auto* label = FindChild<TLabel>(this, "Label" + std::to_string(item + 1));
+            auto* control = FindChild<TControl>(this, ControlOf(Look, item));
+            label->SetLeft(label->Left() + shift);
+            control->SetLeft(control->Left() + shift);
+            overhang = std::max(overhang, label->Left() + label->Width() + 4 - control->Left());
+        }
+        for (int item = first; overhang > 0 && item < first + 5; ++item) {
+            auto* control = FindChild<TControl>(this, ControlOf(Look, item));
+            control->SetLeft(control->Left() + overhang);
+        }
+        shift += std::max(overhang, 0);
+    }
 }
 
 void TMethodListForm::FormCreate(TObject*) {

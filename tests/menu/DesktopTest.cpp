@@ -1,12 +1,21 @@
 // The main window on a Linux desktop: its size against the screen it opens
 // on, the width of its rows of panels, the messages of its status bar while
-// the LEDs poll, the tool launcher's failures, and Help.
+// the LEDs poll, the tool launcher's failures, Help, and whole labels and
+// port-list columns in the dialogs the menu opens.
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QHeaderView>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
+#include <QToolTip>
+#include <QTreeWidget>
 
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -16,8 +25,14 @@
 #include <functional>
 #include <vector>
 
+#include "features/MethodListForm.h"
+#include "features/PortTrunkForm.h"
+#include "features/VlanStaticForm.h"
 #include "framework/VxSNMPRequest2Leds.h"
+#include "framework/VxSNMPSession.h"
+#include "main/Form1.h"
 #include "main/FrontPanelForms.h"
+#include "main/MenuCommand.h"
 #include "platform/Help.h"
 #include "platform/testing/DialogRecorder.h"
 #include "platform/testing/FormTesting.h"
@@ -266,6 +281,137 @@ TEST_F(MessageLine, HelpOpensTheHelpAtItsContentsWithoutAnyOtherProgram) {
     EXPECT_TRUE(WinHelpA(nullptr, window->File, HELP_QUIT, 0));
     Application->ProcessMessages();
     EXPECT_TRUE(helpWindows().empty());
+}
+
+// The dialogs of the menu, opened as the menu opens them: modally.
+class DialogLook : public Desktop {
+protected:
+    void SetUp() override {
+        Desktop::SetUp();
+        StartStack();
+        OpenMainWindow({"/I127.0.0.1", "/Rmirabo", "/Wquesnal", "/v1"});
+        SessionParameters.Timeout = 500;  // a loaded machine answers slowly
+    }
+    // Runs the command; once its dialog is up modally and its reads are
+    // over, runs `check` on it and closes it.
+    void WithDialog(const MenuCommand& command, const std::function<void(TForm&)>& check) {
+        bool checked = false;
+        std::function<void()> poll = [&] {
+            TForm* dialog = nullptr;
+            for (TForm* form : TForm::Forms())
+                if (form->Modal()) dialog = form;
+            auto* frame = dynamic_cast<TDialogFrame*>(dialog);
+            if (!dialog || (frame && frame->Busy())) {
+                QTimer::singleShot(5, poll);
+                return;
+            }
+            PumpUntil([] { return false; }, 150);  // the lists fit their columns as they paint
+            Guarded([&] { check(*dialog); });
+            checked = true;
+            dialog->Close();
+        };
+        QTimer::singleShot(0, poll);
+        MessageBoxRecorder boxes;
+        Window->RunMenuCommand(command);
+        EXPECT_TRUE(checked) << "no dialog came up";
+    }
+    void WithDialog(const char* handler, const std::function<void(TForm&)>& check) {
+        const MenuCommand* command = FindMenuCommand(handler);
+        ASSERT_NE(command, nullptr) << handler;
+        WithDialog(*command, check);
+    }
+    // The captions in the dialog that its controls cover or its edges cut.
+    static std::vector<std::string> CutCaptions(TForm& dialog) {
+        std::vector<std::string> cut;
+        QWidget* top = dialog.Widget();
+        auto check = [&](QWidget* w, const QString& text, int needed) {
+            if (text.isEmpty() || !w->isVisibleTo(top)) return;
+            const QRect shown(w->geometry().topLeft(), QSize(needed, w->height()));
+            bool whole = needed <= w->width() && shown.right() < w->parentWidget()->width();
+            for (QObject* o : w->parentWidget()->children()) {
+                auto* sibling = qobject_cast<QWidget*>(o);
+                if (sibling && sibling != w && sibling->isVisibleTo(top) && sibling->geometry().intersects(shown))
+                    whole = false;
+            }
+            if (!whole) cut.push_back(text.toStdString());
+        };
+        for (QLabel* label : top->findChildren<QLabel*>())
+            if (!label->wordWrap())
+                check(label, label->text(), label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->frameWidth());
+        for (QAbstractButton* button : top->findChildren<QAbstractButton*>()) {
+            const bool box = button->inherits("QCheckBox") || button->inherits("QRadioButton");
+            check(button, button->text(),
+                  box ? button->sizeHint().width() : button->fontMetrics().horizontalAdvance(button->text()) + 6);
+        }
+        return cut;
+    }
+};
+
+// Every dialog of the menu shows each of its labels, boxes and buttons whole.
+TEST_F(DialogLook, EveryCaptionOfEveryDialogShowsWhole) {
+    Form1 = new TForm1(Application);  // the GARP and port capability viewers take turns on it
+    int dialogs = 0;
+    for (size_t i = 0; i < MenuCommandCount; ++i) {
+        const MenuCommand& command = MenuCommands[i];
+        if (command.Pattern != CommandPattern::Dialog || !command.Link) continue;
+        SCOPED_TRACE(command.Handler);
+        ++dialogs;
+        WithDialog(command, [&](TForm& dialog) { EXPECT_EQ(CutCaptions(dialog), std::vector<std::string>{}); });
+    }
+    EXPECT_EQ(dialogs, 47);
+    delete Form1;
+    Form1 = nullptr;
+}
+
+// The method lists' row counter keeps its sunken box whatever it counts.
+TEST_F(DialogLook, TheMethodListsRowCounterKeepsItsBox) {
+    for (const char* handler : {"LoginMethodControlClick", "EnableMethodControlClick"}) {
+        SCOPED_TRACE(handler);
+        WithDialog(handler, [&](TForm& dialog) {
+            auto& lists = dynamic_cast<TMethodListForm&>(dialog);
+            EXPECT_EQ(lists.StaticText1->Caption(), "2");
+            EXPECT_EQ(lists.StaticText1->Width(), 58);
+            EXPECT_EQ(lists.StaticText1->Height(), 17);
+        });
+    }
+}
+
+// A port list takes a column that leaves the other columns in view; the
+// cell's tooltip holds the whole list.
+TEST_F(DialogLook, PortListColumnsLeaveTheOtherColumnsInView) {
+    struct Case {
+        const char* Handler;
+        std::function<TListView*(TForm&)> List;
+        int PortListColumn;
+    };
+    const Case cases[] = {
+        {"PortTrunk2Click", [](TForm& d) { return dynamic_cast<TPortTrunkForm&>(d).LV_PortTrunk; }, 3},
+        {"StaticForm1Click", [](TForm& d) { return dynamic_cast<TVlanStaticForm&>(d).LV_dot1qVlanStaticEntry; }, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Handler);
+        WithDialog(c.Handler, [&](TForm& dialog) {
+            TListView* list = c.List(dialog);
+            QTreeWidget* tree = list->Widget();
+            QHeaderView* header = tree->header();
+            ASSERT_GT(tree->topLevelItemCount(), 0);
+            for (int i = 0; i < header->count(); ++i) {
+                if (header->isSectionHidden(i) || header->sectionSize(i) == 0) continue;
+                EXPECT_LE(header->sectionViewportPosition(i) + header->sectionSize(i), tree->viewport()->width())
+                    << list->Columns()->Items(i)->Caption();
+            }
+            // The cell keeps the whole list; its tooltip shows it.
+            QTreeWidgetItem* row = tree->topLevelItem(0);
+            const QString whole = row->text(c.PortListColumn);
+            EXPECT_EQ(whole.size(), 192);
+            const QPoint at = tree->visualItemRect(row).topLeft() +
+                              QPoint(header->sectionViewportPosition(c.PortListColumn) + 4, 4);
+            QHelpEvent help(QEvent::ToolTip, at, tree->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(tree->viewport(), &help);
+            EXPECT_EQ(QToolTip::text().remove(QChar('\n')).toStdString(), whole.toStdString());
+            EXPECT_FALSE(SaveScreenshot(&dialog, std::string("columns-") + c.Handler + ".png").empty());
+        });
+    }
 }
 
 }  // namespace
