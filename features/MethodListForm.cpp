@@ -116,25 +116,21 @@ TMethodListForm::TMethodListForm(TComponent* owner, const MethodListLook& look)
     DoCreate();
 }
 
-// The layout gives each column of labels a width; a caption wider than that
-// in the desktop's font moves its column's controls, and the columns to its
-// right, along, so that every label shows whole beside its control.
+// The two columns of labels and controls take the width of their widest
+// label in the desktop's font (the layout's label width is only a first
+// guess), so that every label shows whole beside its control and both
+// columns stay within the edit panel.
 void TMethodListForm::FitLabelColumns() {
-    int shift = 0;
+    int x = FindChild<TLabel>(this, "Label1")->Left();
     for (int first : {0, 5}) {
-        int overhang = 0;
+        int labelWidth = 0;
+        for (int item = first; item < first + 5; ++item)
+            labelWidth = std::max(labelWidth, FindChild<TLabel>(this, "Label" + std::to_string(item + 1))->Width());
         for (int item = first; item < first + 5; ++item) {
-            auto* label = FindChild<TLabel>(this, "Label" + std::to_string(item + 1));
-            auto* control = FindChild<TControl>(this, ControlOf(Look, item));
-            label->SetLeft(label->Left() + shift);
-            control->SetLeft(control->Left() + shift);
-            overhang = std::max(overhang, label->Left() + label->Width() + 4 - control->Left());
+            FindChild<TLabel>(this, "Label" + std::to_string(item + 1))->SetLeft(x);
+            FindChild<TControl>(this, ControlOf(Look, item))->SetLeft(x + labelWidth + 4);
         }
-        for (int item = first; overhang > 0 && item < first + 5; ++item) {
-            auto* control = FindChild<TControl>(this, ControlOf(Look, item));
-            control->SetLeft(control->Left() + overhang);
-        }
-        shift += std::max(overhang, 0);
+        x += labelWidth + 4 + Look.ControlWidth + 12;
     }
 }
 

@@ -320,7 +320,8 @@ protected:
         ASSERT_NE(command, nullptr) << handler;
         WithDialog(*command, check);
     }
-    // The captions in the dialog that its controls cover or its edges cut.
+    // The captions in the dialog that its controls cover or its edges cut,
+    // and the fields that stand out of what holds them.
     static std::vector<std::string> CutCaptions(TForm& dialog) {
         std::vector<std::string> cut;
         QWidget* top = dialog.Widget();
@@ -338,6 +339,12 @@ protected:
         for (QLabel* label : top->findChildren<QLabel*>())
             if (!label->wordWrap())
                 check(label, label->text(), label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->frameWidth());
+        // Edits and combo boxes stand whole within what holds them.
+        for (QWidget* field : top->findChildren<QWidget*>()) {
+            if (!field->inherits("QLineEdit") && !field->inherits("QComboBox")) continue;
+            if (!field->isVisibleTo(top) || field->parentWidget()->inherits("QComboBox")) continue;
+            if (field->geometry().right() >= field->parentWidget()->width()) cut.push_back(field->objectName().toStdString());
+        }
         for (QAbstractButton* button : top->findChildren<QAbstractButton*>()) {
             const bool box = button->inherits("QCheckBox") || button->inherits("QRadioButton");
             check(button, button->text(),
@@ -347,7 +354,8 @@ protected:
     }
 };
 
-// Every dialog of the menu shows each of its labels, boxes and buttons whole.
+// Every dialog of the menu shows each of its labels, boxes, buttons and
+// fields whole.
 TEST_F(DialogLook, EveryCaptionOfEveryDialogShowsWhole) {
     Form1 = new TForm1(Application);  // the GARP and port capability viewers take turns on it
     int dialogs = 0;
