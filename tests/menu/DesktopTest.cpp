@@ -21,8 +21,8 @@
 #include <sys/stat.h>
 
 #include <fstream>
-#include <string>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "features/MethodListForm.h"
@@ -174,20 +174,38 @@ TEST_F(Desktop, TheWindowFitsTheWidestRowOfPanels) {
 // Notices of the device view, the port pickers and the tool launcher stay
 // readable while the LEDs poll, until the user's next action.
 TEST_F(MessageLine, ANoticeHoldsAgainstTheLedLinesUntilTheUsersNextAction) {
-    const std::string leftOut = "Unit id \"13\" from the agent is not 1 to 12: that unit is left out.";
-    const std::function<void()> notices[] = {
-        [&] { Window->AddUnitPanel("Kestrix-50", "13", 0); },
-        [&] { Window->BuildToolCommandLine("/TRmon_Statistics"); },  // "No Path!"
-        [&] { Window->StatusBar->Panels()->Items(0)->SetText("Written by another hand"); },
+    struct Case {
+        const char* Name;
+        std::function<void()> Notice;
+        std::string Text;  // empty: a failure line of the unit table
     };
-    const std::string texts[] = {leftOut, "No Path!", "Written by another hand"};
-    for (size_t i = 0; i < std::size(notices); ++i) {
-        SCOPED_TRACE(texts[i]);
-        notices[i]();
-        ASSERT_EQ(Line(), texts[i]);
+    const Case cases[] = {
+        {"unit left out", [&] { Window->AddUnitPanel("Kestrix-50", "13", 0); },
+         "Unit id \"13\" from the agent is not 1 to 12: that unit is left out."},
+        {"no host tools", [&] { Window->BuildToolCommandLine("/TRmon_Statistics"); }, "No Path!"},
+        {"another hand", [&] { Window->StatusBar->Panels()->Items(0)->SetText("Written by another hand"); },
+         "Written by another hand"},
+        {"unit table refused",
+         [&] {
+             Stack->Control("fail-next-read 1.3.6.1.4.1.171.12.11.1.9.4.1 tooBig");
+             Window->UnitRequest->Refresh();
+             ASSERT_TRUE(PumpUntil([&] { return !Window->UnitRequest->IsBusy(); }));
+         },
+         ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        c.Notice();
+        const std::string notice = Line();
+        if (c.Text.empty()) {
+            EXPECT_EQ(notice.rfind("Get: ", 0), 0u) << notice;
+            EXPECT_EQ(notice.find("Ok!"), std::string::npos) << notice;
+        } else {
+            EXPECT_EQ(notice, c.Text);
+        }
         PollEveryUnit();
         PollEveryUnit();
-        EXPECT_EQ(Line(), texts[i]);
+        EXPECT_EQ(Line(), notice);
         ChoosePort();
         Poll(1);
         EXPECT_TRUE(IsLedLine(Line())) << Line();
