@@ -4,11 +4,11 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
-#include <QHelpEvent>
 #include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
