@@ -41,7 +41,7 @@ std::unique_ptr<BuiltLayout> BuildLayout(const MethodListLook& look) {
                  .Props = "BevelOuter=bvNone"});
     c.push_back({.Class = "TStaticText", .Name = "StaticText1", .Parent = "ButtonPanel",
                  .Bounds = {(look.ButtonPanelWidth - 58) / 2, 12, 58, 17}, .Caption = "0",
-                 .Props = "Alignment=taCenter; BorderStyle=sbsSunken"});
+                 .Props = "AutoSize=false; Alignment=taCenter; BorderStyle=sbsSunken"});
     const char* buttons[][2] = {{"GetButton", "Refresh"}, {"EditButton", "Edit"}, {"AddButton", "Add"},
                                 {"DeleteButton", "Delete"}};
     for (int k = 0; k < 4; ++k)
@@ -112,7 +112,26 @@ TMethodListForm::TMethodListForm(TComponent* owner, const MethodListLook& look)
     ListView1->OnClick = TNotifyEvent(this, &TMethodListForm::ListView1Click);
     ListView1->OnChange = TLVChangeEvent(this, &TMethodListForm::ListView1Change);
     OnCreate = TNotifyEvent(this, &TMethodListForm::FormCreate);
+    FitLabelColumns();
     DoCreate();
+}
+
+// The two columns of labels and controls take the width of their widest
+// label in the desktop's font (the layout's label width is only a first
+// guess), so that every label shows whole beside its control and both
+// columns stay within the edit panel.
+void TMethodListForm::FitLabelColumns() {
+    int x = FindChild<TLabel>(this, "Label1")->Left();
+    for (int first : {0, 5}) {
+        int labelWidth = 0;
+        for (int item = first; item < first + 5; ++item)
+            labelWidth = std::max(labelWidth, FindChild<TLabel>(this, "Label" + std::to_string(item + 1))->Width());
+        for (int item = first; item < first + 5; ++item) {
+            FindChild<TLabel>(this, "Label" + std::to_string(item + 1))->SetLeft(x);
+            FindChild<TControl>(this, ControlOf(Look, item))->SetLeft(x + labelWidth + 4);
+        }
+        x += labelWidth + 4 + Look.ControlWidth + 12;
+    }
 }
 
 void TMethodListForm::FormCreate(TObject*) {

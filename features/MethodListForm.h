@@ -75,6 +75,7 @@ private:
     void DeleteRow();
     void EndWrite();
     void ShowSelectionState(bool selected);
+    void FitLabelColumns();
 
     const MethodListLook& Look;
 };

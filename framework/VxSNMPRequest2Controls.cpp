@@ -155,6 +155,7 @@ void VxSNMPRequest2Controls::EmitRefreshDone(VxSNMPError* reply) {
 void VxSNMPRequest2Controls::SetMsgCtrl(TMemo* memo) { MsgCtrl_ = memo; }
 void VxSNMPRequest2Controls::SetMsgCtrl(TStatusBar* bar) { MsgCtrl_ = bar; }
 void VxSNMPRequest2Controls::SetMsgCtrl(TStatusPanel* panel) { MsgCtrl_ = panel; }
+void VxSNMPRequest2Controls::SetMsgCtrl(VxMessageSink* sink) { MsgCtrl_ = sink; }
 
 void VxSNMPRequest2Controls::ShowMsg(const std::string& text) {
     if (!MsgCtrl_) return;
@@ -178,6 +179,8 @@ void VxSNMPRequest2Controls::ShowMsg(const std::string& text) {
         bar->SetSimpleText(line);
     else if (auto* panel = dynamic_cast<TStatusPanel*>(MsgCtrl_))
         panel->SetText(line);
+    else if (auto* sink = dynamic_cast<VxMessageSink*>(MsgCtrl_))
+        sink->PutLine(line, text == VxSNMPOkText(), this);
 }
 
 void VxSNMPRequest2Controls::ReportFailure(const std::string& message) {

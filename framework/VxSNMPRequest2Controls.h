@@ -2,8 +2,9 @@
 // The controller that ties one SNMP request to a window: it reads a whole
 // page (Refresh) and writes it (SetValues), blocking or asynchronously,
 // hands each received row to its subclass, and writes the outcome of each
-// operation as one result line to its message target (a memo, a status bar
-// or a status-bar panel), or to a message box when it has none.
+// operation as one result line to its message target (a memo, a status bar,
+// a status-bar panel or a sink of its own), or to a message box when it has
+// none.
 //
 // How long work is stopped, waited for and deleted is below ("Lifetime of
 // long work"); a dialog's close is
@@ -20,9 +21,9 @@
 #include "framework/VxLifetime.h"
 #include "framework/VxOctets.h"
 #include "framework/VxSNMPRequest.h"
+#include "platform/Classes.h"
 #include "platform/Events.h"
 
-class TObject;
 class TMemo;
 class TStatusBar;
 class TStatusPanel;
@@ -30,6 +31,15 @@ class TWinControl;
 class VxSNMPRequest2Controls;
 
 using TRefreshDoneEvent = TEvent<VxSNMPRequest2Controls*, VxSNMPError*>;
+
+// A message target that decides itself what it shows of the result lines it
+// is given, and for how long (the main window's status line: a notice there
+// is not overwritten by the next routine line).
+class VxMessageSink : public TObject {
+public:
+    // `ok`: the line reports a success; `from`: the controller whose line it is.
+    virtual void PutLine(const std::string& line, bool ok, const VxSNMPRequest2Controls* from) = 0;
+};
 
 class VxSNMPRequest2Controls {
 public:
@@ -56,6 +66,7 @@ public:
     void SetMsgCtrl(TMemo* memo);
     void SetMsgCtrl(TStatusBar* bar);
     void SetMsgCtrl(TStatusPanel* panel);
+    void SetMsgCtrl(VxMessageSink* sink);
     TObject* MsgCtrl() const { return MsgCtrl_; }
 
     // One result line from the template of the last operation started.

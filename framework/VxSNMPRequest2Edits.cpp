@@ -34,6 +34,9 @@ TAlignment ColumnAlignmentOf(const SnmpVar& item) {
     return number ? taRightJustify : taLeftJustify;
 }
 
+// Octet strings and bit strings show as hex text, two digits an octet.
+bool ShowsAsHex(const SnmpVar& item) { return item.Syntax == sxBitStr || item.Syntax == sxOctetStr; }
+
 // Byte and mask of bit position p: position 0 is the most significant bit
 // of the first octet.
 size_t ByteOf(int p) { return static_cast<size_t>(p) / 8; }
@@ -267,6 +270,11 @@ void VxSNMPRequest2Edits::BuildColumns() {
         // The first column holds the row's caption, which the list always
         // shows at the left.
         if (columns->Count() > 1) column->SetAlignment(ColumnAlignmentOf(*list.GetItem(i)));
+        // A port list of the whole stack is 192 hex digits: its column shows
+        // one unit's 64 ports (16 digits, and the mark that the text goes
+        // on) and leaves the other columns in view; the cell's tooltip holds
+        // the whole list.
+        if (ShowsAsHex(*list.GetItem(i))) column->SetMaxTextWidth(ListView->TextWidth(std::string(18, 'F')));
     }
 }
 

@@ -8,6 +8,7 @@
 // the port pickers. Every failure of its own work goes to status-bar panel 0;
 // a silent agent leaves a window without panels.
 
+#include <algorithm>
 #include <chrono>
 
 #include "common/KestrixModels.h"
@@ -18,6 +19,7 @@
 #include "main/StackTables.h"
 #include "main/StackUnits.h"
 #include "main/StackingPortUit.h"
+#include "main/StatusLine.h"
 #include "mibdefs/SystemMib.h"
 
 namespace {
@@ -88,16 +90,20 @@ std::vector<TForm*> PanelsOf(TList* list) {
 
 FrontPanelHost MainWindowPanelHost() {
     if (!MainForm) return {};
-    return {MainForm->StatusBar->Panels()->Items(0), MainForm->ImageList1, MainForm->PortButtons};
+    return {MainForm->StatusBar->Panels()->Items(0), MainForm->ImageList1, MainForm->PortButtons,
+            MainForm->StatusLine.get()};
 }
 
 StackUnitTable MainWindowUnitTable() {
     if (!MainForm) return {};
     return {MainForm->UnitListView, MainForm->UnitRequest, MainForm->ModelNames,
-            MainForm->StatusBar->Panels()->Items(0)};
+            MainForm->StatusBar->Panels()->Items(0),
+            [](const std::string& message) {
+                if (MainForm) MainForm->ShowDeviceViewMessage(message);
+            }};
 }
 
-void TMainForm::ShowDeviceViewMessage(const std::string& text) { StatusBar->Panels()->Items(0)->SetText(text); }
+void TMainForm::ShowDeviceViewMessage(const std::string& text) { StatusLine->Notice(text); }
 
 void TMainForm::InitDeviceView() {
     SetCaption("Kestrix : " + AgentIP);
@@ -121,19 +127,25 @@ void TMainForm::InitDeviceView() {
     UpdateRmonMenu();
 }
 
+// A reader of one of the stack's tables, its result lines on the message line.
+VxSNMPRequest2Edits* TMainForm::NewDeviceViewReader(const SnmpVarItem* items, TListView* view) {
+    VxSNMPRequest2Edits* reader = NewStackTableReader(this, items, view, nullptr);
+    reader->SetMsgCtrl(StatusLine.get());
+    return reader;
+}
+
 // The unit and port tables are read at the same time: one round of waiting.
 void TMainForm::ReadUnitTables() {
-    TStatusPanel* messages = StatusBar->Panels()->Items(0);
-    UnitRequest = NewStackTableReader(this, SwUnitMgmtItems, UnitListView, messages);
+    UnitRequest = NewDeviceViewReader(SwUnitMgmtItems, UnitListView);
     UnitRequest->Refresh();
-    PortRequest = NewStackTableReader(this, PortInfoItems, lvPortIndex, messages);
+    PortRequest = NewDeviceViewReader(PortInfoItems, lvPortIndex);
     PortRequest->Refresh();
     WaitWhileBusy(PortRequest);
     WaitWhileBusy(UnitRequest);
 }
 
 void TMainForm::ReadSubUnitTable() {
-    SubUnitRequest = NewStackTableReader(this, SubUnitItems, lvSubUnit, StatusBar->Panels()->Items(0));
+    SubUnitRequest = NewDeviceViewReader(SubUnitItems, lvSubUnit);
     SubUnitRequest->Refresh();
     WaitWhileBusy(SubUnitRequest);
 }
@@ -191,20 +203,17 @@ void TMainForm::AddUnitPanel(const std::string& model, const std::string& unitId
     ScrollBox1->SetAlign(alNone);
     panel->SetParent(ScrollBox1);
     panel->SetLeft(0);
-    if (!LastPanel) {
-        panel->SetTop(0);
-        SetClientWidth(width + 4);
-    } else {
-        panel->SetTop(LastPanel->Top() + height + 1);
-    }
+    panel->SetTop(LastPanel ? LastPanel->Top() + height + 1 : 0);
     LastPanel = panel;
     if (module) {
-        SetClientWidth(width + module->ClientWidth() + 8);
         module->SetParent(ScrollBox1);
         module->SetTop(panel->Top());
         module->SetLeft(panel->Left() + panel->Width() + 1);
     }
-    SetClientHeight(panel->Top() + height + StatusBar->Height() + UnitPanels->Count() + 4);
+    // The window is as wide as the widest row of panels: a narrower module
+    // further down does not cut the one beside an earlier unit.
+    WidestPanelRow = std::max(WidestPanelRow, module ? width + module->ClientWidth() + 8 : width + 4);
+    FitWindowToPanels(WidestPanelRow, panel->Top() + height + StatusBar->Height() + UnitPanels->Count() + 4);
     ScrollBox1->SetAlign(alClient);
 
     panel->Show();
@@ -215,12 +224,30 @@ void TMainForm::AddUnitPanel(const std::string& model, const std::string& unitId
     UnitPanels->Add(panel);
 }
 
+// The client size the panels ask for, as far as the screen's work area
+// allows: a stack taller than the screen scrolls in the scroll box (which
+// then takes the room of its scroll bar beside the panels), and the status
+// bar, where the device view's messages go, stays on the screen.
+void TMainForm::FitWindowToPanels(int clientWidth, int clientHeight) {
+    const int frameWidth = Width() - ClientWidth();
+    const int frameHeight = Height() - ClientHeight();  // the menu bar included
+    const int roomWidth = Screen->WorkAreaWidth() - frameWidth;
+    const int roomHeight = Screen->WorkAreaHeight() - frameHeight;
+    if (clientHeight > roomHeight) {
+        clientHeight = roomHeight;
+        clientWidth += ScrollBox1->ScrollBarSize();
+    }
+    SetClientWidth(std::min(clientWidth, roomWidth));
+    SetClientHeight(clientHeight);
+}
+
 void TMainForm::HookPortButtons() {
     for (int i = 0; i < PortButtons->Count(); ++i)
         PortButtons->Item<TSpeedButton>(i)->OnClick = TNotifyEvent(this, &TMainForm::PortButtonClick);
 }
 
 void TMainForm::PortButtonClick(TObject* sender) {
+    StatusLine->UserActed();
     for (int i = 0; i < PortButtons->Count(); ++i) PortButtons->Item<TSpeedButton>(i)->SetDown(false);
     if (auto* button = dynamic_cast<TSpeedButton*>(sender)) button->SetDown(true);
 }
@@ -265,4 +292,6 @@ void TMainForm::ClosePanels() {
     for (TList* list : {ModulePanels, UnitPanels, PortButtons})
         if (list) list->Clear();
     LastPanel = nullptr;
+    WidestPanelRow = 0;
+    StatusLine->ForgetPollers();
 }

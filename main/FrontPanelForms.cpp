@@ -118,7 +118,8 @@ void TFrontPanelForm::SetupLeds() {
     for (const LedGroupGeometry& g : Wiring().LedGroups)
         Leds->AddLed(0, g.Positions, ColourMap(g.Colours), LedPanel(g.Panel), g.Left0, g.Gap, stRectangle, g.Width,
                      g.Height);
-    if (host_.Messages) Leds->SetMsgCtrl(host_.Messages);
+    if (host_.Lines) Leds->SetMsgCtrl(host_.Lines);
+    else if (host_.Messages) Leds->SetMsgCtrl(host_.Messages);
     ShowUnitNumber();
 }
 

@@ -17,6 +17,7 @@
 #include "forms/FrontPanels.h"
 #include "platform/Vcl.h"
 
+class VxMessageSink;
 class VxSNMPRequest2Leds;
 
 // What a panel uses of the main window: the message target of its LED
@@ -26,6 +27,9 @@ struct FrontPanelHost {
     TStatusPanel* Messages = nullptr;
     TImageList* UnitNumbers = nullptr;
     TList* PortButtons = nullptr;
+    // Takes the LED lines instead of Messages when set (the main window's
+    // message line, which decides what of them panel 0 shows).
+    VxMessageSink* Lines = nullptr;
 };
 
 // The main window's.

@@ -5,6 +5,7 @@
 #include "framework/VxSNMPRequest2Edits.h"
 #include "framework/VxSNMPSession.h"
 #include "main/HostFiles.h"
+#include "main/StatusLine.h"
 
 TMainForm* MainForm = nullptr;
 
@@ -62,6 +63,7 @@ TMainForm::~TMainForm() {
 void TMainForm::CreateControls() {
     LoadLayout(this, kMainFormLayout);
     KX_BIND(StatusBar);
+    StatusLine = std::make_unique<VxStatusLine>(StatusBar->Panels()->Items(0));
     KX_BIND(ScrollBox1);
     KX_BIND(ST_RmonState);
     KX_BIND(ST_StackNum);

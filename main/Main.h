@@ -19,6 +19,7 @@
 // declared in MainMenuHandlers.inc), the tool launcher in ToolLauncher.cpp.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@
 #include "platform/Vcl.h"
 
 class VxSNMPRequest2Edits;
+class VxStatusLine;
+struct SnmpVarItem;
 
 class TMainForm : public TForm, public TAgentTexts {
 public:
@@ -47,6 +50,7 @@ public:
 
     // Starts the host's MIB tool named by `page` ("/T" + module + "_" +
     // page) with this module's agent and credentials; mode 0 is the only one.
+    // A tool that cannot be started is named on the message line, with why.
     void LaunchMibTool(const std::string& page, int mode);
     // The tool's command: its name, then " /I" agent, " /R" and " /W"
     // communities, the page, and for version 3 the session's v3 settings.
@@ -54,6 +58,9 @@ public:
 
     // Controls.
     TStatusBar* StatusBar;        // one panel; panel 0 takes the device view's messages
+    // Panel 0 as the message line: what of the messages and LED lines it
+    // shows, and for how long (StatusLine.h).
+    std::unique_ptr<VxStatusLine> StatusLine;
     TScrollBox* ScrollBox1;       // holds the front panels
     TLabel* ST_RmonState;         // bound to the RMON state item
     TLabel* ST_StackNum;

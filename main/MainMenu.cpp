@@ -8,6 +8,7 @@
 #include "main/Main.h"
 #include "main/MainMenuLayout.h"
 #include "main/MenuCommand.h"
+#include "main/StatusLine.h"
 #include "platform/Help.h"
 
 namespace {
@@ -168,6 +169,7 @@ void TMainForm::RunMenuCommand(const char* handler) {
 }
 
 void TMainForm::RunMenuCommand(const MenuCommand& command) {
+    StatusLine->UserActed();
     switch (command.Pattern) {
     case CommandPattern::ScalarPage:
     case CommandPattern::TablePage:

@@ -135,9 +135,9 @@ std::vector<TStackingPortUitForm*> SetupStackPortPickers(TComponent* editor,
     }
     for (int n = 1; n <= MaxStackUnits; ++n)
         for (TStackingPortUitForm* picker : pickers) picker->AddUnitPage("Unit" + std::to_string(n), PortsPerUnit, 12);
-    // The read started above may still run: it is awaited, not started twice.
-    WaitForUnitTable(table.Request);
-    RefreshIfEmpty(table);
+    // The read started above (or one that was running) is awaited once; a
+    // table still empty after it is not read again: a silent agent would
+    // only make the editor wait a second time for nothing.
     WaitForUnitTable(table.Request);
     ShowStackUnits(pickers, table);
     return pickers;

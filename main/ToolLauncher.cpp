@@ -1,5 +1,8 @@
 #include "main/ToolLauncher.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include "framework/VxSNMPSession.h"
 #include "main/HostFiles.h"
 #include "main/Main.h"
@@ -43,15 +46,27 @@ std::string ToolCommandText(const std::vector<std::string>& arguments) {
 }
 
 std::vector<std::string> TMainForm::ToolCommand(const std::string& page) {
-    if (const std::string notice = CheckHostTools(); !notice.empty()) StatusBar->Panels()->Items(0)->SetText(notice);
+    if (const std::string notice = CheckHostTools(); !notice.empty()) ShowDeviceViewMessage(notice);
     return ToolArguments(page, *this, SessionParameters, CfgFileFound);
 }
 
 std::string TMainForm::BuildToolCommandLine(const std::string& page) { return ToolCommandText(ToolCommand(page)); }
 
+namespace {
+
+// Why a tool did not start, for the message line.
+std::string ToolStartFailure(const std::string& tool, int error) {
+    const std::string reason = error == ENOENT || error == ENOTDIR ? "no program of that name on the search path (PATH)"
+                                                                   : std::strerror(error);
+    return "Cannot start the MIB tool \"" + tool + "\": " + reason + ".";
+}
+
+}  // namespace
+
 void TMainForm::LaunchMibTool(const std::string& page, int) {
     // The tool gets the words of the command line as separate arguments, so
-    // that no value with a blank in it is ever split. Whether it started is
-    // not checked: a missing tool fails silently.
-    WinExec(ToolCommand(page), SW_SHOW);
+    // that no value with a blank in it is ever split. A tool that does not
+    // start says so, and why, where the device view's messages go.
+    const std::vector<std::string> command = ToolCommand(page);
+    if (const int error = StartProgram(command)) ShowDeviceViewMessage(ToolStartFailure(command.front(), error));
 }

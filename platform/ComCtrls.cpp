@@ -4,11 +4,13 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolTip>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -128,6 +130,18 @@ public:
     static OwnedRow* Of(QTreeWidgetItem* row) { return static_cast<OwnedRow*>(row); }
     TListItem* Owner;
 };
+
+// A cell's whole text for its tooltip: a long text without line breaks (a
+// port list of the whole stack) in lines of 64 characters, at most 24 lines.
+QString CellTipText(const QString& text) {
+    constexpr int LineLength = 64, MaxLines = 24;
+    if (text.size() <= LineLength || text.contains('\n')) return text;
+    QStringList lines;
+    for (qsizetype at = 0; at < text.size() && lines.size() < MaxLines; at += LineLength)
+        lines.append(text.mid(at, LineLength));
+    if (text.size() > qsizetype(LineLength) * MaxLines) lines.back() += QChar(0x2026);
+    return lines.join('\n');
+}
 
 // The row at a height of the viewport, over the columns' width; -1 for none.
 int RowAt(const QTreeWidget* tree, QPoint at) {
@@ -439,10 +453,12 @@ void TListView::FitColumnsToContents() {
     const int rows = tree->topLevelItemCount();
     if (fittedRows_ > rows) fittedRows_ = 0;
     for (int i = 0; i < columns_->Count(); ++i) {
-        if (!columns_->Items(i)->FitsContents()) continue;
-        int wanted = header->sectionSizeHint(i);
-        for (int r = fittedRows_; r < rows; ++r)
-            wanted = std::max(wanted, widths.Of(tree->topLevelItem(r)->text(i)) + 12);
+        const TListColumn& column = *columns_->Items(i);
+        if (!column.FitsContents()) continue;
+        int text = 0;
+        for (int r = fittedRows_; r < rows; ++r) text = std::max(text, widths.Of(tree->topLevelItem(r)->text(i)));
+        if (column.MaxTextWidth() > 0) text = std::min(text, column.MaxTextWidth());
+        const int wanted = std::max(header->sectionSizeHint(i), text + 12);
         if (wanted > header->sectionSize(i)) header->resizeSection(i, wanted);
     }
     fittedRows_ = rows;
@@ -483,6 +499,10 @@ int TListView::ItemIndex() const {
 
 void TListView::SetItemIndex(int index) {
     SetSelected(index >= 0 && index < items_->Count() ? items_->Item(index) : nullptr);
+}
+
+int TListView::TextWidth(const std::string& text) const {
+    return QFontMetrics(Widget()->font()).horizontalAdvance(Q(text));
 }
 
 TListItem* TListView::GetItemAt(int x, int y) const {
@@ -547,6 +567,7 @@ bool TListView::HandleEvent(QObject* watched, QEvent* event) {
     // Rows taken in while the list was hidden (a dialog's first read runs
     // before the dialog shows) had no paint to fit their columns: fit them now.
     if (watched == widget_ && event->type() == QEvent::Show) FitColumnsToContents();
+    if (watched == Widget()->viewport() && event->type() == QEvent::ToolTip && ShowCellTip(event)) return true;
     if (watched == Widget()->viewport() && event->type() == QEvent::MouseButtonPress) {
         // A click on empty space clears the selection.
         auto* e = static_cast<QMouseEvent*>(event);
@@ -555,6 +576,21 @@ bool TListView::HandleEvent(QObject* watched, QEvent* event) {
     return TWinControl::HandleEvent(watched, event);
 }
 
+
+bool TListView::ShowCellTip(QEvent* event) {
+    auto* help = static_cast<QHelpEvent*>(event);
+    QTreeWidget* tree = Widget();
+    const QModelIndex index = tree->indexAt(help->pos());
+    const QString text = index.isValid() ? index.data().toString() : QString();
+    const QRect cell = tree->visualRect(index);
+    // The cell's room less the margins its text is drawn within.
+    if (text.isEmpty() || TextWidths(tree->font()).Of(text) + 8 <= cell.width()) {
+        QToolTip::hideText();
+        return false;
+    }
+    QToolTip::showText(help->globalPos(), CellTipText(text), tree->viewport(), cell);
+    return true;
+}
 
 // ---------------------------------------------------------------------------
 // TStatusPanel, TStatusPanels, TStatusBar

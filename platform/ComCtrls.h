@@ -44,6 +44,11 @@ public:
     void SetAutoSize(bool autoSize);
     // Set with width -2: the column fits its caption and its rows.
     bool FitsContents() const { return width_ == -2; }
+    // The widest text (in pixels) that a fitting column makes room for; 0:
+    // any. Its caption always fits; a longer cell shows cut, and whole in
+    // its tooltip.
+    int MaxTextWidth() const { return maxTextWidth_; }
+    void SetMaxTextWidth(int pixels) { maxTextWidth_ = pixels; }
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment alignment);
     int Index() const;
@@ -54,6 +59,7 @@ private:
     TListView* view_;
     std::string caption_;
     int width_ = 50;
+    int maxTextWidth_ = 0;
     bool autoSize_ = false;
     TAlignment alignment_ = taLeftJustify;
 };
@@ -149,6 +155,8 @@ public:
     void SetItemIndex(int index);
     // The row at a point of the list view, or null.
     TListItem* GetItemAt(int x, int y) const;
+    // How wide a text shows in the list's font, in pixels.
+    int TextWidth(const std::string& text) const;
     void ClearSelection() { SetSelected(nullptr); }
 
     TViewStyle ViewStyle() const { return viewStyle_; }
@@ -184,6 +192,8 @@ private:
     // second, instead of once each.
     void DeferPainting();
     void FitColumnsToContents();
+    // A cell that its column cuts shows its whole text as its tooltip.
+    bool ShowCellTip(QEvent* event);
     // Adds the rows appended while painting was deferred.
     void FlushPendingRows() const;
     mutable std::vector<TListItem*> pendingRows_;

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTimer>
 #include <QWidget>
 
@@ -512,15 +513,22 @@ void TScrollBox::SetBorderStyle(TBorderStyle style) {
     AlignControls();
 }
 
+int TScrollBox::ScrollBarSize() const { return Widget()->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, widget_); }
+
 void TScrollBox::ChildrenChanged() {
-    int right = ClientWidth(), bottom = ClientHeight();
+    int right = 0, bottom = 0;
     for (int i = 0; i < ControlCount(); ++i) {
         TControl* c = Controls(i);
         if (!c->Visible() || c->Align() != alNone) continue;
         right = std::max(right, c->Left() + c->Width());
         bottom = std::max(bottom, c->Top() + c->Height());
     }
-    content_->resize(right, bottom);
+    // The contents fill the box, less the room of a scroll bar that the
+    // other direction needs: filling it all would make that bar need the
+    // other one too.
+    const int width = ClientWidth() - (bottom > ClientHeight() ? ScrollBarSize() : 0);
+    const int height = ClientHeight() - (right > ClientWidth() ? ScrollBarSize() : 0);
+    content_->resize(std::max(right, width), std::max(bottom, height));
 }
 
 // ---------------------------------------------------------------------------

@@ -168,6 +168,9 @@ public:
     int ClientHeight() const override;
     TBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TBorderStyle style);
+    // How wide a scroll bar is: the room the box takes from its contents
+    // once they are taller (or wider) than the box.
+    int ScrollBarSize() const;
 
 protected:
     void ChildrenChanged() override;

@@ -263,8 +263,7 @@ void TForm::DoCreate() {
 }
 
 void TForm::PlaceOnScreen() {
-    QRect area(0, 0, 1024, 768);
-    if (QScreen* s = QGuiApplication::primaryScreen()) area = s->availableGeometry();
+    const QRect area(Screen->WorkAreaLeft(), Screen->WorkAreaTop(), Screen->WorkAreaWidth(), Screen->WorkAreaHeight());
     auto centreOn = [&](const QRect& r) {
         int left = r.x() + (r.width() - width_) / 2;
         int top = r.y() + (r.height() - height_) / 2;
@@ -564,6 +563,21 @@ int TScreen::Height() const {
     QScreen* s = QGuiApplication::primaryScreen();
     return s ? s->geometry().height() : 0;
 }
+
+TScreen::Area TScreen::WorkArea() const {
+    if (pretendWorkArea_.Width > 0) return pretendWorkArea_;
+    QScreen* s = QGuiApplication::instance() ? QGuiApplication::primaryScreen() : nullptr;
+    if (!s) return {0, 0, 1024, 768};
+    const QRect r = s->availableGeometry();
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+int TScreen::WorkAreaLeft() const { return WorkArea().Left; }
+int TScreen::WorkAreaTop() const { return WorkArea().Top; }
+int TScreen::WorkAreaWidth() const { return WorkArea().Width; }
+int TScreen::WorkAreaHeight() const { return WorkArea().Height; }
+
+void TScreen::SetWorkArea(int left, int top, int width, int height) { pretendWorkArea_ = {left, top, width, height}; }
 
 void TScreen::SetCursor(TCursor cursor) {
     if (cursor == cursor_) return;

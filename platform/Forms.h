@@ -178,6 +178,13 @@ public:
     void SetPixelsPerInch(int ppi) { pixelsPerInch_ = ppi; }
     int Width() const;
     int Height() const;
+    // The work area: the primary screen less the desktop's panels and docks,
+    // where windows go. Tests may pretend another (a width of 0 = real).
+    int WorkAreaLeft() const;
+    int WorkAreaTop() const;
+    int WorkAreaWidth() const;
+    int WorkAreaHeight() const;
+    void SetWorkArea(int left, int top, int width, int height);
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor cursor);
     int FormCount() const;
@@ -185,7 +192,12 @@ public:
     TForm* ActiveForm() const;
 
 private:
+    struct Area {
+        int Left = 0, Top = 0, Width = 0, Height = 0;
+    };
+    Area WorkArea() const;
     int pixelsPerInch_ = 0;
+    Area pretendWorkArea_;
     TCursor cursor_ = crDefault;
 };
 

@@ -1,22 +1,107 @@
 #include "platform/Help.h"
 
 #include "platform/Dialogs.h"
-#include "platform/Forms.h"
+#include "platform/StdCtrls.h"
 #include "platform/SysUtils.h"
-#include "platform/winsvc/Exec.h"
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <vector>
+
+namespace {
+
+std::vector<THelpForm*>& OpenHelpForms() {
+    static std::vector<THelpForm*> forms;
+    return forms;
+}
+
+THelpForm* HelpFormOf(const std::string& file) {
+    for (THelpForm* form : OpenHelpForms())
+        if (form->File == file) return form;
+    return nullptr;
+}
+
+std::optional<std::string> ReadWhole(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string FirstLine(const std::string& text) {
+    std::string line = text.substr(0, text.find_first_of("\r\n"));
+    return line;
+}
+
+// A text laid out in columns reads right only in a fixed-pitch font.
+QFont HelpFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSize(9);
+    return font;
+}
+
+}  // namespace
+
+THelpForm::THelpForm(TComponent* owner, const std::string& file) : TForm(owner), File(file) {
+    OpenHelpForms().push_back(this);
+    SetPosition(poScreenCenter);
+    Text = new TMemo(this);
+    Text->SetParent(this);
+    Text->SetAlign(alClient);
+    Text->SetReadOnly(true);
+    Text->SetWordWrap(false);
+    Text->SetScrollBars(ssBoth);
+    Text->Font()->SetFont(HelpFont());
+    // Eighty columns and forty lines, as far as the screen allows.
+    const QFontMetrics metrics(HelpFont());
+    const int width = metrics.horizontalAdvance(QString(80, QChar('M'))) + 40;
+    const int height = metrics.lineSpacing() * 40 + 16;
+    SetClientWidth(std::min(width, Screen->WorkAreaWidth() - FrameWidth));
+    SetClientHeight(std::min(height, Screen->WorkAreaHeight() - FrameHeight));
+    OnClose = TCloseEvent::Func([](TObject*, TCloseAction& action) { action = caFree; });
+    DoCreate();
+}
+
+THelpForm::~THelpForm() {
+    auto& forms = OpenHelpForms();
+    forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
+}
+
+bool THelpForm::ShowContents() {
+    const std::optional<std::string> text = ReadWhole(File);
+    if (!text) return false;
+    SetCaption(FirstLine(*text).empty() ? ExtractFileName(File) : FirstLine(*text));
+    Text->SetText(*text);
+    QPlainTextEdit* edit = Text->Widget();
+    edit->moveCursor(QTextCursor::Start);
+    edit->verticalScrollBar()->setValue(0);
+    edit->horizontalScrollBar()->setValue(0);
+    return true;
+}
 
 bool WinHelpA(HWND window, const std::string& file, UINT command, std::uintptr_t) {
-    if (command == HELP_QUIT) return true;
     const std::string path = NativePath(file);
-    if (!FileExists(path)) {
-        MessageBoxA(window, "Cannot find the help file \"" + path + "\".", Application->Title(),
+    THelpForm* form = HelpFormOf(path);
+    if (command == HELP_QUIT) {
+        if (form) form->Close();
+        return true;
+    }
+    if (!form) form = new THelpForm(Application, path);
+    if (!form->ShowContents()) {
+        delete form;
+        MessageBoxA(window, "Cannot read the help file \"" + path + "\".", Application->Title(),
                     MB_OK | MB_ICONWARNING);
         return false;
     }
-    if (StartProgram({"xdg-open", path}) != 0) {
-        MessageBoxA(window, "No program is installed to open the help file \"" + path + "\".",
-                    Application->Title(), MB_OK | MB_ICONWARNING);
-        return false;
-    }
+    form->Show();
+    form->Widget()->raise();
+    form->Widget()->activateWindow();
     return true;
 }

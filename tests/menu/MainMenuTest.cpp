@@ -38,6 +38,7 @@
 #include "main/MainMenuLayout.h"
 #include "main/MenuCommand.h"
 #include "mibdefs/SystemMib.h"
+#include "platform/Help.h"
 #include "platform/testing/DialogRecorder.h"
 #include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
@@ -411,13 +412,18 @@ TEST_F(MainMenu, ToolsHelpAndExitRunFromTheirItems) {
         EXPECT_EQ(arguments.back(), "/TRmon_Statistics");
     }
     {
-        // The help file lies beside the program (the build puts it there).
-        StubTool opener("xdg-open");
+        // The help file lies beside the program (the build puts it there),
+        // shown in a help window of the module's own.
         MessageBoxRecorder boxes;
         Item("Help2")->Click();
-        EXPECT_EQ(opener.Arguments(),
-                  std::vector<std::string>{ExtractFilePath(Application->ExeName()) + "Kestrix zentrikhelp2.hlp"});
+        THelpForm* help = nullptr;
+        for (TForm* form : TForm::Forms())
+            if (auto* h = dynamic_cast<THelpForm*>(form)) help = h;
+        ASSERT_NE(help, nullptr);
+        EXPECT_EQ(help->File, ExtractFilePath(Application->ExeName()) + "Kestrix zentrikhelp2.hlp");
+        EXPECT_TRUE(help->Visible());
         EXPECT_EQ(boxes.Count(), 0u);
+        delete help;
     }
     MessageBoxRecorder boxes;
     boxes.Answer(IDCANCEL);

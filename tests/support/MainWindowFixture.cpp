@@ -17,6 +17,8 @@ void MainWindowFixture::SetUp() {
     previousDirectory_ = std::filesystem::current_path();
     std::filesystem::current_path(Dir->Path());
     Screen->SetPixelsPerInch(96);
+    // A desktop screen: the headless one is smaller than a stack's window.
+    Screen->SetWorkArea(0, 0, 1920, 1080);
 }
 
 void MainWindowFixture::TearDown() {
@@ -27,6 +29,7 @@ void MainWindowFixture::TearDown() {
     Stack.reset();
     std::filesystem::current_path(previousDirectory_);
     Dir.reset();
+    Screen->SetWorkArea(0, 0, 0, 0);
 }
 
 void MainWindowFixture::StartStack(const std::string& description) {

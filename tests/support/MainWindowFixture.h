@@ -3,7 +3,8 @@
 // a working directory of the test's own (the current directory while the
 // test runs, so the SNMPv3 boot counter file lands there), a registry file
 // whose MibFile path is the cfg directory in it, and a per-device file
-// "127.0.0.1.cfg" that gives the stack's port.
+// "127.0.0.1.cfg" that gives the stack's port. The screen's work area is
+// a 1920 x 1080 desktop's unless a test pretends another.
 //
 //   StartStack();                        // the default three-unit stack
 //   TMainForm* window = OpenMainWindow(); // /I127.0.0.1 /Rmirabo /Wquesnal
