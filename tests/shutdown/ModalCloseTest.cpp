@@ -64,12 +64,6 @@ TMenuItem* MenuItem(const TMainForm* main, const std::string& name) {
     return dynamic_cast<TMenuItem*>(main->FindComponent(name));
 }
 
-TForm* ModalWindow() {
-    for (TForm* form : TForm::Forms())
-        if (form->Modal()) return form;
-    return nullptr;
-}
-
 // The dialog that exists (shown or still being built), or null.
 TDialogFrame* Dialog() {
     for (TForm* form : TForm::Forms())
@@ -195,7 +189,7 @@ TEST_P(ModalClose, TheCloseBoxEndsTheBlockingWalkAtItsNextRow) {
     TForm* opened = nullptr;
     int rowsWhenClosed = -1, rowsAtTheEnd = -1;
     Poll([&] {
-        TForm* window = ModalWindow();
+        TForm* window = ModalWindow<TForm>();
         if (!window || !FirstReadOver(window, how)) return false;
         opened = window;
         TListView* list = ListOf(window, how);
@@ -218,7 +212,7 @@ TEST_P(ModalClose, TheCloseBoxEndsTheBlockingWalkAtItsNextRow) {
     ASSERT_NE(opened, nullptr) << "the window never finished its first read";
     ASSERT_GE(rowsWhenClosed, RowsBeforeClosing) << "the window was never closed";
     EXPECT_LE(rowsAtTheEnd, rowsWhenClosed + 1);
-    EXPECT_EQ(ModalWindow(), nullptr);
+    EXPECT_EQ(ModalWindow<TForm>(), nullptr);
     EXPECT_FALSE(TForm::Exists(opened));
 }
 
