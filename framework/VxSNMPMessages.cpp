@@ -149,3 +149,7 @@ void ThrowVxSNMP(VxSNMPFailure entry) {
 }
 
 std::string VxSNMPOkText() { return VxSNMPMessages[vxOk]; }
+
+int FailureCodeOf(const Exception& failure) {
+    return failure.HelpContext != 0 ? failure.HelpContext : -(500 + static_cast<int>(vxBadSyntax));
+}

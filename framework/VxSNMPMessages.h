@@ -78,3 +78,10 @@ SnmpStatusText MapSnmpStatus(int status);
 
 // The success text, "(VxSNMP++) Ok!" unless replaced.
 std::string VxSNMPOkText();
+
+class Exception;
+// The status code of a failure caught while a reply was taken in. A failure
+// that carries no code of its own (a value its syntax cannot show, such as a
+// date that is no date) is still a failure: "Bad SNMP syntax", never 0, which
+// would read as success.
+int FailureCodeOf(const Exception& failure);

@@ -357,7 +357,7 @@ void VxSNMPRequest::OnAsyncResponse(Outgoing* outgoing, int reason, const SnmpRe
             }
             if (!row) result.Done = 1;
         } catch (const Exception& e) {
-            result.Code = e.HelpContext;
+            result.Code = FailureCodeOf(e);
             result.Message = e.Message();
             result.Done = 1;
         }

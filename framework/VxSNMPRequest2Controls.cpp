@@ -304,7 +304,7 @@ void VxSNMPRequest2Controls::OnRefreshResponse(VxSNMPError* reply, VxSNMPVarList
         if (reported || !goesOn()) return;
         // Whatever waits for the read learns that it ended, and why.
         VxSNMPError failed = *reply;
-        failed.Code = e.HelpContext;
+        failed.Code = FailureCodeOf(e);
         failed.Message = e.Message();
         failed.Done = 1;
         done(&failed);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <gmock/gmock.h>
 
 #include "tests/support/AgentFixture.h"
 #include "common/VxValueMarkers.h"
@@ -17,7 +18,8 @@ const char* const EngineStack = R"({
   "objects": [
     {"oid": "1.3.6.1.4.1.99.1.1.0", "type": "integer", "value": 42},
     {"oid": "1.3.6.1.4.1.99.1.2.0", "type": "string", "value": "kestrix", "access": "read-write"},
-    {"oid": "1.3.6.1.4.1.99.1.3.0", "type": "counter64", "value": "18446744073709551615"}
+    {"oid": "1.3.6.1.4.1.99.1.3.0", "type": "counter64", "value": "18446744073709551615"},
+    {"oid": "1.3.6.1.4.1.99.8.1.0", "type": "string", "value": {"hex": "ff ff ff ff ff ff ff ff"}}
   ],
   "tables": [
     {"entry": "1.3.6.1.4.1.99.2.1", "index": [1],
@@ -62,6 +64,10 @@ const SnmpVarItem ScalarItems[] = {
     {"1.3.6.1.4.1.99.1.1", "Number", sxInteger, acReadOnly},
     {"1.3.6.1.4.1.99.1.2", "Name", sxDisplayStr, acReadWrite},
     {"1.3.6.1.4.1.99.1.3", "Big", sxCounter64, acReadOnly},
+    {nullptr, nullptr, 0, 0}};
+// A date-time whose eight octets are no number (NaN).
+const SnmpVarItem NoDateItems[] = {
+    {"1.3.6.1.4.1.99.8.1", "Date", sxBcDateTime, acReadOnly},
     {nullptr, nullptr, 0, 0}};
 const SnmpVarItem OneRowItems[] = {
     {"1.3.6.1.4.1.99.2.1.1", "Index", sxInteger, acNotAccess},
@@ -171,6 +177,19 @@ TEST_F(Engine, AnAgentThatRepeatsAnOidEndsTheWalkWithAFailure) {
               "(VxSNMP++) The agent answered a get-next with the OID asked for: the walk ends here!");
     const VxSNMPError reply = AwaitReply([&](VxSNMPContinuation done) { request.AsyncGet(done, true); });
     EXPECT_EQ(reply.Code, -529);
+    EXPECT_EQ(reply.Done, 1);
+}
+
+// A value that its syntax cannot show fails the read, whichever way it is
+// read: the reply never reads as success.
+TEST_F(Engine, AValueItsSyntaxCannotShowFailsTheRead) {
+    StartAgent(EngineStack);
+    VxSNMPRequest request;
+    request.VarList = VxSNMPVarList(NoDateItems, SVT_SV, 0);
+    EXPECT_THAT(MessageOf([&] { request.SyncGet(true); }), testing::EndsWith("is not a valid date and time"));
+    const VxSNMPError reply = AwaitReply([&](VxSNMPContinuation done) { request.AsyncGet(done, true); });
+    EXPECT_EQ(reply.Code, -511);
+    EXPECT_THAT(reply.Message, testing::EndsWith("is not a valid date and time"));
     EXPECT_EQ(reply.Done, 1);
 }
 
