@@ -64,19 +64,6 @@ protected:
     static std::string Panel0(TAclEditor* editor) { return editor->StatusBar1->Panels()->Items(0)->Text(); }
     static bool Enabled(TAclEditor* editor, const char* name) { return Named(editor, name)->Enabled(); }
 
-    // The set trace without the table's prefix; a port list as its bits.
-    Trace Written(const char* prefix) {
-        Trace written;
-        for (const std::string& line : Stack->TraceLines()) {
-            std::string shown = line.rfind(prefix, 0) == 0 ? line.substr(std::string(prefix).size()) : line;
-            if (line.find(" string \"") != std::string::npos && TracedOctets(line).size() == 96) {
-                shown = shown.substr(0, shown.find(' ')) + " ports";
-                for (int bit : BitsOf(TracedOctets(line))) shown += " " + std::to_string(bit);
-            }
-            written.push_back(shown);
-        }
-        return written;
-    }
     void Press(TAclEditor* editor, const char* button) {
         Named<TButton>(editor, button)->Click();
         WaitIdle(editor);

@@ -30,13 +30,6 @@ protected:
         button->Click();
         PumpUntil([] { return false; }, 200);
     }
-    // The set trace with `table` and its dot taken off the front of each line.
-    std::vector<std::string> Written(const std::string& table) {
-        std::vector<std::string> lines;
-        for (std::string line : Stack->TraceLines())
-            lines.push_back(line.rfind(table + ".", 0) == 0 ? line.substr(table.size() + 1) : line);
-        return lines;
-    }
     static void Choose(TComboBox* combo, const std::string& text) {
         combo->SetItemIndex(combo->Items()->IndexOf(text));
         ASSERT_EQ(combo->Text(), text);

@@ -86,15 +86,12 @@ protected:
     // The set trace with the column prefix taken off, the row's instance
     // shown as ".<name>".
     std::vector<std::string> Written(const std::string& name) {
-        std::string instance;
-        instance = "." + std::to_string(name.size());
+        std::string instance = "." + std::to_string(name.size());
         for (unsigned char c : name) instance += "." + std::to_string(c);
-        std::vector<std::string> lines;
-        for (std::string line : Stack->TraceLines()) {
-            if (line.rfind(GetParam().Column, 0) == 0) line = line.substr(std::string(GetParam().Column).size());
+        std::vector<std::string> lines = DialogFixture::Written(GetParam().Column);
+        for (std::string& line : lines) {
             const size_t at = line.find(instance + " ");
             if (at != std::string::npos) line.replace(at, instance.size(), "." + name);
-            lines.push_back(line);
         }
         return lines;
     }

@@ -187,13 +187,7 @@ TEST_F(EditValues, ARefusedKeyIdAfterAnAddEmptiedTheBoxLeavesItEmpty) {
 // carrying the DSCP of the rule before.
 TEST_F(EditValues, ARefusedDscpAfterAnAddLeavesTheBoxEmptyAndIsNotSent) {
     OpenOn();
-    const char* const Rules = "1.3.6.1.4.1.171.12.9.3.2.1.";
-    auto written = [&] {
-        std::vector<std::string> lines = Stack->TraceLines();
-        for (std::string& line : lines)
-            if (line.rfind(Rules, 0) == 0) line.erase(0, std::string(Rules).size());
-        return lines;
-    };
+    const char* const Rules = "1.3.6.1.4.1.171.12.9.3.2.1";
     const bool opened = WithDialogOf<TIPRuleForm>("IPRule1", [&](TIPRuleForm& editor) {
         auto edit = [&](const char* name) { return FindChild<TEdit>(&editor, name); };
         auto addRule = [&](const char* accessId, const char* dscp) {
@@ -208,14 +202,14 @@ TEST_F(EditValues, ARefusedDscpAfterAnAddLeavesTheBoxEmptyAndIsNotSent) {
         MessageBoxRecorder boxes;
         addRule("20", "46");
         EXPECT_EQ(boxes.Count(), 0u);
-        EXPECT_EQ(written(), (std::vector<std::string>{"6.1.20 integer 46", "22.1.20 integer 4"}));
+        EXPECT_EQ(Written(Rules), (std::vector<std::string>{"6.1.20 integer 46", "22.1.20 integer 4"}));
         EXPECT_EQ(edit("DSCPEdit")->Text(), "");
 
         addRule("21", "99");
         ASSERT_EQ(boxes.Count(), 2u);
         EXPECT_EQ(boxes.Calls()[0].Text, RangeRefusal + "0 and 63!");
         EXPECT_EQ(boxes.Calls()[1].Text, "DSCP must be set.");
-        EXPECT_TRUE(written().empty());
+        EXPECT_TRUE(Written(Rules).empty());
     });
     EXPECT_TRUE(opened);
 }

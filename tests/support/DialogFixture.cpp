@@ -128,3 +128,19 @@ std::vector<int> DialogFixture::BitsOf(const std::string& octets) {
         if (static_cast<unsigned char>(octets[k / 8]) & (0x80u >> (k % 8))) bits.push_back(static_cast<int>(k));
     return bits;
 }
+
+std::vector<std::string> DialogFixture::Written(const std::string& table) const {
+    constexpr size_t PortListOctets = 768 / 8;  // a port picker's boxes
+    const std::string prefix = table.ends_with('.') ? table : table + ".";
+    std::vector<std::string> lines;
+    for (const std::string& line : Stack->TraceLines()) {
+        std::string shown = line.starts_with(prefix) ? line.substr(prefix.size()) : line;
+        const std::string octets = TracedOctets(line);
+        if (line.find(" string \"") != std::string::npos && octets.size() == PortListOctets) {
+            shown = shown.substr(0, shown.find(' ')) + " bits";
+            for (int bit : BitsOf(octets)) shown += " " + std::to_string(bit);
+        }
+        lines.push_back(shown);
+    }
+    return lines;
+}
