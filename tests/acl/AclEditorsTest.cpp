@@ -381,7 +381,7 @@ TEST_F(AclEditors, Pictures) {
     OpenMainWindowOn();
     auto picture = [&](TAclEditor* editor, const char* file, int row) {
         if (row >= 0) SelectRow(editor->ListView1, row);
-        EXPECT_FALSE(SaveScreenshot(editor, file).empty());
+        ExpectPicture(editor, file);
         CloseAndDelete(editor);
     };
     picture(OpenDialog<TIPMaskInformationForm>(), "acl-ipv4-mask-form.png", 0);

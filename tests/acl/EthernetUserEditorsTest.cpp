@@ -356,7 +356,7 @@ TEST_F(ContentAclEditors, Pictures) {
     OpenMainWindowOn();
     auto picture = [&](TAclEditor* editor, const char* file, int row) {
         SelectRow(editor->ListView1, row);
-        EXPECT_FALSE(SaveScreenshot(editor, file).empty());
+        ExpectPicture(editor, file);
         CloseAndDelete(editor);
     };
     picture(OpenDialog<TEthernetMaskInformationForm>(), "acl-ethernet-mask-form.png", 0);

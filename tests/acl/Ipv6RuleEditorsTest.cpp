@@ -263,7 +263,7 @@ TEST_F(Ipv6RuleEditors, Pictures) {
     OpenMainWindowOn();
     auto picture = [&](TAclEditor* editor, const char* file, int row) {
         SelectRow(editor->ListView1, row);
-        EXPECT_FALSE(SaveScreenshot(editor, file).empty());
+        ExpectPicture(editor, file);
         CloseAndDelete(editor);
     };
     picture(OpenDialog<TIPv6RuleForm>(), "acl-ipv6-rule-form.png", 1);

@@ -8,9 +8,9 @@
 #include "features/ServerInfoUnit.h"
 #include "framework/VxSNMPSession.h"
 #include "platform/testing/DialogRecorder.h"
-#include "tests/features/DialogPicture.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include "features/CommunityStringTableForm.h"
 #include "framework/VxSNMPSession.h"
-#include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 
@@ -102,8 +102,7 @@ TEST_F(CommunityStringTable, AnIndexTooLongForAnInstanceSendsNothing) {
 TEST_F(CommunityStringTable, PictureOfTheDialog) {
     TCommunityStringTableForm* dialog = Open();
     SelectRow(dialog->ListView1, 1);
-    PumpUntil([] { return false; }, 300);
-    EXPECT_FALSE(SaveScreenshot(dialog, "community-string-table-form.png").empty());
+    ExpectPicture(dialog, "community-string-table-form.png");
 }
 
 }  // namespace

@@ -10,9 +10,9 @@
 #include "features/LoginMethodListUnit.h"
 #include "framework/VxSNMPSession.h"
 #include "platform/testing/DialogRecorder.h"
-#include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 
@@ -235,8 +235,7 @@ TEST_P(MethodList, AfterARefusedSetRefreshShowsEveryColumn) {
 TEST_P(MethodList, PictureOfTheDialog) {
     TMethodListForm* d = Open();
     SelectRow(d->ListView1, 0);
-    PumpUntil([] { return false; }, 300);
-    EXPECT_FALSE(SaveScreenshot(d, std::string(GetParam().Name) + "-method-list-form.png").empty());
+    ExpectPicture(d, std::string(GetParam().Name) + "-method-list-form.png");
 }
 
 INSTANTIATE_TEST_SUITE_P(Editors, MethodList, ::testing::ValuesIn(Editors),

@@ -12,6 +12,7 @@
 #include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 
@@ -138,8 +139,7 @@ TEST_F(PortMirror, UnitAndPortTakeDigitsOnly) {
 
 TEST_F(PortMirror, PictureOfTheDialog) {
     TPortMirrorForm* dialog = Open();
-    PumpUntil([] { return false; }, 300);
-    EXPECT_FALSE(SaveScreenshot(dialog, "port-mirror-form.png").empty());
+    ExpectPicture(dialog, "port-mirror-form.png");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 
@@ -245,8 +246,7 @@ TEST_F(PortTrunk, UnitAndPortTakeDigitsOnlyAndBeepOtherwiseBackspaceIncluded) {
 TEST_F(PortTrunk, PictureOfTheDialogWithARowSelected) {
     TPortTrunkForm* dialog = Open();
     SelectRow(dialog->LV_PortTrunk, 0);
-    PumpUntil([] { return false; }, 300);
-    EXPECT_FALSE(SaveScreenshot(dialog, "port-trunk-form.png").empty());
+    ExpectPicture(dialog, "port-trunk-form.png");
 }
 
 }  // namespace

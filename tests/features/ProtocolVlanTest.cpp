@@ -14,6 +14,7 @@
 #include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 
@@ -206,8 +207,7 @@ TEST_F(ProtocolVlan, FieldsTakeNoMoreThanTheirLimits) {
 TEST_F(ProtocolVlan, PictureOfTheDialogWithARowSelected) {
     TProtocolVlanForm* dialog = Open();
     SelectRow(dialog->ListView1, 1);
-    PumpUntil([] { return false; }, 300);
-    EXPECT_FALSE(SaveScreenshot(dialog, "protocol-vlan-form.png").empty());
+    ExpectPicture(dialog, "protocol-vlan-form.png");
 }
 
 }  // namespace

@@ -13,9 +13,9 @@
 
 #include "framework/VxSNMPSession.h"
 #include "platform/testing/DialogRecorder.h"
-#include "tests/features/DialogPicture.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 class ServiceDialogFixture : public DialogFixture {
 protected:

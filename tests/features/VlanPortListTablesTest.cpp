@@ -9,8 +9,8 @@
 #include "features/TpGroupDestinationForwardedForm.h"
 #include "features/VLanCurrentTableForm.h"
 #include "main/StackingPortUit.h"
-#include "tests/features/DialogPicture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include "main/StackTables.h"
 #include "main/StackingPortUit.h"
 #include "platform/testing/DialogRecorder.h"
-#include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 
@@ -224,8 +224,7 @@ TEST_F(VlanStatic, AVlanIdThatIsNoWholeNumberIsRefusedBeforeAnythingIsSent) {
 TEST_F(VlanStatic, PictureOfTheDialogWithARowSelected) {
     TVlanStaticForm* dialog = Open("");
     SelectRow(dialog->LV_dot1qVlanStaticEntry, 1);
-    PumpUntil([] { return false; }, 300);  // the list paints its rows in batches
-    EXPECT_FALSE(SaveScreenshot(dialog, "vlan-static-form.png").empty());
+    ExpectPicture(dialog, "vlan-static-form.png");
 }
 
 }  // namespace

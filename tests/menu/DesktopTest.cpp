@@ -35,9 +35,9 @@
 #include "main/MenuCommand.h"
 #include "platform/Help.h"
 #include "platform/testing/DialogRecorder.h"
-#include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/MainWindowFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 
@@ -138,7 +138,7 @@ TEST_F(Desktop, TwelveUnitsOpenWithinTheScreenAndScroll) {
         EXPECT_LT(bottomRight.y(), area->viewport()->height());
         EXPECT_LT(bottomRight.x(), area->viewport()->width());
         area->verticalScrollBar()->setValue(0);
-        EXPECT_FALSE(SaveScreenshot(window, screen.Picture).empty());
+        ExpectPicture(window, screen.Picture);
         delete Window;
         Window = nullptr;
     }
@@ -164,7 +164,7 @@ TEST_F(Desktop, TheWindowFitsTheWidestRowOfPanels) {
         EXPECT_EQ(widest, 120);  // the Selvor
         EXPECT_EQ(window->ClientWidth(), 780 + widest + 8);
         window->Show();
-        EXPECT_FALSE(SaveScreenshot(window, std::string("main-modules-") + first + "-first.png").empty());
+        ExpectPicture(window, std::string("main-modules-") + first + "-first.png");
         delete Window;
         Window = nullptr;
         Stack.reset();
@@ -283,7 +283,7 @@ TEST_F(MessageLine, HelpOpensTheHelpAtItsContentsWithoutAnyOtherProgram) {
     EXPECT_LE(window->Height(), ::Screen->WorkAreaHeight());
     QPlainTextEdit* text = window->Text->Widget();
     EXPECT_EQ(text->verticalScrollBar()->value(), 0);
-    EXPECT_TRUE(SaveScreenshot(window, "help-contents.png").size());
+    ExpectPicture(window, "help-contents.png");
 
     text->verticalScrollBar()->setValue(text->verticalScrollBar()->maximum());
     help->Click();
@@ -323,7 +323,7 @@ protected:
                 QTimer::singleShot(5, poll);
                 return;
             }
-            PumpUntil([] { return false; }, 150);  // the lists fit their columns as they paint
+            EXPECT_TRUE(WaitUntilPainted(dialog)) << "the lists did not paint";  // they fit their columns as they paint
             Guarded([&] { check(*dialog); });
             checked = true;
             dialog->Close();
@@ -435,7 +435,7 @@ TEST_F(DialogLook, PortListColumnsLeaveTheOtherColumnsInView) {
             QHelpEvent help(QEvent::ToolTip, at, tree->viewport()->mapToGlobal(at));
             QApplication::sendEvent(tree->viewport(), &help);
             EXPECT_EQ(QToolTip::text().remove(QChar('\n')).toStdString(), whole.toStdString());
-            EXPECT_FALSE(SaveScreenshot(&dialog, std::string("columns-") + c.Handler + ".png").empty());
+            ExpectPicture(&dialog, std::string("columns-") + c.Handler + ".png");
         });
     }
 }

@@ -40,9 +40,9 @@
 #include "mibdefs/SystemMib.h"
 #include "platform/Help.h"
 #include "platform/testing/DialogRecorder.h"
-#include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/MainWindowFixture.h"
+#include "tests/support/Picture.h"
 #include "tests/support/StubTool.h"
 
 namespace {
@@ -323,8 +323,7 @@ TEST_F(MainMenu, PicturesOfPages) {
         const char* file = fileName;
         WithPage([&] { Window->RunMenuCommand(handler); },
                  [&](TConfigForm& window) {
-                     PumpUntil([] { return false; }, 200);  // the list paints its rows in batches
-                     EXPECT_FALSE(SaveScreenshot(&window, file).empty()) << file;
+                     ExpectPicture(&window, file);
                  });
     }
 }
