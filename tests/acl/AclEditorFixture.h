@@ -35,15 +35,6 @@ protected:
         OpenMainWindowOn();
         return OpenDialog<T>();
     }
-    // Chooses the menu item, which shows its editor modally; once the editor
-    // has read its table, runs `act` on it, then closes it.
-    void WithEditorOf(const char* menuItem, const std::function<void(TAclEditor&)>& act) {
-        auto* item = dynamic_cast<TMenuItem*>(Window->FindComponent(menuItem));
-        ASSERT_NE(item, nullptr) << menuItem;
-        WhileModal<TAclEditor>([&] { item->Action()->trigger(); }, [](TAclEditor& editor) { return !editor.Busy(); },
-                               act);
-    }
-
     template <class T = TWinControl>
     static T* Named(TAclEditor* editor, const char* name) {
         return FindChild<T>(editor, name);

@@ -13,7 +13,6 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
 
@@ -313,25 +312,18 @@ protected:
     // Runs the command; once its dialog is up modally and its reads are
     // over, runs `check` on it and closes it.
     void WithDialog(const MenuCommand& command, const std::function<void(TForm&)>& check) {
-        bool checked = false;
-        std::function<void()> poll = [&] {
-            TForm* dialog = nullptr;
-            for (TForm* form : TForm::Forms())
-                if (form->Modal()) dialog = form;
-            auto* frame = dynamic_cast<TDialogFrame*>(dialog);
-            if (!dialog || (frame && frame->Busy())) {
-                QTimer::singleShot(5, poll);
-                return;
-            }
-            EXPECT_TRUE(WaitUntilPainted(dialog)) << "the lists did not paint";  // they fit their columns as they paint
-            Guarded([&] { check(*dialog); });
-            checked = true;
-            dialog->Close();
-        };
-        QTimer::singleShot(0, poll);
         MessageBoxRecorder boxes;
-        Window->RunMenuCommand(command);
-        EXPECT_TRUE(checked) << "no dialog came up";
+        WhileModal<TForm>(
+            [&] { Window->RunMenuCommand(command); },
+            [](TForm& dialog) {
+                auto* frame = dynamic_cast<TDialogFrame*>(&dialog);
+                return !frame || !frame->Busy();
+            },
+            [&](TForm& dialog) {
+                // The lists fit their columns as they paint.
+                EXPECT_TRUE(WaitUntilPainted(&dialog)) << "the lists did not paint";
+                check(dialog);
+            });
     }
     void WithDialog(const char* handler, const std::function<void(TForm&)>& check) {
         const MenuCommand* command = FindMenuCommand(handler);

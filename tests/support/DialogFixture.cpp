@@ -1,7 +1,5 @@
 #include "tests/support/DialogFixture.h"
 
-#include <QTimer>
-
 #include "common/KestrixModels.h"
 #include "main/StackTables.h"
 #include "main/StackingPortUit.h"
@@ -34,23 +32,9 @@ void DialogFixture::Show(TDialogFrame* dialog) {
 }
 
 void DialogFixture::RunModally(const char* handler, const std::function<void(TDialogFrame&)>& use) {
-    bool used = false;
-    QTimer poll;
-    poll.setInterval(5);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        TDialogFrame* dialog = nullptr;
-        for (TForm* form : TForm::Forms())
-            if (auto* frame = dynamic_cast<TDialogFrame*>(form); frame && frame->Modal()) dialog = frame;
-        if (!dialog || dialog->Busy()) return;
-        poll.stop();
-        used = true;
-        use(*dialog);
-        if (TForm::Exists(dialog) && dialog->Modal()) dialog->Close();
-    });
-    poll.start();
-    Window->RunMenuCommand(handler);
-    poll.stop();
-    EXPECT_TRUE(used) << handler << " showed no dialog";
+    SCOPED_TRACE(handler);
+    WhileModal<TDialogFrame>([&] { Window->RunMenuCommand(handler); }, [](TDialogFrame& dialog) { return !dialog.Busy(); },
+                             use);
 }
 
 void DialogFixture::WaitIdle(TDialogFrame* dialog, int ms) {
