@@ -28,7 +28,7 @@ protected:
     void Press(TButton* button) {
         Stack->ClearTrace();
         button->Click();
-        PumpUntil([] { return false; }, 200);
+        WaitIdle(dynamic_cast<TDialogFrame*>(button->Owner()));
     }
     static void Choose(TComboBox* combo, const std::string& text) {
         combo->SetItemIndex(combo->Items()->IndexOf(text));

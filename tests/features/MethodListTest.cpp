@@ -95,10 +95,10 @@ protected:
         }
         return lines;
     }
-    void Press(TMethodListForm*, TButton* button) {
+    void Press(TMethodListForm* d, TButton* button) {
         Stack->ClearTrace();
         button->Click();
-        PumpUntil([] { return false; }, 200);
+        WaitIdle(d);
     }
     std::string Local() const { return std::to_string(GetParam().LocalValue); }
     std::vector<std::string> Names(TMethodListForm* d) {
