@@ -18,6 +18,7 @@
 #include "platform/testing/DialogRecorder.h"
 #include "platform/testing/FormTesting.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 using Trace = std::vector<std::string>;
 
@@ -34,15 +35,6 @@ protected:
         OpenMainWindowOn();
         return OpenDialog<T>();
     }
-    // Chooses the menu item, which shows its editor modally; once the editor
-    // has read its table, runs `act` on it, then closes it.
-    void WithEditorOf(const char* menuItem, const std::function<void(TAclEditor&)>& act) {
-        auto* item = dynamic_cast<TMenuItem*>(Window->FindComponent(menuItem));
-        ASSERT_NE(item, nullptr) << menuItem;
-        WhileModal<TAclEditor>([&] { item->Action()->trigger(); }, [](TAclEditor& editor) { return !editor.Busy(); },
-                               act);
-    }
-
     template <class T = TWinControl>
     static T* Named(TAclEditor* editor, const char* name) {
         return FindChild<T>(editor, name);
@@ -64,19 +56,6 @@ protected:
     static std::string Panel0(TAclEditor* editor) { return editor->StatusBar1->Panels()->Items(0)->Text(); }
     static bool Enabled(TAclEditor* editor, const char* name) { return Named(editor, name)->Enabled(); }
 
-    // The set trace without the table's prefix; a port list as its bits.
-    Trace Written(const char* prefix) {
-        Trace written;
-        for (const std::string& line : Stack->TraceLines()) {
-            std::string shown = line.rfind(prefix, 0) == 0 ? line.substr(std::string(prefix).size()) : line;
-            if (line.find(" string \"") != std::string::npos && TracedOctets(line).size() == 96) {
-                shown = shown.substr(0, shown.find(' ')) + " ports";
-                for (int bit : BitsOf(TracedOctets(line))) shown += " " + std::to_string(bit);
-            }
-            written.push_back(shown);
-        }
-        return written;
-    }
     void Press(TAclEditor* editor, const char* button) {
         Named<TButton>(editor, button)->Click();
         WaitIdle(editor);

@@ -104,7 +104,7 @@ TEST_F(AclEditorWiring, ChecksAndTheWriteOfTheSelectedRowWithDestroyShowing) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.MenuItem);
-        WithEditorOf(c.MenuItem, [&](TAclEditor& editor) {
+        WithDialogOf<TAclEditor>(c.MenuItem, [&](TAclEditor& editor) {
             EXPECT_STREQ(editor.Table.ClassName, c.ClassName);
             ExpectRefused(&editor, editor.Record.Buttons.Add, c.AddWithoutId);
             EXPECT_EQ(WriteWithDestroyShowing(editor, false), c.RowBoxUnticked);

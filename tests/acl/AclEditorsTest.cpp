@@ -226,7 +226,7 @@ TEST_F(AclEditors, RuleEditCarriesTheTickedFieldsAndAlwaysThePorts) {
     Click(editor->PortPicker->Box(1));
     Stack->ClearTrace();
     Press(editor, "EditButton");
-    EXPECT_EQ(Written(IngressRules), Trace{"21.1.2 ports 0 1 128"});
+    EXPECT_EQ(Written(IngressRules), Trace{"21.1.2 bits 0 1 128"});
 
     SelectRow(editor->ListView1, 0);
     Tick(editor, {"cbxPriority", "cbxDestPort", "cbxType", "cbxPermit"});
@@ -239,7 +239,7 @@ TEST_F(AclEditors, RuleEditCarriesTheTickedFieldsAndAlwaysThePorts) {
     Tick(editor, {"cbxPriority"});  // a box ticked after "deny" stays out all the same
     Stack->ClearTrace();
     Press(editor, "EditButton");
-    EXPECT_EQ(Written(IngressRules), (Trace{"11.1.1 integer 8080", "20.1.1 integer 1", "21.1.1 ports 4 5 6 7"}));
+    EXPECT_EQ(Written(IngressRules), (Trace{"11.1.1 integer 8080", "20.1.1 integer 1", "21.1.1 bits 4 5 6 7"}));
 
     SelectRow(editor->ListView1, 0);
     Choose(editor, "PermitComboBox", "permit");
@@ -270,7 +270,7 @@ TEST_F(AclEditors, RuleAddAndDelete) {
     Stack->ClearTrace();
     Press(editor, "AddButton");
     EXPECT_EQ(Written(IngressRules),
-              (Trace{"11.1.9 integer 443", "20.1.9 integer 2", "21.1.9 ports 10", "22.1.9 integer 4"}));
+              (Trace{"11.1.9 integer 443", "20.1.9 integer 2", "21.1.9 bits 10", "22.1.9 integer 4"}));
     ASSERT_EQ(Rows(editor->ListView1).size(), 4u);
     EXPECT_EQ(editor->StaticText1->Caption(), "4");
     EXPECT_EQ(editor->ListView1->Items()->Item(1)->SubItems()->Get(5), "tcp") << "its profile's protocol";
@@ -381,7 +381,7 @@ TEST_F(AclEditors, Pictures) {
     OpenMainWindowOn();
     auto picture = [&](TAclEditor* editor, const char* file, int row) {
         if (row >= 0) SelectRow(editor->ListView1, row);
-        EXPECT_FALSE(SaveScreenshot(editor, file).empty());
+        ExpectPicture(editor, file);
         CloseAndDelete(editor);
     };
     picture(OpenDialog<TIPMaskInformationForm>(), "acl-ipv4-mask-form.png", 0);

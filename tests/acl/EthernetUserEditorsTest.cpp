@@ -126,7 +126,7 @@ TEST_F(ContentAclEditors, EthernetRuleEdit) {
     EXPECT_EQ(TickedPorts(editor), (std::vector<int>{0, 1, 2, 3}));
     Stack->ClearTrace();
     Press(editor, "EditButton");
-    EXPECT_EQ(Written(EthernetRules), Trace{"14.1.1 ports 0 1 2 3"});
+    EXPECT_EQ(Written(EthernetRules), Trace{"14.1.1 bits 0 1 2 3"});
 
     SelectRow(editor->ListView1, 0);
     Choose(editor, "PermitComboBox", "deny");
@@ -356,7 +356,7 @@ TEST_F(ContentAclEditors, Pictures) {
     OpenMainWindowOn();
     auto picture = [&](TAclEditor* editor, const char* file, int row) {
         SelectRow(editor->ListView1, row);
-        EXPECT_FALSE(SaveScreenshot(editor, file).empty());
+        ExpectPicture(editor, file);
         CloseAndDelete(editor);
     };
     picture(OpenDialog<TEthernetMaskInformationForm>(), "acl-ethernet-mask-form.png", 0);

@@ -196,7 +196,7 @@ TEST_F(Ipv6ProfileEditors, Pictures) {
     OpenMainWindowOn();
     auto picture = [&](TAclEditor* editor, const char* file) {
         SelectRow(editor->ListView1, 0);
-        EXPECT_FALSE(SaveScreenshot(editor, file).empty());
+        ExpectPicture(editor, file);
         CloseAndDelete(editor);
     };
     picture(OpenDialog<TIPv6MaskInformationForm>(), "acl-ipv6-mask-form.png");

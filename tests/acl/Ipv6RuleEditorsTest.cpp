@@ -129,7 +129,7 @@ TEST_F(Ipv6RuleEditors, EditCarriesTheTickedFieldsAndAlwaysThePorts) {
               (Trace{"3.2.15 integer 0", "4.2.15 string \"\\x00\\x01#E\"",
                      "5.2.15 string \"\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\"",
                      "6.2.15 string \"\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\\x00\"",
-                     "10.2.15 integer 1", "11.2.15 ports 9", "12.2.15 integer 1"}));
+                     "10.2.15 integer 1", "11.2.15 bits 9", "12.2.15 integer 1"}));
     EXPECT_FALSE(Ticked(editor, "ckClass")) << "every write states anew what it carries";
 
     SelectRow(editor->ListView1, 0);  // 1.1: permit
@@ -137,13 +137,13 @@ TEST_F(Ipv6RuleEditors, EditCarriesTheTickedFieldsAndAlwaysThePorts) {
     Choose(editor, "cbxEnablePriority", "disabled");
     Stack->ClearTrace();
     Press(editor, "EditButton");
-    EXPECT_EQ(Written(IngressRules), (Trace{"7.1.1 integer 2", "11.1.1 ports 128 129"}));
+    EXPECT_EQ(Written(IngressRules), (Trace{"7.1.1 integer 2", "11.1.1 bits 128 129"}));
 
     SelectRow(editor->ListView1, 1);
     Click(editor->PortPicker->Box(9));
     Stack->ClearTrace();
     Press(editor, "EditButton");
-    EXPECT_EQ(Written(IngressRules), Trace{"11.2.15 ports"});
+    EXPECT_EQ(Written(IngressRules), Trace{"11.2.15 bits"});
     EXPECT_TRUE(TickedPorts(editor).empty());
 }
 
@@ -263,7 +263,7 @@ TEST_F(Ipv6RuleEditors, Pictures) {
     OpenMainWindowOn();
     auto picture = [&](TAclEditor* editor, const char* file, int row) {
         SelectRow(editor->ListView1, row);
-        EXPECT_FALSE(SaveScreenshot(editor, file).empty());
+        ExpectPicture(editor, file);
         CloseAndDelete(editor);
     };
     picture(OpenDialog<TIPv6RuleForm>(), "acl-ipv6-rule-form.png", 1);

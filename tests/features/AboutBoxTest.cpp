@@ -8,7 +8,7 @@
 
 #include "features/AboutForm.h"
 #include "platform/testing/FormTesting.h"
-#include "tests/features/DialogPicture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 

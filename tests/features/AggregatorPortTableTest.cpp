@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "features/AggregatorPortTableForm.h"
-#include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 
@@ -99,8 +99,7 @@ TEST_F(AggregatorPortTable, PictureOfTheDialogWithARowSelected) {
     TAggregatorPortTableForm* dialog = Open();
     SelectRow(dialog->ListView1, 0);
     dialog->PageControl1->SetActivePageIndex(1);
-    PumpUntil([] { return false; }, 300);
-    EXPECT_FALSE(SaveScreenshot(dialog, "aggregator-port-table-form.png").empty());
+    ExpectPicture(dialog, "aggregator-port-table-form.png");
 }
 
 }  // namespace

@@ -8,9 +8,9 @@
 #include "features/ServerInfoUnit.h"
 #include "framework/VxSNMPSession.h"
 #include "platform/testing/DialogRecorder.h"
-#include "tests/features/DialogPicture.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 
@@ -28,14 +28,7 @@ protected:
     void Press(TButton* button) {
         Stack->ClearTrace();
         button->Click();
-        PumpUntil([] { return false; }, 200);
-    }
-    // The set trace with `table` and its dot taken off the front of each line.
-    std::vector<std::string> Written(const std::string& table) {
-        std::vector<std::string> lines;
-        for (std::string line : Stack->TraceLines())
-            lines.push_back(line.rfind(table + ".", 0) == 0 ? line.substr(table.size() + 1) : line);
-        return lines;
+        WaitIdle(dynamic_cast<TDialogFrame*>(button->Owner()));
     }
     static void Choose(TComboBox* combo, const std::string& text) {
         combo->SetItemIndex(combo->Items()->IndexOf(text));

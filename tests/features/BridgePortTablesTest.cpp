@@ -12,8 +12,8 @@
 #include "features/VLanPortInfomationForm.h"
 #include "main/Form1.h"
 #include "platform/testing/FormTesting.h"
-#include "tests/features/DialogPicture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "features/EquipmentBasicInfoForm.h"
 #include "features/PBridgeConfigForm.h"
 #include "features/VLanGeneralInfoForm.h"
-#include "tests/features/DialogPicture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 

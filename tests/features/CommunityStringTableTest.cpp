@@ -5,9 +5,9 @@
 
 #include "features/CommunityStringTableForm.h"
 #include "framework/VxSNMPSession.h"
-#include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 
@@ -19,13 +19,6 @@ protected:
         OpenMainWindowOn();
         SessionParameters.Timeout = 500;
         return OpenDialog<TCommunityStringTableForm>();
-    }
-    // The set trace with the table's column prefix taken off.
-    std::vector<std::string> Written() {
-        std::vector<std::string> lines;
-        for (const std::string& line : Stack->TraceLines())
-            lines.push_back(line.rfind(Column, 0) == 0 ? line.substr(std::string(Column).size()) : line);
-        return lines;
     }
     void Press(TCommunityStringTableForm* dialog, TButton* button) {
         Stack->ClearTrace();
@@ -48,7 +41,7 @@ TEST_F(CommunityStringTable, AddCreatesTheRowOnTheIndexCharactersWithoutALength)
     dialog->Edit2->SetText("lab-ro");
     dialog->Edit3->SetText("lab");
     Press(dialog, dialog->AddBtn);
-    EXPECT_EQ(Written(), (std::vector<std::string>{"2.97.98.99 string \"lab-ro\"", "3.97.98.99 string \"lab\"",
+    EXPECT_EQ(Written(Column), (std::vector<std::string>{"2.97.98.99 string \"lab-ro\"", "3.97.98.99 string \"lab\"",
                                                   "8.97.98.99 integer 4"}));
     EXPECT_EQ(Rows(dialog->ListView1).front(), "abc|lab-ro|lab|active");
 }
@@ -62,7 +55,7 @@ TEST_F(CommunityStringTable, AddOnAnExistingIndexShowsTheAgentsRefusal) {
     Press(dialog, dialog->AddBtn);
     PumpUntil([] { return false; }, 300);
     ASSERT_FALSE(Stack->TraceLines().empty());
-    EXPECT_EQ(Written().back(), "8.109.111.110.105.116.111.114 integer 4");
+    EXPECT_EQ(Written(Column).back(), "8.109.111.110.105.116.111.114 integer 4");
     ASSERT_EQ(dialog->Memo1->Lines()->Count(), lines + 1);
     EXPECT_NE(LastLine(dialog->Memo1).find("Set"), std::string::npos);
     EXPECT_EQ(Rows(dialog->ListView1).front(), "monitor|mirabo|monitor|active");
@@ -77,7 +70,7 @@ TEST_F(CommunityStringTable, DeleteIsEnabledOnlyWhileARowIsSelectedAndSendsTheRo
     EXPECT_FALSE(dialog->DeleteBtn->Enabled());
     SelectRow(dialog->ListView1, 1);
     Press(dialog, dialog->DeleteBtn);
-    EXPECT_EQ(Written(), (std::vector<std::string>{"2.111.112.101.114.97.116.111.114 string \"quesnal\"",
+    EXPECT_EQ(Written(Column), (std::vector<std::string>{"2.111.112.101.114.97.116.111.114 string \"quesnal\"",
                                                   "3.111.112.101.114.97.116.111.114 string \"operator\"",
                                                   "8.111.112.101.114.97.116.111.114 integer 6"}));
     EXPECT_EQ(Rows(dialog->ListView1), (std::vector<std::string>{"monitor|mirabo|monitor|active"}));
@@ -88,7 +81,7 @@ TEST_F(CommunityStringTable, SetChangesTheSelectedRow) {
     SelectRow(dialog->ListView1, 0);
     dialog->Edit2->SetText("watcher");
     Press(dialog, dialog->SetBtn);
-    EXPECT_EQ(Written(), (std::vector<std::string>{"2.109.111.110.105.116.111.114 string \"watcher\"",
+    EXPECT_EQ(Written(Column), (std::vector<std::string>{"2.109.111.110.105.116.111.114 string \"watcher\"",
                                                   "3.109.111.110.105.116.111.114 string \"monitor\"",
                                                   "8.109.111.110.105.116.111.114 integer 1"}));
     EXPECT_EQ(Rows(dialog->ListView1).front(), "monitor|watcher|monitor|active");
@@ -109,8 +102,7 @@ TEST_F(CommunityStringTable, AnIndexTooLongForAnInstanceSendsNothing) {
 TEST_F(CommunityStringTable, PictureOfTheDialog) {
     TCommunityStringTableForm* dialog = Open();
     SelectRow(dialog->ListView1, 1);
-    PumpUntil([] { return false; }, 300);
-    EXPECT_FALSE(SaveScreenshot(dialog, "community-string-table-form.png").empty());
+    ExpectPicture(dialog, "community-string-table-form.png");
 }
 
 }  // namespace

@@ -7,9 +7,9 @@
 #include "features/DiagnosticsInformationForm.h"
 #include "features/MacStatisticTableForm.h"
 #include "framework/VxSNMPSession.h"
-#include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 
@@ -65,13 +65,11 @@ TEST_F(MacAuthCounters, RefreshAgainstASilentAgentAddsTheTimeOutAndTheViewStaysU
 TEST_F(MacAuthCounters, PicturesOfTheViews) {
     auto* diagnostics = Open<TDiagnosticsInformationForm>();
     SelectRow(diagnostics->ListView1, 1);
-    PumpUntil([] { return false; }, 300);
-    EXPECT_FALSE(SaveScreenshot(diagnostics, "diagnostics-information-form.png").empty());
+    ExpectPicture(diagnostics, "diagnostics-information-form.png");
     CloseAndDelete(diagnostics);
     auto* statistics = OpenDialog<TMacStatisticTableForm>();
     SelectRow(statistics->ListView1, 1);
-    PumpUntil([] { return false; }, 300);
-    EXPECT_FALSE(SaveScreenshot(statistics, "mac-statistic-table-form.png").empty());
+    ExpectPicture(statistics, "mac-statistic-table-form.png");
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 #include "features/MSInformationForm.h"
 #include "framework/VxSNMPSession.h"
 #include "platform/testing/DialogRecorder.h"
-#include "tests/features/DialogPicture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 
@@ -22,13 +22,6 @@ protected:
         OpenMainWindowOn();
         SessionParameters.Timeout = 500;
         return OpenDialog<TMSInformationForm>();
-    }
-    // The set trace with the table's column prefix taken off.
-    std::vector<std::string> Written() {
-        std::vector<std::string> lines;
-        for (const std::string& line : Stack->TraceLines())
-            lines.push_back(line.rfind(Column, 0) == 0 ? line.substr(std::string(Column).size()) : line);
-        return lines;
     }
     // Add, with the editor filled in and Set pressed while it is up.
     void Add(TMSInformationForm* dialog, const std::string& id, const std::string& password) {
@@ -87,12 +80,12 @@ TEST_F(MemberSwitchTable, OpensWithTheMembersOfTheSwitch) {
 TEST_F(MemberSwitchTable, AddSendsTheIdAsCandidateSourceWithThePasswordOnItsRowAndReadsAgain) {
     TMSInformationForm* dialog = Open();
     Add(dialog, "3", "s3cret");
-    EXPECT_EQ(Written(), (std::vector<std::string>{"8.3 integer 3", "9.3 string \"s3cret\"", "10.3 integer 4"}));
+    EXPECT_EQ(Written(Column), (std::vector<std::string>{"8.3 integer 3", "9.3 string \"s3cret\"", "10.3 integer 4"}));
     EXPECT_EQ(Ids(dialog->ListView1), (std::vector<std::string>{"1", "2", "3"}));
     EXPECT_FALSE(MSEditForm->Visible());
     // An empty password box sends an empty password.
     Add(dialog, "4", "");
-    EXPECT_EQ(Written(), (std::vector<std::string>{"8.4 integer 4", "9.4 string \"\"", "10.4 integer 4"}));
+    EXPECT_EQ(Written(Column), (std::vector<std::string>{"8.4 integer 4", "9.4 string \"\"", "10.4 integer 4"}));
 }
 
 TEST_F(MemberSwitchTable, AddWithoutAnIdSaysSoAndKeepsTheEditorOpen) {
@@ -134,14 +127,15 @@ TEST_F(MemberSwitchTable, AddTakesOnlyAWholeMemberIdAsTheRow) {
             EXPECT_EQ(boxes.Last().Text, "MSID must be a whole number from 1 to 32.");
         }
         Add(&dialog, "32", "pw");
-        EXPECT_EQ(Written(), (std::vector<std::string>{"8.32 integer 32", "9.32 string \"pw\"", "10.32 integer 4"}));
+        EXPECT_EQ(Written(Column),
+                  (std::vector<std::string>{"8.32 integer 32", "9.32 string \"pw\"", "10.32 integer 4"}));
     });
 }
 
 TEST_F(MemberSwitchTable, DeleteSendsOnlyDestroyOnTheSelectedMember) {
     TMSInformationForm* dialog = Open();
     Delete(dialog, 1);
-    EXPECT_EQ(Written(), (std::vector<std::string>{"10.2 integer 6"}));
+    EXPECT_EQ(Written(Column), (std::vector<std::string>{"10.2 integer 6"}));
     EXPECT_EQ(Ids(dialog->ListView1), (std::vector<std::string>{"1"}));
 
     MessageBoxRecorder boxes;
@@ -158,13 +152,13 @@ TEST_F(MemberSwitchTable, AfterARefusedDeleteAddStillSendsThePassword) {
     MessageBoxRecorder boxes;
     Stack->Control("fail-next-set genErr");
     Delete(dialog, 0);
-    EXPECT_EQ(Written(), (std::vector<std::string>{"10.1 integer 6"}));
+    EXPECT_EQ(Written(Column), (std::vector<std::string>{"10.1 integer 6"}));
     ASSERT_TRUE(PumpUntil([] { return !MSEditForm->MSEdits->IsBusy(); }));
     EXPECT_EQ(boxes.Count(), 1u);  // the agent's refusal: the editor has no memo
     EXPECT_EQ(Ids(dialog->ListView1), (std::vector<std::string>{"1", "2"}));
 
     Add(dialog, "5", "pw5");
-    EXPECT_EQ(Written(), (std::vector<std::string>{"8.5 integer 5", "9.5 string \"pw5\"", "10.5 integer 4"}));
+    EXPECT_EQ(Written(Column), (std::vector<std::string>{"8.5 integer 5", "9.5 string \"pw5\"", "10.5 integer 4"}));
 }
 
 // Closed by its frame while the table is walked slowly: the table's request

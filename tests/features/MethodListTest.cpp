@@ -10,9 +10,9 @@
 #include "features/LoginMethodListUnit.h"
 #include "framework/VxSNMPSession.h"
 #include "platform/testing/DialogRecorder.h"
-#include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 
@@ -86,22 +86,19 @@ protected:
     // The set trace with the column prefix taken off, the row's instance
     // shown as ".<name>".
     std::vector<std::string> Written(const std::string& name) {
-        std::string instance;
-        instance = "." + std::to_string(name.size());
+        std::string instance = "." + std::to_string(name.size());
         for (unsigned char c : name) instance += "." + std::to_string(c);
-        std::vector<std::string> lines;
-        for (std::string line : Stack->TraceLines()) {
-            if (line.rfind(GetParam().Column, 0) == 0) line = line.substr(std::string(GetParam().Column).size());
+        std::vector<std::string> lines = DialogFixture::Written(GetParam().Column);
+        for (std::string& line : lines) {
             const size_t at = line.find(instance + " ");
             if (at != std::string::npos) line.replace(at, instance.size(), "." + name);
-            lines.push_back(line);
         }
         return lines;
     }
-    void Press(TMethodListForm*, TButton* button) {
+    void Press(TMethodListForm* d, TButton* button) {
         Stack->ClearTrace();
         button->Click();
-        PumpUntil([] { return false; }, 200);
+        WaitIdle(d);
     }
     std::string Local() const { return std::to_string(GetParam().LocalValue); }
     std::vector<std::string> Names(TMethodListForm* d) {
@@ -238,8 +235,7 @@ TEST_P(MethodList, AfterARefusedSetRefreshShowsEveryColumn) {
 TEST_P(MethodList, PictureOfTheDialog) {
     TMethodListForm* d = Open();
     SelectRow(d->ListView1, 0);
-    PumpUntil([] { return false; }, 300);
-    EXPECT_FALSE(SaveScreenshot(d, std::string(GetParam().Name) + "-method-list-form.png").empty());
+    ExpectPicture(d, std::string(GetParam().Name) + "-method-list-form.png");
 }
 
 INSTANTIATE_TEST_SUITE_P(Editors, MethodList, ::testing::ValuesIn(Editors),

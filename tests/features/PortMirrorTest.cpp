@@ -12,6 +12,7 @@
 #include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 
@@ -46,18 +47,6 @@ protected:
     }
     static std::vector<std::vector<int>> Sources(TPortMirrorForm* d) {
         return {Checked(BoxesOf(d->IngressPicker)), Checked(BoxesOf(d->EgressPicker))};
-    }
-    std::vector<std::string> Written() {
-        std::vector<std::string> lines;
-        for (const std::string& line : Stack->TraceLines()) {
-            std::string shown = line.substr(std::string(Group).size());
-            if (line.find(" string ") != std::string::npos) {
-                shown = shown.substr(0, shown.find(' ')) + " bits";
-                for (int bit : BitsOf(TracedOctets(line))) shown += " " + std::to_string(bit);
-            }
-            lines.push_back(shown);
-        }
-        return lines;
     }
 };
 
@@ -123,7 +112,7 @@ TEST_F(PortMirror, SetWritesTheWholeGroupAndTheTargetReadsBackAsUnitAndPort) {
     dialog->PortEdit->SetText("1");
     Stack->ClearTrace();
     dialog->BT_Set->Click();
-    EXPECT_EQ(Written(), (std::vector<std::string>{"1.0 integer 65", "2.0 bits", "3.0 bits 65", "4.0 integer 2"}));
+    EXPECT_EQ(Written(Group), (std::vector<std::string>{"1.0 integer 65", "2.0 bits", "3.0 bits 65", "4.0 integer 2"}));
 
     dialog->UnitEdit->SetText("");
     dialog->PortEdit->SetText("");
@@ -150,8 +139,7 @@ TEST_F(PortMirror, UnitAndPortTakeDigitsOnly) {
 
 TEST_F(PortMirror, PictureOfTheDialog) {
     TPortMirrorForm* dialog = Open();
-    PumpUntil([] { return false; }, 300);
-    EXPECT_FALSE(SaveScreenshot(dialog, "port-mirror-form.png").empty());
+    ExpectPicture(dialog, "port-mirror-form.png");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 
@@ -59,19 +60,6 @@ protected:
         d->PortEdit->SetText(port);
         d->Combo_Type->SetItemIndex(type);
         for (int k : members) d->MemberPicker->Box(k)->SetChecked(true);
-    }
-    // The set trace, column and instance first, a port list as its bits.
-    std::vector<std::string> Written() {
-        std::vector<std::string> lines;
-        for (const std::string& line : Stack->TraceLines()) {
-            std::string shown = line.substr(std::string(Column).size());
-            if (shown.rfind("4.", 0) == 0) {
-                shown = shown.substr(0, shown.find(' ')) + " bits";
-                for (int bit : BitsOf(TracedOctets(line))) shown += " " + std::to_string(bit);
-            }
-            lines.push_back(shown);
-        }
-        return lines;
     }
     std::string Panel0(TPortTrunkForm* d) { return d->StatusBar1->Panels()->Items(0)->Text(); }
 };
@@ -152,7 +140,7 @@ TEST_F(PortTrunk, AddCreatesTheTypedIndexInOneSet) {
     Enter(dialog, "5", "1", "10", 1, {9, 70});
     Stack->ClearTrace();
     dialog->BT_Set->Click();
-    EXPECT_EQ(Written(), (std::vector<std::string>{"2.5 string \"lag5\"", "3.5 integer 10", "4.5 bits 9 70",
+    EXPECT_EQ(Written(Column), (std::vector<std::string>{"2.5 string \"lag5\"", "3.5 integer 10", "4.5 bits 9 70",
                                                   "6.5 integer 3", "7.5 integer 4"}));
     ASSERT_EQ(Rows(dialog->LV_PortTrunk).size(), 4u);
     EXPECT_EQ(Rows(dialog->LV_PortTrunk)[3].substr(0, 12), "5|lag5|10|00");
@@ -186,7 +174,7 @@ TEST_F(PortTrunk, ANewTrunkCarriesOnlyThePortsTickedForIt) {
             std::string bits = "4." + c.index + " bits";
             for (int k : c.members) bits += " " + std::to_string(k);
             const std::string master = std::to_string(64 + std::stoi(c.port));
-            EXPECT_EQ(Written(), (std::vector<std::string>{"2." + c.index + " string \"\"",
+            EXPECT_EQ(Written(Column), (std::vector<std::string>{"2." + c.index + " string \"\"",
                                                           "3." + c.index + " integer " + master, bits,
                                                           "6." + c.index + " integer 2", "7." + c.index + " integer 4"}));
         });
@@ -200,7 +188,7 @@ TEST_F(PortTrunk, SetWritesTheSelectedTrunkWithTheChosenStatus) {
     dialog->MemberPicker->Box(61)->SetChecked(true);
     Stack->ClearTrace();
     dialog->SetBtn->Click();
-    EXPECT_EQ(Written(), (std::vector<std::string>{"2.1 string \"edge\"", "3.1 integer 64", "4.1 bits 61 62 63",
+    EXPECT_EQ(Written(Column), (std::vector<std::string>{"2.1 string \"edge\"", "3.1 integer 64", "4.1 bits 61 62 63",
                                                   "6.1 integer 2", "7.1 integer 2"}));
     const std::string row = Rows(dialog->LV_PortTrunk)[0];
     EXPECT_EQ(row.substr(0, 26), "1|edge|64|0000000000000007");
@@ -215,7 +203,7 @@ TEST_F(PortTrunk, DeleteSendsTypeAndDestroyAndReadsEveryColumnAgainAlsoWhenRefus
     Stack->Control("fail-next-set genErr");
     Stack->ClearTrace();
     dialog->BT_Delete->Click();
-    EXPECT_EQ(Written(), (std::vector<std::string>{"6.2 integer 3", "7.2 integer 6"}));
+    EXPECT_EQ(Written(Column), (std::vector<std::string>{"6.2 integer 3", "7.2 integer 6"}));
     ASSERT_EQ(Rows(dialog->LV_PortTrunk).size(), 3u);
     EXPECT_EQ(Rows(dialog->LV_PortTrunk)[1], "2|core|65|0000000000000000C0|65|lacp|disable");
     // The refusal, not the read's success, is what the panel says.
@@ -225,7 +213,7 @@ TEST_F(PortTrunk, DeleteSendsTypeAndDestroyAndReadsEveryColumnAgainAlsoWhenRefus
     SelectRow(dialog->LV_PortTrunk, 1);
     Stack->ClearTrace();
     dialog->BT_Delete->Click();
-    EXPECT_EQ(Written(), (std::vector<std::string>{"6.2 integer 3", "7.2 integer 6"}));
+    EXPECT_EQ(Written(Column), (std::vector<std::string>{"6.2 integer 3", "7.2 integer 6"}));
     EXPECT_EQ(Rows(dialog->LV_PortTrunk), (std::vector<std::string>{"1|edge|64|0000000000000003|64|static|enable",
                                                                     "3|spare|0|00|0|static|disable"}));
     EXPECT_NE(Panel0(dialog).find("Ok!"), std::string::npos) << Panel0(dialog);
@@ -258,8 +246,7 @@ TEST_F(PortTrunk, UnitAndPortTakeDigitsOnlyAndBeepOtherwiseBackspaceIncluded) {
 TEST_F(PortTrunk, PictureOfTheDialogWithARowSelected) {
     TPortTrunkForm* dialog = Open();
     SelectRow(dialog->LV_PortTrunk, 0);
-    PumpUntil([] { return false; }, 300);
-    EXPECT_FALSE(SaveScreenshot(dialog, "port-trunk-form.png").empty());
+    ExpectPicture(dialog, "port-trunk-form.png");
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 
@@ -43,11 +44,6 @@ protected:
         auto* dialog = OpenDialog<TProtocolVlanForm>();
         ActivateForm(dialog);
         return dialog;
-    }
-    std::vector<std::string> Written() {
-        std::vector<std::string> lines;
-        for (const std::string& line : Stack->TraceLines()) lines.push_back(line.substr(std::string(Column).size()));
-        return lines;
     }
     // Which buttons and fields are usable: Edit, Delete, Index, Add.
     static std::string ButtonStates(TProtocolVlanForm* d) {
@@ -134,7 +130,7 @@ TEST_F(ProtocolVlan, AddAndEditSendTheColumnsThatApplyToWhatTheEntryHolds) {
         c.fill();
         Stack->ClearTrace();
         c.button->Click();
-        EXPECT_EQ(Written(), c.written);
+        EXPECT_EQ(Written(Column), c.written);
         ExpectIdleAndEmpty(dialog);
     }
     // Every column is read again after the writes that left some out.
@@ -147,7 +143,7 @@ TEST_F(ProtocolVlan, DeleteSendsOnlyTheSelectedRowsDestroy) {
     SelectRow(dialog->ListView1, 1);
     Stack->ClearTrace();
     dialog->Delete->Click();
-    EXPECT_EQ(Written(), (std::vector<std::string>{"7.2 integer 6"}));
+    EXPECT_EQ(Written(Column), (std::vector<std::string>{"7.2 integer 6"}));
     EXPECT_EQ(Rows(dialog->ListView1).size(), 1u);
     ExpectIdleAndEmpty(dialog);
 }
@@ -211,8 +207,7 @@ TEST_F(ProtocolVlan, FieldsTakeNoMoreThanTheirLimits) {
 TEST_F(ProtocolVlan, PictureOfTheDialogWithARowSelected) {
     TProtocolVlanForm* dialog = Open();
     SelectRow(dialog->ListView1, 1);
-    PumpUntil([] { return false; }, 300);
-    EXPECT_FALSE(SaveScreenshot(dialog, "protocol-vlan-form.png").empty());
+    ExpectPicture(dialog, "protocol-vlan-form.png");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #pragma once
 // The layer-3 service dialogs (MD5 keys, BOOTP relay servers, route
-// redistribution) against the simulated stack: opening, pressing buttons,
-// acting inside an editor shown modally, and the set trace of one table.
+// redistribution) against the simulated stack: opening, pressing buttons and
+// acting inside an editor shown modally.
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -13,9 +13,9 @@
 
 #include "framework/VxSNMPSession.h"
 #include "platform/testing/DialogRecorder.h"
-#include "tests/features/DialogPicture.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 class ServiceDialogFixture : public DialogFixture {
 protected:
@@ -24,15 +24,6 @@ protected:
         OpenMainWindowOn();
         SessionParameters.Timeout = 500;
         return OpenDialog<T>();
-    }
-
-    // The set trace, each line with the table's entry OID and "." taken off.
-    std::vector<std::string> Written(const std::string& entry) const {
-        const std::string prefix = entry + ".";
-        std::vector<std::string> lines;
-        for (const std::string& line : Stack->TraceLines())
-            lines.push_back(line.rfind(prefix, 0) == 0 ? line.substr(prefix.size()) : line);
-        return lines;
     }
 
     void Press(TDialogFrame* dialog, TControl* button) {

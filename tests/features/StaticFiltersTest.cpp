@@ -6,8 +6,8 @@
 #include "features/MulticastFilterInformationForm.h"
 #include "features/UnicastFilterInformationForm.h"
 #include "main/StackingPortUit.h"
-#include "tests/features/DialogPicture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include "features/TrafficSegmentationForm.h"
 #include "main/StackingPortUit.h"
 #include "platform/testing/DialogRecorder.h"
-#include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 
@@ -116,8 +116,7 @@ TEST_F(TrafficSegmentation, SetWritesTheTickedPortsForTheSelectedPortOnly) {
 TEST_F(TrafficSegmentation, PictureOfTheDialogWithARowSelected) {
     TTrafficSegmentationForm* dialog = Open();
     SelectRow(dialog->LV_TrafficForward, 3);
-    PumpUntil([] { return false; }, 300);
-    EXPECT_FALSE(SaveScreenshot(dialog, "traffic-segmentation-form.png").empty());
+    ExpectPicture(dialog, "traffic-segmentation-form.png");
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 #include "features/TpGroupDestinationForwardedForm.h"
 #include "features/VLanCurrentTableForm.h"
 #include "main/StackingPortUit.h"
-#include "tests/features/DialogPicture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 
@@ -24,16 +24,6 @@ protected:
         std::vector<TCheckBox*> boxes;
         for (int k = 0; k < picker->CheckBoxes.Count(); ++k) boxes.push_back(picker->Box(k));
         return Checked(boxes);
-    }
-    // Each traced line as "column.instance" and the bits of its port list.
-    std::vector<std::string> WrittenLists(const std::string& entry) {
-        std::vector<std::string> lists;
-        for (const std::string& line : Stack->TraceLines()) {
-            std::string shown = line.substr(entry.size(), line.find(' ') - entry.size()) + ":";
-            for (int bit : BitsOf(TracedOctets(line))) shown += " " + std::to_string(bit);
-            lists.push_back(shown);
-        }
-        return lists;
     }
     // The first `fields` fields of each row.
     static std::vector<std::string> Leading(const TListView* list, size_t fields) {
@@ -59,8 +49,7 @@ TEST_F(VlanPortListTables, ForwardAllSetSendsTheStaticAndForbiddenListsAsShownNe
     Stack->ClearTrace();
     dialog->SetBtn->Click();
     WaitIdle(dialog);
-    EXPECT_EQ(WrittenLists("1.3.6.1.2.1.17.7.1.2.4.1."),
-              (std::vector<std::string>{"2.1: 0 1 2", "3.1: 151"}));
+    EXPECT_EQ(Written("1.3.6.1.2.1.17.7.1.2.4.1"), (std::vector<std::string>{"2.1 bits 0 1 2", "3.1 bits 151"}));
     EXPECT_EQ(dialog->ST_Count->Caption(), "2");
     SelectRow(dialog->LV_dot1qForwardAllEntry, 0);
     ExpectPicture(dialog, "multicast-forwarding-information-form.png");
@@ -76,8 +65,7 @@ TEST_F(VlanPortListTables, ForwardUnregisteredSetSendsTheTickedListsAndRefreshCl
     Stack->ClearTrace();
     dialog->SetBtn->Click();
     WaitIdle(dialog);
-    EXPECT_EQ(WrittenLists("1.3.6.1.2.1.17.7.1.2.5.1."),
-              (std::vector<std::string>{"2.10: 2 8", "3.10: 1 130"}));
+    EXPECT_EQ(Written("1.3.6.1.2.1.17.7.1.2.5.1"), (std::vector<std::string>{"2.10 bits 2 8", "3.10 bits 1 130"}));
     SelectRow(dialog->LV_dot1qForwardUnregisteredEntry, 1);
     EXPECT_EQ(Ports(dialog->StaticPicker), (std::vector<int>{2, 8}));
 

@@ -7,9 +7,9 @@
 #include "main/StackTables.h"
 #include "main/StackingPortUit.h"
 #include "platform/testing/DialogRecorder.h"
-#include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 
@@ -76,20 +76,6 @@ protected:
         return {Checked(BoxesOf(d->EgressPicker)), Checked(BoxesOf(d->ForbiddenPicker)),
                 Checked(BoxesOf(d->UntaggedPicker))};
     }
-    // The set trace as (column, instance) -> value lines, each port list as
-    // its bits.
-    std::vector<std::string> WrittenRow() {
-        std::vector<std::string> row;
-        for (const std::string& line : Stack->TraceLines()) {
-            std::string shown = line.substr(std::string(Column).size());
-            if (line.find(" string \"") != std::string::npos && line.rfind(std::string(Column) + "1.", 0) != 0) {
-                shown = shown.substr(0, shown.find(' ')) + " bits";
-                for (int bit : BitsOf(TracedOctets(line))) shown += " " + std::to_string(bit);
-            }
-            row.push_back(shown);
-        }
-        return row;
-    }
 };
 
 TEST_F(VlanStatic, OpensWithTheTableAndAPagePerUnitOfTheStack) {
@@ -133,7 +119,7 @@ TEST_F(VlanStatic, AddCreatesTheVlanWithItsPortListsInOneSet) {
     EXPECT_EQ(Ports(dialog), (std::vector<std::vector<int>>{{}, {}, {}}));
     EXPECT_EQ(dialog->ED_VLANID->Text(), "");
     WaitIdle(dialog);
-    ASSERT_EQ(WrittenRow(), (std::vector<std::string>{"1.10 string \"sales\"", "2.10 bits 0 1 66", "3.10 bits",
+    ASSERT_EQ(Written(Column), (std::vector<std::string>{"1.10 string \"sales\"", "2.10 bits 0 1 66", "3.10 bits",
                                                      "4.10 bits 1", "5.10 integer 4"}));
     const std::string egress = TracedOctets(Stack->TraceLines()[1]);
     EXPECT_EQ(egress.size(), 96u);
@@ -151,7 +137,7 @@ TEST_F(VlanStatic, DeleteSendsTheLoadedRowWithDestroy) {
     Stack->ClearTrace();
     dialog->DeleteBtn->Click();
     WaitIdle(dialog);
-    EXPECT_EQ(WrittenRow(), (std::vector<std::string>{"1.20 string \"lab\"", "2.20 bits 2 3 66", "3.20 bits 65",
+    EXPECT_EQ(Written(Column), (std::vector<std::string>{"1.20 string \"lab\"", "2.20 bits 2 3 66", "3.20 bits 65",
                                                      "4.20 bits 3", "5.20 integer 6"}));
     EXPECT_EQ(Rows(dialog->LV_dot1qVlanStaticEntry).size(), 1u);
     EXPECT_EQ(dialog->ST_Count2->Caption(), "1");
@@ -198,7 +184,7 @@ TEST_F(VlanStatic, ALoadedRowShowsWhatTheAgentSentAndAnUntouchedSetWritesItBack)
         Stack->ClearTrace();
         dialog.SetBtn->Click();
         WaitIdle(&dialog);
-        EXPECT_EQ(WrittenRow(), (std::vector<std::string>{"1.30 string \"odd\"", "2.30 bits 0", "3.30 bits",
+        EXPECT_EQ(Written(Column), (std::vector<std::string>{"1.30 string \"odd\"", "2.30 bits 0", "3.30 bits",
                                                          "4.30 bits 0 5", "5.30 integer 1"}));
     });
 }
@@ -238,8 +224,7 @@ TEST_F(VlanStatic, AVlanIdThatIsNoWholeNumberIsRefusedBeforeAnythingIsSent) {
 TEST_F(VlanStatic, PictureOfTheDialogWithARowSelected) {
     TVlanStaticForm* dialog = Open("");
     SelectRow(dialog->LV_dot1qVlanStaticEntry, 1);
-    PumpUntil([] { return false; }, 300);  // the list paints its rows in batches
-    EXPECT_FALSE(SaveScreenshot(dialog, "vlan-static-form.png").empty());
+    ExpectPicture(dialog, "vlan-static-form.png");
 }
 
 }  // namespace

@@ -13,7 +13,6 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
 
@@ -35,9 +34,9 @@
 #include "main/MenuCommand.h"
 #include "platform/Help.h"
 #include "platform/testing/DialogRecorder.h"
-#include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/MainWindowFixture.h"
+#include "tests/support/Picture.h"
 
 namespace {
 
@@ -138,7 +137,7 @@ TEST_F(Desktop, TwelveUnitsOpenWithinTheScreenAndScroll) {
         EXPECT_LT(bottomRight.y(), area->viewport()->height());
         EXPECT_LT(bottomRight.x(), area->viewport()->width());
         area->verticalScrollBar()->setValue(0);
-        EXPECT_FALSE(SaveScreenshot(window, screen.Picture).empty());
+        ExpectPicture(window, screen.Picture);
         delete Window;
         Window = nullptr;
     }
@@ -164,7 +163,7 @@ TEST_F(Desktop, TheWindowFitsTheWidestRowOfPanels) {
         EXPECT_EQ(widest, 120);  // the Selvor
         EXPECT_EQ(window->ClientWidth(), 780 + widest + 8);
         window->Show();
-        EXPECT_FALSE(SaveScreenshot(window, std::string("main-modules-") + first + "-first.png").empty());
+        ExpectPicture(window, std::string("main-modules-") + first + "-first.png");
         delete Window;
         Window = nullptr;
         Stack.reset();
@@ -283,7 +282,7 @@ TEST_F(MessageLine, HelpOpensTheHelpAtItsContentsWithoutAnyOtherProgram) {
     EXPECT_LE(window->Height(), ::Screen->WorkAreaHeight());
     QPlainTextEdit* text = window->Text->Widget();
     EXPECT_EQ(text->verticalScrollBar()->value(), 0);
-    EXPECT_TRUE(SaveScreenshot(window, "help-contents.png").size());
+    ExpectPicture(window, "help-contents.png");
 
     text->verticalScrollBar()->setValue(text->verticalScrollBar()->maximum());
     help->Click();
@@ -313,25 +312,18 @@ protected:
     // Runs the command; once its dialog is up modally and its reads are
     // over, runs `check` on it and closes it.
     void WithDialog(const MenuCommand& command, const std::function<void(TForm&)>& check) {
-        bool checked = false;
-        std::function<void()> poll = [&] {
-            TForm* dialog = nullptr;
-            for (TForm* form : TForm::Forms())
-                if (form->Modal()) dialog = form;
-            auto* frame = dynamic_cast<TDialogFrame*>(dialog);
-            if (!dialog || (frame && frame->Busy())) {
-                QTimer::singleShot(5, poll);
-                return;
-            }
-            PumpUntil([] { return false; }, 150);  // the lists fit their columns as they paint
-            Guarded([&] { check(*dialog); });
-            checked = true;
-            dialog->Close();
-        };
-        QTimer::singleShot(0, poll);
         MessageBoxRecorder boxes;
-        Window->RunMenuCommand(command);
-        EXPECT_TRUE(checked) << "no dialog came up";
+        WhileModal<TForm>(
+            [&] { Window->RunMenuCommand(command); },
+            [](TForm& dialog) {
+                auto* frame = dynamic_cast<TDialogFrame*>(&dialog);
+                return !frame || !frame->Busy();
+            },
+            [&](TForm& dialog) {
+                // The lists fit their columns as they paint.
+                EXPECT_TRUE(WaitUntilPainted(&dialog)) << "the lists did not paint";
+                check(dialog);
+            });
     }
     void WithDialog(const char* handler, const std::function<void(TForm&)>& check) {
         const MenuCommand* command = FindMenuCommand(handler);
@@ -435,7 +427,7 @@ TEST_F(DialogLook, PortListColumnsLeaveTheOtherColumnsInView) {
             QHelpEvent help(QEvent::ToolTip, at, tree->viewport()->mapToGlobal(at));
             QApplication::sendEvent(tree->viewport(), &help);
             EXPECT_EQ(QToolTip::text().remove(QChar('\n')).toStdString(), whole.toStdString());
-            EXPECT_FALSE(SaveScreenshot(&dialog, std::string("columns-") + c.Handler + ".png").empty());
+            ExpectPicture(&dialog, std::string("columns-") + c.Handler + ".png");
         });
     }
 }

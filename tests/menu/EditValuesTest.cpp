@@ -7,11 +7,9 @@
 
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 
 #include <algorithm>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,48 +35,9 @@ protected:
         SessionParameters.Timeout = 500;  // a loaded machine answers slowly
     }
 
-    // Runs `open`, which shows a window of class T modally; inside its modal
-    // loop, once `ready` says so, runs `act` on it and closes it (unless
-    // `act` did). False when no such window came up.
-    template <class T>
-    static bool InModalLoop(const std::function<void()>& open, const std::function<void(T&)>& act,
-                            const std::function<bool(T&)>& ready = [](T&) { return true; }) {
-        auto state = std::make_shared<std::pair<bool, bool>>(false, false);  // acted, open returned
-        auto poll = std::make_shared<std::function<void()>>();
-        *poll = [=] {
-            if (state->second) return;
-            T* window = nullptr;
-            for (TForm* form : TForm::Forms())
-                if (auto* w = dynamic_cast<T*>(form); w && w->Modal()) window = w;
-            if (!window || !ready(*window)) {
-                QTimer::singleShot(5, *poll);
-                return;
-            }
-            state->first = true;
-            Guarded([&] { act(*window); });
-            if (TForm::Exists(window) && window->Modal()) window->Close();
-        };
-        QTimer::singleShot(0, *poll);
-        open();
-        state->second = true;
-        *poll = nullptr;  // a poll still queued only returns
-        return state->first;
-    }
-    // The menu item's window, once its first reads are over.
-    template <class T>
-    bool WithDialogOf(const char* item, const std::function<void(T&)>& act) {
-        return InModalLoop<T>([&] { MenuItem(item)->Action()->trigger(); }, act,
-                              [](T& dialog) { return !dialog.Busy(); });
-    }
-    bool WithPageOf(const char* item, const std::function<void(TConfigForm&)>& act) {
-        return InModalLoop<TConfigForm>([&] { MenuItem(item)->Action()->trigger(); }, act, [](TConfigForm& page) {
-            return page.CurrentController && !page.CurrentController->IsBusy();
-        });
-    }
-    TMenuItem* MenuItem(const char* name) const {
-        auto* item = dynamic_cast<TMenuItem*>(Window->FindComponent(name));
-        EXPECT_NE(item, nullptr) << name;
-        return item;
+    bool WithPageOf(const char* name, const std::function<void(TConfigForm&)>& act) {
+        TMenuItem* item = FindMenuItem(name);
+        return item && WithPage([&] { item->Action()->trigger(); }, act);
     }
 
     // As a user: types the text into the box, key by key, and leaves it with
@@ -166,7 +125,8 @@ TEST_F(EditValues, ARefusedKeyIdAfterAnAddEmptiedTheBoxLeavesItEmpty) {
 
         MessageBoxRecorder boxes;
         Stack->ClearTrace();
-        const bool edited = InModalLoop<TMd5EditForm>([&] { table.AddButton->Click(); }, [&](TMd5EditForm& editor) {
+        auto shown = [](TMd5EditForm&) { return true; };
+        const bool edited = WhileModal<TMd5EditForm>([&] { table.AddButton->Click(); }, shown, [&](TMd5EditForm& editor) {
             TypeAndLeave(&editor, editor.KeyIDEdit, "256");
             ASSERT_EQ(boxes.Count(), 1u);
             EXPECT_EQ(boxes.Last().Text, RangeRefusal + "1 and 255!");
@@ -187,13 +147,7 @@ TEST_F(EditValues, ARefusedKeyIdAfterAnAddEmptiedTheBoxLeavesItEmpty) {
 // carrying the DSCP of the rule before.
 TEST_F(EditValues, ARefusedDscpAfterAnAddLeavesTheBoxEmptyAndIsNotSent) {
     OpenOn();
-    const char* const Rules = "1.3.6.1.4.1.171.12.9.3.2.1.";
-    auto written = [&] {
-        std::vector<std::string> lines = Stack->TraceLines();
-        for (std::string& line : lines)
-            if (line.rfind(Rules, 0) == 0) line.erase(0, std::string(Rules).size());
-        return lines;
-    };
+    const char* const Rules = "1.3.6.1.4.1.171.12.9.3.2.1";
     const bool opened = WithDialogOf<TIPRuleForm>("IPRule1", [&](TIPRuleForm& editor) {
         auto edit = [&](const char* name) { return FindChild<TEdit>(&editor, name); };
         auto addRule = [&](const char* accessId, const char* dscp) {
@@ -208,14 +162,14 @@ TEST_F(EditValues, ARefusedDscpAfterAnAddLeavesTheBoxEmptyAndIsNotSent) {
         MessageBoxRecorder boxes;
         addRule("20", "46");
         EXPECT_EQ(boxes.Count(), 0u);
-        EXPECT_EQ(written(), (std::vector<std::string>{"6.1.20 integer 46", "22.1.20 integer 4"}));
+        EXPECT_EQ(Written(Rules), (std::vector<std::string>{"6.1.20 integer 46", "22.1.20 integer 4"}));
         EXPECT_EQ(edit("DSCPEdit")->Text(), "");
 
         addRule("21", "99");
         ASSERT_EQ(boxes.Count(), 2u);
         EXPECT_EQ(boxes.Calls()[0].Text, RangeRefusal + "0 and 63!");
         EXPECT_EQ(boxes.Calls()[1].Text, "DSCP must be set.");
-        EXPECT_TRUE(written().empty());
+        EXPECT_TRUE(Written(Rules).empty());
     });
     EXPECT_TRUE(opened);
 }

@@ -1,7 +1,5 @@
 #include "tests/support/DialogFixture.h"
 
-#include <QTimer>
-
 #include "common/KestrixModels.h"
 #include "main/StackTables.h"
 #include "main/StackingPortUit.h"
@@ -34,23 +32,9 @@ void DialogFixture::Show(TDialogFrame* dialog) {
 }
 
 void DialogFixture::RunModally(const char* handler, const std::function<void(TDialogFrame&)>& use) {
-    bool used = false;
-    QTimer poll;
-    poll.setInterval(5);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        TDialogFrame* dialog = nullptr;
-        for (TForm* form : TForm::Forms())
-            if (auto* frame = dynamic_cast<TDialogFrame*>(form); frame && frame->Modal()) dialog = frame;
-        if (!dialog || dialog->Busy()) return;
-        poll.stop();
-        used = true;
-        use(*dialog);
-        if (TForm::Exists(dialog) && dialog->Modal()) dialog->Close();
-    });
-    poll.start();
-    Window->RunMenuCommand(handler);
-    poll.stop();
-    EXPECT_TRUE(used) << handler << " showed no dialog";
+    SCOPED_TRACE(handler);
+    WhileModal<TDialogFrame>([&] { Window->RunMenuCommand(handler); }, [](TDialogFrame& dialog) { return !dialog.Busy(); },
+                             use);
 }
 
 void DialogFixture::WaitIdle(TDialogFrame* dialog, int ms) {
@@ -127,4 +111,20 @@ std::vector<int> DialogFixture::BitsOf(const std::string& octets) {
     for (size_t k = 0; k < octets.size() * 8; ++k)
         if (static_cast<unsigned char>(octets[k / 8]) & (0x80u >> (k % 8))) bits.push_back(static_cast<int>(k));
     return bits;
+}
+
+std::vector<std::string> DialogFixture::Written(const std::string& table) const {
+    constexpr size_t PortListOctets = 768 / 8;  // a port picker's boxes
+    const std::string prefix = table.ends_with('.') ? table : table + ".";
+    std::vector<std::string> lines;
+    for (const std::string& line : Stack->TraceLines()) {
+        std::string shown = line.starts_with(prefix) ? line.substr(prefix.size()) : line;
+        const std::string octets = TracedOctets(line);
+        if (line.find(" string \"") != std::string::npos && octets.size() == PortListOctets) {
+            shown = shown.substr(0, shown.find(' ')) + " bits";
+            for (int bit : BitsOf(octets)) shown += " " + std::to_string(bit);
+        }
+        lines.push_back(shown);
+    }
+    return lines;
 }

@@ -84,6 +84,11 @@ protected:
     static std::string TracedOctets(const std::string& line);
     // The bits set in a port list, bit 0 the top bit of octet 0.
     static std::vector<int> BitsOf(const std::string& octets);
+    // The set trace as the dialog tests compare it: `table` (an OID, and the
+    // dot after it) taken off the front of each line that starts with it,
+    // and a port list (a string of a port picker's 96 octets) shown as
+    // "<oid> bits <bit> <bit> ...".
+    std::vector<std::string> Written(const std::string& table) const;
 
     TDialogFrame* Dialog = nullptr;
 };

@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "framework/VxSNMPRequest2Edits.h"
 #include "platform/SysUtils.h"
 
 void MainWindowFixture::SetUp() {
@@ -57,4 +58,20 @@ void MainWindowFixture::WriteCfgFile(const std::string& text) const {
 
 void MainWindowFixture::WriteRegistry(const std::string& text) const {
     std::ofstream(Registry, std::ios::trunc) << text;
+}
+
+TMenuItem* MainWindowFixture::FindMenuItem(const char* name) const {
+    auto* item = dynamic_cast<TMenuItem*>(Window->FindComponent(name));
+    EXPECT_NE(item, nullptr) << name;
+    return item;
+}
+
+bool MainWindowFixture::WithPage(const std::function<void()>& command, const std::function<void(TConfigForm&)>& act) {
+    return WhileModal<TConfigForm>(
+        command,
+        [](TConfigForm& page) {
+            return page.FormType != 0 && page.CurrentController == page.Controllers.front() &&
+                   !page.CurrentController->IsBusy();
+        },
+        act);
 }

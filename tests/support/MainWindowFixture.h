@@ -9,6 +9,12 @@
 //   StartStack();                        // the default three-unit stack
 //   TMainForm* window = OpenMainWindow(); // /I127.0.0.1 /Rmirabo /Wquesnal
 //   window->StatusBar->Panels()->Items(0)->Text();
+//
+// The menu's windows are opened as the user opens them, modally, and acted
+// on inside their modal loop:
+//
+//   WithDialogOf<TVlanStaticForm>("StaticForm1", [&](TVlanStaticForm& dialog) { ... });
+//   WithPage([&] { window->RunMenuCommand("UnitTable1Click"); }, [&](TConfigForm& page) { ... });
 
 #include <gtest/gtest.h>
 
@@ -20,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/GUIConfigForm.h"
 #include "main/Main.h"
 #include "simstack/SimStackProcess.h"
 #include "tests/support/TempFiles.h"
@@ -41,38 +48,58 @@ protected:
     // Replaces the registry file.
     void WriteRegistry(const std::string& text) const;
 
-    // The window of that class being shown modally, or null.
+    // The top-most window of that class being shown modally, or null.
     template <class T>
     static T* ModalWindow() {
-        for (TForm* form : TForm::Forms()) {
-            auto* window = dynamic_cast<T*>(form);
-            if (window && window->Modal()) return window;
-        }
-        return nullptr;
+        T* shown = nullptr;
+        for (TForm* form : TForm::Forms())
+            if (auto* window = dynamic_cast<T*>(form); window && window->Modal()) shown = window;
+        return shown;
     }
 
-    // Runs `command` (a menu command, which shows its window modally); once a
-    // window of class T is up modally and `ready` says so, runs `check` on it
-    // and closes it, as its close box does.
+    // Runs `command`, which shows a window of class T modally; inside its
+    // modal loop, once `ready` says so, runs `act` on it and closes it as its
+    // close box does (unless `act` closed it). A failure when no such window
+    // came up or one is still up afterwards; true when `act` ran.
     template <class T>
-    static void WhileModal(const std::function<void()>& command, const std::function<bool(T&)>& ready,
-                           const std::function<void(T&)>& check) {
-        bool checked = false;
-        std::function<void()> poll = [&] {
+    static bool WhileModal(const std::function<void()>& command, const std::function<bool(T&)>& ready,
+                           const std::function<void(T&)>& act) {
+        bool acted = false;
+        QTimer poll;  // goes with this call: nothing of it runs once the command is over
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
             T* window = ModalWindow<T>();
-            if (!window || !ready(*window)) {
-                QTimer::singleShot(5, poll);
-                return;
-            }
-            Guarded([&] { check(*window); });
-            checked = true;
-            window->Close();
-        };
-        QTimer::singleShot(0, poll);
+            if (!window || !ready(*window)) return;
+            poll.stop();
+            acted = true;
+            Guarded([&] { act(*window); });
+            if (TForm::Exists(window) && window->Modal()) window->Close();
+        });
+        poll.start();
         command();
-        EXPECT_TRUE(checked) << "no window came up";
-        EXPECT_EQ(ModalWindow<T>(), nullptr);
+        poll.stop();
+        EXPECT_TRUE(acted) << "no window came up";
+        EXPECT_EQ(ModalWindow<T>(), nullptr) << "a window is still up";
+        return acted;
     }
+
+    // The main window's menu item of that name (a failure when there is none).
+    TMenuItem* FindMenuItem(const char* name) const;
+
+    // Chooses the menu item `name` as the user does (it must be there and
+    // enabled); once its dialog, of class T, is up modally and its first
+    // reads are over, runs `act` on it and closes it.
+    template <class T>
+    bool WithDialogOf(const char* name, const std::function<void(T&)>& act) {
+        TMenuItem* item = FindMenuItem(name);
+        if (!item) return false;
+        EXPECT_TRUE(item->Enabled()) << name;
+        return WhileModal<T>([&] { item->Action()->trigger(); }, [](T& dialog) { return !dialog.Busy(); }, act);
+    }
+
+    // Runs `command`, which shows an editor window modally; once its first
+    // page has been read, runs `act` on it and closes it.
+    static bool WithPage(const std::function<void()>& command, const std::function<void(TConfigForm&)>& act);
 
     std::unique_ptr<TempDir> Dir;
     std::filesystem::path CfgDir;    // ends in "/"
