@@ -9,8 +9,8 @@
 #include <string>
 
 #include "common/VxOptionList.h"
+#include "features/StackingPortUit.h"
 #include "framework/SnmpVarItem.h"
-#include "main/StackingPortUit.h"
 #include "platform/Layout.h"
 
 // ---- the layout -----------------------------------------------------------------------

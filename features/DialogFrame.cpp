@@ -1,13 +1,11 @@
 #include "features/DialogFrame.h"
 
 #include "common/VxNumbers.h"
-#include "main/Main.h"
-#include "main/StackingPortUit.h"
+#include "features/DialogHost.h"
+#include "features/StackingPortUit.h"
 #include "platform/Layout.h"
 
 namespace {
-
-bool LargeFonts() { return MainForm && MainForm->LargeFonts; }
 
 template <class T>
 T* OptionalChild(const TComponent* owner, const char* name) {
@@ -39,7 +37,7 @@ TDialogFrame::TDialogFrame(TComponent* owner, const FormLayout& layout, std::opt
     const std::string className = std::string("T") + (layout.Name ? layout.Name : "");
     if (!rule) rule = ScalingOf(className);
     if (!rule) throw Exception(className + " has no large-font rule");
-    if (!LargeFonts() || *rule == DialogScaling::None) return;
+    if (!HostUsesLargeFonts() || *rule == DialogScaling::None) return;
     const bool moves = *rule == DialogScaling::LeftTopWidthHeight;
     SetBounds(moves ? ScaleForDialog(Left()) : Left(), moves ? ScaleForDialog(Top()) : Top(),
               ScaleForDialog(Width()), ScaleForDialog(Height()));
@@ -53,7 +51,7 @@ TDialogFrame::~TDialogFrame() {
 }
 
 void TDialogFrame::CaptionWithAgent(const std::string& title) {
-    SetCaption(title + (MainForm ? MainForm->AgentIP : std::string()));
+    SetCaption(title + HostAgentAddress());
 }
 
 // ---- controllers ---------------------------------------------------------------
@@ -170,8 +168,7 @@ void TDialogFrame::RefuseInput(TWinControl* field, const std::string& message) {
 void TDialogFrame::AddPortPickers(std::initializer_list<PickerPlace> places) {
     std::vector<TWinControl*> areas;
     for (const PickerPlace& place : places) areas.push_back(place.Area);
-    StackUnitTable table;
-    if (MainForm) table = {MainForm->UnitListView, MainForm->UnitRequest, MainForm->ModelNames};
+    StackUnitTable table = HostUnitTable();
     table.Report = [this](const std::string& message) { ReportBare(message); };
     const std::vector<TStackingPortUitForm*> pickers = SetupStackPortPickers(this, areas, table);
     size_t k = 0;

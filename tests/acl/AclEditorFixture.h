@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "acl/AclEditor.h"
+#include "features/StackingPortUit.h"
 #include "framework/VxSNMPSession.h"
-#include "main/StackingPortUit.h"
 #include "platform/Layout.h"
 #include "platform/Menus.h"
 #include "platform/testing/DialogRecorder.h"

@@ -7,10 +7,10 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "features/Form1.h"
 #include "features/GARPForm.h"
 #include "features/PortCapabilities8021dForm.h"
 #include "features/VLanPortInfomationForm.h"
-#include "main/Form1.h"
 #include "platform/testing/FormTesting.h"
 #include "tests/features/DialogPicture.h"
 #include "tests/support/DialogFixture.h"

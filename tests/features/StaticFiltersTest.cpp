@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "features/MulticastFilterInformationForm.h"
+#include "features/StackingPortUit.h"
 #include "features/UnicastFilterInformationForm.h"
-#include "main/StackingPortUit.h"
 #include "tests/features/DialogPicture.h"
 #include "tests/support/DialogFixture.h"
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "features/StackingPortUit.h"
 #include "features/TrafficSegmentationForm.h"
-#include "main/StackingPortUit.h"
 #include "platform/testing/DialogRecorder.h"
 #include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"

@@ -6,9 +6,9 @@
 
 #include "features/ForwardUnregisteredInformationForm.h"
 #include "features/MulticastForwardingInformationForm.h"
+#include "features/StackingPortUit.h"
 #include "features/TpGroupDestinationForwardedForm.h"
 #include "features/VLanCurrentTableForm.h"
-#include "main/StackingPortUit.h"
 #include "tests/features/DialogPicture.h"
 #include "tests/support/DialogFixture.h"
 

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "features/StackTables.h"
+#include "features/StackingPortUit.h"
 #include "features/VlanStaticForm.h"
-#include "main/StackTables.h"
-#include "main/StackingPortUit.h"
 #include "platform/testing/DialogRecorder.h"
 #include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"

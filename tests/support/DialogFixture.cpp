@@ -3,8 +3,8 @@
 #include <QTimer>
 
 #include "common/KestrixModels.h"
-#include "main/StackTables.h"
-#include "main/StackingPortUit.h"
+#include "features/StackTables.h"
+#include "features/StackingPortUit.h"
 #include "mibdefs/SystemMib.h"
 #include "platform/Vcl.h"
 #include "tests/support/AgentFixture.h"
