@@ -8,7 +8,8 @@
 //   Tool("/TMIB_Info")
 //   Dialog("TPortMirrorForm", OwnedByApplication, &LinkDialog<TPortMirrorForm>)
 //
-// One runner (TMainForm::RunMenuCommand, MainMenu.cpp) carries every row out.
+// One runner (TMainForm::RunMenuCommand, MainMenu.cpp) carries every row out,
+// the dialog rows through RunDialogCommand.
 //
 // A dialog command opens its dialog through the row's DialogLink (a row
 // without one stays greyed out in the menu). The link names the dialog's
@@ -20,8 +21,8 @@
 // argument of LinkDialog is the dialog unit's global variable, where the
 // command keeps the open dialog (and which it sets back to null once the
 // dialog is deleted). The row's owner and caption are already right. The
-// main window's library links the dialog libraries (kx_features, kx_acl;
-// main/CMakeLists.txt), so nothing else changes.
+// library of the command table links the dialog libraries (kx_features,
+// kx_acl; main/CMakeLists.txt), so nothing else changes.
 
 #include <cstddef>
 #include <cstdint>
@@ -256,3 +257,11 @@ extern const size_t MenuCommandCount;
 
 // The row of that handler, or null.
 const MenuCommand* FindMenuCommand(std::string_view handler);
+
+// Carries out a dialog row (MenuDialogs.cpp): the dialog constructed with
+// the row's owner (`mainWindow`, or the application), kept in its global,
+// captioned as the row says with the dialog host's agent address, shown
+// modally and deleted when that returns. A row without a link does nothing.
+// The main window's runner comes here, and so do the tests of a dialog,
+// with a window of their own in the main window's place.
+void RunDialogCommand(const MenuCommand& command, TComponent* mainWindow);

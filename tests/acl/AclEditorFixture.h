@@ -1,6 +1,6 @@
 #pragma once
 // The fixture of the access-control editor tests: the simulated stack and the
-// main window, the editor's controls by name, a user's typing, choosing and
+// dialogs' host, the editor's controls by name, a user's typing, choosing and
 // ticking, and the set trace as the tests compare it.
 
 #include <gtest/gtest.h>
@@ -23,19 +23,20 @@ using Trace = std::vector<std::string>;
 
 class AclEditors : public DialogFixture {
 protected:
-    // The stack and the main window; requests made from now on wait 5 s
+    // The stack and the host; requests made from now on wait 5 s
     // before they send again, so that a loaded machine traces each set once.
-    void OpenMainWindowOn(const std::string& description = {}) {
-        DialogFixture::OpenMainWindowOn(description);
+    void OpenHostOn(const std::string& description = {}) {
+        DialogFixture::OpenHostOn(description);
         SessionParameters.Timeout = 500;
     }
     template <class T>
     T* Open() {
-        OpenMainWindowOn();
+        OpenHostOn();
         return OpenDialog<T>();
     }
     // Chooses the menu item, which shows its editor modally; once the editor
-    // has read its table, runs `act` on it, then closes it.
+    // has read its table, runs `act` on it, then closes it. The main window
+    // must be the host (StartHost).
     void WithEditorOf(const char* menuItem, const std::function<void(TAclEditor&)>& act) {
         auto* item = dynamic_cast<TMenuItem*>(Window->FindComponent(menuItem));
         ASSERT_NE(item, nullptr) << menuItem;

@@ -49,7 +49,7 @@ protected:
 class ServerInformation : public DialogTest {
 protected:
     TServerInformationForm* Open() {
-        OpenMainWindowOn();
+        OpenHostOn();
         SessionParameters.Timeout = 500;
         return OpenDialog<TServerInformationForm>();
     }
@@ -232,7 +232,7 @@ TEST_F(ServerInformation, PictureOfTheDialog) {
 class ServerControl : public DialogTest {
 protected:
     TfrmACCServerCtrl* Open() {
-        OpenMainWindowOn();
+        OpenHostOn();
         SessionParameters.Timeout = 500;
         return OpenDialog<TfrmACCServerCtrl>();
     }
@@ -320,7 +320,7 @@ TEST_F(ServerControl, ASetThatPassedIsNeverReportedAsFailedWhenOnlyTheReadAfterI
 }
 
 TEST_F(ServerControl, OpensAgainstASilentAgentWithEmptyFields) {
-    OpenMainWindowOn();
+    OpenHostOn();
     SessionParameters.Timeout = 30;
     Stack->Control("silent on");
     TfrmACCServerCtrl* d = OpenDialog<TfrmACCServerCtrl>();

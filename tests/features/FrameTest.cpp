@@ -124,7 +124,7 @@ protected:
     void SetUp() override {
         DialogFixture::SetUp();
         StartStack(HostStack);
-        OpenMainWindow();
+        OpenHost();
     }
     THostTestForm* Open(THostTestForm::Options options = {}) {
         auto* dialog = new THostTestForm(Window, options);
@@ -147,7 +147,7 @@ TEST(DialogScalingTable, RoundsToTheNearestPixelAndKnowsEveryDialogClass) {
 }
 
 TEST_F(Frame, LargeFontsScaleByTheDialogsRule) {
-    Window->LargeFonts = 1;
+    Host->LargeFonts = true;
     struct Case {
         DialogScaling Rule;
         int Left, Top, Width, Height;
@@ -162,7 +162,7 @@ TEST_F(Frame, LargeFontsScaleByTheDialogsRule) {
         EXPECT_EQ(dialog.Width(), c.Width);
         EXPECT_EQ(dialog.Height(), c.Height);
     }
-    Window->LargeFonts = 0;
+    Host->LargeFonts = false;
     THostTestForm plain(Window, {});
     EXPECT_EQ(plain.Width(), 503);
 }

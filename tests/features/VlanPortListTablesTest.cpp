@@ -18,7 +18,7 @@ class VlanPortListTables : public DialogFixture {
 protected:
     void SetUp() override {
         DialogFixture::SetUp();
-        OpenMainWindowOn();
+        OpenHostOn();
     }
     static std::vector<int> Ports(TStackingPortUitForm* picker) {
         std::vector<TCheckBox*> boxes;

@@ -1,85 +1,30 @@
 #pragma once
-// The main window started as the host starts it, against a simulated stack:
-// a working directory of the test's own (the current directory while the
-// test runs, so the SNMPv3 boot counter file lands there), a registry file
-// whose MibFile path is the cfg directory in it, and a per-device file
-// "127.0.0.1.cfg" that gives the stack's port. The screen's work area is
-// a 1920 x 1080 desktop's unless a test pretends another.
+// The main window started as the host starts it, against a simulated stack
+// set up as the host does (StackFixture.h).
 //
 //   StartStack();                        // the default three-unit stack
 //   TMainForm* window = OpenMainWindow(); // /I127.0.0.1 /Rmirabo /Wquesnal
 //   window->StatusBar->Panels()->Items(0)->Text();
 
-#include <gtest/gtest.h>
-
-#include <QTimer>
-
-#include <filesystem>
-#include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "main/Main.h"
-#include "simstack/SimStackProcess.h"
-#include "tests/support/TempFiles.h"
+#include "tests/support/StackFixture.h"
 
-class MainWindowFixture : public ::testing::Test {
+// The arguments the host gives the module for the stack's agent.
+inline const std::vector<std::string> StackAgentArguments = {"/I127.0.0.1", "/Rmirabo", "/Wquesnal"};
+
+// Builds the main window (the whole start-up) with these arguments, the
+// program name in front, as the application's main window.
+TMainForm* StartMainWindow(const std::vector<std::string>& arguments = StackAgentArguments);
+
+class MainWindowFixture : public StackFixture {
 protected:
-    void SetUp() override;
     void TearDown() override;
 
-    // Starts the stack from a description text (empty: the default stack) and
-    // writes the per-device file with its port.
-    void StartStack(const std::string& description = {});
-    // Builds the main window (the whole start-up) with these arguments; the
-    // program name goes in front.
-    TMainForm* OpenMainWindow(const std::vector<std::string>& arguments = {"/I127.0.0.1", "/Rmirabo",
-                                                                           "/Wquesnal"});
-    // Replaces the per-device file of 127.0.0.1.
-    void WriteCfgFile(const std::string& text) const;
-    // Replaces the registry file.
-    void WriteRegistry(const std::string& text) const;
+    // Builds the main window (StartMainWindow) into Window.
+    TMainForm* OpenMainWindow(const std::vector<std::string>& arguments = StackAgentArguments);
 
-    // The window of that class being shown modally, or null.
-    template <class T>
-    static T* ModalWindow() {
-        for (TForm* form : TForm::Forms()) {
-            auto* window = dynamic_cast<T*>(form);
-            if (window && window->Modal()) return window;
-        }
-        return nullptr;
-    }
-
-    // Runs `command` (a menu command, which shows its window modally); once a
-    // window of class T is up modally and `ready` says so, runs `check` on it
-    // and closes it, as its close box does.
-    template <class T>
-    static void WhileModal(const std::function<void()>& command, const std::function<bool(T&)>& ready,
-                           const std::function<void(T&)>& check) {
-        bool checked = false;
-        std::function<void()> poll = [&] {
-            T* window = ModalWindow<T>();
-            if (!window || !ready(*window)) {
-                QTimer::singleShot(5, poll);
-                return;
-            }
-            Guarded([&] { check(*window); });
-            checked = true;
-            window->Close();
-        };
-        QTimer::singleShot(0, poll);
-        command();
-        EXPECT_TRUE(checked) << "no window came up";
-        EXPECT_EQ(ModalWindow<T>(), nullptr);
-    }
-
-    std::unique_ptr<TempDir> Dir;
-    std::filesystem::path CfgDir;    // ends in "/"
-    std::filesystem::path Registry;
-    std::unique_ptr<SimStackProcess> Stack;
     TMainForm* Window = nullptr;
-
-private:
-    std::filesystem::path previousDirectory_;
 };
