@@ -6,7 +6,7 @@
 //   ScalarPage("Device Information", KX_TABLE(PortCountItems, "1.3.6...", 2))
 //   TablePage("Unit Table", KX_TABLE(UnitMgmtItems, "1.3.6...", 13), MVT_FMV, 1).SetHeight(450, ByScale)
 //   Tool("/TMIB_Info")
-//   Dialog("TPortMirrorForm", OwnedByApplication, &LinkDialog<TPortMirrorForm>)
+//   Dialog(OwnedByApplication, &LinkDialog<TPortMirrorForm>)
 //
 // One runner (TMainForm::RunMenuCommand, MainMenu.cpp) carries every row out,
 // the dialog rows through RunDialogCommand.
@@ -15,7 +15,7 @@
 // without one stays greyed out in the menu). The link names the dialog's
 // class, whose header MenuCommands.cpp includes:
 //
-//   Dialog("TVlanStaticForm", OwnedByMainWindow, &LinkDialog<TVlanStaticForm, &VlanStaticForm>)
+//   Dialog(OwnedByMainWindow, &LinkDialog<TVlanStaticForm, &VlanStaticForm>)
 //
 // The class needs a constructor taking its owner (TComponent*). The second
 // argument of LinkDialog is the dialog unit's global variable, where the
@@ -28,6 +28,7 @@
 #include <cstdint>
 #include <string_view>
 #include <type_traits>
+#include <typeinfo>
 
 #include "framework/SnmpVarItem.h"
 
@@ -64,6 +65,8 @@ struct DialogLink {
     TForm* (*Create)(TComponent* owner);
     // Sets the global back to null once the dialog is deleted.
     void (*Forget)();
+    // The dialog's class.
+    const std::type_info& (*Class)();
 };
 
 // Global: the address of the dialog unit's global, or nothing. Whether there
@@ -79,6 +82,7 @@ inline constexpr DialogLink LinkDialog = {
     [] {
         if constexpr (!std::is_null_pointer_v<decltype(Global)>) *Global = nullptr;
     },
+    []() -> const std::type_info& { return typeid(T); },
 };
 
 // An item table of the catalogue as a row names it: the table, and the base
@@ -115,7 +119,6 @@ struct MenuCommand {
     const char* ToolPage = nullptr;  // "/T" + module + "_" + page
 
     // Dialogs.
-    const char* DialogClass = nullptr;
     DialogOwner Owner = OwnedByApplication;
     const DialogLink* Link = nullptr;
     const char* DialogCaption = nullptr;  // null: the dialog keeps its own
@@ -230,10 +233,9 @@ constexpr MenuCommand Tool(const char* page) {
     c.ToolPage = page;
     return c;
 }
-constexpr MenuCommand Dialog(const char* className, DialogOwner owner, const DialogLink* link) {
+constexpr MenuCommand Dialog(DialogOwner owner, const DialogLink* link) {
     MenuCommand c;
     c.Pattern = CommandPattern::Dialog;
-    c.DialogClass = className;
     c.Owner = owner;
     c.Link = link;
     return c;
