@@ -198,9 +198,10 @@ protected:
 
     // The stack port pickers: one per port list, in item order, each filling
     // its area (a scroll box of a tab sheet, or a group box), with the pages
-    // of the units in the host's unit table (read again first when empty). A unit row that cannot be shown, or a failed read of the
-    // table, is written to Memo1, or else to panel 0 of StatusBar1; the
-    // pages shown so far stay.
+    // of the units in the host's unit table (read again first when empty).
+    // A unit row that cannot be shown, or a failed read of the table, is
+    // written to Memo1, or else to panel 0 of StatusBar1; the pages shown so
+    // far stay.
     struct PickerPlace {
         TStackingPortUitForm** Field;
         TWinControl* Area;

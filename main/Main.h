@@ -19,8 +19,8 @@
 // declared in MainMenuHandlers.inc), the tool launcher in ToolLauncher.cpp.
 //
 // The window is the dialogs' host (features/DialogHost.h) from the start of
-// its constructor to its end: the dialogs read its large-font flag, agent
-// address and unit table through that interface only.
+// its constructor until it is destroyed: the dialogs read its large-font
+// flag, agent address and unit table through that interface only.
 
 #include <cstdint>
 #include <memory>
