@@ -9,8 +9,8 @@
 #include <string>
 
 #include "common/VxOptionList.h"
+#include "features/StackingPortUit.h"
 #include "framework/SnmpVarItem.h"
-#include "main/StackingPortUit.h"
 #include "platform/Layout.h"
 
 // ---- the layout -----------------------------------------------------------------------
@@ -162,7 +162,7 @@ std::unique_ptr<BuiltLayout> BuildLayout(const AclEditorRecord& record) {
     const int height = listHeight + editHeight + (ports ? PortPanelHeight + 3 : 0) + StatusBarHeight;
     built->Layout = FormLayout{.Name = built->Name.c_str(), .Caption = table.Caption, .ClientWidth = width,
                                .ClientHeight = height, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
-                               .Controls = built->Controls};
+                               .LargeFonts = DialogScaling::WidthHeight, .Controls = built->Controls};
     return built;
 }
 

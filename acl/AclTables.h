@@ -26,9 +26,7 @@ enum class AclCaption {
 
 struct AclTable {
     const char* ClassName;  // "TIPMaskInformationForm"
-    const char* Unit;       // its source unit
-    const char* TableName;  // "aclIpv4ProfileTable"
-    const char* Oid;        // "1.3.6.1.4.1.171.12.9.2.2"
+    const char* Oid;        // "1.3.6.1.4.1.171.12.9.2.2", aclIpv4ProfileTable
     AclPacketType Type;
     AclFilter Filter;
     bool IsRule;
@@ -37,7 +35,6 @@ struct AclTable {
     int IndexCount;  // 1 profile ID; 2 profile ID and access ID
     const char* Caption;
     AclCaption CaptionRule;
-    bool OwnedByMainWindow;
     // Items; -1 where the table has none.
     int PermitItem;
     int FirstActionItem;  // the QoS actions that "deny" leaves out, first to last

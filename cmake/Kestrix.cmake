@@ -51,10 +51,9 @@ function(kestrix_test name)
     PROPERTIES TIMEOUT 300)
 endfunction()
 
-# kestrix_without_widgets(<targets...>): the configuration fails when one of
-# the targets reaches Qt6::Widgets through its link libraries, so that the
-# engine, the catalogue and the simulator stay free of windows.
-function(kestrix_without_widgets)
+# kestrix_never_links(<library> <targets...>): the configuration fails when
+# one of the targets reaches the library through its link libraries.
+function(kestrix_never_links forbidden)
   foreach(root IN LISTS ARGN)
     set(seen "")
     set(todo ${root})
@@ -66,8 +65,8 @@ function(kestrix_without_widgets)
         continue()
       endif()
       list(APPEND seen ${t})
-      if(t STREQUAL "Qt6::Widgets")
-        message(FATAL_ERROR "${root} must not link Qt6::Widgets, but does through its libraries")
+      if(t STREQUAL forbidden)
+        message(FATAL_ERROR "${root} must not link ${forbidden}, but does through its libraries")
       endif()
       get_target_property(aliased ${t} ALIASED_TARGET)
       get_target_property(direct ${t} LINK_LIBRARIES)
@@ -82,4 +81,11 @@ function(kestrix_without_widgets)
       endforeach()
     endwhile()
   endforeach()
+endfunction()
+
+# kestrix_without_widgets(<targets...>): the configuration fails when one of
+# the targets reaches Qt6::Widgets through its link libraries, so that the
+# engine, the catalogue and the simulator stay free of windows.
+function(kestrix_without_widgets)
+  kestrix_never_links(Qt6::Widgets ${ARGN})
 endfunction()

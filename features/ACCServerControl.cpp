@@ -36,7 +36,7 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "frmACCServerCtrl", .Caption = "ACCServerControl", .Left = 356, .Top = 248,
                              .ClientWidth = 302, .ClientHeight = 212, .BorderStyle = bsSizeable,
-                             .Position = poDesigned, .Controls = kControls};
+                             .Position = poDesigned, .LargeFonts = DialogScaling::None, .Controls = kControls};
 
 }  // namespace
 

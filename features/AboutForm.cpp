@@ -28,7 +28,8 @@ constexpr LayoutControl kControls[] = {
 };
 
 constexpr FormLayout kLayout{.Name = "AboutForm", .Caption = AboutCaption, .ClientWidth = 322, .ClientHeight = 115,
-                             .BorderStyle = bsSingle, .Position = poScreenCenter, .Controls = kControls};
+                             .BorderStyle = bsSingle, .Position = poScreenCenter, .LargeFonts = DialogScaling::None,
+                             .Controls = kControls};
 
 }  // namespace
 

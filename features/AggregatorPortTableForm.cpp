@@ -45,7 +45,8 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "AggregatorPortTableForm", .Caption = "Aggregator Port Table",
                              .ClientWidth = 656, .ClientHeight = 470, .BorderStyle = bsSizeable,
-                             .Position = poMainFormCenter, .Controls = kControls};
+                             .Position = poMainFormCenter, .LargeFonts = DialogScaling::LeftTopWidthHeight,
+                             .Controls = kControls};
 
 }  // namespace
 

@@ -30,7 +30,7 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "BOOTCtrlTableForm", .Caption = "BOOTP Ctrl Table", .ClientWidth = 480,
                              .ClientHeight = 320, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
-                             .Controls = kControls};
+                             .LargeFonts = DialogScaling::WidthHeight, .Controls = kControls};
 
 }  // namespace
 

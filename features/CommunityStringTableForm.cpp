@@ -39,7 +39,8 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "CommunityStringTableForm", .Caption = "CommunityStringTableForm",
                              .ClientWidth = 552, .ClientHeight = 382, .BorderStyle = bsSizeable,
-                             .Position = poMainFormCenter, .Controls = kControls};
+                             .Position = poMainFormCenter, .LargeFonts = DialogScaling::LeftTopWidthHeight,
+                             .Controls = kControls};
 
 }  // namespace
 

@@ -8,7 +8,7 @@ namespace {
 
 constexpr FormLayout kLayout{.Name = "DiagnosticsInformationForm", .Caption = "Diagnostics Information Form", .ClientWidth = 688,
                              .ClientHeight = 446, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
-                             .Controls = MacAuthCountersControls};
+                             .LargeFonts = DialogScaling::LeftTopWidthHeight, .Controls = MacAuthCountersControls};
 
 }  // namespace
 

@@ -1,13 +1,13 @@
 #include "features/DialogFrame.h"
 
+#include <cmath>
+
 #include "common/VxNumbers.h"
-#include "main/Main.h"
-#include "main/StackingPortUit.h"
+#include "features/DialogHost.h"
+#include "features/StackingPortUit.h"
 #include "platform/Layout.h"
 
 namespace {
-
-bool LargeFonts() { return MainForm && MainForm->LargeFonts; }
 
 template <class T>
 T* OptionalChild(const TComponent* owner, const char* name) {
@@ -29,18 +29,17 @@ void SetText(TControl* control, const std::string& text) {
 
 // ---- construction ------------------------------------------------------------
 
-TDialogFrame::TDialogFrame(TComponent* owner, const FormLayout& layout, std::optional<DialogScaling> rule)
-    : TForm(owner) {
+TDialogFrame::TDialogFrame(TComponent* owner, const FormLayout& layout) : TForm(owner) {
+    if (!layout.LargeFonts)
+        throw Exception(std::string(layout.Name ? layout.Name : "A dialog's layout") + " has no large-font rule");
     LoadLayout(this, layout);
     FrameMemo = OptionalChild<TMemo>(this, "Memo1");
     FrameStatusBar = OptionalChild<TStatusBar>(this, "StatusBar1");
     OnClose = TCloseEvent(this, &TDialogFrame::FormClose);
 
-    const std::string className = std::string("T") + (layout.Name ? layout.Name : "");
-    if (!rule) rule = ScalingOf(className);
-    if (!rule) throw Exception(className + " has no large-font rule");
-    if (!LargeFonts() || *rule == DialogScaling::None) return;
-    const bool moves = *rule == DialogScaling::LeftTopWidthHeight;
+    Scaling = *layout.LargeFonts;
+    if (!HostUsesLargeFonts() || Scaling == DialogScaling::None) return;
+    const bool moves = Scaling == DialogScaling::LeftTopWidthHeight;
     SetBounds(moves ? ScaleForDialog(Left()) : Left(), moves ? ScaleForDialog(Top()) : Top(),
               ScaleForDialog(Width()), ScaleForDialog(Height()));
 }
@@ -53,7 +52,7 @@ TDialogFrame::~TDialogFrame() {
 }
 
 void TDialogFrame::CaptionWithAgent(const std::string& title) {
-    SetCaption(title + (MainForm ? MainForm->AgentIP : std::string()));
+    SetCaption(title + HostAgentAddress());
 }
 
 // ---- controllers ---------------------------------------------------------------
@@ -170,8 +169,7 @@ void TDialogFrame::RefuseInput(TWinControl* field, const std::string& message) {
 void TDialogFrame::AddPortPickers(std::initializer_list<PickerPlace> places) {
     std::vector<TWinControl*> areas;
     for (const PickerPlace& place : places) areas.push_back(place.Area);
-    StackUnitTable table;
-    if (MainForm) table = {MainForm->UnitListView, MainForm->UnitRequest, MainForm->ModelNames};
+    StackUnitTable table = HostUnitTable();
     table.Report = [this](const std::string& message) { ReportBare(message); };
     const std::vector<TStackingPortUitForm*> pickers = SetupStackPortPickers(this, areas, table);
     size_t k = 0;
@@ -266,6 +264,8 @@ void VxItemsLeftOut::Restore() {
     VxSNMPVarList& list = Controller.Request.VarList;
     for (size_t i = 0; i < Saved.size() && i < list.GetCount(); ++i) list.GetItem(static_cast<int>(i))->Access = Saved[i];
 }
+
+int ScaleForDialog(int value) { return static_cast<int>(std::lround(value * 1.25)); }
 
 bool IsWholeNumber(const std::string& text) {
     // Digits only, and few enough for an INTEGER item: a longer number would

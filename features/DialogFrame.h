@@ -5,10 +5,12 @@
 // bindings, its input checks and what its buttons do beyond the frame. The
 // frame gives it:
 //
-// - the stored layout and the large-font scaling by class name (Left, Top,
-//   Width and Height, or Width and Height, or nothing: DialogScaling.h),
-//   1.25 rounded to the nearest pixel;
-// - the caption as a title followed by the agent address (CaptionWithAgent);
+// - the stored layout and the large-font scaling by the layout's own rule
+//   (LargeFonts: Left, Top, Width and Height, or Width and Height, or
+//   nothing), 1.25 rounded to the nearest pixel, while the dialog host
+//   (DialogHost.h) uses large fonts;
+// - the caption as a title followed by the host's agent address
+//   (CaptionWithAgent);
 // - controller blocks (OpenController): each page controller built, bound,
 //   read and counted in a guard of its own, so a block that fails reports
 //   through its controller and the next block still runs;
@@ -43,7 +45,8 @@
 //   extern TMyTableForm* MyTableForm;
 //
 //   constexpr LayoutControl kControls[] = {...};   // see platform/Layout.h
-//   constexpr FormLayout kLayout{.Name = "MyTableForm", ..., .Controls = kControls};
+//   constexpr FormLayout kLayout{.Name = "MyTableForm", ..., .LargeFonts = DialogScaling::WidthHeight,
+//                                .Controls = kControls};
 //
 //   TMyTableForm::TMyTableForm(TComponent* owner) : TDialogFrame(owner, kLayout) {
 //       KX_BIND(LV_myEntry);  ...
@@ -102,11 +105,10 @@
 #include <string>
 #include <vector>
 
-#include "features/DialogScaling.h"
 #include "framework/VxSNMPRequest2Edits.h"
+#include "platform/Layout.h"
 #include "platform/Vcl.h"
 
-struct FormLayout;
 struct SnmpVarItem;
 class TStackingPortUitForm;
 
@@ -130,6 +132,8 @@ public:
     virtual void FormClose(TObject* sender, TCloseAction& action);
     // Whether one of the dialog's controllers is busy.
     bool Busy() const;
+    // How the dialog grows under large fonts, as its layout says.
+    DialogScaling LargeFontRule() const { return Scaling; }
 
     // What a controller block builds (steps in this order: the controller,
     // its var list, its message target, the dialog's bindings, its
@@ -155,10 +159,9 @@ public:
     Reporting ButtonReporting = Reporting::ResultLine;
 
 protected:
-    // Loads the layout, then scales the form by its class's rule (the
-    // class is "T" + the layout's Name; a class without one is refused), or
-    // by the rule given (a test's own dialog).
-    TDialogFrame(TComponent* owner, const FormLayout& layout, std::optional<DialogScaling> rule = std::nullopt);
+    // Loads the layout, then scales the form by the layout's large-font rule
+    // while the host uses large fonts; a layout without a rule is refused.
+    TDialogFrame(TComponent* owner, const FormLayout& layout);
 
     // Sets the caption to the title immediately followed by the agent address.
     void CaptionWithAgent(const std::string& title);
@@ -195,10 +198,10 @@ protected:
 
     // The stack port pickers: one per port list, in item order, each filling
     // its area (a scroll box of a tab sheet, or a group box), with the pages
-    // of the units in the main window's unit table (read again first when
-    // empty). A unit row that cannot be shown, or a failed read of the
-    // table, is written to Memo1, or else to panel 0 of StatusBar1; the
-    // pages shown so far stay.
+    // of the units in the host's unit table (read again first when empty).
+    // A unit row that cannot be shown, or a failed read of the table, is
+    // written to Memo1, or else to panel 0 of StatusBar1; the pages shown so
+    // far stay.
     struct PickerPlace {
         TStackingPortUitForm** Field;
         TWinControl* Area;
@@ -222,6 +225,7 @@ private:
     void StopControllers();
     void FinishClose();
 
+    DialogScaling Scaling = DialogScaling::None;
     std::vector<VxSNMPRequest2Edits**> Controllers;
     std::vector<TStackingPortUitForm**> Pickers;
     int HandlersRunning = 0;
@@ -258,6 +262,10 @@ private:
     std::vector<uint32_t> Saved;
     bool Restored = false;
 };
+
+// value x 1.25, rounded to the nearest integer (503 gives 629): a dialog's
+// geometry under large fonts.
+int ScaleForDialog(int value);
 
 // Whether a text is a whole decimal number: digits only, at least one, no
 // more than an INTEGER holds (2147483647).

@@ -26,7 +26,8 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "EquipmentBasicInfoForm", .Caption = "Equipment Basic Information",
                              .ClientWidth = 336, .ClientHeight = 256, .BorderStyle = bsDialog,
-                             .Position = poMainFormCenter, .Controls = kControls};
+                             .Position = poMainFormCenter, .LargeFonts = DialogScaling::LeftTopWidthHeight,
+                             .Controls = kControls};
 
 }  // namespace
 

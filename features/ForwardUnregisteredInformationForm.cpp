@@ -12,7 +12,7 @@ constexpr auto kControls = ForwardPortsLayout("LV_dot1qForwardUnregisteredEntry"
 constexpr FormLayout kLayout{.Name = "ForwardUnregisteredInformationForm",
                              .Caption = "Forward Unregistered Information", .ClientWidth = 640,
                              .ClientHeight = 508, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
-                             .Controls = kControls};
+                             .LargeFonts = DialogScaling::LeftTopWidthHeight, .Controls = kControls};
 
 }  // namespace
 

@@ -29,7 +29,8 @@ constexpr LayoutControl kControls[] = {
 };
 
 constexpr FormLayout kLayout{.Name = "GARPForm", .Caption = "GARP Form", .ClientWidth = 520, .ClientHeight = 408,
-                             .BorderStyle = bsSizeable, .Position = poMainFormCenter, .Controls = kControls};
+                             .BorderStyle = bsSizeable, .Position = poMainFormCenter,
+                             .LargeFonts = DialogScaling::LeftTopWidthHeight, .Controls = kControls};
 
 }  // namespace
 

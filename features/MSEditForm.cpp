@@ -33,7 +33,8 @@ constexpr LayoutControl kControls[] = {
 };
 
 constexpr FormLayout kLayout{.Name = "MSEditForm", .Caption = "MS Edit", .ClientWidth = 312, .ClientHeight = 190,
-                             .BorderStyle = bsDialog, .Position = poOwnerFormCenter, .Controls = kControls};
+                             .BorderStyle = bsDialog, .Position = poOwnerFormCenter,
+                             .LargeFonts = DialogScaling::LeftTopWidthHeight, .Controls = kControls};
 
 }  // namespace
 

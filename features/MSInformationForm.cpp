@@ -36,7 +36,8 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "MSInformationForm", .Caption = "Member Switch Information Table",
                              .ClientWidth = 880, .ClientHeight = 330, .BorderStyle = bsSizeable,
-                             .Position = poMainFormCenter, .Controls = kControls};
+                             .Position = poMainFormCenter, .LargeFonts = DialogScaling::LeftTopWidthHeight,
+                             .Controls = kControls};
 
 }  // namespace
 

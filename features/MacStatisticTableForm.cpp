@@ -8,7 +8,7 @@ namespace {
 
 constexpr FormLayout kLayout{.Name = "MacStatisticTableForm", .Caption = "MACStatisticTableForm", .ClientWidth = 662,
                              .ClientHeight = 398, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
-                             .Controls = MacAuthCountersControls};
+                             .LargeFonts = DialogScaling::LeftTopWidthHeight, .Controls = MacAuthCountersControls};
 
 }  // namespace
 

@@ -22,7 +22,8 @@ constexpr LayoutControl kControls[] = {
 };
 
 constexpr FormLayout kLayout{.Name = "Md5EditForm", .Caption = "Md5 Edit", .ClientWidth = 262, .ClientHeight = 146,
-                             .BorderStyle = bsDialog, .Position = poOwnerFormCenter, .Controls = kControls};
+                             .BorderStyle = bsDialog, .Position = poOwnerFormCenter,
+                             .LargeFonts = DialogScaling::LeftTopWidthHeight, .Controls = kControls};
 
 }  // namespace
 

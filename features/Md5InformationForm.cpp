@@ -32,7 +32,7 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "Md5InformationForm", .Caption = "MD5 Information Table", .ClientWidth = 452,
                              .ClientHeight = 320, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
-                             .Controls = kControls};
+                             .LargeFonts = DialogScaling::LeftTopWidthHeight, .Controls = kControls};
 
 }  // namespace
 

@@ -74,7 +74,8 @@ std::unique_ptr<BuiltLayout> BuildLayout(const MethodListLook& look) {
     }
     built->Layout = FormLayout{.Name = look.Name, .Caption = look.Caption, .ClientWidth = look.ClientWidth,
                                .ClientHeight = look.ClientHeight, .BorderStyle = bsSizeable,
-                               .Position = poScreenCenter, .Controls = c};
+                               .Position = poScreenCenter, .LargeFonts = DialogScaling::LeftTopWidthHeight,
+                               .Controls = c};
     return built;
 }
 

@@ -36,7 +36,8 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "MulticastFilterInformationForm", .Caption = "Multicast Filter Information",
                              .ClientWidth = 640, .ClientHeight = 538, .BorderStyle = bsSizeable,
-                             .Position = poMainFormCenter, .Controls = kControls};
+                             .Position = poMainFormCenter, .LargeFonts = DialogScaling::LeftTopWidthHeight,
+                             .Controls = kControls};
 
 }  // namespace
 

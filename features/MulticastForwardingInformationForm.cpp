@@ -12,7 +12,7 @@ constexpr auto kControls =
 constexpr FormLayout kLayout{.Name = "MulticastForwardingInformationForm",
                              .Caption = "Multicast Forwarding Information", .ClientWidth = 640,
                              .ClientHeight = 508, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
-                             .Controls = kControls};
+                             .LargeFonts = DialogScaling::LeftTopWidthHeight, .Controls = kControls};
 
 }  // namespace
 

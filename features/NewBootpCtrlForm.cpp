@@ -18,7 +18,7 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "NewBootpCtrlForm", .Caption = "New Bootp Ctrl Entry", .ClientWidth = 266,
                              .ClientHeight = 116, .BorderStyle = bsDialog, .Position = poOwnerFormCenter,
-                             .Controls = kControls};
+                             .LargeFonts = DialogScaling::WidthHeight, .Controls = kControls};
 
 }  // namespace
 

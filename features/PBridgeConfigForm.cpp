@@ -26,7 +26,7 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "PBridgeConfigForm", .Caption = "802.1P Basic Configure", .ClientWidth = 336,
                              .ClientHeight = 220, .BorderStyle = bsDialog, .Position = poMainFormCenter,
-                             .Controls = kControls};
+                             .LargeFonts = DialogScaling::LeftTopWidthHeight, .Controls = kControls};
 
 }  // namespace
 

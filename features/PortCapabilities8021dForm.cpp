@@ -22,7 +22,8 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "PortCapabilities8021dForm", .Caption = "Port Capability Form",
                              .ClientWidth = 360, .ClientHeight = 408, .BorderStyle = bsSizeable,
-                             .Position = poMainFormCenter, .Controls = kControls};
+                             .Position = poMainFormCenter, .LargeFonts = DialogScaling::LeftTopWidthHeight,
+                             .Controls = kControls};
 
 }  // namespace
 

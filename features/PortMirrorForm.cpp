@@ -1,7 +1,7 @@
 #include "features/PortMirrorForm.h"
 
 #include "features/StackPortFields.h"
-#include "main/StackingPortUit.h"
+#include "features/StackingPortUit.h"
 #include "mibdefs/SystemMib.h"
 #include "platform/Layout.h"
 #include "platform/SysUtils.h"
@@ -43,7 +43,7 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "PortMirrorForm", .Caption = "Port Mirror Table", .ClientWidth = 640,
                              .ClientHeight = 585, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
-                             .Controls = kControls};
+                             .LargeFonts = DialogScaling::LeftTopWidthHeight, .Controls = kControls};
 
 bool AnyTicked(const TStackingPortUitForm* picker) {
     for (int k = 0; k < picker->CheckBoxes.Count(); ++k)

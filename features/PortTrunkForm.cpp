@@ -1,7 +1,7 @@
 #include "features/PortTrunkForm.h"
 
 #include "features/StackPortFields.h"
-#include "main/StackingPortUit.h"
+#include "features/StackingPortUit.h"
 #include "mibdefs/SystemMib.h"
 #include "platform/Layout.h"
 #include "platform/SysUtils.h"
@@ -69,7 +69,7 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "PortTrunkForm", .Caption = "Port Trunk Table", .ClientWidth = 640,
                              .ClientHeight = 561, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
-                             .Controls = kControls};
+                             .LargeFonts = DialogScaling::LeftTopWidthHeight, .Controls = kControls};
 
 }  // namespace
 

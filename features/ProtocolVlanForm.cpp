@@ -64,7 +64,7 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "ProtocolVlanForm", .Caption = "Protocol VLAN", .ClientWidth = 648,
                              .ClientHeight = 419, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
-                             .Controls = kControls};
+                             .LargeFonts = DialogScaling::WidthHeight, .Controls = kControls};
 
 }  // namespace
 

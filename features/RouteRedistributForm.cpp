@@ -55,7 +55,8 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "RouteRedistributForm", .Caption = "Route Redistribution Table",
                              .ClientWidth = 560, .ClientHeight = 396, .BorderStyle = bsSizeable,
-                             .Position = poMainFormCenter, .Controls = kControls};
+                             .Position = poMainFormCenter, .LargeFonts = DialogScaling::WidthHeight,
+                             .Controls = kControls};
 
 }  // namespace
 

@@ -69,7 +69,8 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "ServerInformationForm", .Caption = "Server Information Table",
                              .ClientWidth = 582, .ClientHeight = 429, .BorderStyle = bsSizeable,
-                             .Position = poScreenCenter, .Controls = kControls};
+                             .Position = poScreenCenter, .LargeFonts = DialogScaling::LeftTopWidthHeight,
+                             .Controls = kControls};
 
 }  // namespace
 

@@ -145,7 +145,8 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "SummerTimeConfigForm", .Caption = "Summer Time Configuration ",
                              .ClientWidth = 422, .ClientHeight = 320, .BorderStyle = bsDialog,
-                             .Position = poMainFormCenter, .Controls = kControls};
+                             .Position = poMainFormCenter, .LargeFonts = DialogScaling::WidthHeight,
+                             .Controls = kControls};
 
 void FillNumbers(std::initializer_list<TComboBox*> combos, int first, int last) {
     for (TComboBox* combo : combos)

@@ -29,7 +29,8 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "TpGroupDestinationForwardedForm", .Caption = "Tp Group Destination Forwarded",
                              .ClientWidth = 640, .ClientHeight = 508, .BorderStyle = bsSizeable,
-                             .Position = poMainFormCenter, .Controls = kControls};
+                             .Position = poMainFormCenter, .LargeFonts = DialogScaling::LeftTopWidthHeight,
+                             .Controls = kControls};
 
 }  // namespace
 

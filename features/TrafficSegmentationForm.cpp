@@ -1,7 +1,7 @@
 #include "features/TrafficSegmentationForm.h"
 
 #include "features/StackPortFields.h"
-#include "main/StackingPortUit.h"
+#include "features/StackingPortUit.h"
 #include "mibdefs/SystemMib.h"
 #include "platform/Layout.h"
 #include "platform/SysUtils.h"
@@ -44,7 +44,8 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "TrafficSegmentationForm", .Caption = "Traffic Segmentation Table",
                              .ClientWidth = 640, .ClientHeight = 519, .BorderStyle = bsSizeable,
-                             .Position = poMainFormCenter, .Controls = kControls};
+                             .Position = poMainFormCenter, .LargeFonts = DialogScaling::LeftTopWidthHeight,
+                             .Controls = kControls};
 
 }  // namespace
 

@@ -1,6 +1,6 @@
 #include "features/UnicastFilterInformationForm.h"
 
-#include "main/Main.h"
+#include "features/DialogHost.h"
 #include "mibdefs/BridgeMib.h"
 #include "platform/Layout.h"
 
@@ -36,7 +36,8 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "UnicastFilterInformationForm", .Caption = "Unicast Filter Information",
                              .ClientWidth = 640, .ClientHeight = 538, .BorderStyle = bsSizeable,
-                             .Position = poMainFormCenter, .Controls = kControls};
+                             .Position = poMainFormCenter, .LargeFonts = DialogScaling::LeftTopWidthHeight,
+                             .Controls = kControls};
 
 }  // namespace
 
@@ -70,7 +71,8 @@ void TUnicastFilterInformationForm::FormCreate(TObject*) {
 
 void TUnicastFilterInformationForm::BuildUnitPages() {
     AddPortPickers({{&PortsPicker, GroupBox1}});
-    if (!MainForm || MainForm->UnitListView->Items()->Count() == 0) Memo1->Lines()->Add("no device unit information");
+    const TListView* units = HostUnitTable().Units;
+    if (!units || units->Items()->Count() == 0) Memo1->Lines()->Add("no device unit information");
 }
 
 void TUnicastFilterInformationForm::RefreshBtnClick(TObject*) {

@@ -37,7 +37,7 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "VLanCurrentTableForm", .Caption = "VLAN Current Table", .ClientWidth = 640,
                              .ClientHeight = 558, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
-                             .Controls = kControls};
+                             .LargeFonts = DialogScaling::LeftTopWidthHeight, .Controls = kControls};
 
 }  // namespace
 

@@ -30,7 +30,7 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "VLanGeneralInfoForm", .Caption = "802.1Q Basic Configure", .ClientWidth = 336,
                              .ClientHeight = 260, .BorderStyle = bsDialog, .Position = poMainFormCenter,
-                             .Controls = kControls};
+                             .LargeFonts = DialogScaling::LeftTopWidthHeight, .Controls = kControls};
 
 }  // namespace
 

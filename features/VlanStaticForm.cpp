@@ -1,6 +1,6 @@
 #include "features/VlanStaticForm.h"
 
-#include "main/StackingPortUit.h"
+#include "features/StackingPortUit.h"
 #include "mibdefs/BridgeMib.h"
 #include "platform/Layout.h"
 
@@ -47,7 +47,7 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "VlanStaticForm", .Caption = "VLAN Static Form", .ClientWidth = 640,
                              .ClientHeight = 582, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
-                             .Controls = kControls};
+                             .LargeFonts = DialogScaling::LeftTopWidthHeight, .Controls = kControls};
 
 }  // namespace
 

@@ -12,13 +12,12 @@
 #include <chrono>
 
 #include "common/KestrixModels.h"
+#include "features/StackTables.h"
+#include "features/StackUnits.h"
 #include "framework/VxSNMPRequest2Edits.h"
 #include "framework/VxSNMPRequest2Leds.h"
 #include "main/FrontPanelForms.h"
 #include "main/Main.h"
-#include "main/StackTables.h"
-#include "main/StackUnits.h"
-#include "main/StackingPortUit.h"
 #include "main/StatusLine.h"
 #include "mibdefs/SystemMib.h"
 
@@ -94,14 +93,7 @@ FrontPanelHost MainWindowPanelHost() {
             MainForm->StatusLine.get()};
 }
 
-StackUnitTable MainWindowUnitTable() {
-    if (!MainForm) return {};
-    return {MainForm->UnitListView, MainForm->UnitRequest, MainForm->ModelNames,
-            MainForm->StatusBar->Panels()->Items(0),
-            [](const std::string& message) {
-                if (MainForm) MainForm->ShowDeviceViewMessage(message);
-            }};
-}
+StackUnitTable TMainForm::UnitTable() const { return {UnitListView, UnitRequest, ModelNames}; }
 
 void TMainForm::ShowDeviceViewMessage(const std::string& text) { StatusLine->Notice(text); }
 

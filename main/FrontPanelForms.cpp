@@ -1,8 +1,8 @@
 #include "main/FrontPanelForms.h"
 
+#include "features/StackUnits.h"
 #include "forms/PanelPictures.h"
 #include "framework/VxSNMPRequest2Leds.h"
-#include "main/StackUnits.h"
 #include "mibdefs/SystemMib.h"
 #include "platform/Layout.h"
 

@@ -36,6 +36,7 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
     // Forms created during start-up (the front panels) reach the main window
     // through the global before the constructor is over.
     MainForm = this;
+    SetDialogHost(this);
     try {
         CreateControls();
         BuildMainMenu();
@@ -49,6 +50,7 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
         InitDeviceView();
     } catch (...) {
         StopDeviceView();
+        SetDialogHost(nullptr);
         MainForm = nullptr;
         throw;
     }
@@ -57,6 +59,7 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
 
 TMainForm::~TMainForm() {
     StopDeviceView();
+    if (DialogHost() == this) SetDialogHost(nullptr);
     if (MainForm == this) MainForm = nullptr;
 }
 

@@ -17,12 +17,17 @@
 // DeviceView.cpp and its helpers (members declared in DeviceViewMembers.inc),
 // the menu commands in the menu's files (BuildMainMenu and the handlers
 // declared in MainMenuHandlers.inc), the tool launcher in ToolLauncher.cpp.
+//
+// The window is the dialogs' host (features/DialogHost.h) from the start of
+// its constructor until it is destroyed: the dialogs read its large-font
+// flag, agent address and unit table through that interface only.
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "features/DialogHost.h"
 #include "main/AgentSettings.h"
 #include "platform/Vcl.h"
 
@@ -30,10 +35,16 @@ class VxSNMPRequest2Edits;
 class VxStatusLine;
 struct SnmpVarItem;
 
-class TMainForm : public TForm, public TAgentTexts {
+class TMainForm : public TForm, public TAgentTexts, public VxDialogHost {
 public:
     explicit TMainForm(TComponent* owner);
     ~TMainForm() override;
+
+    // The dialogs' host: LargeFonts, AgentIP, and the unit table of the
+    // device view (UnitListView, UnitRequest, ModelNames).
+    bool UsesLargeFonts() const override { return LargeFonts != 0; }
+    std::string AgentAddress() const override { return AgentIP; }
+    StackUnitTable UnitTable() const override;
 
     // Asks "Exit Kestrix Management Module"; on OK ends the work of every
     // controller of the program (VxSNMPRequest2Controls::EndAllWork), stops

@@ -124,25 +124,10 @@ void OpenPortPage(TMainForm& main, const MenuCommand& command) {
     OpenPage(main, command, std::to_string(button->Tag()));
 }
 
-// Sets the dialog's global back to null once the dialog is gone, whatever
-// way the command ends.
-struct ForgetDialog {
-    const DialogLink& Link;
-    ~ForgetDialog() { Link.Forget(); }
-};
-
+// A dialog whose row has a title makes it the page title first.
 void OpenDialog(TMainForm& main, const MenuCommand& command) {
-    if (!command.Link) return;
-    if (command.Title) main.PageTitle = command.Title;
-    TComponent* owner = command.Owner == OwnedByMainWindow ? static_cast<TComponent*>(&main) : Application;
-    ForgetDialog forget{*command.Link};
-    std::unique_ptr<TForm> dialog(command.Link->Create(owner));
-    if (command.Title) {
-        dialog->SetCaption(main.PageTitle + ":" + main.AgentIP);
-    } else if (command.DialogCaption) {
-        dialog->SetCaption(command.DialogCaption + (command.CaptionAddsAgent ? main.AgentIP : std::string()));
-    }
-    dialog->ShowModal();
+    if (command.Link && command.Title) main.PageTitle = command.Title;
+    RunDialogCommand(command, &main);
 }
 
 void OpenHelp() {

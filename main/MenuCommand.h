@@ -6,27 +6,29 @@
 //   ScalarPage("Device Information", KX_TABLE(PortCountItems, "1.3.6...", 2))
 //   TablePage("Unit Table", KX_TABLE(UnitMgmtItems, "1.3.6...", 13), MVT_FMV, 1).SetHeight(450, ByScale)
 //   Tool("/TMIB_Info")
-//   Dialog("TPortMirrorForm", OwnedByApplication, &LinkDialog<TPortMirrorForm>)
+//   Dialog(OwnedByApplication, &LinkDialog<TPortMirrorForm>)
 //
-// One runner (TMainForm::RunMenuCommand, MainMenu.cpp) carries every row out.
+// One runner (TMainForm::RunMenuCommand, MainMenu.cpp) carries every row out,
+// the dialog rows through RunDialogCommand.
 //
 // A dialog command opens its dialog through the row's DialogLink (a row
 // without one stays greyed out in the menu). The link names the dialog's
 // class, whose header MenuCommands.cpp includes:
 //
-//   Dialog("TVlanStaticForm", OwnedByMainWindow, &LinkDialog<TVlanStaticForm, &VlanStaticForm>)
+//   Dialog(OwnedByMainWindow, &LinkDialog<TVlanStaticForm, &VlanStaticForm>)
 //
 // The class needs a constructor taking its owner (TComponent*). The second
 // argument of LinkDialog is the dialog unit's global variable, where the
 // command keeps the open dialog (and which it sets back to null once the
 // dialog is deleted). The row's owner and caption are already right. The
-// main window's library links the dialog libraries (kx_features, kx_acl;
-// main/CMakeLists.txt), so nothing else changes.
+// library of the command table links the dialog libraries (kx_features,
+// kx_acl; main/CMakeLists.txt), so nothing else changes.
 
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <type_traits>
+#include <typeinfo>
 
 #include "framework/SnmpVarItem.h"
 
@@ -63,6 +65,8 @@ struct DialogLink {
     TForm* (*Create)(TComponent* owner);
     // Sets the global back to null once the dialog is deleted.
     void (*Forget)();
+    // The dialog's class.
+    const std::type_info& (*Class)();
 };
 
 // Global: the address of the dialog unit's global, or nothing. Whether there
@@ -78,6 +82,7 @@ inline constexpr DialogLink LinkDialog = {
     [] {
         if constexpr (!std::is_null_pointer_v<decltype(Global)>) *Global = nullptr;
     },
+    []() -> const std::type_info& { return typeid(T); },
 };
 
 // An item table of the catalogue as a row names it: the table, and the base
@@ -114,7 +119,6 @@ struct MenuCommand {
     const char* ToolPage = nullptr;  // "/T" + module + "_" + page
 
     // Dialogs.
-    const char* DialogClass = nullptr;
     DialogOwner Owner = OwnedByApplication;
     const DialogLink* Link = nullptr;
     const char* DialogCaption = nullptr;  // null: the dialog keeps its own
@@ -229,10 +233,9 @@ constexpr MenuCommand Tool(const char* page) {
     c.ToolPage = page;
     return c;
 }
-constexpr MenuCommand Dialog(const char* className, DialogOwner owner, const DialogLink* link) {
+constexpr MenuCommand Dialog(DialogOwner owner, const DialogLink* link) {
     MenuCommand c;
     c.Pattern = CommandPattern::Dialog;
-    c.DialogClass = className;
     c.Owner = owner;
     c.Link = link;
     return c;
@@ -256,3 +259,11 @@ extern const size_t MenuCommandCount;
 
 // The row of that handler, or null.
 const MenuCommand* FindMenuCommand(std::string_view handler);
+
+// Carries out a dialog row (MenuDialogs.cpp): the dialog constructed with
+// the row's owner (`mainWindow`, or the application), kept in its global,
+// captioned as the row says with the dialog host's agent address, shown
+// modally and deleted when that returns. A row without a link does nothing.
+// The main window's runner comes here, and so do the tests of a dialog,
+// with a window of their own in the main window's place.
+void RunDialogCommand(const MenuCommand& command, TComponent* mainWindow);

@@ -1,7 +1,7 @@
 #include "main/Program.h"
 
+#include "features/Form1.h"
 #include "framework/GUIConfigForm.h"
-#include "main/Form1.h"
 #include "main/Main.h"
 
 int RunKestrixModule() {

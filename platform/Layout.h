@@ -91,7 +91,8 @@
 //      .Repeat = {.Count = 8, .First = 9, .StepY = 20}},   // CheckBox9..CheckBox16
 // - Event handlers are bound in the form's code (as above), where the
 //   compiler checks them; pictures are loaded by the form's code, and so is
-//   the large-font scaling, after LoadLayout.
+//   the large-font scaling, after LoadLayout (a dialog's by the rule its
+//   layout gives: LargeFonts).
 //
 // Classes: every control class of the layer is known by its class name;
 // RegisterLayoutClass adds others (a form embedded as a control, say).
@@ -103,6 +104,8 @@
 #include "platform/Controls.h"
 #include "platform/Types.h"
 
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -158,6 +161,15 @@ struct LayoutControl {
     LayoutRepeat Repeat{};
 };
 
+// How a dialog grows under large fonts: by 1.25, rounded to the nearest
+// pixel, its Left, Top, Width and Height, or only its Width and Height, or not
+// at all. Controls inside it keep theirs.
+enum class DialogScaling : uint8_t {
+    LeftTopWidthHeight,
+    WidthHeight,
+    None,
+};
+
 // A form's own properties and its controls. A ClientWidth or ClientHeight of
 // 0 keeps the form's current one.
 struct FormLayout {
@@ -167,6 +179,9 @@ struct FormLayout {
     int ClientWidth = 0, ClientHeight = 0;
     TFormBorderStyle BorderStyle = bsSizeable;
     TPosition Position = poDesigned;
+    // A dialog's large-font rule, applied by the dialog frame (which refuses
+    // a layout without one); other forms scale themselves, or not.
+    std::optional<DialogScaling> LargeFonts = std::nullopt;
     const char* Props = nullptr;
     std::span<const LayoutControl> Controls{};
 };

@@ -1,6 +1,6 @@
 #pragma once
 // The fixture of the access-control editor tests: the simulated stack and the
-// main window, the editor's controls by name, a user's typing, choosing and
+// dialogs' host, the editor's controls by name, a user's typing, choosing and
 // ticking, and the set trace as the tests compare it.
 
 #include <gtest/gtest.h>
@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "acl/AclEditor.h"
+#include "features/StackingPortUit.h"
 #include "framework/VxSNMPSession.h"
-#include "main/StackingPortUit.h"
 #include "platform/Layout.h"
 #include "platform/Menus.h"
 #include "platform/testing/DialogRecorder.h"
@@ -24,15 +24,15 @@ using Trace = std::vector<std::string>;
 
 class AclEditors : public DialogFixture {
 protected:
-    // The stack and the main window; requests made from now on wait 5 s
+    // The stack and the host; requests made from now on wait 5 s
     // before they send again, so that a loaded machine traces each set once.
-    void OpenMainWindowOn(const std::string& description = {}) {
-        DialogFixture::OpenMainWindowOn(description);
+    void OpenHostOn(const std::string& description = {}) {
+        DialogFixture::OpenHostOn(description);
         SessionParameters.Timeout = 500;
     }
     template <class T>
     T* Open() {
-        OpenMainWindowOn();
+        OpenHostOn();
         return OpenDialog<T>();
     }
     template <class T = TWinControl>

@@ -13,11 +13,15 @@
 #include <string>
 
 #include "tests/acl/AclEditorFixture.h"
+#include "tests/support/MainWindowFixture.h"
 
 namespace {
 
 class AclEditorWiring : public AclEditors {
 protected:
+    // The editors open from the main window's menu.
+    void StartHost() override { Window = StartMainWindow(); }
+
     // The trace of the last write as columns, "destroy" beside a row status
     // of 6; every line must name the selected row.
     Trace Columns(const TAclEditor& editor, const std::string& instance) {
@@ -58,7 +62,7 @@ protected:
 };
 
 TEST_F(AclEditorWiring, ChecksAndTheWriteOfTheSelectedRowWithDestroyShowing) {
-    OpenMainWindowOn();
+    OpenHostOn();
     struct Case {
         const char* MenuItem;
         const char* ClassName;

@@ -24,7 +24,7 @@ constexpr const char* CpuRules = "1.3.6.1.4.1.171.12.9.5.2.1.";
 
 TEST_F(AclEditors, AProfileEditorListsTheProfilesAndFollowsTheSelection) {
     auto* editor = Open<TIPMaskInformationForm>();
-    EXPECT_EQ(editor->Caption(), "IP Mask MaskInformation :" + Window->AgentIP);
+    EXPECT_EQ(editor->Caption(), "IP Mask MaskInformation :" + Host->AgentIP);
     ASSERT_EQ(Rows(editor->ListView1).size(), 3u);
     EXPECT_EQ(editor->ListView1->Columns()->Count(), 18);
     EXPECT_EQ(editor->ListView1->Columns()->Items(11)->Caption(), "TCP or UDP Srouce Port Mask");
@@ -76,7 +76,7 @@ TEST_F(AclEditors, ProfileSetCarriesWhatTheProtocolAndOptionsChoose) {
 // status alone; Add after a Delete (the combo showing "destroy") still
 // carries the fields, with createAndGo.
 TEST_F(AclEditors, ProfileAddAndDeleteOnBothFilters) {
-    OpenMainWindowOn();
+    OpenHostOn();
     for (const char* prefix : {IngressProfiles, CpuProfiles}) {
         SCOPED_TRACE(prefix);
         TAclEditor* editor = prefix == IngressProfiles ? static_cast<TAclEditor*>(OpenDialog<TIPMaskInformationForm>())
@@ -365,7 +365,7 @@ TEST_F(AclEditors, TheAgentsRefusalsOfARuleWrite) {
 // An agent without the table: an empty list, a count of 0, Add the only
 // write that is enabled.
 TEST_F(AclEditors, AnEmptyTable) {
-    OpenMainWindowOn(R"({"units": [{"id": 1, "model": "Kestrix-50", "mode": "master"}]})");
+    OpenHostOn(R"({"units": [{"id": 1, "model": "Kestrix-50", "mode": "master"}]})");
     auto* editor = OpenDialog<TCPUIPRuleForm>();
     EXPECT_EQ(Rows(editor->ListView1).size(), 0u);
     EXPECT_EQ(editor->StaticText1->Caption(), "0");
@@ -378,7 +378,7 @@ TEST_F(AclEditors, AnEmptyTable) {
 
 // The four editors filled from the seeded rows, for a look.
 TEST_F(AclEditors, Pictures) {
-    OpenMainWindowOn();
+    OpenHostOn();
     auto picture = [&](TAclEditor* editor, const char* file, int row) {
         if (row >= 0) SelectRow(editor->ListView1, row);
         ExpectPicture(editor, file);

@@ -40,7 +40,7 @@ class ContentAclEditors : public AclEditors {};
 // agent, which refuses to create the listed profile 1: its message in panel 0.
 TEST_F(ContentAclEditors, EthernetProfileAddChecks) {
     auto* editor = Open<TEthernetMaskInformationForm>();
-    EXPECT_EQ(editor->Caption(), "Ethernet Mask Information :" + Window->AgentIP);
+    EXPECT_EQ(editor->Caption(), "Ethernet Mask Information :" + Host->AgentIP);
     ASSERT_EQ(Rows(editor->ListView1).size(), 2u);
     EXPECT_EQ(Named<TComboBox>(editor, "UseVLanComBo")->Text(), "disabled");
     EXPECT_EQ(Named<TComboBox>(editor, "MacMaskStateComBo")->Text(), "other");
@@ -88,7 +88,7 @@ TEST_F(ContentAclEditors, EthernetProfileAddAndDelete) {
 // "destroy" deletes.
 TEST_F(ContentAclEditors, CpuEthernetProfileSet) {
     auto* editor = Open<TCPUEthernetMaskInformationForm>();
-    EXPECT_EQ(editor->Caption(), "CPU Ethernet Mask Information :" + Window->AgentIP);
+    EXPECT_EQ(editor->Caption(), "CPU Ethernet Mask Information :" + Host->AgentIP);
     SelectRow(editor->ListView1, 0);  // src-mac-addr
     EXPECT_EQ(Named<TComboBox>(editor, "MacMaskStateComBo")->Text(), "src-mac-addr");
     EXPECT_FALSE(Enabled(editor, "IDEdit"));
@@ -243,7 +243,7 @@ TEST_F(ContentAclEditors, CpuEthernetRule) {
 // Only the filled window goes; a listed ID and a row status other than
 // createAndGo are refused; Edit sends the row status the combo shows.
 TEST_F(ContentAclEditors, UserProfiles) {
-    OpenMainWindowOn();
+    OpenHostOn();
     for (const char* prefix : {UserProfiles, CpuUserProfiles}) {
         SCOPED_TRACE(prefix);
         TAclEditor* editor = prefix == UserProfiles ? static_cast<TAclEditor*>(OpenDialog<TUserMaskInfoForm>())
@@ -353,7 +353,7 @@ TEST_F(ContentAclEditors, CpuUserRule) {
 
 // The eight editors filled from the seeded rows, for a look.
 TEST_F(ContentAclEditors, Pictures) {
-    OpenMainWindowOn();
+    OpenHostOn();
     auto picture = [&](TAclEditor* editor, const char* file, int row) {
         SelectRow(editor->ListView1, row);
         ExpectPicture(editor, file);

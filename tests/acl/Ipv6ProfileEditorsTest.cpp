@@ -193,7 +193,7 @@ TEST_F(Ipv6ProfileEditors, TheIdTakesOneDigitFromOneToEight) {
 
 // Both editors filled from a seeded row, for a look.
 TEST_F(Ipv6ProfileEditors, Pictures) {
-    OpenMainWindowOn();
+    OpenHostOn();
     auto picture = [&](TAclEditor* editor, const char* file) {
         SelectRow(editor->ListView1, 0);
         ExpectPicture(editor, file);

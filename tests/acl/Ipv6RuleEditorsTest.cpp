@@ -260,7 +260,7 @@ TEST_F(Ipv6RuleEditors, ARuleUnderAMissingProfileIsRefusedByTheAgent) {
 
 // Both editors filled from the seeded rows, a rule selected, for a look.
 TEST_F(Ipv6RuleEditors, Pictures) {
-    OpenMainWindowOn();
+    OpenHostOn();
     auto picture = [&](TAclEditor* editor, const char* file, int row) {
         SelectRow(editor->ListView1, row);
         ExpectPicture(editor, file);

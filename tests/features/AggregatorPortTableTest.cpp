@@ -42,7 +42,7 @@ const char* const LacpStack = R"({
 class AggregatorPortTable : public DialogFixture {
 protected:
     TAggregatorPortTableForm* Open() {
-        OpenMainWindowOn(LacpStack);
+        OpenHostOn(LacpStack);
         return OpenDialog<TAggregatorPortTableForm>();
     }
     // The captions of the ticked boxes of each page, joined by blanks.

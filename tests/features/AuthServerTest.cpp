@@ -42,7 +42,7 @@ protected:
 class ServerInformation : public DialogTest {
 protected:
     TServerInformationForm* Open() {
-        OpenMainWindowOn();
+        OpenHostOn();
         SessionParameters.Timeout = 500;
         return OpenDialog<TServerInformationForm>();
     }
@@ -225,7 +225,7 @@ TEST_F(ServerInformation, PictureOfTheDialog) {
 class ServerControl : public DialogTest {
 protected:
     TfrmACCServerCtrl* Open() {
-        OpenMainWindowOn();
+        OpenHostOn();
         SessionParameters.Timeout = 500;
         return OpenDialog<TfrmACCServerCtrl>();
     }
@@ -313,7 +313,7 @@ TEST_F(ServerControl, ASetThatPassedIsNeverReportedAsFailedWhenOnlyTheReadAfterI
 }
 
 TEST_F(ServerControl, OpensAgainstASilentAgentWithEmptyFields) {
-    OpenMainWindowOn();
+    OpenHostOn();
     SessionParameters.Timeout = 30;
     Stack->Control("silent on");
     TfrmACCServerCtrl* d = OpenDialog<TfrmACCServerCtrl>();

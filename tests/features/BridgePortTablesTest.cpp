@@ -7,10 +7,10 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "features/Form1.h"
 #include "features/GARPForm.h"
 #include "features/PortCapabilities8021dForm.h"
 #include "features/VLanPortInfomationForm.h"
-#include "main/Form1.h"
 #include "platform/testing/FormTesting.h"
 #include "tests/support/DialogFixture.h"
 #include "tests/support/Picture.h"
@@ -74,7 +74,7 @@ protected:
 };
 
 TEST_F(BridgePortTables, TheGarpViewerListsEveryPortAndIgnoresARefreshWhileItReads) {
-    OpenMainWindowOn(SixPorts);
+    OpenHostOn(SixPorts);
     auto* dialog = OpenDialog<TGARPForm>();
     ASSERT_EQ(Rows(dialog->LV_dot1dPortGarpEntry).size(), Ports);
     EXPECT_EQ(Rows(dialog->LV_dot1dPortGarpEntry).front(), "1|20|60|1000");
@@ -93,7 +93,7 @@ TEST_F(BridgePortTables, TheGarpViewerListsEveryPortAndIgnoresARefreshWhileItRea
 }
 
 TEST_F(BridgePortTables, ASilentAgentsTimeOutLetsRefreshWorkAgain) {
-    OpenMainWindowOn(SixPorts);
+    OpenHostOn(SixPorts);
     Stack->Control("silent on");
     auto* dialog = OpenDialog<TGARPForm>();
     EXPECT_TRUE(Ready());
@@ -110,7 +110,7 @@ TEST_F(BridgePortTables, ASilentAgentsTimeOutLetsRefreshWorkAgain) {
 }
 
 TEST_F(BridgePortTables, TheFlagsComeBackWhenShowingAReplyRaises) {
-    OpenMainWindowOn(SixPorts);
+    OpenHostOn(SixPorts);
     auto* dialog = OpenDialog<TGARPForm>();
     // An item of a syntax the engine does not know: taking in the reply raises.
     SnmpVar* joinTime = dialog->PortTable->Request.VarList.GetItem(1);
@@ -130,7 +130,7 @@ TEST_F(BridgePortTables, TheFlagsComeBackWhenShowingAReplyRaises) {
 }
 
 TEST_F(BridgePortTables, AReadCutShortByTheCloseLeavesRefreshAlive) {
-    OpenMainWindowOn(SixPorts);
+    OpenHostOn(SixPorts);
     Stack->Control("delay 300");
     auto* garp = new TGARPForm(Window);
     garp->Show();
@@ -148,7 +148,7 @@ TEST_F(BridgePortTables, AReadCutShortByTheCloseLeavesRefreshAlive) {
 // Until a first read of either viewer has ended, only the port capability
 // viewer's Refresh works.
 TEST_F(BridgePortTables, GarpRefreshNeedsBothFlagsPortCapabilityRefreshOnlyTheFirst) {
-    OpenMainWindowOn(SixPorts);
+    OpenHostOn(SixPorts);
     auto* garp = OpenDialog<TGARPForm>();
     Form1->Ready2 = 0;
     garp->RefreshBtn->Click();
@@ -166,7 +166,7 @@ TEST_F(BridgePortTables, GarpRefreshNeedsBothFlagsPortCapabilityRefreshOnlyTheFi
 }
 
 TEST_F(BridgePortTables, VlanPortSetWritesTheSelectedPortsFourSettingsAndKeepsItSelected) {
-    OpenMainWindowOn(SixPorts);
+    OpenHostOn(SixPorts);
     auto* dialog = OpenDialog<TVLanPortInfomationForm>();
     EXPECT_EQ(dialog->ST_Count->Caption(), "6");
     EXPECT_EQ(dialog->PortVLanID->Text(), "");
@@ -198,7 +198,7 @@ TEST_F(BridgePortTables, VlanPortSetWritesTheSelectedPortsFourSettingsAndKeepsIt
 }
 
 TEST_F(BridgePortTables, PicturesOfTheThreeDialogs) {
-    OpenMainWindowOn(SixPorts);
+    OpenHostOn(SixPorts);
     auto* garp = OpenDialog<TGARPForm>();
     ExpectPicture(garp, "garp-form.png");
     CloseAndDelete(garp);

@@ -14,7 +14,7 @@ class BridgeScalarPages : public DialogFixture {
 protected:
     void SetUp() override {
         DialogFixture::SetUp();
-        OpenMainWindowOn();
+        OpenHostOn();
     }
     // The memo's lines from `first` on that begin "Get:" or "Set:".
     static std::vector<std::string> Operations(const TMemo* memo, size_t first) {

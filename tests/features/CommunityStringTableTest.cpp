@@ -16,7 +16,7 @@ constexpr const char* Column = "1.3.6.1.6.3.18.1.1.1.";
 class CommunityStringTable : public DialogFixture {
 protected:
     TCommunityStringTableForm* Open() {
-        OpenMainWindowOn();
+        OpenHostOn();
         SessionParameters.Timeout = 500;
         return OpenDialog<TCommunityStringTableForm>();
     }

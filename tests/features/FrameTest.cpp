@@ -6,9 +6,16 @@
 
 #include <QTimer>
 
+#include <memory>
 #include <optional>
 
+#include "acl/CPUIPv6RuleUnit.h"
+#include "features/ACCServerControl.h"
+#include "features/AboutForm.h"
 #include "features/DialogFrame.h"
+#include "features/MSEditForm.h"
+#include "features/ProtocolVlanForm.h"
+#include "features/VlanStaticForm.h"
 #include "platform/Layout.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/HostTable.h"
@@ -47,19 +54,27 @@ constexpr LayoutControl kControls[] = {
     {.Class = "TMemo", .Name = "Memo1", .Bounds = {8, 198, 470, 70}},
     {.Class = "TStatusBar", .Name = "StatusBar1", .Panels = kPanels},
 };
+// The large-font rule comes with the options.
 constexpr FormLayout kLayout{.Name = "HostTestForm", .Caption = "Hosts", .Left = 100, .Top = 40,
                              .ClientWidth = 495, .ClientHeight = 300, .Controls = kControls};
+
+FormLayout LayoutScaledBy(std::optional<DialogScaling> rule) {
+    FormLayout layout = kLayout;
+    layout.LargeFonts = rule;
+    return layout;
+}
 
 // A table dialog of hosts and a number, on the frame.
 class THostTestForm : public TDialogFrame {
 public:
     struct Options {
-        DialogScaling Scaling = DialogScaling::LeftTopWidthHeight;
+        std::optional<DialogScaling> Scaling = DialogScaling::LeftTopWidthHeight;
         bool Blocking = false;
         bool BrokenBinding = false;  // the table block binds its combo to an item without names
     };
 
-    THostTestForm(TComponent* owner, Options options) : TDialogFrame(owner, kLayout, options.Scaling), Opts(options) {
+    THostTestForm(TComponent* owner, Options options)
+        : TDialogFrame(owner, LayoutScaledBy(options.Scaling)), Opts(options) {
         KX_BIND(LV_hostEntry);
         KX_BIND(ED_Index);
         KX_BIND(ED_Address);
@@ -124,7 +139,7 @@ protected:
     void SetUp() override {
         DialogFixture::SetUp();
         StartStack(HostStack);
-        OpenMainWindow();
+        OpenHost();
     }
     THostTestForm* Open(THostTestForm::Options options = {}) {
         auto* dialog = new THostTestForm(Window, options);
@@ -134,20 +149,55 @@ protected:
     }
 };
 
-TEST(DialogScalingTable, RoundsToTheNearestPixelAndKnowsEveryDialogClass) {
+TEST(LargeFontScaling, RoundsToTheNearestPixel) {
     EXPECT_EQ(ScaleForDialog(503), 629);
     EXPECT_EQ(ScaleForLargeFonts(503, true), 628);  // the front panels' forms truncate
     EXPECT_EQ(ScaleForDialog(40), 50);
-    const std::pair<const char*, std::optional<DialogScaling>> rules[] = {
-        {"TVlanStaticForm", DialogScaling::LeftTopWidthHeight}, {"TMSEditForm", DialogScaling::LeftTopWidthHeight},
-        {"TProtocolVlanForm", DialogScaling::WidthHeight},      {"TCPUIPv6RuleForm", DialogScaling::WidthHeight},
-        {"TAboutForm", DialogScaling::None},                    {"TfrmACCServerCtrl", DialogScaling::None},
-        {"TStackingPortUitForm", std::nullopt}};
-    for (const auto& [name, rule] : rules) EXPECT_EQ(ScalingOf(name), rule) << name;
+}
+
+// Real dialogs of each rule grow by the rule their own layout gives, while
+// the host uses large fonts.
+class DialogRules : public DialogFixture {
+protected:
+    template <class T>
+    static TDialogFrame* Make(TComponent* owner) {
+        return new T(owner);
+    }
+};
+
+TEST_F(DialogRules, EachDialogGrowsByItsLayoutsRule) {
+    OpenHostOn();
+    struct Case {
+        const char* Name;
+        TDialogFrame* (*Make)(TComponent*);
+        DialogScaling Rule;
+    };
+    const Case cases[] = {
+        {"TVlanStaticForm", &Make<TVlanStaticForm>, DialogScaling::LeftTopWidthHeight},
+        {"TMSEditForm", &Make<TMSEditForm>, DialogScaling::LeftTopWidthHeight},
+        {"TProtocolVlanForm", &Make<TProtocolVlanForm>, DialogScaling::WidthHeight},
+        {"TCPUIPv6RuleForm", &Make<TCPUIPv6RuleForm>, DialogScaling::WidthHeight},
+        {"TAboutForm", &Make<TAboutForm>, DialogScaling::None},
+        {"TfrmACCServerCtrl", &Make<TfrmACCServerCtrl>, DialogScaling::None},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Host->LargeFonts = false;
+        const std::unique_ptr<TDialogFrame> plain(c.Make(Window));
+        Host->LargeFonts = true;
+        const std::unique_ptr<TDialogFrame> large(c.Make(Window));
+        EXPECT_EQ(large->LargeFontRule(), c.Rule);
+        const bool moves = c.Rule == DialogScaling::LeftTopWidthHeight;
+        const bool grows = c.Rule != DialogScaling::None;
+        EXPECT_EQ(large->Left(), moves ? ScaleForDialog(plain->Left()) : plain->Left());
+        EXPECT_EQ(large->Top(), moves ? ScaleForDialog(plain->Top()) : plain->Top());
+        EXPECT_EQ(large->Width(), grows ? ScaleForDialog(plain->Width()) : plain->Width());
+        EXPECT_EQ(large->Height(), grows ? ScaleForDialog(plain->Height()) : plain->Height());
+    }
 }
 
 TEST_F(Frame, LargeFontsScaleByTheDialogsRule) {
-    Window->LargeFonts = 1;
+    Host->LargeFonts = true;
     struct Case {
         DialogScaling Rule;
         int Left, Top, Width, Height;
@@ -162,9 +212,11 @@ TEST_F(Frame, LargeFontsScaleByTheDialogsRule) {
         EXPECT_EQ(dialog.Width(), c.Width);
         EXPECT_EQ(dialog.Height(), c.Height);
     }
-    Window->LargeFonts = 0;
+    Host->LargeFonts = false;
     THostTestForm plain(Window, {});
     EXPECT_EQ(plain.Width(), 503);
+    // A dialog must say how it grows.
+    EXPECT_THROW(THostTestForm(Window, {.Scaling = std::nullopt}), Exception);
 }
 
 TEST_F(Frame, ABlockThatFailsToBindReportsAndTheNextStillReads) {

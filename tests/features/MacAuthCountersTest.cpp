@@ -17,7 +17,7 @@ class MacAuthCounters : public DialogFixture {
 protected:
     template <class T>
     T* Open() {
-        OpenMainWindowOn();
+        OpenHostOn();
         SessionParameters.Timeout = 500;
         return OpenDialog<T>();
     }

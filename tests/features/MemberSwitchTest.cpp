@@ -19,7 +19,7 @@ constexpr const char* Column = "1.3.6.1.4.1.171.12.8.1.3.1.";
 class MemberSwitchTable : public DialogFixture {
 protected:
     TMSInformationForm* Open() {
-        OpenMainWindowOn();
+        OpenHostOn();
         SessionParameters.Timeout = 500;
         return OpenDialog<TMSInformationForm>();
     }
@@ -107,7 +107,7 @@ TEST_F(MemberSwitchTable, AddWithoutAnIdSaysSoAndKeepsTheEditorOpen) {
 // The typed ID is the row written to: anything but a member ID from 1 to 32
 // is refused, nothing is sent and the editor stays open.
 TEST_F(MemberSwitchTable, AddTakesOnlyAWholeMemberIdAsTheRow) {
-    OpenMainWindowOn();
+    OpenHostOn();
     SessionParameters.Timeout = 500;
     FromMenu<TMSInformationForm>("MemberSwitch1Click", [&](TMSInformationForm& dialog) {
         for (const char* id : {"3.5", "0", "33", "-1", "3a", "4294967299"}) {

@@ -64,7 +64,7 @@ const Editor Editors[] = {
 class MethodList : public DialogFixture, public ::testing::WithParamInterface<Editor> {
 protected:
     TMethodListForm* Open() {
-        OpenMainWindowOn();
+        OpenHostOn();
         SessionParameters.Timeout = 500;
         TMethodListForm* dialog = GetParam().Make(Window);
         Dialog = dialog;

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "features/PortMirrorForm.h"
-#include "main/StackingPortUit.h"
+#include "features/StackingPortUit.h"
 #include "platform/testing/DialogRecorder.h"
 #include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
@@ -40,7 +40,7 @@ constexpr const char* Group = "1.3.6.1.4.1.171.11.59.8.2.10.";
 class PortMirror : public DialogFixture {
 protected:
     TPortMirrorForm* Open() {
-        OpenMainWindowOn(MirrorStack);
+        OpenHostOn(MirrorStack);
         auto* dialog = OpenDialog<TPortMirrorForm>();
         ActivateForm(dialog);
         return dialog;

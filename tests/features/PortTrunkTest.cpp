@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "features/PortTrunkForm.h"
-#include "main/StackingPortUit.h"
+#include "features/StackingPortUit.h"
 #include "platform/testing/DialogRecorder.h"
 #include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
@@ -46,7 +46,7 @@ constexpr const char* Column = "1.3.6.1.4.1.171.11.59.8.2.9.3.1.";
 class PortTrunk : public DialogFixture {
 protected:
     TPortTrunkForm* Open() {
-        OpenMainWindowOn(TrunkStack);
+        OpenHostOn(TrunkStack);
         auto* dialog = OpenDialog<TPortTrunkForm>();
         ActivateForm(dialog);
         return dialog;
@@ -149,7 +149,7 @@ TEST_F(PortTrunk, AddCreatesTheTypedIndexInOneSet) {
 // However the entry was freed after a trunk was loaded, a new trunk starts
 // from no member: what goes out is exactly what was ticked for it.
 TEST_F(PortTrunk, ANewTrunkCarriesOnlyThePortsTickedForIt) {
-    OpenMainWindowOn(TrunkStack);
+    OpenHostOn(TrunkStack);
     struct Case {
         const char* freedBy;
         std::function<void(TPortTrunkForm&)> free;

@@ -40,7 +40,7 @@ constexpr const char* Column = "1.3.6.1.4.1.171.12.16.1.1.1.";
 class ProtocolVlan : public DialogFixture {
 protected:
     TProtocolVlanForm* Open() {
-        OpenMainWindowOn(ProtocolVlanStack);
+        OpenHostOn(ProtocolVlanStack);
         auto* dialog = OpenDialog<TProtocolVlanForm>();
         ActivateForm(dialog);
         return dialog;

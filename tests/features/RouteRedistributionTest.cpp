@@ -206,7 +206,7 @@ TEST_F(RouteRedistribution, SetWritesTheRowsStatusNeverTheCreateAndGoOrDestroyLe
 // Delete and Set write the row selected, whatever pair the protocol boxes
 // were turned to: another pair is Add's.
 TEST_F(RouteRedistribution, DeleteAndSetActOnTheSelectedRow) {
-    OpenMainWindowOn();
+    OpenHostOn();
     SessionParameters.Timeout = 500;
     FromMenu<TRouteRedistributForm>("RouteRedistributionTable1Click", [&](TRouteRedistributForm& dialog) {
         SelectRow(dialog.ListView1, 1);  // static into ospf, type-2, metric 20
@@ -235,7 +235,7 @@ TEST_F(RouteRedistribution, DeleteAndSetActOnTheSelectedRow) {
 // Into ospf only type-1 and type-2 go: a type chosen before the pair changed
 // is unchecked with it, and one that is still chosen is refused.
 TEST_F(RouteRedistribution, AddSendsNoTypeThePairDoesNotTake) {
-    OpenMainWindowOn();
+    OpenHostOn();
     SessionParameters.Timeout = 500;
     FromMenu<TRouteRedistributForm>("RouteRedistributionTable1Click", [&](TRouteRedistributForm& dialog) {
         Choose(dialog.ComboBox1, "rip");

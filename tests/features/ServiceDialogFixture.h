@@ -21,7 +21,7 @@ class ServiceDialogFixture : public DialogFixture {
 protected:
     template <class T>
     T* Open() {
-        OpenMainWindowOn();
+        OpenHostOn();
         SessionParameters.Timeout = 500;
         return OpenDialog<T>();
     }

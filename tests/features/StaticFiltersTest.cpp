@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "features/MulticastFilterInformationForm.h"
+#include "features/StackingPortUit.h"
 #include "features/UnicastFilterInformationForm.h"
-#include "main/StackingPortUit.h"
 #include "tests/support/DialogFixture.h"
 #include "tests/support/Picture.h"
 
@@ -24,7 +24,7 @@ protected:
 };
 
 TEST_F(StaticFilters, UnicastDeleteSendsOnlyTheStatusInvalidOfTheSelectedFilter) {
-    OpenMainWindowOn();
+    OpenHostOn();
     auto* dialog = OpenDialog<TUnicastFilterInformationForm>();
     EXPECT_EQ(dialog->ST_Count->Caption(), "2");
     SelectRow(dialog->LV_dot1qStaticUnicastEntry, 1);
@@ -46,7 +46,7 @@ TEST_F(StaticFilters, UnicastDeleteSendsOnlyTheStatusInvalidOfTheSelectedFilter)
 }
 
 TEST_F(StaticFilters, AfterARefusedUnicastDeleteTheNextReadShowsThePortList) {
-    OpenMainWindowOn();
+    OpenHostOn();
     auto* dialog = OpenDialog<TUnicastFilterInformationForm>();
     const std::vector<std::string> before = Rows(dialog->LV_dot1qStaticUnicastEntry);
     Stack->Control("fail-next-set genErr");
@@ -63,7 +63,7 @@ TEST_F(StaticFilters, AfterARefusedUnicastDeleteTheNextReadShowsThePortList) {
 }
 
 TEST_F(StaticFilters, MulticastDeleteSendsTheEgressPortsAndTheStatusInvalid) {
-    OpenMainWindowOn();
+    OpenHostOn();
     auto* dialog = OpenDialog<TMulticastFilterInformationForm>();
     SelectRow(dialog->LV_dot1qStaticMulticastEntry, 0);
     EXPECT_EQ(dialog->ED_MulticastVID->Text(), "1");
@@ -85,7 +85,7 @@ TEST_F(StaticFilters, MulticastDeleteSendsTheEgressPortsAndTheStatusInvalid) {
 }
 
 TEST_F(StaticFilters, OnlyTheUnicastDialogSaysWhenTheStackHasNoUnits) {
-    OpenMainWindowOn(R"({"units": []})");
+    OpenHostOn(R"({"units": []})");
     auto* unicast = OpenDialog<TUnicastFilterInformationForm>();
     EXPECT_EQ(Lines(unicast->Memo1).front(), "no device unit information");
     CloseAndDelete(unicast);
@@ -94,7 +94,7 @@ TEST_F(StaticFilters, OnlyTheUnicastDialogSaysWhenTheStackHasNoUnits) {
 }
 
 TEST_F(StaticFilters, ClosingDuringASlowWalkIsClean) {
-    OpenMainWindowOn();
+    OpenHostOn();
     Stack->Control("delay 400");
     auto closeWhileReading = [&](TDialogFrame* dialog) {
         dialog->Show();

@@ -68,7 +68,7 @@ constexpr const char* Offset = "1.3.6.1.4.1.171.12.10.12.2.0";
 class SummerTimeDialog : public DialogFixture {
 protected:
     TSummerTimeConfigForm* Open() {
-        OpenMainWindowOn();
+        OpenHostOn();
         SessionParameters.Timeout = 500;
         return OpenDialog<TSummerTimeConfigForm>();
     }
@@ -197,7 +197,7 @@ TEST_F(SummerTimeDialog, SetInAnnualWritesTheDatesAndTheDialogShowsThemWhenOpene
 // The switch refuses the state and offset: the memo says so once, and the
 // times that belong to the state are not sent.
 TEST_F(SummerTimeDialog, ARefusedStateSendsNoTimes) {
-    OpenMainWindowOn();
+    OpenHostOn();
     SessionParameters.Timeout = 500;
     FromMenu<TSummerTimeConfigForm>("SummerTime1Click", [&](TSummerTimeConfigForm& dialog) {
         for (const char* state : {"repeating", "annual"}) {
@@ -262,7 +262,7 @@ TEST_F(SummerTimeDialog, SetWithAChoiceMissingSaysSoAndSendsNothing) {
 // A silent agent: the dialog opens on no state, says why, and Set never
 // writes a state the switch would take as "disable".
 TEST_F(SummerTimeDialog, OpensOnASilentAgentAndSetSendsNoState) {
-    OpenMainWindowOn();
+    OpenHostOn();
     SessionParameters.Timeout = 50;
     Stack->Control("silent on");
     TSummerTimeConfigForm* dialog = OpenDialog<TSummerTimeConfigForm>();

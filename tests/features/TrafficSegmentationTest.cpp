@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "features/StackingPortUit.h"
 #include "features/TrafficSegmentationForm.h"
-#include "main/StackingPortUit.h"
 #include "platform/testing/DialogRecorder.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
@@ -36,14 +36,14 @@ constexpr const char* Column = "1.3.6.1.4.1.171.11.59.8.2.14.1.1.";
 class TrafficSegmentation : public DialogFixture {
 protected:
     TTrafficSegmentationForm* Open() {
-        OpenMainWindowOn(SegmentationStack);
+        OpenHostOn(SegmentationStack);
         return OpenDialog<TTrafficSegmentationForm>();
     }
     static int RowCount(TTrafficSegmentationForm* d) { return d->LV_TrafficForward->Items()->Count(); }
 };
 
 TEST_F(TrafficSegmentation, RefreshDuringTheFirstWalkIsRefusedAndStopLetsANewWalkStart) {
-    OpenMainWindowOn(SegmentationStack);
+    OpenHostOn(SegmentationStack);
     Stack->Control("delay 300");
     auto* dialog = new TTrafficSegmentationForm(Window);
     Dialog = dialog;

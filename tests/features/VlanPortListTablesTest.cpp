@@ -6,9 +6,9 @@
 
 #include "features/ForwardUnregisteredInformationForm.h"
 #include "features/MulticastForwardingInformationForm.h"
+#include "features/StackingPortUit.h"
 #include "features/TpGroupDestinationForwardedForm.h"
 #include "features/VLanCurrentTableForm.h"
-#include "main/StackingPortUit.h"
 #include "tests/support/DialogFixture.h"
 #include "tests/support/Picture.h"
 
@@ -18,7 +18,7 @@ class VlanPortListTables : public DialogFixture {
 protected:
     void SetUp() override {
         DialogFixture::SetUp();
-        OpenMainWindowOn();
+        OpenHostOn();
     }
     static std::vector<int> Ports(TStackingPortUitForm* picker) {
         std::vector<TCheckBox*> boxes;

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "features/StackTables.h"
+#include "features/StackingPortUit.h"
 #include "features/VlanStaticForm.h"
-#include "main/StackTables.h"
-#include "main/StackingPortUit.h"
 #include "platform/testing/DialogRecorder.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
@@ -50,7 +50,7 @@ std::vector<int> Range(int first, int last) {
 class VlanStatic : public DialogFixture {
 protected:
     TVlanStaticForm* Open(const std::string& description = VlanStack) {
-        OpenMainWindowOn(description);
+        OpenHostOn(description);
         return OpenDialog<TVlanStaticForm>();
     }
     static std::vector<TCheckBox*> BoxesOf(TStackingPortUitForm* picker) {
@@ -96,8 +96,8 @@ TEST_F(VlanStatic, OpensWithTheTableAndAPagePerUnitOfTheStack) {
 }
 
 TEST_F(VlanStatic, AUnitRowThatCannotBeShownIsReportedAndThePagesSoFarStay) {
-    OpenMainWindowOn(VlanStack);
-    Window->UnitListView->Items()->Item(1)->SubItems()->Put(UnitPortRangeColumn, "2x");
+    OpenHostOn(VlanStack);
+    Host->UnitListView->Items()->Item(1)->SubItems()->Put(UnitPortRangeColumn, "2x");
     auto* dialog = OpenDialog<TVlanStaticForm>();
     EXPECT_EQ(ShownTabs(dialog->EgressPicker).front(), "Unit1 Brovan-26 (26)");
     EXPECT_EQ(ShownBoxes(dialog->EgressPicker, 2), 0);
@@ -175,7 +175,7 @@ TEST_F(VlanStatic, ALoadedRowShowsWhatTheAgentSentAndAnUntouchedSetWritesItBack)
     description.insert(description.find(lastRow) + lastRow.size(),
                        R"(, {"index": "30", "values": {"1": "odd", "2": {"hex": "80"}, "3": {"hex": "00"},
                                                        "4": {"hex": "84"}, "5": 1}})");
-    OpenMainWindowOn(description);
+    OpenHostOn(description);
     FromMenu<TVlanStaticForm>("StaticForm1Click", [&](TVlanStaticForm& dialog) {
         SelectRow(dialog.LV_dot1qVlanStaticEntry, 0);  // VLAN 1 on every port first
         SelectRow(dialog.LV_dot1qVlanStaticEntry, 2);

@@ -15,7 +15,7 @@ namespace {
 class WritesNeedASelectedRow : public DialogFixture {};
 
 TEST_F(WritesNeedASelectedRow, WithoutOneTheDialogSaysSoAndSendsNothing) {
-    OpenMainWindowOn();
+    OpenHostOn();
     SessionParameters.Timeout = 500;  // a loaded machine answers slowly
     struct Case {
         const char* command;
@@ -49,7 +49,7 @@ TEST_F(WritesNeedASelectedRow, WithoutOneTheDialogSaysSoAndSendsNothing) {
 // A Set that writes the row status shown, typed over no loaded row: the
 // frame sends no status 0 (nor anything else).
 TEST_F(WritesNeedASelectedRow, NoRowStatusOfNoRowGoesOut) {
-    OpenMainWindowOn();
+    OpenHostOn();
     FromMenu<TCommunityStringTableForm>("CommunityStringTable1Click", [&](TCommunityStringTableForm& dialog) {
         dialog.Edit1->SetText("guest");
         dialog.Edit2->SetText("guest");

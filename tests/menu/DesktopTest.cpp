@@ -24,12 +24,12 @@
 #include <string>
 #include <vector>
 
+#include "features/Form1.h"
 #include "features/MethodListForm.h"
 #include "features/PortTrunkForm.h"
 #include "features/VlanStaticForm.h"
 #include "framework/VxSNMPRequest2Leds.h"
 #include "framework/VxSNMPSession.h"
-#include "main/Form1.h"
 #include "main/FrontPanelForms.h"
 #include "main/MenuCommand.h"
 #include "platform/Help.h"

@@ -23,6 +23,7 @@
 #include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
+#include "tests/support/MainWindowFixture.h"
 
 namespace {
 
@@ -30,8 +31,11 @@ const std::string RangeRefusal = "(VxCommon) Please enter a number between ";
 
 class EditValues : public DialogFixture {
 protected:
+    // The pages and dialogs open from the main window's menu.
+    void StartHost() override { Window = StartMainWindow(); }
+
     void OpenOn(const std::string& description = {}) {
-        OpenMainWindowOn(description);
+        OpenHostOn(description);
         SessionParameters.Timeout = 500;  // a loaded machine answers slowly
     }
 

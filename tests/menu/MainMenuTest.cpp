@@ -26,6 +26,7 @@
 #include "features/AggregatorPortTableForm.h"
 #include "features/BOOTCtrlTableForm.h"
 #include "features/EquipmentBasicInfoForm.h"
+#include "features/Form1.h"
 #include "features/ForwardUnregisteredInformationForm.h"
 #include "features/GARPForm.h"
 #include "features/MSInformationForm.h"
@@ -50,7 +51,6 @@
 #include "framework/GUIConfigForm.h"
 #include "framework/VxSNMPSession.h"
 #include "framework/VxSyntax.h"
-#include "main/Form1.h"
 #include "main/MainMenuLayout.h"
 #include "main/MenuCommand.h"
 #include "mibdefs/SystemMib.h"
@@ -447,13 +447,13 @@ TEST_F(MainMenu, ADialogCommandKeepsItsDialogInItsGlobalWhileItIsUp) {
         std::string Caption;
     };
     const Case cases[] = {
-        {Dialog("TTestDialog", OwnedByMainWindow, link).CaptionWithAgent("BOOTP Ctrl Table : "), Window,
+        {Dialog(OwnedByMainWindow, link).CaptionWithAgent("BOOTP Ctrl Table : "), Window,
          "BOOTP Ctrl Table : 127.0.0.1"},
-        {Dialog("TTestDialog", OwnedByMainWindow, link).FixedCaption("Member Switch Information Table"), Window,
+        {Dialog(OwnedByMainWindow, link).FixedCaption("Member Switch Information Table"), Window,
          "Member Switch Information Table"},
-        {Dialog("TTestDialog", OwnedByApplication, link).Titled("Traffic Segmentation Table"), Application,
+        {Dialog(OwnedByApplication, link).Titled("Traffic Segmentation Table"), Application,
          "Traffic Segmentation Table:127.0.0.1"},
-        {Dialog("TTestDialog", OwnedByApplication, link), Application, "Stored caption"},
+        {Dialog(OwnedByApplication, link), Application, "Stored caption"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Caption);
@@ -650,7 +650,7 @@ TEST_P(EveryDialog, OpensModallyFromItsItemReadsAndCloses) {
     for (const PageCommand& dialog : dialogs) {
         SCOPED_TRACE(dialog.Item);
         WithDialogOf<TDialogFrame>(dialog.Item, [&](TDialogFrame& window) {
-            EXPECT_EQ(ClassNameOf(window), dialog.Command->DialogClass);
+            EXPECT_TRUE(typeid(window) == dialog.Command->Link->Class()) << ClassNameOf(window);
             EXPECT_EQ(window.Owner(), dialog.Command->Owner == OwnedByMainWindow ? static_cast<TComponent*>(Window)
                                                                                  : Application);
             // Where the dialog reports: its memo's lines, its status bar's panel 0.
@@ -679,8 +679,8 @@ INSTANTIATE_TEST_SUITE_P(Menus, EveryDialog,
 TEST_F(MainMenu, AFailingCommandShowsItsMessageAndTheWindowGoesOn) {
     // A dialog whose construction fails (as one whose first read fails would).
     static const DialogLink failing = {[](TComponent*) -> TForm* { throw Exception("The agent did not answer."); },
-                                       [] {}};
-    const MenuCommand broken = MenuRows::Dialog("TBrokenForm", OwnedByMainWindow, &failing);
+                                       [] {}, []() -> const std::type_info& { return typeid(TForm); }};
+    const MenuCommand broken = MenuRows::Dialog(OwnedByMainWindow, &failing);
     auto* item = new TMenuItem(Window);
     item->SetCaption("Broken");
     item->OnClick = TNotifyEvent::Func([&](TObject*) { Window->RunMenuCommand(broken); });

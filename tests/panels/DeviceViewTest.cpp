@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "features/StackTables.h"
 #include "framework/VxSNMPRequest.h"
 #include "framework/VxSNMPRequest2Leds.h"
 #include "main/FrontPanelForms.h"
-#include "main/StackTables.h"
 #include "mibdefs/SystemMib.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/MainWindowFixture.h"

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "common/KestrixModels.h"
-#include "main/StackTables.h"
-#include "main/StackingPortUit.h"
+#include "features/StackTables.h"
+#include "features/StackingPortUit.h"
 #include "mibdefs/SystemMib.h"
 #include "tests/panels/StatusWindowFixture.h"
 

@@ -21,8 +21,8 @@
 #include <string>
 #include <vector>
 
+#include "features/Form1.h"
 #include "framework/GUIConfigForm.h"
-#include "main/Form1.h"
 #include "main/Main.h"
 #include "main/Program.h"
 #include "platform/SysUtils.h"

@@ -1,29 +1,75 @@
 #include "tests/support/DialogFixture.h"
 
 #include "common/KestrixModels.h"
-#include "main/StackTables.h"
-#include "main/StackingPortUit.h"
+#include "features/StackTables.h"
+#include "features/StackingPortUit.h"
+#include "framework/VxSNMPSession.h"
+#include "main/MenuCommand.h"
 #include "mibdefs/SystemMib.h"
+#include "platform/Layout.h"
 #include "platform/Vcl.h"
 #include "tests/support/AgentFixture.h"
+
+namespace {
+
+constexpr LayoutPanel kStandInPanels[] = {{"", 50}};
+constexpr LayoutControl kStandInControls[] = {
+    {.Class = "TStatusBar", .Name = "StatusBar", .Panels = kStandInPanels},
+    {.Class = "TListView", .Name = "UnitListView", .Visible = false, .Props = "ViewStyle=vsReport"},
+};
+constexpr FormLayout kStandInLayout{.Name = "MainWindowStandIn", .Caption = "Kestrix", .ClientWidth = 784,
+                                    .ClientHeight = 300, .Position = poScreenCenter, .Controls = kStandInControls};
+
+}  // namespace
+
+TMainWindowStandIn::TMainWindowStandIn(TComponent* owner) : TForm(owner) {
+    LoadLayout(this, kStandInLayout);
+    KX_BIND(StatusBar);
+    KX_BIND(UnitListView);
+    UnitRequest = NewStackTableReader(this, SwUnitMgmtItems, UnitListView, StatusBar->Panels()->Items(0));
+    for (size_t i = 0; i < KestrixModelTexts.size(); ++i) ModelNames[i] = KestrixModelTexts[i];
+    SetDialogHost(this);
+}
+
+TMainWindowStandIn::~TMainWindowStandIn() {
+    VxSNMPRequest2Controls::StopAndDelete(UnitRequest);
+    if (DialogHost() == this) SetDialogHost(nullptr);
+}
 
 void DialogFixture::TearDown() {
     if (TForm::Exists(Dialog)) CloseAndDelete(Dialog);
     Dialog = nullptr;
-    MainWindowFixture::TearDown();
+    if (TForm::Exists(Window)) delete Window;
+    Window = nullptr;
+    Host = nullptr;
+    Application->SetMainForm(nullptr);
+    StackFixture::TearDown();
 }
 
-void DialogFixture::OpenMainWindowOn(const std::string& description) {
+void DialogFixture::OpenHostOn(const std::string& description) {
     StartStack(description);
-    OpenMainWindow();
-    if (!Window->UnitRequest) {
-        // Until the device view reads the unit table, the test does.
-        Window->UnitRequest =
-            NewStackTableReader(Window, SwUnitMgmtItems, Window->UnitListView, Window->StatusBar->Panels()->Items(0));
-        Window->UnitRequest->Refresh();
-        for (size_t i = 0; i < KestrixModelTexts.size(); ++i) Window->ModelNames[i] = KestrixModelTexts[i];
-    }
-    ASSERT_TRUE(PumpUntil([&] { return !Window->UnitRequest->IsBusy(); })) << "the unit table was not read";
+    OpenHost();
+}
+
+void DialogFixture::OpenHost() {
+    StartHost();
+    ASSERT_TRUE(PumpUntil([] {
+        const StackUnitTable units = HostUnitTable();
+        return units.Request && !units.Request->IsBusy();
+    })) << "the unit table was not read";
+}
+
+void DialogFixture::StartHost() {
+    // The boot counter file lies in the current directory, the test's own.
+    InitSnmpSession("");
+    SessionParameters.Device = {"127.0.0.1", Stack->Port()};
+    SessionParameters.Security.Version = 0;
+    SessionParameters.Security.ReadCommunity = "mirabo";
+    SessionParameters.Security.WriteCommunity = "quesnal";
+    Host = new TMainWindowStandIn(Application);
+    Window = Host;
+    Application->SetMainForm(Host);
+    Host->UnitRequest->Refresh();
 }
 
 void DialogFixture::Show(TDialogFrame* dialog) {
@@ -33,8 +79,13 @@ void DialogFixture::Show(TDialogFrame* dialog) {
 
 void DialogFixture::RunModally(const char* handler, const std::function<void(TDialogFrame&)>& use) {
     SCOPED_TRACE(handler);
-    WhileModal<TDialogFrame>([&] { Window->RunMenuCommand(handler); }, [](TDialogFrame& dialog) { return !dialog.Busy(); },
-                             use);
+    const MenuCommand* command = FindMenuCommand(handler);
+    if (!command) {
+        ADD_FAILURE() << "no menu command " << handler;
+        return;
+    }
+    WhileModal<TDialogFrame>([&] { RunDialogCommand(*command, Window); },
+                             [](TDialogFrame& dialog) { return !dialog.Busy(); }, use);
 }
 
 void DialogFixture::WaitIdle(TDialogFrame* dialog, int ms) {

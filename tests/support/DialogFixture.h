@@ -1,8 +1,9 @@
 #pragma once
-// A hand-made dialog against the simulated stack, opened from the real main
-// window (MainWindowFixture), and driven as a user drives it.
+// A hand-made dialog against the simulated stack, opened from a stand-in of
+// the main window (the dialogs' host and owner: features/DialogHost.h), and
+// driven as a user drives it.
 //
-//   OpenMainWindowOn(description);                  // or the default stack
+//   OpenHostOn(description);                        // or the default stack
 //   auto* dialog = OpenDialog<TVlanStaticForm>();   // shown, first reads done
 //   SelectRow(dialog->LV_dot1qVlanStaticEntry, 1);
 //   Stack->ClearTrace();
@@ -12,13 +13,16 @@
 //
 // OpenDialog shows the dialog without a modal loop; it is closed and
 // deleted at the end of the test unless the test did so. FromMenu opens it
-// as the program does, modally from its menu command, and acts on it inside
-// its modal loop:
+// as the program does, modally through its menu command's row, and acts on
+// it inside its modal loop:
 //
 //   FromMenu<TVlanStaticForm>("StaticForm1Click", [&](TVlanStaticForm& dialog) {
 //       SelectRow(dialog.LV_dot1qVlanStaticEntry, 1);
 //       ...
 //   });
+//
+// A suite that opens its dialogs from the main window's menu items starts the
+// main window itself in StartHost (StartMainWindow, MainWindowFixture.h).
 
 #include <gtest/gtest.h>
 
@@ -27,17 +31,46 @@
 #include <vector>
 
 #include "features/DialogFrame.h"
-#include "tests/support/MainWindowFixture.h"
+#include "features/DialogHost.h"
+#include "tests/support/StackFixture.h"
 
-class DialogFixture : public MainWindowFixture {
+class VxSNMPRequest2Edits;
+
+// The main window as far as the dialogs know it: their owner, the host of the
+// large-font flag, the agent address and the stack's unit table, which it
+// reads from the stack. The application's main window while it lives.
+class TMainWindowStandIn : public TForm, public VxDialogHost {
+public:
+    explicit TMainWindowStandIn(TComponent* owner);
+    ~TMainWindowStandIn() override;
+
+    bool UsesLargeFonts() const override { return LargeFonts; }
+    std::string AgentAddress() const override { return AgentIP; }
+    StackUnitTable UnitTable() const override { return {UnitListView, UnitRequest, ModelNames}; }
+
+    bool LargeFonts = false;
+    std::string AgentIP = "127.0.0.1";
+    TStatusBar* StatusBar = nullptr;    // panel 0 takes the unit table's result lines
+    TListView* UnitListView = nullptr;  // hidden, as the main window's
+    VxSNMPRequest2Edits* UnitRequest = nullptr;
+    std::string ModelNames[9];
+};
+
+class DialogFixture : public StackFixture {
 protected:
     void TearDown() override;
 
-    // Starts the stack (empty: the default one) and the main window on it,
-    // and waits until the main window holds the stack's unit table.
-    void OpenMainWindowOn(const std::string& description = {});
+    // Starts the stack (empty: the default one) and the host on it.
+    void OpenHostOn(const std::string& description = {});
+    // Starts the host on the running stack and waits until it holds the
+    // stack's unit table.
+    void OpenHost();
+    // The session pointed at the stack's agent as the main window points it
+    // (SNMPv1, communities "mirabo" and "quesnal"), and the stand-in of the
+    // main window, reading the unit table, in Window and Host.
+    virtual void StartHost();
 
-    // Constructs the dialog with the main window as owner (and the
+    // Constructs the dialog with the host's window as owner (and the
     // arguments given), shows it and waits until its first reads are over.
     template <class T, class... A>
     T* OpenDialog(A&&... arguments) {
@@ -48,8 +81,8 @@ protected:
     }
     void Show(TDialogFrame* dialog);
 
-    // Runs the main-menu command (its handler's name), which shows its
-    // dialog modally and deletes it afterwards. Once the dialog is up and its
+    // Runs the main-menu command (its handler's name) with Window in the main
+    // window's place, which shows its dialog modally and deletes it afterwards. Once the dialog is up and its
     // first reads are over, `use` runs on it inside its modal loop; then the
     // dialog is closed as its close box does (unless `use` closed it).
     template <class T>
@@ -91,4 +124,8 @@ protected:
     std::vector<std::string> Written(const std::string& table) const;
 
     TDialogFrame* Dialog = nullptr;
+    // The window the dialogs are opened from: the stand-in (Host), or the
+    // main window where a suite opens it.
+    TForm* Window = nullptr;
+    TMainWindowStandIn* Host = nullptr;
 };

@@ -1,6 +1,6 @@
-#include "main/Form1.h"
+#include "features/Form1.h"
 
-#include "main/Main.h"
+#include "features/DialogHost.h"
 
 TForm1* Form1 = nullptr;
 
@@ -8,7 +8,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     SetName("Form1");
     SetCaption("Form1");
     SetBounds(192, 107, 696, 480);
-    if (MainForm && MainForm->LargeFonts)
+    if (HostUsesLargeFonts())
         SetBounds(ScaleBy(Left(), 1.25), ScaleBy(Top(), 1.25), ScaleBy(Width(), 1.25), ScaleBy(Height(), 1.25));
     DoCreate();
 }

@@ -7,7 +7,7 @@
 //
 // An editor builds its pickers (one to three) in its set-up:
 //
-//   auto pickers = SetupStackPortPickers(this, {PortPanel1, PortPanel2});
+//   auto pickers = SetupStackPortPickers(this, {PortPanel1, PortPanel2}, HostUnitTable());
 //   controller->BindValueListCtrls(item, "0,1,...", pickers[0]->Boxes());
 //
 // The pickers belong to the editor and go with it.
@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "main/StackUnits.h"
+#include "features/StackUnits.h"
 #include "platform/Vcl.h"
 
 class VxSNMPRequest2Edits;
@@ -43,10 +43,11 @@ public:
     TCheckBox* Box(int index) const { return CheckBoxes.Item<TCheckBox>(index); }
 };
 
-// What the pickers read of the stack: the main window's unit table (caption
-// = unit id, sub-item 0 the status text, 3 the port range, 7 the model), the
-// controller that refreshes it, the model-name table, and where a unit row
-// that cannot be shown is reported.
+// What the pickers read of the stack: the cached unit table (caption = unit
+// id, sub-item 0 the status text, 3 the port range, 7 the model), the
+// controller that refreshes it, the model-name table (the main window's, as
+// the dialog host gives them: DialogHost.h), and where a unit row that
+// cannot be shown is reported.
 struct StackUnitTable {
     TListView* Units = nullptr;
     VxSNMPRequest2Edits* Request = nullptr;
@@ -55,9 +56,6 @@ struct StackUnitTable {
     // Takes the messages instead of Messages when set (a dialog's memo).
     std::function<void(const std::string&)> Report = nullptr;
 };
-
-// The main window's unit table.
-StackUnitTable MainWindowUnitTable();
 
 // Creates one picker in each port area (client-aligned, shown, owned by
 // `editor`), adds the twelve unit pages to each, and shows on them the
@@ -68,4 +66,4 @@ StackUnitTable MainWindowUnitTable();
 // and the pages are built from what the table holds.
 std::vector<TStackingPortUitForm*> SetupStackPortPickers(TComponent* editor,
                                                          const std::vector<TWinControl*>& portAreas,
-                                                         const StackUnitTable& table = MainWindowUnitTable());
+                                                         const StackUnitTable& table);

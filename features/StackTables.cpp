@@ -1,4 +1,4 @@
-#include "main/StackTables.h"
+#include "features/StackTables.h"
 
 #include "platform/ComCtrls.h"
 

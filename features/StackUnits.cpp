@@ -1,4 +1,4 @@
-#include "main/StackUnits.h"
+#include "features/StackUnits.h"
 
 #include <iterator>
 

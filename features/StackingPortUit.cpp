@@ -1,11 +1,11 @@
-#include "main/StackingPortUit.h"
+#include "features/StackingPortUit.h"
 
 #include <filesystem>
 
-#include "platform/Text.h"
+#include "features/StackTables.h"
 #include "framework/VxSNMPRequest2Edits.h"
-#include "main/StackTables.h"
 #include "platform/Layout.h"
+#include "platform/Text.h"
 
 namespace {
 
