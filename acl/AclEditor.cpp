@@ -3,13 +3,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <deque>
 #include <map>
 #include <memory>
 #include <string>
 
-#include "common/VxOptionList.h"
-#include "framework/SnmpVarItem.h"
 #include "main/StackingPortUit.h"
 #include "platform/Layout.h"
 

@@ -17,10 +17,12 @@
 //   StatusBar1, a bare line in Memo1, or nothing;
 // - items left out of one write (VxItemsLeftOut), every access word put
 //   back on every path;
-// - Add and Delete through the row-status combo (WriteRowStatus);
+// - Add and Delete through the row-status combo, the status chosen by value
+//   (SelectRowStatus, WriteRowStatus);
 // - input checks that refuse a field in a message box (RefuseInput);
 // - the stack port pickers of the port lists (AddPortPickers, BindPortList,
 //   UncheckPorts);
+// - a table dialog's modal editor, wired one way (AddEditor, ModalEditor.h);
 // - the close step, for every dialog: its controllers stopped and deleted
 //   through the controllers' one lifetime call (VxSNMPRequest2Controls.h),
 //   then its pickers deleted, their fields cleared.

@@ -7,14 +7,8 @@
 
 class VxOptionList;
 
-enum VxRowStatus : int {
-    RowActive = 1,
-    RowNotInService = 2,
-    RowNotReady = 3,
-    RowCreateAndGo = 4,
-    RowCreateAndWait = 5,
-    RowDestroy = 6,
-};
+// The statuses the module writes or reads.
+enum VxRowStatus : int { RowActive = 1, RowNotInService = 2, RowCreateAndGo = 4, RowDestroy = 6 };
 
 // The entry of the map that stands for `status`; -1 when the map has none.
 // (Tables that create and remove rows with their own values, such as

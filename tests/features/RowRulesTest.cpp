@@ -45,7 +45,7 @@ TEST(RowStatusByValue, FindsEachStatusWhereverItsMapPutsIt) {
     const Case cases[] = {
         {&protocolVlans, RowActive, 0},   {&protocolVlans, RowCreateAndGo, 1}, {&protocolVlans, RowDestroy, 2},
         {&members, RowCreateAndGo, 0},    {&members, RowDestroy, 1},           {&members, RowActive, -1},
-        {&trunks, RowCreateAndGo, 2},     {&trunks, RowDestroy, 4},            {&trunks, RowNotReady, -1},
+        {&trunks, RowNotInService, 1},    {&trunks, RowCreateAndGo, 2},        {&trunks, RowDestroy, 4},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.Status) + " at " + std::to_string(c.Entry));
@@ -188,14 +188,17 @@ TEST(ProtocolVlanRules, AddAndEditCarryTheColumnsThatApplyToWhatTheEntryHolds) {
         << "Edit with destroy stays an Edit that sends the name";
 }
 
+// A check of the key and row status: the key typed, the status chosen, the
+// write, what is refused.
+struct KeyCheckCase {
+    const char* Key;
+    const char* Status;
+    RowWrite Write;
+    std::optional<RowRefusal> Refusal;
+};
+
 TEST(ProtocolVlanRules, AddNeedsANewIndexAndCreateAndGoEditAnIndex) {
-    struct Case {
-        const char* Index;
-        const char* Status;
-        RowWrite Write;
-        std::optional<RowRefusal> Refusal;
-    };
-    const Case cases[] = {
+    const KeyCheckCase cases[] = {
         {"", "createAndGo", RowWrite::Add, RowRefusal{"Index must be set.", pvIndex}},
         {"2", "createAndGo", RowWrite::Add,
          RowRefusal{"There is already a record with the same Index. Please modified it.", pvIndex}},
@@ -206,9 +209,9 @@ TEST(ProtocolVlanRules, AddNeedsANewIndexAndCreateAndGoEditAnIndex) {
         {"2", "destroy", RowWrite::Set, std::nullopt},
         {"", "", RowWrite::Delete, std::nullopt},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(CheckProtocolVlan(ProtocolVlanEntry(c.Index, "", "", "", "", "", c.Status), c.Write), c.Refusal)
-            << c.Index << "/" << c.Status;
+    for (const KeyCheckCase& c : cases)
+        EXPECT_EQ(CheckProtocolVlan(ProtocolVlanEntry(c.Key, "", "", "", "", "", c.Status), c.Write), c.Refusal)
+            << c.Key << "/" << c.Status;
 }
 
 // ---------------------------------------------------------------- authentication servers
@@ -267,13 +270,7 @@ TEST(MethodListRules, WritesLeaveOutAbsentMethodsAndAfterGoingOnTheIneffectiveOn
     EXPECT_EQ(Carried(MethodListLeftOut(ineffective, RowWrite::Set), 10), (RowItems{0, 1, 3}));
     EXPECT_EQ(Carried(MethodListLeftOut(ineffective, RowWrite::Delete), 10), (RowItems{0, 1, 9}));
 
-    struct Case {
-        const char* Name;
-        const char* Status;
-        RowWrite Write;
-        std::optional<RowRefusal> Refusal;
-    };
-    const Case cases[] = {
+    const KeyCheckCase cases[] = {
         {"", "createAndGo", RowWrite::Add, RowRefusal{"missing", mlName}},
         {"default", "createAndGo", RowWrite::Add, RowRefusal{"listed", mlName}},
         {"Default", "createAndGo", RowWrite::Add, std::nullopt},
@@ -281,10 +278,9 @@ TEST(MethodListRules, WritesLeaveOutAbsentMethodsAndAfterGoingOnTheIneffectiveOn
         {"", "active", RowWrite::Set, RowRefusal{"missing"}},
         {"default", "destroy", RowWrite::Set, std::nullopt},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(CheckMethodList(login, "missing", form({"tacacs", "", "", ""}, c.Name, c.Status), c.Write),
-                  c.Refusal)
-            << c.Name << "/" << c.Status;
+    for (const KeyCheckCase& c : cases)
+        EXPECT_EQ(CheckMethodList(login, "missing", form({"tacacs", "", "", ""}, c.Key, c.Status), c.Write), c.Refusal)
+            << c.Key << "/" << c.Status;
 }
 
 // ---------------------------------------------------------------- MD5 keys and BOOTP relay pairs
