@@ -48,9 +48,10 @@ constexpr auto IngressRuleFields = JoinFields(
         RowStatusField(14, "RowComboBox", "Row Status Rule", "cbxRow", RowCreateAndGo),
     }});
 
-constexpr auto CpuRuleFields = JoinFields(MatchFields("%i{n1x255}", "%i{n0x7}"),
-                                          std::array<RowField, 2>{{{7, "PermitComboBox", Combo, "Permit", "cbxPermit"},
-                                                                   RowStatusField(8, "RowComboBox", "Row Status Rule", "cbxRow", RowCreateAndGo)}});
+constexpr auto CpuRuleFields = JoinFields(
+    MatchFields("%i{n1x255}", "%i{n0x7}"),
+    std::array<RowField, 2>{{{7, "PermitComboBox", Combo, "Permit", "cbxPermit"},
+                             RowStatusField(8, "RowComboBox", "Row Status Rule", "cbxRow", RowCreateAndGo)}});
 
 constexpr RowButtons RuleButtons{"GetButton", "EditButton",     "Edit", "AddButton", "DeleteButton",
                                  "AddCheckButton", "CleanCheButton"};

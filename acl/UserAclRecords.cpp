@@ -43,9 +43,10 @@ constexpr auto IngressRuleFields = JoinFields(
         RowStatusField(14, "RowComboBox", "Row Status", "cbxRow", RowCreateAndGo),
     }});
 
-constexpr auto CpuRuleFields = JoinFields(KeyAndWindowFields("%i{n1x255}"),
-                                          std::array<RowField, 2>{{{7, "PermitComboBox", Combo, "Permit", "cbxPermit"},
-                                                                   RowStatusField(8, "RowComboBox", "Row Status", "cbxRow", RowCreateAndGo)}});
+constexpr auto CpuRuleFields = JoinFields(
+    KeyAndWindowFields("%i{n1x255}"),
+    std::array<RowField, 2>{{{7, "PermitComboBox", Combo, "Permit", "cbxPermit"},
+                             RowStatusField(8, "RowComboBox", "Row Status", "cbxRow", RowCreateAndGo)}});
 
 constexpr RowButtons RuleButtons{"GetButton", "EditButton",  "Edit", "AddButton", "DeleteButton",
                                  "CheckButton", "UncheckButton"};

@@ -28,7 +28,8 @@ RowItems UserRuleLeftOut(const AclTable& table, const RowSnapshot& form, RowWrit
         return out;
     }
     // The CPU filter's Edit stays an Edit with a ticked destroy.
-    if (write == RowWrite::Set && RuleWriteOfSelected(table, form) == RowWrite::Delete) return DeleteLeftOut(table.Rows());
+    if (write == RowWrite::Set && RuleWriteOfSelected(table, form) == RowWrite::Delete)
+        return DeleteLeftOut(table.Rows());
     return RuleLeftOut(table, form, write);
 }
 

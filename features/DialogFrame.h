@@ -25,7 +25,7 @@
 // - a table dialog's modal editor, wired one way (AddEditor, ModalEditor.h);
 // - the close step, for every dialog: its controllers stopped and deleted
 //   through the controllers' one lifetime call (VxSNMPRequest2Controls.h),
-//   then its pickers deleted, their fields cleared.
+//   then its pickers and modal editors deleted, their fields cleared.
 //   A close that arrives while one of the dialog's guarded handlers runs
 //   (a blocking walk lets messages through after every row) stops the
 //   controllers at once and deletes them when that handler is over.

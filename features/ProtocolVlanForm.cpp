@@ -74,7 +74,6 @@ constexpr RowEditorRecord kRecord{.Fields = kFields,
                                   .CountText = "StaticText1",
                                   .KeysCopiedOnClick = 1};
 
-
 }  // namespace
 
 TProtocolVlanForm::TProtocolVlanForm(TComponent* owner)

@@ -81,7 +81,6 @@ constexpr RowEditorRecord kRecord{.Fields = kFields,
                                   .CountText = "Static",
                                   .ResultLinesInPanel = true};
 
-
 }  // namespace
 
 TServerInformationForm::TServerInformationForm(TComponent* owner)

@@ -254,8 +254,9 @@ TEST(MethodListRules, WritesLeaveOutAbsentMethodsAndAfterGoingOnTheIneffectiveOn
     auto form = [&](std::array<const char*, 4> types, const char* name, const char* status) {
         RowSnapshot f;
         f.Edits[mlName] = name;
-        for (size_t n = 0; n < types.size(); ++n)
-            if (*types[n]) f.Combos[static_cast<int>(2 * n + 1)] = Shows(login.Items, static_cast<int>(2 * n + 1), types[n]);
+        for (int n = 0; n < 4; ++n)
+            if (*types[static_cast<size_t>(n)])
+                f.Combos[2 * n + 1] = Shows(login.Items, 2 * n + 1, types[static_cast<size_t>(n)]);
         if (*status) f.Combos[mlRowStatus] = Shows(login.Items, mlRowStatus, status);
         f.ListedKeys = {{"default", ""}};
         return f;
