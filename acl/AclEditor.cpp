@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <deque>
 #include <map>
 #include <memory>
 #include <string>
@@ -42,19 +41,6 @@ constexpr int EditMargins = 12;
 
 constexpr LayoutPanel StatusPanels[] = {{"", 50}};
 
-// A layout built at run time: the records point into its own texts.
-struct BuiltLayout {
-    std::deque<std::string> Texts;
-    std::vector<LayoutControl> Controls;
-    std::string Name;
-    FormLayout Layout;
-
-    const char* Keep(std::string text) {
-        Texts.push_back(std::move(text));
-        return Texts.back().c_str();
-    }
-};
-
 int FieldRows(const AclEditorRecord& record) {
     const int rows = static_cast<int>(record.Fields.size());
     return std::max(record.LeftColumnRows, rows - record.LeftColumnRows);
@@ -77,7 +63,7 @@ struct ColumnWidths {
 ColumnWidths ColumnWidthsOf(const AclEditorRecord& record, const RowGeometry& g) {
     ColumnWidths widths{{g.ControlWidth, g.ControlWidth}};
     int k = 0;
-    for (const AclField& field : record.Fields) {
+    for (const RowField& field : record.Fields) {
         const int side = k++ < record.LeftColumnRows ? 0 : 1;
         widths.Control[side] = std::max(widths.Control[side], FormatLength(field.Format) * DigitWidth + EditMargins);
     }
@@ -94,7 +80,7 @@ void AddButtonColumn(BuiltLayout& built, const AclEditorRecord& record, bool rul
                      .Caption = "0", .Props = "AutoSize=false; Alignment=taCenter; BorderStyle=sbsSunken"});
         top += 32;
     }
-    const AclButtons& b = record.Buttons;
+    const RowButtons& b = record.Buttons;
     const std::pair<const char*, const char*> buttons[] = {
         {b.Refresh, "Refresh"}, {b.Write, b.WriteCaption}, {b.Add, "Add"}, {b.Delete, "Delete"},
         {b.CheckAll, "Check All"}, {b.ClearChecks, "Clear Checks"}};
@@ -109,7 +95,7 @@ void AddButtonColumn(BuiltLayout& built, const AclEditorRecord& record, bool rul
 void AddFieldRows(BuiltLayout& built, const AclEditorRecord& record, const RowGeometry& g, const ColumnWidths& widths,
                   int& tabOrder) {
     int k = 0, labels = 0;
-    for (const AclField& field : record.Fields) {
+    for (const RowField& field : record.Fields) {
         const bool left = k < record.LeftColumnRows;
         const int x = left ? 0 : widths.Column(0, g);
         const int y = 8 + RowPitch * (left ? k : k - record.LeftColumnRows);
@@ -157,12 +143,11 @@ std::unique_ptr<BuiltLayout> BuildLayout(const AclEditorRecord& record) {
                      .Align = alClient});
     }
 
-    built->Name = std::string(record.ClassName).substr(1);  // the class without its T
     const int width = ButtonColumnWidth + widths.Column(0, geometry) + widths.Column(1, geometry) + 8;
     const int height = listHeight + editHeight + (ports ? PortPanelHeight + 3 : 0) + StatusBarHeight;
-    built->Layout = FormLayout{.Name = built->Name.c_str(), .Caption = table.Caption, .ClientWidth = width,
-                               .ClientHeight = height, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
-                               .LargeFonts = DialogScaling::WidthHeight, .Controls = built->Controls};
+    built->Finish({.Name = built->Keep(std::string(record.ClassName).substr(1)),  // the class without its T
+                   .Caption = table.Caption, .ClientWidth = width, .ClientHeight = height,
+                   .BorderStyle = bsSizeable, .Position = poMainFormCenter, .LargeFonts = DialogScaling::WidthHeight});
     return built;
 }
 
@@ -177,132 +162,52 @@ const FormLayout& AclLayoutOf(const AclEditorRecord& record) {
 
 // ---- the editor -------------------------------------------------------------------------
 
+namespace {
+
+// What every row editor needs of an access-control editor's record.
+RowEditorRecord RowRecordOf(const AclTable& table, const AclEditorRecord& record) {
+    return {.Fields = record.Fields,
+            .Buttons = record.Buttons,
+            .CountText = table.IsRule ? "StaticText1" : nullptr,
+            .KeysCopiedOnClick = record.CopiesKeysOnClick ? 2 : 0,
+            .ClearsAfterRefusal = record.ClearsAfterRefusal};
+}
+
+}  // namespace
+
 TAclEditor::TAclEditor(TComponent* owner, const AclEditorRecord& record)
-    : TDialogFrame(owner, AclLayoutOf(record)), Table(AclTableOf(record.ClassName)), Record(record) {
-    ButtonReporting = Reporting::StatusPanel;
-    WireControls();
+    : TRowEditor(owner, AclLayoutOf(record), AclTableOf(record.ClassName).Rows(),
+                 RowRecordOf(AclTableOf(record.ClassName), record)),
+      Table(AclTableOf(record.ClassName)),
+      Record(record) {
+    if (Table.IsRule) KX_BIND(StaticText1);
+    if (Table.PortItem >= 0) BindChild(this, PortGroup, "PortGroupBox");
+    if (Table.FirstActionItem >= 0)
+        static_cast<TComboBox*>(FieldControl(Table.PermitItem))->OnChange =
+            TNotifyEvent(this, &TAclEditor::PermitComboBoxChange);
     OnCreate = TNotifyEvent(this, &TAclEditor::FormCreate);
 }
 
 TAclEditor::~TAclEditor() = default;
 
-void TAclEditor::WireControls() {
-    KX_BIND(ListView1);
-    KX_BIND(StatusBar1);
-    if (Table.IsRule) KX_BIND(StaticText1);
-    if (Table.PortItem >= 0) BindChild(this, PortGroup, "PortGroupBox");
-    Controls.assign(Table.ItemCount, nullptr);
-    Boxes.assign(Table.ItemCount, nullptr);
-    for (const AclField& field : Record.Fields) {
-        Controls[field.Item] = FindChild<TWinControl>(this, field.Control);
-        if (field.CheckBox) Boxes[field.Item] = FindChild<TCheckBox>(this, field.CheckBox);
-    }
-    const AclButtons& b = Record.Buttons;
-    auto wire = [this](const char* name, void (TAclEditor::*handler)(TObject*)) -> TButton* {
-        if (!name) return nullptr;
-        auto* button = FindChild<TButton>(this, name);
-        button->OnClick = TNotifyEvent(this, handler);
-        return button;
-    };
-    RefreshButton = wire(b.Refresh, &TAclEditor::RefreshClick);
-    WriteButton = wire(b.Write, &TAclEditor::WriteSelectedClick);
-    AddRowButton = wire(b.Add, &TAclEditor::AddClick);
-    DeleteRowButton = wire(b.Delete, &TAclEditor::DeleteClick);
-    wire(b.CheckAll, &TAclEditor::CheckAllClick);
-    wire(b.ClearChecks, &TAclEditor::ClearChecksClick);
-    ListView1->OnClick = TNotifyEvent(this, &TAclEditor::ListView1Click);
-    ListView1->OnChange = TLVChangeEvent(this, &TAclEditor::ListView1Change);
-    if (Table.FirstActionItem >= 0)
-        static_cast<TComboBox*>(FieldControl(Table.PermitItem))->OnChange =
-            TNotifyEvent(this, &TAclEditor::PermitComboBoxChange);
-}
-
-TWinControl* TAclEditor::FieldControl(int item) const { return Table.Has(item) ? Controls[item] : nullptr; }
-
-TCheckBox* TAclEditor::FieldBox(int item) const { return Table.Has(item) ? Boxes[item] : nullptr; }
-
-void TAclEditor::FormCreate(TObject*) {
+void TAclEditor::FormCreate(TObject* sender) {
     if (Table.CaptionRule == AclCaption::AgentAppended) CaptionWithAgent(Table.Caption);
     if (PortGroup) AddPortPickers({{&PortPicker, PortGroup}});
-    OpenController(Controller, {.Items = Table.Items,
-                                .Kind = MVT_UMV,
-                                .IndexCount = static_cast<uint32_t>(Table.IndexCount),
-                                .Bind = [this](VxSNMPRequest2Edits& c) { BindFields(c); },
-                                .Target = StatusBar1,
-                                .Blocking = true,
-                                .CountText = StaticText1,
-                                .Failures = Reporting::StatusPanel});
-    ReturnToNoSelection();
-    ShowRowCount();
+    TRowEditor::FormCreate(sender);
 }
 
 void TAclEditor::BindFields(VxSNMPRequest2Edits& controller) {
-    controller.BindListView(ListView1, 1);
-    for (const AclField& field : Record.Fields) {
-        if (field.Format) {
-            controller.BindFormatted(field.Item, field.Format, Controls[field.Item]);
-            continue;
-        }
-        auto* combo = static_cast<TComboBox*>(Controls[field.Item]);
-        controller.BindComboBox(field.Item, combo);
-        combo->SetItemIndex(field.InitialIndex);
-    }
+    TRowEditor::BindFields(controller);
     if (PortPicker) BindPortList(controller, Table.PortItem, PortPicker);
 }
 
-// ---- selection and state ------------------------------------------------------------------
-
-void TAclEditor::ListView1Change(TObject*, TListItem*, TItemChange) { ShowRowCount(); }
-
-void TAclEditor::ListView1Click(TObject*) {
-    TListItem* row = ListView1->Selected();
-    if (row && Record.CopiesKeysOnClick) {
-        static_cast<TEdit*>(FieldControl(0))->SetText(row->Caption());
-        static_cast<TEdit*>(FieldControl(1))->SetText(row->SubItems()->Count() ? row->SubItems()->Get(0) : "");
-    }
-    ShowSelectionState();
-    if (Table.FirstActionItem >= 0) PermitComboBoxChange(this);
-}
-
-void TAclEditor::ShowSelectionState() {
-    const bool selected = ListView1->Selected() != nullptr;
-    if (WriteButton) WriteButton->SetEnabled(selected);
-    if (DeleteRowButton) DeleteRowButton->SetEnabled(selected);
-    if (AddRowButton) AddRowButton->SetEnabled(!selected);
-    for (int item = 0; item < Table.IndexCount; ++item)
-        if (TWinControl* id = FieldControl(item)) id->SetEnabled(!selected);
-}
-
-void TAclEditor::ShowNoSelection() {
-    ListView1->ClearSelection();
-    ShowSelectionState();
-}
-
-void TAclEditor::ShowRowCount() { TDialogFrame::ShowRowCount(StaticText1, Controller); }
-
-void TAclEditor::ReturnToNoSelection() {
-    ShowNoSelection();
-    ClearEdits();
+void TAclEditor::FollowFields() {
     if (Table.FirstActionItem >= 0) PermitComboBoxChange(this);
 }
 
 void TAclEditor::ClearEdits() {
-    for (TWinControl* control : Controls)
-        if (auto* edit = dynamic_cast<TEdit*>(control)) edit->SetText("");
-    if (!Table.IsRule) return;
-    if (ListView1->Items()->Count() == 0) StaticText1->SetCaption("0");
-    ClearChecksClick(this);
-    if (!Record.KeepsPortTicks) UncheckPorts({PortPicker});
-}
-
-void TAclEditor::CheckAllClick(TObject*) {
-    for (TCheckBox* box : Boxes)
-        if (box) box->SetChecked(true);
-}
-
-void TAclEditor::ClearChecksClick(TObject*) {
-    for (TCheckBox* box : Boxes)
-        if (box) box->SetChecked(false);
+    TRowEditor::ClearEdits();
+    if (Table.IsRule && !Record.KeepsPortTicks) UncheckPorts({PortPicker});
 }
 
 void TAclEditor::PermitComboBoxChange(TObject*) {
@@ -317,61 +222,36 @@ void TAclEditor::PermitComboBoxChange(TObject*) {
     }
 }
 
-AclFormSnapshot TAclEditor::Snapshot() const {
-    AclFormSnapshot form;
-    for (const AclField& field : Record.Fields) {
-        if (auto* edit = dynamic_cast<TEdit*>(Controls[field.Item])) form.Edits[field.Item] = edit->Text();
-        else if (auto* combo = dynamic_cast<TComboBox*>(Controls[field.Item]); combo && combo->ItemIndex() >= 0)
-            form.Combos[field.Item] = {combo->Text(), combo->ItemIndex()};
-        if (Boxes[field.Item] && Boxes[field.Item]->Checked()) form.Ticked.insert(field.Item);
-    }
+RowSnapshot TAclEditor::Snapshot() const {
+    RowSnapshot form = TRowEditor::Snapshot();
     if (PortPicker)
         for (int k = 0; k < PortPicker->CheckBoxes.Count() && !form.AnyPortTicked; ++k)
             form.AnyPortTicked = PortPicker->Box(k)->Checked();
-    for (int i = 0; i < ListView1->Items()->Count(); ++i) {
-        const TListItem* row = ListView1->Items()->Item(i);
-        form.ListedKeys.emplace_back(row->Caption(), row->SubItems()->Count() ? row->SubItems()->Get(0) : "");
-    }
     return form;
 }
 
-// ---- reads and writes -------------------------------------------------------------------------
+// ---- the record's rules -------------------------------------------------------------------------
 
-void TAclEditor::RefreshClick(TObject*) {
-    Guard(Controller, [&] { Controller->Refresh(); });
-    ReturnToNoSelection();
-    ShowRowCount();
+std::optional<RowRefusal> TAclEditor::CheckWrite(const RowSnapshot& form, RowWrite write) const {
+    return Record.Check(Table, form, write);
 }
 
-void TAclEditor::WriteSelectedClick(TObject*) { Write(Record.WriteOfSelected(Table, Snapshot())); }
+RowItems TAclEditor::LeftOut(const RowSnapshot& form, RowWrite write) const {
+    return Record.LeftOut(Table, form, write);
+}
 
-void TAclEditor::AddClick(TObject*) { Write(AclWrite::Add); }
+RowWrite TAclEditor::WriteOfSelected(const RowSnapshot& form) const { return Record.WriteOfSelected(Table, form); }
 
-void TAclEditor::DeleteClick(TObject*) { Write(AclWrite::Delete); }
+std::optional<RowRefusal> TAclEditor::CheckCarried(const RowSnapshot& form, const RowItems& leftOut) const {
+    return CheckCarriedTexts(Table, form, leftOut);
+}
 
-void TAclEditor::Write(AclWrite write) {
-    if (!Controller) return;
-    const AclFormSnapshot form = Snapshot();
-    if (auto refusal = Record.Check(Table, form, write)) {
-        Refuse(*refusal);
-        if (Record.ClearsAfterRefusal) ReturnToNoSelection();
-        return;
-    }
-    const AclItems leftOut = Record.LeftOut(Table, form, write);
-    if (auto refusal = CheckCarriedTexts(Table, form, leftOut)) return Refuse(*refusal);
+// ---- writes -------------------------------------------------------------------------------------
+
+void TAclEditor::Write(RowWrite write) {
     const std::vector<bool> portTicks = Record.KeepsPortTicks ? PortTicks() : std::vector<bool>{};
-    Guard(Controller, [&] {
-        VxItemsLeftOut out(*Controller);
-        for (int item : leftOut) out.LeaveOut(item);
-        // Add always creates, whatever a selected row or a Delete left in
-        // the combo; Delete destroys.
-        if (write == AclWrite::Add) SelectRowStatus(AclRowCreateAndGo);
-        if (write == AclWrite::Delete) SelectRowStatus(AclRowDestroy);
-        out.Write(false);
-    });
-    ReturnToNoSelection();
+    TRowEditor::Write(write);
     if (Record.KeepsPortTicks) ShowPortTicks(portTicks);
-    ShowRowCount();
 }
 
 std::vector<bool> TAclEditor::PortTicks() const {
@@ -384,11 +264,3 @@ std::vector<bool> TAclEditor::PortTicks() const {
 void TAclEditor::ShowPortTicks(const std::vector<bool>& ticks) {
     for (size_t k = 0; k < ticks.size(); ++k) PortPicker->Box(static_cast<int>(k))->SetChecked(ticks[k]);
 }
-
-void TAclEditor::SelectRowStatus(int value) {
-    auto* combo = static_cast<TComboBox*>(FieldControl(Table.RowStatusItem));
-    const auto* map = dynamic_cast<const VxOptionList*>(Table.Items[Table.RowStatusItem].Options);
-    combo->SetItemIndex(map->IndexOfValue(std::to_string(value)));
-}
-
-void TAclEditor::Refuse(const AclRefusal& refusal) { RefuseInput(FieldControl(refusal.FocusItem), refusal.Message); }

@@ -34,7 +34,7 @@ constexpr const char* UserRuleDuplicate =
 constexpr const char* Ipv6RuleDuplicate =
     "Has already a record with the same IPv6 Rule ID and Access ID. Please change eithor of them.";
 constexpr const char* RowStatusMustBe = "Row Status must be createAndGo.";
-constexpr const char* RowStateMustBe = "Row State must be createAndGo.";
+constexpr const char* RowStateMustBe = RowStateMustBeCreateAndGo;
 constexpr const char* RowStateMustChoose = "Row State must choose createAndGo.";
 
 // Each row under the name of its MIB table. Columns: class, OID, type,

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <span>
 
+#include "features/RowWrites.h"
+
 struct SnmpVarItem;
 
 enum class AclPacketType { Ethernet, Ipv4, UserDefined, Ipv6 };
@@ -49,6 +51,8 @@ struct AclTable {
     std::span<const int> Ipv6AddressItems = {};
 
     bool Has(int item) const { return item >= 0 && item < ItemCount; }
+    // What the shared row rules know of the table.
+    RowTable Rows() const { return {Items, IndexCount, RowStatusItem, DuplicateMessage, RowStatusMessage}; }
     bool HoldsIpv6Address(int item) const {
         return std::find(Ipv6AddressItems.begin(), Ipv6AddressItems.end(), item) != Ipv6AddressItems.end();
     }

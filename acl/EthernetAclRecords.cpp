@@ -6,7 +6,7 @@ namespace {
 
 constexpr const char* Combo = nullptr;
 
-constexpr std::array<AclField, 8> ProfileFields(const char* idFormat) {
+constexpr std::array<RowField, 8> ProfileFields(const char* idFormat) {
     return {{
         {ethProfileId, "IDEdit", idFormat, "Ethernet Mask ID"},
         {ethUseVlan, "UseVLanComBo", Combo, "Use VLAN", nullptr, 1},
@@ -15,16 +15,16 @@ constexpr std::array<AclField, 8> ProfileFields(const char* idFormat) {
         {ethDstMask, "MacMaskDstEdit", "%s{l12}", "MAC Address Mask Destination"},
         {ethUse8021p, "Use8021pComBo", Combo, "Use 8021p", nullptr, 1},
         {ethUseType, "UseEthTypeCombo", Combo, "Use Ethernet Type", nullptr, 1},
-        {ethProfileRowStatus, "RowStatusComBo", Combo, "Row Status", nullptr, 0},
+        RowStatusField(ethProfileRowStatus, "RowStatusComBo", "Row Status", nullptr, RowActive),
     }};
 }
 constexpr auto IngressProfileFields = ProfileFields("%i{n1x255l3}");
 constexpr auto CpuProfileFields = ProfileFields("%i{n1x5l1}");
 
-constexpr AclButtons ProfileButtons{"BT_Get", "SetBtn", "Set", "BT_Set", "BT_Delete"};
+constexpr RowButtons ProfileButtons{"BT_Get", "SetBtn", "Set", "BT_Set", "BT_Delete"};
 
 // The IDs and match fields of both rule tables; their formats differ.
-constexpr std::array<AclField, 7> MatchFields(const char* accessFormat, const char* priorityFormat) {
+constexpr std::array<RowField, 7> MatchFields(const char* accessFormat, const char* priorityFormat) {
     return {{
         {ethRuleMaskId, "MaskIDEdit", "%i{n1x255}", "Mask ID"},
         {ethRuleAccessId, "AccessEdit", accessFormat, "Access ID"},
@@ -38,21 +38,22 @@ constexpr std::array<AclField, 7> MatchFields(const char* accessFormat, const ch
 
 constexpr auto IngressRuleFields = JoinFields(
     MatchFields("%i{n0x65535}", "%i{n0x7l1}"),
-    std::array<AclField, 7>{{
+    std::array<RowField, 7>{{
         {7, "EnablePriorityComboBox", Combo, "Enable Priority Rule", "cbxEnablePriority"},
         {8, "PriorityEdit", "%i{n0x7l1}", "Priority Rule", "cbxPriority"},
         {9, "ReplacePriorityComboBox", Combo, "Replace Priority Rule", "cbxReplacePriority"},
         {10, "EnableReplDSCPComboBox", Combo, "Enable Replace DSCP Rule", "cbxEnableReplace"},
         {11, "ReplDSCPEdit", "%i{n0x63l2}", "Replace DSCP", "cbxRuleReplace"},
         {12, "PermitComboBox", Combo, "Permit", "cbxPermit"},
-        {14, "RowComboBox", Combo, "Row Status Rule", "cbxRow", 1},
+        RowStatusField(14, "RowComboBox", "Row Status Rule", "cbxRow", RowCreateAndGo),
     }});
 
-constexpr auto CpuRuleFields = JoinFields(MatchFields("%i{n1x255}", "%i{n0x7}"),
-                                          std::array<AclField, 2>{{{7, "PermitComboBox", Combo, "Permit", "cbxPermit"},
-                                                                   {8, "RowComboBox", Combo, "Row Status Rule", "cbxRow", 1}}});
+constexpr auto CpuRuleFields = JoinFields(
+    MatchFields("%i{n1x255}", "%i{n0x7}"),
+    std::array<RowField, 2>{{{7, "PermitComboBox", Combo, "Permit", "cbxPermit"},
+                             RowStatusField(8, "RowComboBox", "Row Status Rule", "cbxRow", RowCreateAndGo)}});
 
-constexpr AclButtons RuleButtons{"GetButton", "EditButton",     "Edit", "AddButton", "DeleteButton",
+constexpr RowButtons RuleButtons{"GetButton", "EditButton",     "Edit", "AddButton", "DeleteButton",
                                  "AddCheckButton", "CleanCheButton"};
 
 }  // namespace

@@ -18,10 +18,10 @@ enum EthernetRuleItem : int {
 
 // Profiles: the MAC masks that the mask state does not name are left out;
 // Add also leaves out the one mask named alone when its edit is empty.
-AclItems EthernetProfileLeftOut(const AclTable& table, const AclFormSnapshot& form, AclWrite write);
+RowItems EthernetProfileLeftOut(const AclTable& table, const RowSnapshot& form, RowWrite write);
 // The ID; on Add, the ID not listed yet and createAndGo chosen.
-std::optional<AclRefusal> CheckEthernetProfile(const AclTable& table, const AclFormSnapshot& form, AclWrite write);
+std::optional<RowRefusal> CheckEthernetProfile(const AclTable& table, const RowSnapshot& form, RowWrite write);
 
 // Rules: both IDs; on Add, the key not listed yet and a ticked row status at
 // createAndGo. The leave-outs are the shared rule ones (RuleLeftOut).
-std::optional<AclRefusal> CheckEthernetRule(const AclTable& table, const AclFormSnapshot& form, AclWrite write);
+std::optional<RowRefusal> CheckEthernetRule(const AclTable& table, const RowSnapshot& form, RowWrite write);

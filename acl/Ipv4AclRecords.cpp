@@ -8,7 +8,7 @@ namespace {
 
 constexpr const char* Combo = nullptr;
 
-constexpr AclField ProfileFields[] = {
+constexpr RowField ProfileFields[] = {
     {ipProfileId, "IPIDEdit", "%i{n1x255l3}", "IP ID"},
     {ipUseVlan, "UseVlanComBo", Combo, "Use VLAN", nullptr, 1},
     {ipMaskState, "IpAddMaskStateComboBox", Combo, "IP Address Mask State", nullptr, 0},
@@ -26,14 +26,14 @@ constexpr AclField ProfileFields[] = {
     {ipTcpFlagMask, "TCPFlagBitMaskEdit", "%i", "TCP Flag Bit Mask"},
     {ipProtocolIdOption, "ProOptionComBo", Combo, "Protocol ID Option", nullptr, 1},
     {ipProtocolIdMask, "ProIDMaskEdit", "%s", "Protocol ID Mask"},
-    {ipProfileRowStatus, "RowStatusComBo", Combo, "Row Status", nullptr, 0},
+    RowStatusField(ipProfileRowStatus, "RowStatusComBo", "Row Status", nullptr, RowActive),
 };
 
-constexpr AclButtons ProfileButtons{"BT_Get", "SetBtn", "Set", "BT_Add", "BT_Delete"};
+constexpr RowButtons ProfileButtons{"BT_Get", "SetBtn", "Set", "BT_Add", "BT_Delete"};
 
 // The match fields that both rule tables share, between the IDs and the
 // actions; only two captions differ.
-constexpr std::array<AclField, 12> MatchFields(const char* sourceCaption, const char* destinationCaption) {
+constexpr std::array<RowField, 12> MatchFields(const char* sourceCaption, const char* destinationCaption) {
     return {{
         {ipRuleVlan, "ApplyVlanEdit", "%s{l32}", "Apply VLAN", "cbxVlan"},
         {ipRuleSrcAddress, "SourceIPEdit", "%s{l16}", sourceCaption, "cbxSourceIP"},
@@ -51,27 +51,27 @@ constexpr std::array<AclField, 12> MatchFields(const char* sourceCaption, const 
 }
 
 constexpr auto IngressRuleFields = JoinFields(
-    std::array<AclField, 2>{{{ipRuleProfileId, "IPRuleEdit", "%i{n1x255}", "IPv4 Rule ID"},
+    std::array<RowField, 2>{{{ipRuleProfileId, "IPRuleEdit", "%i{n1x255}", "IPv4 Rule ID"},
                              {ipRuleAccessId, "AccessIDEdit", "%i{n0x255}", "IPv4 Rule Access ID"}}},
     MatchFields("Source IPv4 Address", "Destination IPv4 address"),
-    std::array<AclField, 7>{{
+    std::array<RowField, 7>{{
         {14, "PriorityComboBox", Combo, "Enable Priority", "cbxEnablePriority"},
         {15, "PriorityEdit", "%i{n0x7l1}", "Priority", "cbxPriority"},
         {16, "ReplaceComboBox", Combo, "Replace Priority", "cbxReplacePriority"},
         {17, "EnableReplComboBox", Combo, "Enable Replace DSCP", "cbxEnableReplaceDscp"},
         {18, "DSCPValueEdit", "%i{n0x63l2}", "Replace DSCP", "cbxValue"},
         {19, "PermitComboBox", Combo, "Permit", "cbxPermit"},
-        {21, "RowComboBox", Combo, "Row Status", "cbxRow", 1},
+        RowStatusField(21, "RowComboBox", "Row Status", "cbxRow", RowCreateAndGo),
     }});
 
 constexpr auto CpuRuleFields = JoinFields(
-    std::array<AclField, 2>{{{ipRuleProfileId, "IPRuleEdit", "%i{n1x255}", "IP Rule ID"},
+    std::array<RowField, 2>{{{ipRuleProfileId, "IPRuleEdit", "%i{n1x255}", "IP Rule ID"},
                              {ipRuleAccessId, "AccessIDEdit", "%i{n1x255}", "IP Rule Access ID"}}},
     MatchFields("Source IP Address", "Destination IP address"),
-    std::array<AclField, 2>{{{14, "PermitComboBox", Combo, "Permit", "cbxPermit"},
-                             {15, "RowComboBox", Combo, "Row Status", "cbxRow", 1}}});
+    std::array<RowField, 2>{{{14, "PermitComboBox", Combo, "Permit", "cbxPermit"},
+                             RowStatusField(15, "RowComboBox", "Row Status", "cbxRow", RowCreateAndGo)}});
 
-constexpr AclButtons RuleButtons{"GetButton", "EditButton",  "Edit", "AddButton", "DeleteButton",
+constexpr RowButtons RuleButtons{"GetButton", "EditButton",  "Edit", "AddButton", "DeleteButton",
                                  "CheckButton", "UncheckButton"};
 
 }  // namespace

@@ -6,7 +6,7 @@ namespace {
 
 // The protocol items 7 to 16 of a profile that each protocol type keeps, by
 // the type's combo position (none, icmp, igmp, tcp, udp, protocolId).
-const AclItems ProfileProtocolKeeps[] = {
+const RowItems ProfileProtocolKeeps[] = {
     {},
     {ipIcmpOption},
     {ipIgmpOption},
@@ -16,7 +16,7 @@ const AclItems ProfileProtocolKeeps[] = {
 };
 
 // The match items 7 to 13 of a rule that each protocol keeps, by position.
-const AclItems RuleProtocolKeeps[] = {
+const RowItems RuleProtocolKeeps[] = {
     {},
     {ipRuleType, ipRuleCode},
     {ipRuleType},
@@ -27,21 +27,21 @@ const AclItems RuleProtocolKeeps[] = {
 
 constexpr int ProtocolTypes = 6;
 
-AclItems AllBut(int first, int last, const AclItems& kept) {
-    AclItems out;
+RowItems AllBut(int first, int last, const RowItems& kept) {
+    RowItems out;
     for (int item = first; item <= last; ++item)
         if (!kept.count(item)) out.insert(item);
     return out;
 }
 
-void MaskStateLeftOut(const AclFormSnapshot& form, AclItems& out) {
+void MaskStateLeftOut(const RowSnapshot& form, RowItems& out) {
     const std::string& state = form.Combo(ipMaskState).Text;
     if (state == "other" || state == "dst-ip-addr") out.insert(ipSrcMask);
     if (state == "other" || state == "src-ip-addr") out.insert(ipDstMask);
 }
 
 // The port masks go with the TCP or UDP option that names them.
-void PortMasksLeftOut(const AclFormSnapshot& form, AclItems& out) {
+void PortMasksLeftOut(const RowSnapshot& form, RowItems& out) {
     bool source = false, destination = false;
     for (int option : {ipTcpOption, ipUdpOption}) {
         const std::string& text = form.Combo(option).Text;
@@ -54,18 +54,18 @@ void PortMasksLeftOut(const AclFormSnapshot& form, AclItems& out) {
 
 }  // namespace
 
-AclItems Ipv4ProfileProtocolLeftOut(const AclFormSnapshot& form) {
+RowItems Ipv4ProfileProtocolLeftOut(const RowSnapshot& form) {
     const int type = form.Combo(ipProtocolType).Index;
     if (type < 0 || type >= ProtocolTypes) return AllBut(ipIcmpOption, ipProtocolIdMask, {});
-    AclItems out = AllBut(ipIcmpOption, ipProtocolIdMask, ProfileProtocolKeeps[type]);
+    RowItems out = AllBut(ipIcmpOption, ipProtocolIdMask, ProfileProtocolKeeps[type]);
     // ICMP without an option matches nothing of its own.
     if (type == 1 && form.Combo(ipIcmpOption).Index == 0) out.insert(ipIcmpOption);
     return out;
 }
 
-AclItems Ipv4ProfileLeftOut(const AclTable& table, const AclFormSnapshot& form, AclWrite write) {
-    if (write == AclWrite::Delete) return DeleteLeftOut(table);
-    AclItems out;
+RowItems Ipv4ProfileLeftOut(const AclTable& table, const RowSnapshot& form, RowWrite write) {
+    if (write == RowWrite::Delete) return DeleteLeftOut(table.Rows());
+    RowItems out;
     MaskStateLeftOut(form, out);
     if (form.Combo(ipTcpOption).Index == 0) out.insert(ipTcpOption);
     if (form.Combo(ipUdpOption).Index == 0) out.insert(ipUdpOption);
@@ -79,30 +79,30 @@ AclItems Ipv4ProfileLeftOut(const AclTable& table, const AclFormSnapshot& form, 
     return out;
 }
 
-std::optional<AclRefusal> CheckIpv4Profile(const AclTable& table, const AclFormSnapshot& form, AclWrite write) {
+std::optional<RowRefusal> CheckIpv4Profile(const AclTable& table, const RowSnapshot& form, RowWrite write) {
     // Without an ID the set would name no row.
-    if (write == AclWrite::Add && form.EditEmpty(ipProfileId))
-        return AclRefusal{std::string(table.Items[ipProfileId].Label) + " must be set.", ipProfileId};
+    if (write == RowWrite::Add && form.EditEmpty(ipProfileId))
+        return RowRefusal{std::string(table.Items[ipProfileId].Label) + " must be set.", ipProfileId};
     return std::nullopt;
 }
 
-AclItems Ipv4RuleProtocolLeftOut(const AclFormSnapshot& form) {
+RowItems Ipv4RuleProtocolLeftOut(const RowSnapshot& form) {
     const int protocol = form.Combo(ipRuleProtocol).Index;
     if (protocol < 0 || protocol >= ProtocolTypes) return {};
     return AllBut(ipRuleType, ipRuleUserMask, RuleProtocolKeeps[protocol]);
 }
 
-AclItems Ipv4RuleLeftOut(const AclTable& table, const AclFormSnapshot& form, AclWrite write) {
-    AclItems out = RuleLeftOut(table, form, write);
-    if (write != AclWrite::Delete) out.merge(Ipv4RuleProtocolLeftOut(form));
+RowItems Ipv4RuleLeftOut(const AclTable& table, const RowSnapshot& form, RowWrite write) {
+    RowItems out = RuleLeftOut(table, form, write);
+    if (write != RowWrite::Delete) out.merge(Ipv4RuleProtocolLeftOut(form));
     return out;
 }
 
-std::optional<AclRefusal> CheckIpv4Rule(const AclTable& table, const AclFormSnapshot& form, AclWrite write) {
-    if (write == AclWrite::Delete) return std::nullopt;
+std::optional<RowRefusal> CheckIpv4Rule(const AclTable& table, const RowSnapshot& form, RowWrite write) {
+    if (write == RowWrite::Delete) return std::nullopt;
     if (auto refusal = CheckRuleKeys(table, {"IP Rule ID must be set.", "IP Rule Access ID must be set."}, form, write))
         return refusal;
     if (form.IsTicked(ipRuleProtocol) && form.Combo(ipRuleProtocol).Index < 0)
-        return AclRefusal{"Rule Protocol must be chosed.", ipRuleProtocol};
+        return RowRefusal{"Rule Protocol must be chosed.", ipRuleProtocol};
     return CheckRuleRowStatus(table, form, write);
 }

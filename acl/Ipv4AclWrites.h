@@ -22,15 +22,15 @@ enum Ipv4RuleItem : int {
 // options, the flag-bit and protocol-ID options, the protocol type and the
 // empty edits. Add carries what Set would, whatever the row-status combo
 // shows (Add itself sends createAndGo).
-AclItems Ipv4ProfileLeftOut(const AclTable& table, const AclFormSnapshot& form, AclWrite write);
+RowItems Ipv4ProfileLeftOut(const AclTable& table, const RowSnapshot& form, RowWrite write);
 // The protocol type's share of it (no selection, "none" or an unknown
 // position: every protocol item).
-AclItems Ipv4ProfileProtocolLeftOut(const AclFormSnapshot& form);
+RowItems Ipv4ProfileProtocolLeftOut(const RowSnapshot& form);
 // Add needs the profile ID.
-std::optional<AclRefusal> CheckIpv4Profile(const AclTable& table, const AclFormSnapshot& form, AclWrite write);
+std::optional<RowRefusal> CheckIpv4Profile(const AclTable& table, const RowSnapshot& form, RowWrite write);
 
 // Rules: the shared rule leave-outs, then the match items that the chosen
 // protocol does not use.
-AclItems Ipv4RuleLeftOut(const AclTable& table, const AclFormSnapshot& form, AclWrite write);
-AclItems Ipv4RuleProtocolLeftOut(const AclFormSnapshot& form);
-std::optional<AclRefusal> CheckIpv4Rule(const AclTable& table, const AclFormSnapshot& form, AclWrite write);
+RowItems Ipv4RuleLeftOut(const AclTable& table, const RowSnapshot& form, RowWrite write);
+RowItems Ipv4RuleProtocolLeftOut(const RowSnapshot& form);
+std::optional<RowRefusal> CheckIpv4Rule(const AclTable& table, const RowSnapshot& form, RowWrite write);

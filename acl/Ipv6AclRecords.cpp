@@ -11,7 +11,7 @@ namespace {
 constexpr const char* Combo = nullptr;
 
 // No combo starts with a choice: what the user leaves unchosen Add leaves out.
-constexpr AclField ProfileFields[] = {
+constexpr RowField ProfileFields[] = {
     {ip6ProfileId, "edtIPv6MaskID", "%i{n1x8l1}", "IPv6 Mask ID"},
     {ip6Class, "cbxClass", Combo, "Class"},
     {ip6FlowLabel, "cbxFlowLabel", Combo, "Flow Label"},
@@ -21,7 +21,7 @@ constexpr AclField ProfileFields[] = {
     {ip6ProfileRowStatus, "cbxRowStatus", Combo, "RowStatus"},
 };
 
-constexpr AclButtons ProfileButtons{"btnRefresh", "btnModify", "Set", "btnAdd", "btnDelete"};
+constexpr RowButtons ProfileButtons{"btnRefresh", "btnModify", "Set", "btnAdd", "btnDelete"};
 
 constexpr AclEditorRecord ProfileRecord(const char* className) {
     return {.ClassName = className,
@@ -45,7 +45,7 @@ namespace {
 
 // The IDs and the match fields that both rule tables share; only the access
 // IDs they take differ.
-constexpr std::array<AclField, 6> RuleKeyAndMatchFields(const char* accessFormat) {
+constexpr std::array<RowField, 6> RuleKeyAndMatchFields(const char* accessFormat) {
     return {{
         {ipv6RuleProfileId, "edtIPv6ProfileID", "%i{n1x8l1}", "IPv6 Rule ID"},
         {ipv6RuleAccessId, "edtIPv6AccessID", accessFormat, "IPv6 Rule Access ID"},
@@ -58,26 +58,26 @@ constexpr std::array<AclField, 6> RuleKeyAndMatchFields(const char* accessFormat
 
 constexpr auto IngressRuleFields = JoinFields(
     RuleKeyAndMatchFields("%i{n0x65535l5}"),
-    std::array<AclField, 5>{{
+    std::array<RowField, 5>{{
         {ipv6RuleEnablePriority, "cbxEnablePriority", Combo, "Enable Priority", "ckEnablePriority"},
         {ipv6RulePriority, "edtPriority", "%i{n0x7l1}", "Priority", "ckPriority"},
         {ipv6RuleReplacePriority, "cbxReplacePriority", Combo, "Replace Priority", "ckReplacePriority"},
         {9, "cbxPermit", Combo, "Permit", "ckPermit"},
-        {11, "cbxRowStatus", Combo, "Row Status", "ckRowStatus", AclRowCreateAndGoIndex},
+        RowStatusField(11, "cbxRowStatus", "Row Status", "ckRowStatus", RowCreateAndGo),
     }});
 
 constexpr auto CpuRuleFields = JoinFields(
     RuleKeyAndMatchFields("%i{n1x100l3}"),
-    std::array<AclField, 2>{{
+    std::array<RowField, 2>{{
         {6, "cbxPermit", Combo, "Permit", "ckPermit"},
-        {7, "cbxRowStatus", Combo, "Row Status", "ckRowStatus", AclRowCreateAndGoIndex},
+        RowStatusField(7, "cbxRowStatus", "Row Status", "ckRowStatus", RowCreateAndGo),
     }});
 
-constexpr AclButtons RuleButtons{"GetButton", "EditButton",  "Edit", "AddButton", "DeleteButton",
+constexpr RowButtons RuleButtons{"GetButton", "EditButton",  "Edit", "AddButton", "DeleteButton",
                                  "CheckButton", "UncheckButton"};
 
 // A refused check empties the fields and unticks every box, as a write does.
-constexpr AclEditorRecord RuleRecord(const char* className, std::span<const AclField> fields) {
+constexpr AclEditorRecord RuleRecord(const char* className, std::span<const RowField> fields) {
     return {.ClassName = className,
             .Fields = fields,
             .Buttons = RuleButtons,

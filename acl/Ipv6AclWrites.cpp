@@ -6,12 +6,12 @@ namespace {
 
 bool NamesSource(const std::string& state) { return state == "src-ipv6-addr" || state == "dst-src-ipv6-addr"; }
 bool NamesDestination(const std::string& state) { return state == "dst-ipv6-addr" || state == "dst-src-ipv6-addr"; }
-bool Chosen(const AclFormSnapshot& form, int item) { return form.Combo(item).Index >= 0; }
+bool Chosen(const RowSnapshot& form, int item) { return form.Combo(item).Index >= 0; }
 
 }  // namespace
 
-AclItems Ipv6MasksLeftOutByState(const AclFormSnapshot& form) {
-    AclItems out;
+RowItems Ipv6MasksLeftOutByState(const RowSnapshot& form) {
+    RowItems out;
     if (!Chosen(form, ip6MaskState)) return out;
     const std::string& state = form.Combo(ip6MaskState).Text;
     if (!NamesSource(state)) out.insert(ip6SrcMask);
@@ -19,10 +19,10 @@ AclItems Ipv6MasksLeftOutByState(const AclFormSnapshot& form) {
     return out;
 }
 
-AclItems Ipv6ProfileLeftOut(const AclTable& table, const AclFormSnapshot& form, AclWrite write) {
-    if (write == AclWrite::Delete) return DeleteLeftOut(table);
-    AclItems out = Ipv6MasksLeftOutByState(form);
-    if (write == AclWrite::Set) {
+RowItems Ipv6ProfileLeftOut(const AclTable& table, const RowSnapshot& form, RowWrite write) {
+    if (write == RowWrite::Delete) return DeleteLeftOut(table.Rows());
+    RowItems out = Ipv6MasksLeftOutByState(form);
+    if (write == RowWrite::Set) {
         out.insert(ip6ProfileRowStatus);
         return out;
     }
@@ -34,25 +34,25 @@ AclItems Ipv6ProfileLeftOut(const AclTable& table, const AclFormSnapshot& form, 
     return out;
 }
 
-AclWrite Ipv6ProfileWriteOfSelected(const AclTable& table, const AclFormSnapshot& form) {
-    if (form.Combo(table.RowStatusItem).Index == AclRowCreateAndGoIndex) return AclWrite::Add;
+RowWrite Ipv6ProfileWriteOfSelected(const AclTable& table, const RowSnapshot& form) {
+    if (RowStatusShown(table.Rows(), form) == RowCreateAndGo) return RowWrite::Add;
     return ProfileWriteOfSelected(table, form);
 }
 
-std::optional<AclRefusal> CheckIpv6Profile(const AclTable& table, const AclFormSnapshot& form, AclWrite write) {
-    const bool cpuAdd = write == AclWrite::Add && table.Filter == AclFilter::Cpu;
+std::optional<RowRefusal> CheckIpv6Profile(const AclTable& table, const RowSnapshot& form, RowWrite write) {
+    const bool cpuAdd = write == RowWrite::Add && table.Filter == AclFilter::Cpu;
     if (auto refusal = CheckProfileKeys(table, cpuAdd ? "CPU IPv6 Mask ID must be set." : "IPv6 Mask ID must be set.",
                                         form, write))
         return refusal;
-    if (write != AclWrite::Set) return std::nullopt;
-    if (!Chosen(form, ip6Class)) return AclRefusal{"Please choose Class.", ip6Class};
-    if (!Chosen(form, ip6FlowLabel)) return AclRefusal{"Please choose Flow Label.", ip6FlowLabel};
-    if (!Chosen(form, ip6MaskState)) return AclRefusal{"Please choose IPv6 Address Mask State.", ip6MaskState};
+    if (write != RowWrite::Set) return std::nullopt;
+    if (!Chosen(form, ip6Class)) return RowRefusal{"Please choose Class.", ip6Class};
+    if (!Chosen(form, ip6FlowLabel)) return RowRefusal{"Please choose Flow Label.", ip6FlowLabel};
+    if (!Chosen(form, ip6MaskState)) return RowRefusal{"Please choose IPv6 Address Mask State.", ip6MaskState};
     const std::string& state = form.Combo(ip6MaskState).Text;
     if (NamesDestination(state) && form.EditEmpty(ip6DstMask))
-        return AclRefusal{"IPv6 Destination Address Mask should not be null.", ip6DstMask};
+        return RowRefusal{"IPv6 Destination Address Mask should not be null.", ip6DstMask};
     if (NamesSource(state) && form.EditEmpty(ip6SrcMask))
-        return AclRefusal{"IPv6 Source Address Mask should not be null.", ip6SrcMask};
+        return RowRefusal{"IPv6 Source Address Mask should not be null.", ip6SrcMask};
     return std::nullopt;
 }
 
@@ -82,18 +82,18 @@ constexpr const char* PermitMissing = "Permit should be chosed.";
 bool HasIngressActions(const AclTable& table) { return table.FirstActionItem >= 0; }
 
 // An edit without text or a combo box without a choice.
-bool Unset(const AclFormSnapshot& form, int item) { return form.EditEmpty(item) && !Chosen(form, item); }
+bool Unset(const RowSnapshot& form, int item) { return form.EditEmpty(item) && !Chosen(form, item); }
 
-std::optional<AclRefusal> CheckTickedField(const AclFormSnapshot& form, int item, const char* message) {
-    if (form.IsTicked(item) && Unset(form, item)) return AclRefusal{message, item};
+std::optional<RowRefusal> CheckTickedField(const RowSnapshot& form, int item, const char* message) {
+    if (form.IsTicked(item) && Unset(form, item)) return RowRefusal{message, item};
     return std::nullopt;
 }
 
 }  // namespace
 
-AclItems Ipv6RuleLeftOut(const AclTable& table, const AclFormSnapshot& form, AclWrite write) {
-    AclItems out = RuleLeftOut(table, form, write);
-    if (write == AclWrite::Delete) {
+RowItems Ipv6RuleLeftOut(const AclTable& table, const RowSnapshot& form, RowWrite write) {
+    RowItems out = RuleLeftOut(table, form, write);
+    if (write == RowWrite::Delete) {
         out.insert(ipv6RuleAccessId);
         return out;
     }
@@ -103,16 +103,16 @@ AclItems Ipv6RuleLeftOut(const AclTable& table, const AclFormSnapshot& form, Acl
     return out;
 }
 
-AclWrite Ipv6RuleWriteOfSelected(const AclTable& table, const AclFormSnapshot& form) {
-    switch (form.Combo(table.RowStatusItem).Index) {
-    case AclRowCreateAndGoIndex: return AclWrite::Add;
-    case AclRowDestroyIndex: return AclWrite::Delete;
-    default: return AclWrite::Set;
+RowWrite Ipv6RuleWriteOfSelected(const AclTable& table, const RowSnapshot& form) {
+    switch (RowStatusShown(table.Rows(), form)) {
+    case RowCreateAndGo: return RowWrite::Add;
+    case RowDestroy: return RowWrite::Delete;
+    default: return RowWrite::Set;
     }
 }
 
-std::optional<AclRefusal> CheckIpv6Rule(const AclTable& table, const AclFormSnapshot& form, AclWrite write) {
-    if (write == AclWrite::Delete) return std::nullopt;
+std::optional<RowRefusal> CheckIpv6Rule(const AclTable& table, const RowSnapshot& form, RowWrite write) {
+    if (write == RowWrite::Delete) return std::nullopt;
     if (auto refusal =
             CheckRuleKeys(table, {"IPv6 Rule ID must be set.", "IPv6 Rule Access ID must be set."}, form, write))
         return refusal;

@@ -14,19 +14,19 @@ enum Ipv6ProfileItem : int {
 
 // The address masks that the chosen mask state does not name ("other"
 // names neither); nothing while no state is chosen.
-AclItems Ipv6MasksLeftOutByState(const AclFormSnapshot& form);
+RowItems Ipv6MasksLeftOutByState(const RowSnapshot& form);
 // Add carries the class, flow label and state when chosen and the masks the
 // state names when filled (no state: no mask), with the row status. Set
 // carries the class, flow label, state and the masks the state names, never
 // the row status. Delete carries the row status alone.
-AclItems Ipv6ProfileLeftOut(const AclTable& table, const AclFormSnapshot& form, AclWrite write);
+RowItems Ipv6ProfileLeftOut(const AclTable& table, const RowSnapshot& form, RowWrite write);
 // Set with createAndGo chosen is an Add (and so refused as a duplicate of the
 // selected row), with destroy a Delete.
-AclWrite Ipv6ProfileWriteOfSelected(const AclTable& table, const AclFormSnapshot& form);
+RowWrite Ipv6ProfileWriteOfSelected(const AclTable& table, const RowSnapshot& form);
 // Add: the ID (the CPU filter's message names it), the ID not listed yet,
 // createAndGo chosen. Set: the ID, the class, flow label and state chosen,
 // and the masks that the state names filled.
-std::optional<AclRefusal> CheckIpv6Profile(const AclTable& table, const AclFormSnapshot& form, AclWrite write);
+std::optional<RowRefusal> CheckIpv6Profile(const AclTable& table, const RowSnapshot& form, RowWrite write);
 
 // ---- rules --------------------------------------------------------------------------
 
@@ -40,12 +40,12 @@ enum Ipv6RuleAction : int { ipv6RuleEnablePriority = 6, ipv6RulePriority, ipv6Ru
 // The shared rule leave-outs, and Priority also when a ticked enable
 // priority shows "disabled". Delete carries the row status alone: the
 // access ID is left out too, the row's instance still naming it.
-AclItems Ipv6RuleLeftOut(const AclTable& table, const AclFormSnapshot& form, AclWrite write);
+RowItems Ipv6RuleLeftOut(const AclTable& table, const RowSnapshot& form, RowWrite write);
 // Edit goes by the row-status combo alone, ticked or not: createAndGo is an
 // Add, destroy a Delete.
-AclWrite Ipv6RuleWriteOfSelected(const AclTable& table, const AclFormSnapshot& form);
+RowWrite Ipv6RuleWriteOfSelected(const AclTable& table, const RowSnapshot& form);
 // Both IDs; on Add a key not listed yet; every ticked field with a value
 // (a text or a choice); on Add a ticked row status at createAndGo.
 // Addresses and flow labels are hex digits in whole octets, checked with
 // every carried text (CheckCarriedTexts).
-std::optional<AclRefusal> CheckIpv6Rule(const AclTable& table, const AclFormSnapshot& form, AclWrite write);
+std::optional<RowRefusal> CheckIpv6Rule(const AclTable& table, const RowSnapshot& form, RowWrite write);

@@ -7,19 +7,19 @@ namespace {
 constexpr const char* Combo = nullptr;
 constexpr const char* Window = "%s{l32}";  // 16 octets as hex digits
 
-constexpr AclField ProfileFields[] = {
+constexpr RowField ProfileFields[] = {
     {0, "Edit1", "%i{n1x255l3}", "Mask Entry ID"},
     {1, "Edit5", Window, "Filtered Port(s) [0 to 15]"},
     {2, "Edit3", Window, "Filtered Port(s) [16 to 31]"},
     {3, "Edit4", Window, "Filtered Port(s) [32 to 47]"},
     {4, "Edit6", Window, "Filtered Port(s) [48 to 63]"},
     {5, "Edit7", Window, "Filtered Port(s) [64 to 79]"},
-    {6, "ComboBox1", Combo, "Mask Row Status", nullptr, 1},
+    RowStatusField(6, "ComboBox1", "Mask Row Status", nullptr, RowCreateAndGo),
 };
 
-constexpr AclButtons ProfileButtons{"GetButton", "OperButton", "Edit", "AddButton", "DeleteButton"};
+constexpr RowButtons ProfileButtons{"GetButton", "OperButton", "Edit", "AddButton", "DeleteButton"};
 
-constexpr std::array<AclField, 7> KeyAndWindowFields(const char* accessFormat) {
+constexpr std::array<RowField, 7> KeyAndWindowFields(const char* accessFormat) {
     return {{
         {0, "ProfileIDEdit", "%i{n1x255}", "Profile ID"},
         {1, "AccessIDEdit", accessFormat, "Access ID"},
@@ -33,21 +33,22 @@ constexpr std::array<AclField, 7> KeyAndWindowFields(const char* accessFormat) {
 
 constexpr auto IngressRuleFields = JoinFields(
     KeyAndWindowFields("%i{n0x255}"),
-    std::array<AclField, 7>{{
+    std::array<RowField, 7>{{
         {7, "EnablePriComboBox", Combo, "Enable Priority", "cbxEnablePriority"},
         {8, "PriorityEdit", "%i{n0x7l1}", "Priority", "cbxPriority"},
         {9, "ReplPriyComboBox", Combo, "Replace Priority", "cbxReplace"},
         {10, "EnableReplComboBox", Combo, "Enable Replace DSCP", "cbxEnableReplace"},
         {11, "ReplDSCPEdit", "%i{n0x63l2}", "Replace DSCP", "cbxReplaceDscp"},
         {12, "PermitComboBox", Combo, "Permit", "cbxPermit"},
-        {14, "RowComboBox", Combo, "Row Status", "cbxRow", 1},
+        RowStatusField(14, "RowComboBox", "Row Status", "cbxRow", RowCreateAndGo),
     }});
 
-constexpr auto CpuRuleFields = JoinFields(KeyAndWindowFields("%i{n1x255}"),
-                                          std::array<AclField, 2>{{{7, "PermitComboBox", Combo, "Permit", "cbxPermit"},
-                                                                   {8, "RowComboBox", Combo, "Row Status", "cbxRow", 1}}});
+constexpr auto CpuRuleFields = JoinFields(
+    KeyAndWindowFields("%i{n1x255}"),
+    std::array<RowField, 2>{{{7, "PermitComboBox", Combo, "Permit", "cbxPermit"},
+                             RowStatusField(8, "RowComboBox", "Row Status", "cbxRow", RowCreateAndGo)}});
 
-constexpr AclButtons RuleButtons{"GetButton", "EditButton",  "Edit", "AddButton", "DeleteButton",
+constexpr RowButtons RuleButtons{"GetButton", "EditButton",  "Edit", "AddButton", "DeleteButton",
                                  "CheckButton", "UncheckButton"};
 
 }  // namespace

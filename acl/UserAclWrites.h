@@ -15,21 +15,21 @@ inline constexpr int UserRuleFirstWindow = 2;
 inline constexpr int UserRuleMaxWindows = 4;
 
 // Profiles: the windows whose edit is empty are left out (Set and Add).
-AclItems UserProfileLeftOut(const AclTable& table, const AclFormSnapshot& form, AclWrite write);
+RowItems UserProfileLeftOut(const AclTable& table, const RowSnapshot& form, RowWrite write);
 // The profile editors' Edit writes the row status the combo shows: it never
 // deletes by itself.
-AclWrite UserProfileWriteOfSelected(const AclTable& table, const AclFormSnapshot& form);
-std::optional<AclRefusal> CheckUserProfile(const AclTable& table, const AclFormSnapshot& form, AclWrite write);
+RowWrite UserProfileWriteOfSelected(const AclTable& table, const RowSnapshot& form);
+std::optional<RowRefusal> CheckUserProfile(const AclTable& table, const RowSnapshot& form, RowWrite write);
 
 // Rules: the shared rule leave-outs; the CPU filter's Delete carries Permit
 // beside the row status; its Edit with a ticked "destroy" carries neither
 // windows nor Permit.
-AclItems UserRuleLeftOut(const AclTable& table, const AclFormSnapshot& form, AclWrite write);
+RowItems UserRuleLeftOut(const AclTable& table, const RowSnapshot& form, RowWrite write);
 // Ingress: Edit with a ticked createAndGo is an Add (with all of Add's
 // checks), with a ticked destroy a Delete. CPU filter: always Edit.
-AclWrite UserRuleWriteOfSelected(const AclTable& table, const AclFormSnapshot& form);
+RowWrite UserRuleWriteOfSelected(const AclTable& table, const RowSnapshot& form);
 // The IDs, the duplicate key and the row status of Add; ingress writes also
 // the number of ticked windows.
-std::optional<AclRefusal> CheckUserRule(const AclTable& table, const AclFormSnapshot& form, AclWrite write);
+std::optional<RowRefusal> CheckUserRule(const AclTable& table, const RowSnapshot& form, RowWrite write);
 // Whether more windows are ticked than one ingress write may carry.
-bool OffsetNumberTooMuch(const AclFormSnapshot& form);
+bool OffsetNumberTooMuch(const RowSnapshot& form);

@@ -8,9 +8,6 @@ TBOOTCtrlTableForm* BOOTCtrlTableForm = nullptr;
 
 namespace {
 
-// Items of the relay table.
-enum : int { InterfaceItem, ServerItem, StateItem };
-
 constexpr LayoutControl kControls[] = {
     {.Class = "TListView", .Name = "ListView1", .Bounds = {8, 8, 372, 200}, .TabOrder = 0,
      .Anchors = akLeft | akTop | akRight | akBottom, .Props = "ViewStyle=vsReport; RowSelect; GridLines; ReadOnly"},
@@ -53,19 +50,23 @@ TBOOTCtrlTableForm::TBOOTCtrlTableForm(TComponent* owner) : TDialogFrame(owner, 
 
 void TBOOTCtrlTableForm::FormCreate(TObject*) {
     Guard(nullptr, [&] {
-        AddDialog = NewBootpCtrlForm = new TNewBootpCtrlForm(this);
+        AddEditor(AddDialog, NewBootpCtrlForm);
         OpenController(BootpEdits, {.Items = BootpRelayInterfaceItems,
                                     .Kind = MVT_FMV,
                                     .IndexCount = 2,
                                     .Bind =
                                         [this](VxSNMPRequest2Edits& c) {
                                             c.BindListView(ListView1, 1);
-                                            c.BindFormatted(InterfaceItem, "%s", AddDialog->Edit1);
-                                            c.BindFormatted(ServerItem, "%s", AddDialog->Edit2);
-                                            c.BindComboBox(StateItem, ComboBox1);
+                                            c.BindFormatted(bootpInterface, "%s", AddDialog->Edit1);
+                                            c.BindFormatted(bootpServer, "%s", AddDialog->Edit2);
+                                            c.BindComboBox(bootpState, ComboBox1);
                                         },
                                     .Target = Memo1,
                                     .Failures = Reporting::MemoLine});
+        AddDialog->ListedRows = ListView1;
+        AddDialog->WriteEntry = [this] {
+            if (BootpEdits) WriteRowStatus(*BootpEdits, ComboBox1, BootpPairValid);
+        };
     });
 }
 
@@ -74,30 +75,17 @@ void TBOOTCtrlTableForm::RefreshBtnClick(TObject*) {
 }
 
 void TBOOTCtrlTableForm::DeleteBtnClick(TObject*) {
-    if (!ListView1->Selected()) return RefuseInput(DeleteBtn, "Choose the item first.");
+    if (!RowChosen(ListView1, DeleteBtn)) return;
     Guard(BootpEdits, [&] {
         // The pair removed is the selected one, whatever the add dialog's
         // edits were left holding.
-        BootpEdits->LoadSelectedRow();
-        BootpEdits->ValuesToControls(-1);
+        ReloadSelectedRow(*BootpEdits);
         WriteRowStatus(*BootpEdits, ComboBox1, BootpPairInvalid);
     });
 }
 
 void TBOOTCtrlTableForm::AddBtnClick(TObject*) {
-    Guard(BootpEdits, [&] { AddDialog->ShowModal(); });
+    Guard(BootpEdits, [&] { ShowEditor(*AddDialog, RowWrite::Add); });
 }
 
 void TBOOTCtrlTableForm::CloseBtnClick(TObject*) { Close(); }
-
-void TBOOTCtrlTableForm::GuardAddDialog(const std::function<void()>& body) { Guard(BootpEdits, body); }
-
-void TBOOTCtrlTableForm::FormClose(TObject* sender, TCloseAction& action) {
-    TDialogFrame::FormClose(sender, action);
-    // While a handler still runs beneath (the add dialog shown from it), the
-    // controller is deleted once it returns, and the add dialog with this one.
-    if (BootpEdits) return;
-    if (NewBootpCtrlForm == AddDialog) NewBootpCtrlForm = nullptr;
-    delete AddDialog;
-    AddDialog = nullptr;
-}

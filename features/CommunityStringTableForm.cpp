@@ -84,16 +84,18 @@ void TCommunityStringTableForm::RefreshBtnClick(TObject*) {
     Guard(CommunityRequest, [&] { CommunityRequest->Refresh(); });
 }
 
-void TCommunityStringTableForm::SetBtnClick(TObject*) {
-    Guard(CommunityRequest, [&] { WriteShownRowStatus(*CommunityRequest, ComboBox2); });
-}
+void TCommunityStringTableForm::SetBtnClick(TObject*) { WriteRow(RowWrite::Set); }
 
-void TCommunityStringTableForm::AddBtnClick(TObject*) {
-    Guard(CommunityRequest, [&] { WriteRowStatus(*CommunityRequest, ComboBox2, RowCreateAndGo); });
-}
+void TCommunityStringTableForm::AddBtnClick(TObject*) { WriteRow(RowWrite::Add); }
 
-void TCommunityStringTableForm::DeleteBtnClick(TObject*) {
-    Guard(CommunityRequest, [&] { WriteRowStatus(*CommunityRequest, ComboBox2, RowDestroy); });
+void TCommunityStringTableForm::DeleteBtnClick(TObject*) { WriteRow(RowWrite::Delete); }
+
+// Every column goes with the row status: the one shown for Set.
+void TCommunityStringTableForm::WriteRow(RowWrite write) {
+    Guard(CommunityRequest, [&] {
+        if (const int status = StatusWrittenBy(write)) WriteRowStatus(*CommunityRequest, ComboBox2, status);
+        else WriteShownRowStatus(*CommunityRequest, ComboBox2);
+    });
 }
 
 void TCommunityStringTableForm::CloseBtnClick(TObject*) { Close(); }

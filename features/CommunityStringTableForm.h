@@ -5,6 +5,7 @@
 // characters, without a length.
 
 #include "features/DialogFrame.h"
+#include "features/RowWrites.h"
 
 class TCommunityStringTableForm : public TDialogFrame {
 public:
@@ -32,6 +33,10 @@ public:
     TBitBtn* CloseBtn;
 
     VxSNMPRequest2Edits* CommunityRequest = nullptr;
+
+private:
+    // A write of the selected row (Set), of a new row (Add) or a Delete.
+    void WriteRow(RowWrite write);
 };
 
 extern TCommunityStringTableForm* CommunityStringTableForm;

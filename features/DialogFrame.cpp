@@ -4,6 +4,7 @@
 
 #include "common/VxNumbers.h"
 #include "features/DialogHost.h"
+#include "features/ModalEditor.h"
 #include "features/StackingPortUit.h"
 #include "platform/Layout.h"
 
@@ -107,10 +108,14 @@ const VxOptionList& RowStatusMapOf(const VxSNMPRequest2Edits& controller, const 
 
 }  // namespace
 
-void TDialogFrame::WriteRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo, int status) {
-    const int entry = RowStatusMapOf(controller, combo).IndexOfValue(std::to_string(status));
+void TDialogFrame::SelectRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo, int status) {
+    const int entry = RowStatusEntry(RowStatusMapOf(controller, combo), status);
     if (entry < 0) throw Exception("Row status " + std::to_string(status) + " is none of this table's: nothing was sent.");
     combo->SetItemIndex(entry);
+}
+
+void TDialogFrame::WriteRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo, int status) {
+    SelectRowStatus(controller, combo, status);
     WriteShownRowStatus(controller, combo);
 }
 
@@ -136,6 +141,7 @@ void TDialogFrame::RunGuarded(const std::function<void()>& body,
 }
 
 void TDialogFrame::Guard(VxSNMPRequest2Controls* controller, const std::function<void()>& body) {
+    if (Host) return Host->Guard(controller, body);
     RunGuarded(body, [&](const std::string& message) { Report(ButtonReporting, message, controller); });
 }
 
@@ -157,6 +163,22 @@ void TDialogFrame::Report(Reporting how, const std::string& message, VxSNMPReque
 
 void TDialogFrame::ReportBare(const std::string& message) {
     Report(FrameMemo ? Reporting::MemoLine : Reporting::StatusPanel, message, nullptr);
+}
+
+bool TDialogFrame::RowChosen(const TListView* list, TWinControl* focus) {
+    if (list->Selected()) return true;
+    RefuseInput(focus, "Choose the item first.");
+    return false;
+}
+
+void TDialogFrame::ReloadSelectedRow(VxSNMPRequest2Edits& controller) {
+    controller.LoadSelectedRow();
+    controller.ValuesToControls(-1);
+}
+
+void TDialogFrame::KeepEditor(TModalEditor* editor, std::function<void()> forget) {
+    static_cast<TDialogFrame*>(editor)->Host = this;
+    Editors.push_back({editor, std::move(forget)});
 }
 
 void TDialogFrame::RefuseInput(TWinControl* field, const std::string& message) {
@@ -203,6 +225,10 @@ const std::string& StackPortPositions() {
 
 void TDialogFrame::FormClose(TObject*, TCloseAction&) {
     StopControllers();
+    // An editor shown (from a handler beneath) ends its showing, so that the
+    // handler returns.
+    for (const KeptEditor& kept : Editors)
+        if (kept.Editor->Modal()) kept.Editor->Close();
     if (HandlersRunning > 0) {
         // A handler of this dialog runs beneath (a blocking walk that let
         // this close through): it ends at its next reply, and the frame
@@ -232,6 +258,14 @@ void TDialogFrame::FinishClose() {
         *field = nullptr;
     }
     Pickers.clear();
+    for (const KeptEditor& kept : Editors) {
+        kept.Forget();
+        // One still shown (the dialog deleted beneath it) ends its showing
+        // and goes with its owner, this dialog.
+        if (kept.Editor->Modal()) kept.Editor->Close();
+        else delete kept.Editor;
+    }
+    Editors.clear();
 }
 
 // ---- leaving items out of one write -----------------------------------------------------

@@ -19,13 +19,15 @@
 //   StatusBar1, a bare line in Memo1, or nothing;
 // - items left out of one write (VxItemsLeftOut), every access word put
 //   back on every path;
-// - Add and Delete through the row-status combo (WriteRowStatus);
+// - Add and Delete through the row-status combo, the status chosen by value
+//   (SelectRowStatus, WriteRowStatus);
 // - input checks that refuse a field in a message box (RefuseInput);
 // - the stack port pickers of the port lists (AddPortPickers, BindPortList,
 //   UncheckPorts);
+// - a table dialog's modal editor, wired one way (AddEditor, ModalEditor.h);
 // - the close step, for every dialog: its controllers stopped and deleted
 //   through the controllers' one lifetime call (VxSNMPRequest2Controls.h),
-//   then its pickers deleted, their fields cleared.
+//   then its pickers and modal editors deleted, their fields cleared.
 //   A close that arrives while one of the dialog's guarded handlers runs
 //   (a blocking walk lets messages through after every row) stops the
 //   controllers at once and deletes them when that handler is over.
@@ -105,11 +107,13 @@
 #include <string>
 #include <vector>
 
+#include "framework/VxRowStatus.h"
 #include "framework/VxSNMPRequest2Edits.h"
 #include "platform/Layout.h"
 #include "platform/Vcl.h"
 
 struct SnmpVarItem;
+class TModalEditor;
 class TStackingPortUitForm;
 
 // How a dialog reports a failure that one of its guards caught.
@@ -119,10 +123,6 @@ enum class Reporting {
     MemoLine,     // the bare message as a new line of Memo1
     Silent,       // not at all
 };
-
-// Row-status values that Add and Delete write.
-inline constexpr int RowCreateAndGo = 4;
-inline constexpr int RowDestroy = 6;
 
 class TDialogFrame : public TForm {
 public:
@@ -182,19 +182,44 @@ protected:
     // when it takes it. Nothing is sent then.
     void RefuseInput(TWinControl* field, const std::string& message);
 
-    // The row-status writes of every dialog. WriteRowStatus selects the
-    // entry of `status` (RowCreateAndGo, RowDestroy, a row's own status, or
-    // a table's own valid/invalid values) in the row-status combo, from its
-    // item's value-name map; WriteShownRowStatus keeps the entry the combo
-    // shows (a loaded row's own status). Then both write the row:
-    // SetValues(1, 1). A status the map does not hold, or a combo showing
-    // none (no row loaded), would go out as 0: it is refused instead, with
-    // an exception, and nothing is sent.
+    // The row status of every dialog, chosen by value (VxRowStatus.h).
+    // SelectRowStatus selects the entry of `status` (RowCreateAndGo,
+    // RowDestroy, a row's own status, or a table's own valid/invalid values)
+    // in the row-status combo, from the value-name map it is bound with; a
+    // status the map does not hold would go out as 0: it raises instead.
+    // WriteRowStatus selects it and writes the row: SetValues(1, 1);
+    // WriteShownRowStatus writes the entry the combo shows (a loaded row's own
+    // status), and refuses a combo showing none (no row loaded). A refused
+    // status sends nothing.
+    static void SelectRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo, int status);
     static void WriteRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo, int status);
     static void WriteShownRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo);
 
     // Sets a count text to the row count of the controller's list view.
     static void ShowRowCount(TControl* countText, const VxSNMPRequest2Edits* controller);
+
+    // A write of the selected row: false, after "Choose the item first." (the
+    // focus on `focus`), while the list has none selected.
+    bool RowChosen(const TListView* list, TWinControl* focus);
+    // The selected row loaded back into the bound controls, whatever an
+    // editor bound to them was left holding.
+    static void ReloadSelectedRow(VxSNMPRequest2Edits& controller);
+
+    // A modal editor of this dialog's rows (ModalEditor.h), made with this
+    // dialog as owner and kept in `field` and in the editor's global. Its
+    // handlers run as this dialog's (a failure reported as this dialog
+    // reports it, a close of this dialog waiting for them); the close step
+    // ends its modal showing and deletes it after the controllers (its
+    // controls may be bound to one of them), clearing both pointers.
+    template <class Editor>
+    Editor* AddEditor(Editor*& field, Editor*& global) {
+        field = global = new Editor(this);
+        KeepEditor(field, [&field, &global] {
+            if (global == field) global = nullptr;
+            field = nullptr;
+        });
+        return field;
+    }
 
     // The stack port pickers: one per port list, in item order, each filling
     // its area (a scroll box of a tab sheet, or a group box), with the pages
@@ -218,6 +243,7 @@ protected:
     TStatusBar* FrameStatusBar = nullptr;  // "StatusBar1"
 
 private:
+    void KeepEditor(TModalEditor* editor, std::function<void()> forget);
     // Runs body as one guarded handler of the dialog (a close meanwhile
     // waits for it to end).
     void RunGuarded(const std::function<void()>& body, const std::function<void(const std::string&)>& onFailure);
@@ -228,6 +254,13 @@ private:
     DialogScaling Scaling = DialogScaling::None;
     std::vector<VxSNMPRequest2Edits**> Controllers;
     std::vector<TStackingPortUitForm**> Pickers;
+    struct KeptEditor {
+        TModalEditor* Editor;
+        std::function<void()> Forget;
+    };
+    std::vector<KeptEditor> Editors;
+    // The dialog whose handlers an editor's run as (AddEditor).
+    TDialogFrame* Host = nullptr;
     int HandlersRunning = 0;
     bool CloseWaiting = false;
 };

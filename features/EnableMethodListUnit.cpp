@@ -26,9 +26,11 @@ constexpr MethodListLook kLook{
         "Has already a record with the same Enable MethodList Name. Please Change Enable MethodList Name.",
 };
 
+constexpr auto kFields = MethodListFields(kLook);
+
 }  // namespace
 
-TEnableMethodForm::TEnableMethodForm(TComponent* owner) : TMethodListForm(owner, kLook) {
+TEnableMethodForm::TEnableMethodForm(TComponent* owner) : TMethodListForm(owner, kLook, kFields) {
     KX_BIND(NameEdit);
     KX_BIND(Type1ComboBox);
     KX_BIND(Type2ComboBox);

@@ -26,9 +26,11 @@ constexpr MethodListLook kLook{
         "Has already a record with the same Login Method List Name. Please Change Login Method List Name.",
 };
 
+constexpr auto kFields = MethodListFields(kLook);
+
 }  // namespace
 
-TLoginMethodListForm::TLoginMethodListForm(TComponent* owner) : TMethodListForm(owner, kLook) {
+TLoginMethodListForm::TLoginMethodListForm(TComponent* owner) : TMethodListForm(owner, kLook, kFields) {
     KX_BIND(ListnameEdit);
     KX_BIND(ComboBoxType1);
     KX_BIND(ComboBoxType2);

@@ -38,7 +38,7 @@ constexpr FormLayout kLayout{.Name = "MSEditForm", .Caption = "MS Edit", .Client
 
 }  // namespace
 
-TMSEditForm::TMSEditForm(TComponent* owner) : TDialogFrame(owner, kLayout) {
+TMSEditForm::TMSEditForm(TComponent* owner) : TModalEditor(owner, kLayout) {
     KX_BIND(MSID);
     KX_BIND(KeyIDEdit);
     KX_BIND(ED_MCS);
@@ -68,24 +68,19 @@ TMSEditForm::TMSEditForm(TComponent* owner) : TDialogFrame(owner, kLayout) {
                              .FirstRead = false});
 }
 
-TMSEditForm::~TMSEditForm() {
-    if (MSEditForm == this) MSEditForm = nullptr;
-}
-
-void TMSEditForm::ReportFailuresTo(TMemo* memo) {
-    FrameMemo = memo;
-    ButtonReporting = Reporting::MemoLine;
-}
-
 void TMSEditForm::FormActivate(TObject*) {
-    if (EditMode == 1) {
+    if (EditMode == RowWrite::Set) {
         KeyIDEdit->SetEnabled(false);
-        Row_Status->SetItemIndex(0);
-    } else if (EditMode == 2) {
+        ShowStatusOf(RowWrite::Set);
+    } else if (EditMode == RowWrite::Add) {
         KeyIDEdit->SetEnabled(true);
         KeyIDEdit->SetText("");
         ED_MCS->SetText("");
     }
+}
+
+void TMSEditForm::ShowStatusOf(RowWrite write) {
+    SelectRowStatus(*MSEdits, Row_Status, write == RowWrite::Delete ? RowDestroy : RowCreateAndGo);
 }
 
 void TMSEditForm::AddressMember(const std::string& id) {
@@ -94,13 +89,22 @@ void TMSEditForm::AddressMember(const std::string& id) {
     list.Instance = IndexValueTextOf(list, IdItem);
 }
 
+void TMSEditForm::DeleteMember(const std::string& id) {
+    EditMode = RowWrite::Delete;
+    ShowStatusOf(RowWrite::Delete);
+    VxItemsLeftOut out(*MSEdits);
+    out.LeaveOutBetween(IdItem, PasswordItem);
+    AddressMember(id);
+    out.Write(true);
+}
+
 void TMSEditForm::SetButtonClick(TObject*) {
     const std::string id = KeyIDEdit->Text();
-    if (EditMode == 2 && id.empty()) return RefuseInput(KeyIDEdit, "MSID is needed.");
+    if (EditMode == RowWrite::Add && id.empty()) return RefuseInput(KeyIDEdit, "MSID is needed.");
     if (!WholeInteger(id, FirstMemberId, LastMemberId))
         return RefuseInput(KeyIDEdit, "MSID must be a whole number from 1 to 32.");
     Guard(MSEdits, [&] {
-        if (EditMode == 2) ED_MCS->SetText(id);
+        if (EditMode == RowWrite::Add) ED_MCS->SetText(id);
         AddressMember(id);
         WriteShownRowStatus(*MSEdits, Row_Status);
         Close();

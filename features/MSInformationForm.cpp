@@ -8,11 +8,6 @@ TMSInformationForm* MSInformationForm = nullptr;
 
 namespace {
 
-// Items of the member row that a Delete leaves out: only the row status goes.
-enum : int { IdItem, CandidateSourceItem, PasswordItem };
-// Row-status positions of the editor's combo: "createAndGo", "destroy".
-enum : int { CreateAndGoPosition, DestroyPosition };
-
 // The table's requests wait 5 seconds for an answer (in 10 ms units).
 constexpr uint32_t MemberTimeout = 500;
 
@@ -63,11 +58,7 @@ TMSInformationForm::TMSInformationForm(TComponent* owner) : TDialogFrame(owner, 
 }
 
 void TMSInformationForm::FormCreate(TObject*) {
-    Guard(nullptr, [&] {
-        Editor = new TMSEditForm(this);
-        MSEditForm = Editor;
-        Editor->ReportFailuresTo(Memo1);
-    });
+    Guard(nullptr, [&] { AddEditor(Editor, MSEditForm); });
     OpenController(MSEdits, {.Items = SingleIpMemberItems,
                              .Kind = MVT_UMV,
                              .IndexCount = 1,
@@ -85,23 +76,26 @@ void TMSInformationForm::GetButtonClick(TObject*) {
     EditButton->SetEnabled(false);
 }
 
-void TMSInformationForm::ShowEditor(int mode, const std::string& caption) {
-    Editor->EditMode = mode;
-    Editor->Row_Status->SetItemIndex(CreateAndGoPosition);
+void TMSInformationForm::ShowEditorFor(RowWrite write, const std::string& caption) {
+    Editor->ShowStatusOf(write);
     Editor->SetCaption(caption);
-    Editor->ShowModal();
+    ShowEditor(*Editor, write);
+}
+
+void TMSInformationForm::ReadAgain() {
+    Guard(MSEdits, [&] {
+        if (MSEdits) MSEdits->Refresh();
+    });
+    EditButton->SetEnabled(false);
 }
 
 void TMSInformationForm::AddButtonClick(TObject*) {
     Guard(MSEdits, [&] {
         if (!Editor) return;
         Editor->Row_Status->SetEnabled(false);
-        ShowEditor(2, "MS Add");
+        ShowEditorFor(RowWrite::Add, "MS Add");
     });
-    Guard(MSEdits, [&] {
-        if (MSEdits) MSEdits->Refresh();
-    });
-    EditButton->SetEnabled(false);
+    ReadAgain();
 }
 
 // Offered only when the Edit button is made visible. It writes the member ID
@@ -113,54 +107,21 @@ void TMSInformationForm::EditButtonClick(TObject*) {
         Editor->KeyIDEdit->SetText(row->Caption());
         Editor->ED_MCS->SetText(row->SubItems()->Get(6));
         Editor->MS_Password->SetText(row->SubItems()->Get(7));
-        ShowEditor(1, "MS Edit");
+        ShowEditorFor(RowWrite::Set, "MS Edit");
     });
-    Guard(MSEdits, [&] {
-        if (MSEdits) MSEdits->Refresh();
-    });
-    EditButton->SetEnabled(false);
+    ReadAgain();
 }
 
 // Only the row status "destroy" goes, on the selected member's row, through
 // the editor's request; every access word is back afterwards, whatever the
 // agent answers, so the next Add sends the password again.
 void TMSInformationForm::DeleteButtonClick(TObject*) {
-    TListItem* row = ListView1->Selected();
-    if (!row) {
-        RefuseInput(DeleteButton, "Choose the item first.");
-    } else if (Editor && Editor->MSEdits) {
-        Guard(MSEdits, [&] {
-            Editor->EditMode = 1;
-            Editor->Row_Status->SetItemIndex(DestroyPosition);
-            VxItemsLeftOut out(*Editor->MSEdits);
-            out.LeaveOutBetween(IdItem, PasswordItem);
-            Editor->AddressMember(row->Caption());
-            out.Write(true);
-        });
+    if (RowChosen(ListView1, DeleteButton) && Editor && Editor->MSEdits) {
+        Guard(MSEdits, [&] { Editor->DeleteMember(ListView1->Selected()->Caption()); });
     }
-    Guard(MSEdits, [&] {
-        if (MSEdits) MSEdits->Refresh();
-    });
-    EditButton->SetEnabled(false);
+    ReadAgain();
 }
 
 void TMSInformationForm::ListView1Change(TObject*, TListItem*, TItemChange) { ShowRowCount(StaticText1, MSEdits); }
 
 void TMSInformationForm::ListView1Click(TObject*) { EditButton->SetEnabled(ListView1->Selected() != nullptr); }
-
-// The table's request goes first (the frame's close step), then the editor
-// with its own.
-void TMSInformationForm::FormClose(TObject* sender, TCloseAction& action) {
-    TDialogFrame::FormClose(sender, action);
-    DeleteEditor();
-}
-
-void TMSInformationForm::DeleteEditor() {
-    TMSEditForm* going = Editor;
-    Editor = nullptr;
-    if (MSEditForm == going) MSEditForm = nullptr;
-    // A modal editor (a close of the whole program meanwhile) ends its loop
-    // first; its owner deletes it with this dialog.
-    if (going && going->Modal()) going->Close();
-    else delete going;
-}

@@ -4,6 +4,7 @@
 // editor (TMSEditForm), and removed.
 
 #include "features/DialogFrame.h"
+#include "features/RowWrites.h"
 
 class TMSEditForm;
 
@@ -18,8 +19,6 @@ public:
     void DeleteButtonClick(TObject* sender);
     void ListView1Change(TObject* sender, TListItem* item, TItemChange change);
     void ListView1Click(TObject* sender);
-    // Stops and deletes the table's request, then deletes the editor.
-    void FormClose(TObject* sender, TCloseAction& action) override;
 
     TListView* ListView1;
     TMemo* Memo1;
@@ -33,11 +32,11 @@ public:
     VxSNMPRequest2Edits* MSEdits = nullptr;
 
 private:
-    // Shows the editor modally in the mode given; false when the dialog
-    // went meanwhile.
-    void ShowEditor(int mode, const std::string& caption);
-    void DeleteEditor();
-    TMSEditForm* Editor = nullptr;
+    // Shows the editor modally for an add or a change, with its caption.
+    void ShowEditorFor(RowWrite write, const std::string& caption);
+    // The table read again (after every write, whatever came of it).
+    void ReadAgain();
+    TMSEditForm* Editor = nullptr;  // also in MSEditForm
 };
 
 extern TMSInformationForm* MSInformationForm;

@@ -1,13 +1,11 @@
 #include "features/Md5EditForm.h"
 
-#include "features/Md5InformationForm.h"
+#include "features/Md5KeyRules.h"
 #include "platform/Layout.h"
 
 TMd5EditForm* Md5EditForm = nullptr;
 
 namespace {
-
-enum : int { ChangeKey = 1, AddKey = 2 };
 
 constexpr LayoutControl kControls[] = {
     {.Class = "TLabel", .Name = "Label1", .Bounds = {12, 16, 0, 0}, .Caption = "Key ID [1..255]"},
@@ -27,7 +25,7 @@ constexpr FormLayout kLayout{.Name = "Md5EditForm", .Caption = "Md5 Edit", .Clie
 
 }  // namespace
 
-TMd5EditForm::TMd5EditForm(TComponent* owner) : TDialogFrame(owner, kLayout) {
+TMd5EditForm::TMd5EditForm(TComponent* owner) : TModalEditor(owner, kLayout) {
     KX_BIND(KeyIDEdit);
     KX_BIND(KeyEdit);
     KX_BIND(ComboBox1);
@@ -41,43 +39,22 @@ TMd5EditForm::TMd5EditForm(TComponent* owner) : TDialogFrame(owner, kLayout) {
     DoCreate();
 }
 
-TMd5InformationForm* TMd5EditForm::Table() const { return dynamic_cast<TMd5InformationForm*>(Owner()); }
-
 void TMd5EditForm::FormActivate(TObject*) {
-    KeyIDEdit->SetEnabled(EditMode == AddKey);
-    if (EditMode != AddKey) return;
+    KeyIDEdit->SetEnabled(EditMode == RowWrite::Add);
+    if (EditMode != RowWrite::Add) return;
     KeyIDEdit->SetText("");
     KeyEdit->SetText("");
 }
 
-bool TMd5EditForm::NewKeyIsAcceptable() {
-    if (KeyIDEdit->Text().empty()) {
-        RefuseInput(KeyIDEdit, "KeyID is needed.");
-        return false;
-    }
-    // The IDs are compared as the list shows them: "07" is not "7".
-    const TListItems* rows = Table()->ListView1->Items();
-    for (int i = 0; i < rows->Count(); ++i) {
-        if (rows->Item(i)->Caption() == KeyIDEdit->Text()) {
-            RefuseInput(KeyIDEdit, "KeyID must be different.");
-            return false;
-        }
-    }
-    if (KeyEdit->Text().empty()) {
-        RefuseInput(KeyEdit, "Key is needed.");
-        return false;
-    }
-    return true;
-}
-
 void TMd5EditForm::SetButtonClick(TObject*) {
-    TMd5InformationForm* table = Table();
-    if (!table) return;
-    table->GuardEditor([&] {
-        if (EditMode == AddKey && !NewKeyIsAcceptable()) return;
-        if (!table->KeyEdits) return;
-        table->KeyEdits->SetValues(true, true);
-        Close();
+    Guard(nullptr, [&] {
+        if (EditMode == RowWrite::Add) {
+            RowSnapshot form = FormWithListedRows();
+            form.Edits = {{md5KeyId, KeyIDEdit->Text()}, {md5Key, KeyEdit->Text()}};
+            if (auto refusal = CheckNewMd5Key(form))
+                return RefuseInput(refusal->FocusItem == md5Key ? KeyEdit : KeyIDEdit, refusal->Message);
+        }
+        WriteAndClose();
     });
 }
 

@@ -8,12 +8,6 @@ TMd5InformationForm* Md5InformationForm = nullptr;
 
 namespace {
 
-// Items of the MD5 key table.
-enum : int { KeyIdItem, KeyItem, StatusItem };
-
-// Entries of the editor's status box, in the order of the status map.
-enum : int { ActivePosition, CreateAndGoPosition, DestroyPosition };
-
 constexpr LayoutControl kControls[] = {
     {.Class = "TListView", .Name = "ListView1", .Bounds = {8, 8, 344, 200}, .TabOrder = 0,
      .Anchors = akLeft | akTop | akRight | akBottom, .Props = "ViewStyle=vsReport; RowSelect; GridLines; ReadOnly"},
@@ -58,7 +52,7 @@ TMd5InformationForm::TMd5InformationForm(TComponent* owner) : TDialogFrame(owner
 
 void TMd5InformationForm::FormCreate(TObject*) {
     Guard(nullptr, [&] {
-        Editor = Md5EditForm = new TMd5EditForm(this);
+        AddEditor(Editor, Md5EditForm);
         OpenController(KeyEdits, {.Items = Md5KeyItems,
                                   .Kind = MVT_UMV,
                                   .IndexCount = 1,
@@ -66,12 +60,16 @@ void TMd5InformationForm::FormCreate(TObject*) {
                                       [this](VxSNMPRequest2Edits& c) {
                                           c.SetConstraintOwner(Editor);
                                           c.BindListView(ListView1, 1);
-                                          c.BindFormatted(KeyIdItem, "%i{n1x255}", Editor->KeyIDEdit);
-                                          c.BindFormatted(KeyItem, "%s{l16}", Editor->KeyEdit);
-                                          c.BindComboBox(StatusItem, Editor->ComboBox1);
+                                          c.BindFormatted(md5KeyId, "%i{n1x255}", Editor->KeyIDEdit);
+                                          c.BindFormatted(md5Key, "%s{l16}", Editor->KeyEdit);
+                                          c.BindComboBox(md5Status, Editor->ComboBox1);
                                       },
                                   .Target = Memo1,
                                   .Failures = Reporting::MemoLine});
+        Editor->ListedRows = ListView1;
+        Editor->WriteEntry = [this] {
+            if (KeyEdits) KeyEdits->SetValues(true, true);
+        };
     });
 }
 
@@ -80,11 +78,10 @@ void TMd5InformationForm::GetButtonClick(TObject*) {
     EditButton->SetEnabled(false);
 }
 
-void TMd5InformationForm::ShowEditor(int mode, int statusPosition) {
-    Editor->EditMode = mode;
-    Editor->ComboBox1->SetItemIndex(statusPosition);
+void TMd5InformationForm::ShowEditorFor(RowWrite write) {
+    SelectRowStatus(*KeyEdits, Editor->ComboBox1, Md5StatusOf(write));
     Editor->ComboBox1->SetEnabled(false);
-    Editor->ShowModal();
+    ShowEditor(*Editor, write);
 }
 
 void TMd5InformationForm::EditButtonClick(TObject*) {
@@ -92,27 +89,24 @@ void TMd5InformationForm::EditButtonClick(TObject*) {
         if (!ListView1->Selected()) return;
         // The editor's fields may hold an add that was not sent: they get
         // the selected row back, so the change goes to that row.
-        KeyEdits->LoadSelectedRow();
-        KeyEdits->ValuesToControls(-1);
-        ShowEditor(1, ActivePosition);
+        ReloadSelectedRow(*KeyEdits);
+        ShowEditorFor(RowWrite::Set);
     });
     EditButton->SetEnabled(false);
 }
 
 void TMd5InformationForm::AddButtonClick(TObject*) {
-    Guard(KeyEdits, [&] { ShowEditor(2, CreateAndGoPosition); });
+    Guard(KeyEdits, [&] { ShowEditorFor(RowWrite::Add); });
     EditButton->SetEnabled(false);
 }
 
 void TMd5InformationForm::DeleteButtonClick(TObject*) {
-    if (!ListView1->Selected()) return RefuseInput(DeleteButton, "Choose the item first.");
+    if (!RowChosen(ListView1, DeleteButton)) return;
     Guard(KeyEdits, [&] {
         // The row deleted is the selected one, whatever the editor's fields
         // were left holding.
-        KeyEdits->LoadSelectedRow();
-        KeyEdits->ValuesToControls(-1);
-        Editor->ComboBox1->SetItemIndex(DestroyPosition);
-        KeyEdits->SetValues(true, true);
+        ReloadSelectedRow(*KeyEdits);
+        WriteRowStatus(*KeyEdits, Editor->ComboBox1, Md5StatusOf(RowWrite::Delete));
     });
     EditButton->SetEnabled(false);
 }
@@ -122,15 +116,3 @@ void TMd5InformationForm::ListView1Change(TObject*, TListItem*, TItemChange) {
 }
 
 void TMd5InformationForm::ListView1Click(TObject*) { EditButton->SetEnabled(ListView1->Selected() != nullptr); }
-
-void TMd5InformationForm::GuardEditor(const std::function<void()>& body) { Guard(KeyEdits, body); }
-
-void TMd5InformationForm::FormClose(TObject* sender, TCloseAction& action) {
-    TDialogFrame::FormClose(sender, action);
-    // While a handler still runs beneath (the editor shown from it), the
-    // controller is deleted once it returns, and the editor with the dialog.
-    if (KeyEdits) return;
-    if (Md5EditForm == Editor) Md5EditForm = nullptr;
-    delete Editor;
-    Editor = nullptr;
-}

@@ -5,6 +5,7 @@
 // are bound to this dialog's controller. Failures go to Memo1 as bare lines.
 
 #include "features/DialogFrame.h"
+#include "features/Md5KeyRules.h"
 
 class TMd5EditForm;
 
@@ -19,13 +20,6 @@ public:
     void DeleteButtonClick(TObject* sender);
     void ListView1Change(TObject* sender, TListItem* item, TItemChange change);
     void ListView1Click(TObject* sender);
-    // The controller goes first (the frame's close step), then the editor
-    // whose controls it is bound to.
-    void FormClose(TObject* sender, TCloseAction& action) override;
-
-    // Runs a handler of the editor in this dialog's guard: a failure becomes
-    // a line of Memo1, and a close meanwhile waits for it.
-    void GuardEditor(const std::function<void()>& body);
 
     TListView* ListView1;
     TMemo* Memo1;
@@ -39,9 +33,8 @@ public:
     TMd5EditForm* Editor = nullptr;  // also in Md5EditForm
 
 private:
-    // Shows the editor for a change (1) or an add (2) with the status entry
-    // it writes.
-    void ShowEditor(int mode, int statusPosition);
+    // Shows the editor for a change or an add, with the status it writes.
+    void ShowEditorFor(RowWrite write);
 };
 
 extern TMd5InformationForm* Md5InformationForm;

@@ -9,31 +9,12 @@
 
 namespace {
 
-enum : int { NameItem = 0, RowStatusItem = 9 };
-enum : int { RowActive, RowCreate, RowDestroyPosition };  // row-status combo positions
-
 constexpr LayoutPanel kPanels[] = {{"", 50}};
 
-const char* const OrderQuestion =
-    "Method(s) after method local and none is(are) ineffective. Do you want to change your configurations?";
-
-// The control that shows an item in the edit panel.
-const char* ControlOf(const MethodListLook& look, int item) {
-    if (item == NameItem) return look.NameEdit;
-    if (item == RowStatusItem) return "RowComboBox";
-    const size_t method = static_cast<size_t>((item - 1) / 2);
-    return item % 2 ? look.TypeCombos[method] : look.ServerGroupEdits[method];
-}
-
-struct BuiltLayout {
-    std::vector<std::string> Names;
-    std::vector<LayoutControl> Controls;
-    FormLayout Layout;
-};
+RowTable MethodListTable(const MethodListLook& look) { return {look.Items, 1, mlRowStatus, look.DuplicateName}; }
 
 std::unique_ptr<BuiltLayout> BuildLayout(const MethodListLook& look) {
     auto built = std::make_unique<BuiltLayout>();
-    built->Names.reserve(10);
     auto& c = built->Controls;
     const int list = 211;
     c.push_back({.Class = "TStatusBar", .Name = "StatusBar1", .Panels = kPanels});
@@ -64,18 +45,16 @@ std::unique_ptr<BuiltLayout> BuildLayout(const MethodListLook& look) {
     for (int item = 0; item < 10; ++item) {
         const int x = 8 + (item / 5) * columnWidth;
         const int y = 10 + (item % 5) * 29;
-        built->Names.push_back("Label" + std::to_string(item + 1));
-        c.push_back({.Class = "TLabel", .Name = built->Names.back().c_str(), .Parent = "EditPanel",
+        c.push_back({.Class = "TLabel", .Name = built->Keep("Label" + std::to_string(item + 1)), .Parent = "EditPanel",
                      .Bounds = {x, y + 3, labelWidth, 0}, .Caption = look.Labels[static_cast<size_t>(item)]});
-        const bool edit = item % 2 == 0 && item != RowStatusItem;
-        c.push_back({.Class = edit ? "TEdit" : "TComboBox", .Name = ControlOf(look, item), .Parent = "EditPanel",
-                     .Bounds = {x + labelWidth + 4, y, look.ControlWidth, 21}, .TabOrder = item,
+        const bool edit = item % 2 == 0 && item != mlRowStatus;
+        c.push_back({.Class = edit ? "TEdit" : "TComboBox", .Name = MethodListControl(look, item),
+                     .Parent = "EditPanel", .Bounds = {x + labelWidth + 4, y, look.ControlWidth, 21}, .TabOrder = item,
                      .Props = edit ? "MaxLength=15" : "Style=csDropDownList"});
     }
-    built->Layout = FormLayout{.Name = look.Name, .Caption = look.Caption, .ClientWidth = look.ClientWidth,
-                               .ClientHeight = look.ClientHeight, .BorderStyle = bsSizeable,
-                               .Position = poScreenCenter, .LargeFonts = DialogScaling::LeftTopWidthHeight,
-                               .Controls = c};
+    built->Finish({.Name = look.Name, .Caption = look.Caption, .ClientWidth = look.ClientWidth,
+                   .ClientHeight = look.ClientHeight, .BorderStyle = bsSizeable, .Position = poScreenCenter,
+                   .LargeFonts = DialogScaling::LeftTopWidthHeight});
     return built;
 }
 
@@ -90,29 +69,24 @@ const FormLayout& MethodListLayout(const MethodListLook& look) {
     return layouts.back().second->Layout;
 }
 
-TMethodListForm::TMethodListForm(TComponent* owner, const MethodListLook& look)
-    : TDialogFrame(owner, MethodListLayout(look)), Look(look) {
-    KX_BIND(ListView1);
+TMethodListForm::TMethodListForm(TComponent* owner, const MethodListLook& look, std::span<const RowField> fields)
+    : TRowEditor(owner, MethodListLayout(look), MethodListTable(look),
+                 {.Fields = fields,
+                  .Buttons = {"GetButton", "EditButton", "Edit", "AddButton", "DeleteButton"},
+                  .CountText = "StaticText1",
+                  .ResultLinesInPanel = true}),
+      Look(look) {
     KX_BIND(StaticText1);
     KX_BIND(GetButton);
     KX_BIND(EditButton);
     KX_BIND(AddButton);
     KX_BIND(DeleteButton);
     KX_BIND(RowComboBox);
-    KX_BIND(StatusBar1);
     BindChild(this, ListName, look.NameEdit);
     for (size_t n = 0; n < 4; ++n) {
         BindChild(this, TypeCombos[n], look.TypeCombos[n]);
         BindChild(this, ServerGroupEdits[n], look.ServerGroupEdits[n]);
     }
-    ButtonReporting = Reporting::StatusPanel;
-    GetButton->OnClick = TNotifyEvent(this, &TMethodListForm::GetButtonClick);
-    EditButton->OnClick = TNotifyEvent(this, &TMethodListForm::EditButtonClick);
-    AddButton->OnClick = TNotifyEvent(this, &TMethodListForm::AddButtonClick);
-    DeleteButton->OnClick = TNotifyEvent(this, &TMethodListForm::DeleteButtonClick);
-    ListView1->OnClick = TNotifyEvent(this, &TMethodListForm::ListView1Click);
-    ListView1->OnChange = TLVChangeEvent(this, &TMethodListForm::ListView1Change);
-    OnCreate = TNotifyEvent(this, &TMethodListForm::FormCreate);
     FitLabelColumns();
     DoCreate();
 }
@@ -129,122 +103,26 @@ void TMethodListForm::FitLabelColumns() {
             labelWidth = std::max(labelWidth, FindChild<TLabel>(this, "Label" + std::to_string(item + 1))->Width());
         for (int item = first; item < first + 5; ++item) {
             FindChild<TLabel>(this, "Label" + std::to_string(item + 1))->SetLeft(x);
-            FindChild<TControl>(this, ControlOf(Look, item))->SetLeft(x + labelWidth + 4);
+            FindChild<TControl>(this, MethodListControl(Look, item))->SetLeft(x + labelWidth + 4);
         }
         x += labelWidth + 4 + Look.ControlWidth + 12;
     }
 }
 
-void TMethodListForm::FormCreate(TObject*) {
-    OpenController(MethodRequest,
-                   {.Items = Look.Items,
-                    .Kind = MVT_UMV,
-                    .IndexCount = 1,
-                    .Bind =
-                        [this](VxSNMPRequest2Edits& c) {
-                            c.BindListView(ListView1, 1);
-                            c.BindFormatted(NameItem, "%s{l15}", ListName);
-                            for (size_t n = 0; n < 4; ++n) {
-                                c.BindComboBox(static_cast<int>(2 * n + 1), TypeCombos[n]);
-                                c.BindFormatted(static_cast<int>(2 * n + 2), "%s{l15}", ServerGroupEdits[n]);
-                            }
-                            c.BindComboBox(RowStatusItem, RowComboBox);
-                            ClearEdits();
-                            RowComboBox->SetItemIndex(RowCreate);
-                            ShowSelectionState(false);
-                        },
-                    .Target = StatusBar1->Panels()->Items(0),
-                    .Blocking = true,
-                    .Failures = Reporting::StatusPanel});
+std::optional<RowRefusal> TMethodListForm::CheckWrite(const RowSnapshot& form, RowWrite write) const {
+    return CheckMethodList(Rows, Look.MissingName, form, write);
 }
 
-void TMethodListForm::ShowSelectionState(bool selected) {
-    EditButton->SetEnabled(selected);
-    DeleteButton->SetEnabled(selected);
-    ListName->SetEnabled(!selected);
-    AddButton->SetEnabled(!selected);
+RowItems TMethodListForm::LeftOut(const RowSnapshot& form, RowWrite write) const {
+    return MethodListLeftOut(form, write);
 }
 
-void TMethodListForm::ClearEdits() {
-    ListName->SetText("");
-    for (TEdit* edit : ServerGroupEdits) edit->SetText("");
-    if (ListView1->Items()->Count() == 0) StaticText1->SetCaption("0");
-}
+RowWrite TMethodListForm::WriteOfSelected(const RowSnapshot& form) const { return WriteOfKeyedRow(Rows, form); }
 
-void TMethodListForm::ListView1Click(TObject*) { ShowSelectionState(ListView1->Selected() != nullptr); }
-
-void TMethodListForm::ListView1Change(TObject*, TListItem*, TItemChange) {
-    StaticText1->SetCaption(std::to_string(ListView1->Items()->Count()));
-}
-
-void TMethodListForm::EndWrite() {
-    ShowSelectionState(false);
-    ClearEdits();
-}
-
-void TMethodListForm::GetButtonClick(TObject*) {
-    Guard(MethodRequest, [&] { MethodRequest->Refresh(); });
-    EndWrite();
-}
-
-MethodSnapshot TMethodListForm::Snapshot() const {
-    MethodSnapshot methods;
-    for (size_t n = 0; n < 4; ++n) methods[n] = {TypeCombos[n]->Text(), TypeCombos[n]->ItemIndex()};
-    return methods;
-}
-
-bool TMethodListForm::CheckMethodOrder() {
-    MethodPositions = ::MethodPositions(Snapshot());
-    return MethodOrderHolds(MethodPositions);
-}
-
-bool TMethodListForm::AcceptMethodOrder(bool& dropIneffective) {
-    dropIneffective = false;
-    if (CheckMethodOrder()) return true;
-    if (Application->MessageBox(OrderQuestion, Application->Title(), MB_YESNO | MB_ICONQUESTION) == IDYES)
+bool TMethodListForm::ConfirmWrite(RowSnapshot& form, RowWrite write) {
+    if (!MethodOrderWarned(form, write)) return true;
+    if (Application->MessageBox(MethodOrderQuestion, Application->Title(), MB_YESNO | MB_ICONQUESTION) == IDYES)
         return false;
-    dropIneffective = true;
+    form.WentOnAfterWarning = true;
     return true;
 }
-
-void TMethodListForm::WriteMethods(bool leaveOutRowStatus, bool dropIneffective) {
-    const MethodSnapshot methods = Snapshot();
-    Guard(MethodRequest, [&] {
-        VxItemsLeftOut out(*MethodRequest);
-        for (int item : MethodItemsLeftOut(methods, dropIneffective)) out.LeaveOut(item);
-        if (leaveOutRowStatus) out.LeaveOut(RowStatusItem);
-        out.Write(false);
-    });
-    EndWrite();
-}
-
-void TMethodListForm::DeleteRow() {
-    Guard(MethodRequest, [&] {
-        VxItemsLeftOut out(*MethodRequest);
-        out.LeaveOutBetween(2, 8);
-        RowComboBox->SetItemIndex(RowDestroyPosition);
-        out.Write(false);
-    });
-    EndWrite();
-}
-
-void TMethodListForm::EditButtonClick(TObject*) {
-    if (ListName->Text().empty()) return RefuseInput(nullptr, Look.MissingName);
-    if (RowComboBox->ItemIndex() == RowDestroyPosition) return DeleteRow();
-    bool dropIneffective = false;
-    if (!AcceptMethodOrder(dropIneffective)) return;
-    WriteMethods(true, dropIneffective);
-}
-
-void TMethodListForm::AddButtonClick(TObject*) {
-    const std::string name = ListName->Text();
-    if (name.empty()) return RefuseInput(ListName, Look.MissingName);
-    for (int i = 0; i < ListView1->Items()->Count(); ++i)
-        if (ListView1->Items()->Item(i)->Caption() == name) return RefuseInput(ListName, Look.DuplicateName);
-    if (RowComboBox->ItemIndex() != RowCreate) return RefuseInput(RowComboBox, "Row State must be createAndGo.");
-    bool dropIneffective = false;
-    if (!AcceptMethodOrder(dropIneffective)) return;
-    WriteMethods(false, dropIneffective);
-}
-
-void TMethodListForm::DeleteButtonClick(TObject*) { DeleteRow(); }

@@ -5,15 +5,17 @@
 // their differences (item table, names of controls, texts, layout) are a
 // MethodListLook.
 //
-// Reads and writes block. Edit and Add send only the methods that are
-// set (MethodListRules.h), after asking whether methods that follow a
-// "local" or "none" method should be changed first; a failure shows its
-// bare message in panel 0 of the status bar.
+// A row editor (RowEditor.h) on the method lists' rules (MethodListRules.h):
+// reads and writes block; Edit and Add send only the methods that are set,
+// after asking whether methods that follow a "local" or "none" method should
+// be changed first; a failure shows its bare message in panel 0 of the
+// status bar.
 
 #include <array>
+#include <span>
 
-#include "features/DialogFrame.h"
 #include "features/MethodListRules.h"
+#include "features/RowEditor.h"
 
 struct MethodListLook {
     const char* Name;  // the layout's name: the class without its "T"
@@ -30,31 +32,35 @@ struct MethodListLook {
     const char* DuplicateName;
 };
 
-class TMethodListForm : public TDialogFrame {
+// The control that shows an item in the edit panel.
+constexpr const char* MethodListControl(const MethodListLook& look, int item) {
+    if (item == mlName) return look.NameEdit;
+    if (item == mlRowStatus) return "RowComboBox";
+    const size_t method = static_cast<size_t>((item - 1) / 2);
+    return item % 2 ? look.TypeCombos[method] : look.ServerGroupEdits[method];
+}
+
+// The fields of an editor's look, in item order: the name and the server
+// groups take at most 15 characters; the row status first shows createAndGo.
+constexpr std::array<RowField, 10> MethodListFields(const MethodListLook& look) {
+    std::array<RowField, 10> fields{};
+    for (int item = 0; item < 10; ++item) {
+        const auto k = static_cast<size_t>(item);
+        const bool edit = item % 2 == 0 && item != mlRowStatus;
+        fields[k] = {item, MethodListControl(look, item), edit ? "%s{l15}" : nullptr, look.Labels[k]};
+    }
+    fields[mlRowStatus] = RowStatusField(mlRowStatus, "RowComboBox", look.Labels[mlRowStatus], nullptr, RowCreateAndGo);
+    return fields;
+}
+
+class TMethodListForm : public TRowEditor {
 public:
-    void FormCreate(TObject* sender);
-    void GetButtonClick(TObject* sender);
-    void EditButtonClick(TObject* sender);
-    void AddButtonClick(TObject* sender);
-    void DeleteButtonClick(TObject* sender);
-    void ListView1Click(TObject* sender);
-    void ListView1Change(TObject* sender, TListItem* item, TItemChange change);
-
-    void ClearEdits();
-    // The order check over the type combos; fills MethodPositions.
-    bool CheckMethodOrder();
-
-    TListView* ListView1;
     TStaticText* StaticText1;
     TButton* GetButton;
     TButton* EditButton;
     TButton* AddButton;
     TButton* DeleteButton;
     TComboBox* RowComboBox;
-    TStatusBar* StatusBar1;
-
-    VxSNMPRequest2Edits* MethodRequest = nullptr;
-    std::array<int, 4> MethodPositions{-1, -1, -1, -1};
 
     // The name edit, the type combos and the server-group edits, whatever
     // the editor names them.
@@ -63,18 +69,16 @@ public:
     std::array<TEdit*, 4> ServerGroupEdits{};
 
 protected:
-    TMethodListForm(TComponent* owner, const MethodListLook& look);
+    TMethodListForm(TComponent* owner, const MethodListLook& look, std::span<const RowField> fields);
+
+    std::optional<RowRefusal> CheckWrite(const RowSnapshot& form, RowWrite write) const override;
+    RowItems LeftOut(const RowSnapshot& form, RowWrite write) const override;
+    RowWrite WriteOfSelected(const RowSnapshot& form) const override;
+    // Asks about ineffective methods when the order check fails: Yes (change
+    // them) sends nothing, No goes on without them.
+    bool ConfirmWrite(RowSnapshot& form, RowWrite write) override;
 
 private:
-    MethodSnapshot Snapshot() const;
-    // Asks about ineffective methods when the order check fails: false when
-    // the user wants to change them (nothing is sent then); dropIneffective
-    // tells whether to leave them out.
-    bool AcceptMethodOrder(bool& dropIneffective);
-    void WriteMethods(bool leaveOutRowStatus, bool dropIneffective);
-    void DeleteRow();
-    void EndWrite();
-    void ShowSelectionState(bool selected);
     void FitLabelColumns();
 
     const MethodListLook& Look;

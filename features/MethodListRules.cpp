@@ -43,3 +43,34 @@ std::vector<int> MethodItemsLeftOut(const MethodSnapshot& methods, bool dropInef
     }
     return items;
 }
+
+MethodSnapshot MethodsOf(const RowSnapshot& form) {
+    MethodSnapshot methods;
+    for (size_t n = 0; n < methods.size(); ++n) {
+        const RowCombo& type = form.Combo(TypeItem(n));
+        methods[n] = {type.Text, type.Index};
+    }
+    return methods;
+}
+
+bool MethodOrderWarned(const RowSnapshot& form, RowWrite write) {
+    return write != RowWrite::Delete && !MethodOrderHolds(MethodPositions(MethodsOf(form)));
+}
+
+std::optional<RowRefusal> CheckMethodList(const RowTable& table, const char* missingName, const RowSnapshot& form,
+                                          RowWrite write) {
+    const char* const missing[] = {missingName};
+    if (auto refusal = CheckKeys(table, missing, form, write)) return refusal;
+    return write == RowWrite::Add ? CheckCreatesRow(table, form) : std::nullopt;
+}
+
+RowItems MethodListLeftOut(const RowSnapshot& form, RowWrite write) {
+    RowItems out;
+    if (write == RowWrite::Delete) {
+        LeaveOutRange(out, ServerGroupItem(0), ServerGroupItem(3));
+        return out;
+    }
+    for (int item : MethodItemsLeftOut(MethodsOf(form), form.WentOnAfterWarning)) out.insert(item);
+    if (write == RowWrite::Set) out.insert(mlRowStatus);  // a change does not write the row status
+    return out;
+}

@@ -1,6 +1,6 @@
 #include "features/NewBootpCtrlForm.h"
 
-#include "features/BOOTCtrlTableForm.h"
+#include "features/BootpRelayRules.h"
 #include "platform/Layout.h"
 
 TNewBootpCtrlForm* NewBootpCtrlForm = nullptr;
@@ -22,7 +22,7 @@ constexpr FormLayout kLayout{.Name = "NewBootpCtrlForm", .Caption = "New Bootp C
 
 }  // namespace
 
-TNewBootpCtrlForm::TNewBootpCtrlForm(TComponent* owner) : TDialogFrame(owner, kLayout) {
+TNewBootpCtrlForm::TNewBootpCtrlForm(TComponent* owner) : TModalEditor(owner, kLayout) {
     KX_BIND(Edit1);
     KX_BIND(Edit2);
     KX_BIND(DeleteBtn);
@@ -38,8 +38,6 @@ TNewBootpCtrlForm::TNewBootpCtrlForm(TComponent* owner) : TDialogFrame(owner, kL
 
 void TNewBootpCtrlForm::FormCreate(TObject*) { Activated = 0; }
 
-TBOOTCtrlTableForm* TNewBootpCtrlForm::Table() const { return dynamic_cast<TBOOTCtrlTableForm*>(Owner()); }
-
 void TNewBootpCtrlForm::FormActivate(TObject*) {
     Edit1->SetEnabled(true);
     Edit2->SetEnabled(true);
@@ -49,27 +47,16 @@ void TNewBootpCtrlForm::FormActivate(TObject*) {
     Edit2->SetText("");
 }
 
-int TNewBootpCtrlForm::ServersListedForInterface() const {
-    const TListItems* rows = Table()->ListView1->Items();
-    int count = 0;
-    for (int i = 0; i < rows->Count(); ++i)
-        if (rows->Item(i)->Caption() == Edit1->Text()) ++count;
-    return count;
-}
-
 void TNewBootpCtrlForm::DeleteBtnClick(TObject*) {
-    TBOOTCtrlTableForm* table = Table();
-    if (!table) return;
-    table->GuardAddDialog([&] {
-        if (ServersListedForInterface() >= BootpServersPerInterface) {
+    Guard(nullptr, [&] {
+        if (BootpInterfaceFull(FormWithListedRows(), Edit1->Text())) {
             MessageBoxA(nullptr, "One Interface Can Only With Four Bootp Servers", nullptr, MB_OK);
             return;
         }
         // The address becomes four sub-identifiers of the row's index: only
         // an exact IPv4 address names a row.
         if (!AcceptTypedValue(Edit2, sxIpAddress, "Bootp Server IP")) return;
-        if (!table->BootpEdits) return;
-        WriteRowStatus(*table->BootpEdits, table->ComboBox1, BootpPairValid);
+        if (WriteEntry) WriteEntry();
         Edit1->SetText("");
         Edit2->SetText("");
         Close();

@@ -2,15 +2,13 @@
 // Adds one BOOTP relay server to an interface, refusing a fifth server of
 // one interface (as the table last read lists them) and an address that is
 // not an IPv4 address. It has no controller: its edits are bound to the
-// table dialog's (its owner's), and its Set writes through it.
+// table dialog's, which writes its entry (ModalEditor.h).
 
 #include <cstdint>
 
-#include "features/DialogFrame.h"
+#include "features/ModalEditor.h"
 
-class TBOOTCtrlTableForm;
-
-class TNewBootpCtrlForm : public TDialogFrame {
+class TNewBootpCtrlForm : public TModalEditor {
 public:
     // The owner is the BOOTP relay table dialog.
     explicit TNewBootpCtrlForm(TComponent* owner);
@@ -27,11 +25,6 @@ public:
 
     uint8_t Activated = 0;
 
-private:
-    TBOOTCtrlTableForm* Table() const;
-    // How many rows of the table name the interface of Edit1 (letter case
-    // counts).
-    int ServersListedForInterface() const;
 };
 
 extern TNewBootpCtrlForm* NewBootpCtrlForm;

@@ -13,8 +13,6 @@ enum : int { IndexItem, NameItem, MasterItem, MemberItem, FloodingItem, TypeItem
 // List columns (sub-items) the dialog reads.
 constexpr int MasterPortColumn = 1;
 constexpr int StateColumn = 5;
-// The entry of "destroy" in the hidden state combo, in its map's order.
-constexpr int StateDestroy = 4;
 
 constexpr int MinMembers = 2;
 constexpr int MaxMembers = 8;
@@ -236,13 +234,13 @@ void TPortTrunkForm::SetBtnClick(TObject*) {
     if (UnitEdit->Text().empty()) return RefuseInput(UnitEdit, "The Unit should not be empty.");
     if (PortEdit->Text().empty()) return RefuseInput(PortEdit, "The Port should not be empty.");
     Guard(TrunkRequest, [&] {
-        Combo_State->SetItemIndex(ComboBox1->ItemIndex());
+        Combo_State->SetText(ComboBox1->Text());  // "enable" or "disable", by its label
         const int master = TypedMasterPort();
         if (!MasterPortTicked(master)) return;
         ED_MasterPort->SetText(std::to_string(master));
         if (!MembersFit()) return;
         WriteShownRowStatus(*TrunkRequest, Combo_State);
-        ComboBox1->SetItemIndex(Combo_State->ItemIndex());
+        ComboBox1->SetText(Combo_State->Text());
         UnlockIndex();
     });
 }
@@ -254,7 +252,7 @@ void TPortTrunkForm::BT_DeleteClick(TObject*) {
     {
         VxItemsLeftOut out(*TrunkRequest);
         out.LeaveOutBetween(NameItem, FloodingItem);
-        Combo_State->SetItemIndex(StateDestroy);
+        SelectRowStatus(*TrunkRequest, Combo_State, RowDestroy);
         try {
             TrunkRequest->SetValues(false, true);
         } catch (const std::exception& e) {

@@ -1,19 +1,10 @@
 #include "features/ProtocolVlanForm.h"
 
-#include "mibdefs/BridgeMib.h"
 #include "platform/Layout.h"
 
 TProtocolVlanForm* ProtocolVlanForm = nullptr;
 
 namespace {
-
-// Items of the protocol VLAN table.
-enum : int { IndexItem, NameItem, TypeItem, AdvertisementItem, UserProtocolItem, EncapItem, RowStatusItem };
-// Entries of the row-status combo, in its map's order.
-constexpr int RowCreateAndGoEntry = 1;
-constexpr int RowDestroyEntry = 2;
-
-const std::string UserDefinedProtocol = "protocol-userDefined";
 
 constexpr LayoutPanel kPanels[] = {{"", 50}};
 
@@ -66,10 +57,27 @@ constexpr FormLayout kLayout{.Name = "ProtocolVlanForm", .Caption = "Protocol VL
                              .ClientHeight = 419, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
                              .LargeFonts = DialogScaling::WidthHeight, .Controls = kControls};
 
+constexpr const char* Combo = nullptr;
+
+constexpr RowField kFields[] = {
+    {pvIndex, "Index", "%i{n1x4094l4}", "Index"},
+    {pvName, "Name", "%s{l15}", "Name"},
+    {pvType, "ProtocolType", Combo, "Protocol Type"},
+    {pvAdvertisement, "Advertisement", Combo, "Advertisement"},
+    {pvUserProtocol, "UserProtocol", "%u{n0x65535l5}", "User Defined Protocol"},
+    {pvEncap, "Encap", Combo, "Encap Type"},
+    {pvRowStatus, "RowStatus", Combo, "Row Status"},
+};
+
+constexpr RowEditorRecord kRecord{.Fields = kFields,
+                                  .Buttons = {"Get", "Edit", "Edit", "Add", "Delete"},
+                                  .CountText = "StaticText1",
+                                  .KeysCopiedOnClick = 1};
+
 }  // namespace
 
-TProtocolVlanForm::TProtocolVlanForm(TComponent* owner) : TDialogFrame(owner, kLayout) {
-    KX_BIND(ListView1);
+TProtocolVlanForm::TProtocolVlanForm(TComponent* owner)
+    : TRowEditor(owner, kLayout, ProtocolVlanTable, kRecord) {
     KX_BIND(Index);
     KX_BIND(Name);
     KX_BIND(ProtocolType);
@@ -82,62 +90,8 @@ TProtocolVlanForm::TProtocolVlanForm(TComponent* owner) : TDialogFrame(owner, kL
     KX_BIND(Edit);
     KX_BIND(Add);
     KX_BIND(Delete);
-    KX_BIND(StatusBar1);
-    ButtonReporting = Reporting::StatusPanel;
-    Get->OnClick = TNotifyEvent(this, &TProtocolVlanForm::GetClick);
-    Edit->OnClick = TNotifyEvent(this, &TProtocolVlanForm::EditClick);
-    Add->OnClick = TNotifyEvent(this, &TProtocolVlanForm::AddClick);
-    Delete->OnClick = TNotifyEvent(this, &TProtocolVlanForm::DeleteClick);
-    ListView1->OnChange = TLVChangeEvent(this, &TProtocolVlanForm::ListView1Change);
-    ListView1->OnClick = TNotifyEvent(this, &TProtocolVlanForm::ListView1Click);
     ProtocolType->OnChange = TNotifyEvent(this, &TProtocolVlanForm::ProtocolTypeChange);
-    OnCreate = TNotifyEvent(this, &TProtocolVlanForm::FormCreate);
     DoCreate();
-}
-
-void TProtocolVlanForm::FormCreate(TObject*) {
-    OpenController(ProtocolVlanRequest, {.Items = ProtocolVlanItems,
-                                         .Kind = MVT_UMV,
-                                         .IndexCount = 1,
-                                         .Bind =
-                                             [this](VxSNMPRequest2Edits& c) {
-                                                 c.BindListView(ListView1, 1);
-                                                 c.BindFormatted(IndexItem, "%i{n1x4094l4}", Index);
-                                                 c.BindFormatted(NameItem, "%s{l15}", Name);
-                                                 c.BindComboBox(TypeItem, ProtocolType);
-                                                 c.BindComboBox(AdvertisementItem, Advertisement);
-                                                 c.BindFormatted(UserProtocolItem, "%u{n0x65535l5}", UserProtocol);
-                                                 c.BindComboBox(EncapItem, Encap);
-                                                 c.BindComboBox(RowStatusItem, RowStatus);
-                                             },
-                                         .Target = StatusBar1,
-                                         .Blocking = true,
-                                         .CountText = StaticText1,
-                                         .Failures = Reporting::StatusPanel});
-    Get->SetEnabled(true);
-    IdleButtons();
-    ClearEntry();
-}
-
-void TProtocolVlanForm::IdleButtons() {
-    Edit->SetEnabled(false);
-    Delete->SetEnabled(false);
-    Index->SetEnabled(true);
-    Add->SetEnabled(true);
-}
-
-void TProtocolVlanForm::RowButtons() {
-    Edit->SetEnabled(true);
-    Delete->SetEnabled(true);
-    Index->SetEnabled(false);
-    Add->SetEnabled(false);
-}
-
-void TProtocolVlanForm::ClearEntry() {
-    Index->SetText("");
-    Name->SetText("");
-    UserProtocol->SetText("");
-    if (ListView1->Items()->Count() == 0) StaticText1->SetCaption("0");
 }
 
 void TProtocolVlanForm::ProtocolTypeChange(TObject*) {
@@ -146,74 +100,16 @@ void TProtocolVlanForm::ProtocolTypeChange(TObject*) {
     Encap->SetEnabled(userDefined);
 }
 
-void TProtocolVlanForm::RunAction(const std::function<void()>& body) {
-    Guard(ProtocolVlanRequest, body);
-    IdleButtons();
-    ClearEntry();
-    ProtocolTypeChange(nullptr);
+void TProtocolVlanForm::FollowFields() { ProtocolTypeChange(nullptr); }
+
+std::optional<RowRefusal> TProtocolVlanForm::CheckWrite(const RowSnapshot& form, RowWrite write) const {
+    return CheckProtocolVlan(form, write);
 }
 
-void TProtocolVlanForm::GetClick(TObject*) {
-    RunAction([&] { ProtocolVlanRequest->Refresh(); });
+RowItems TProtocolVlanForm::LeftOut(const RowSnapshot& form, RowWrite write) const {
+    return ProtocolVlanLeftOut(form, write);
 }
 
-void TProtocolVlanForm::ListView1Click(TObject*) {
-    if (TListItem* row = ListView1->Selected()) {
-        Index->SetText(row->Caption());
-        RowButtons();
-    } else {
-        IdleButtons();
-    }
-    ProtocolTypeChange(nullptr);
-}
-
-void TProtocolVlanForm::ListView1Change(TObject*, TListItem*, TItemChange) {
-    ShowRowCount(StaticText1, ProtocolVlanRequest);
-}
-
-std::vector<int> TProtocolVlanForm::ColumnsLeftOut(bool edit) const {
-    std::vector<int> out;
-    if (Name->Text().empty()) out.push_back(NameItem);
-    const std::string type = ProtocolType->Text();
-    const bool userDefined = type == UserDefinedProtocol;
-    if (type.empty() || type == "0") out.push_back(TypeItem);
-    if (!userDefined || UserProtocol->Text().empty()) out.push_back(UserProtocolItem);
-    if (!userDefined || Encap->Text().empty() || Encap->Text() == "0") out.push_back(EncapItem);
-    if (Advertisement->Text().empty()) out.push_back(AdvertisementItem);
-    if (edit && RowStatus->Text().empty()) out.push_back(RowStatusItem);
-    return out;
-}
-
-void TProtocolVlanForm::WriteRow(const std::vector<int>& leftOut) {
-    RunAction([&] {
-        VxItemsLeftOut out(*ProtocolVlanRequest);
-        for (int item : leftOut) out.LeaveOut(item);
-        out.Write(false);
-    });
-}
-
-bool TProtocolVlanForm::IndexIsSet() {
-    if (!Index->Text().empty()) return true;
-    RefuseInput(Index, "Index must be set.");
-    return false;
-}
-
-void TProtocolVlanForm::AddClick(TObject*) {
-    if (!IndexIsSet()) return;
-    for (int i = 0; i < ListView1->Items()->Count(); ++i)
-        if (ListView1->Items()->Item(i)->Caption() == Index->Text())
-            return RefuseInput(Index, "There is already a record with the same Index. Please modified it.");
-    if (RowStatus->ItemIndex() != RowCreateAndGoEntry) return RefuseInput(RowStatus, "Row State must be createAndGo.");
-    WriteRow(ColumnsLeftOut(false));
-}
-
-void TProtocolVlanForm::EditClick(TObject*) {
-    if (!IndexIsSet()) return;
-    if (RowStatus->ItemIndex() == RowDestroyEntry) return WriteRow({TypeItem, AdvertisementItem, UserProtocolItem, EncapItem});
-    WriteRow(ColumnsLeftOut(true));
-}
-
-void TProtocolVlanForm::DeleteClick(TObject*) {
-    RowStatus->SetItemIndex(RowDestroyEntry);
-    WriteRow({NameItem, TypeItem, AdvertisementItem, UserProtocolItem, EncapItem});
+RowWrite TProtocolVlanForm::WriteOfSelected(const RowSnapshot& form) const {
+    return ProtocolVlanWriteOfSelected(form);
 }

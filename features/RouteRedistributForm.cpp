@@ -11,10 +11,6 @@ namespace {
 // Items of the redistribution table.
 enum : int { SourceItem, DestinationItem, TypeItem, MetricItem, StatusItem };
 
-// Row-status values that Set may keep.
-constexpr int RowActive = 1;
-constexpr int RowNotInService = 2;
-
 constexpr LayoutControl kControls[] = {
     {.Class = "TListView", .Name = "ListView1", .Bounds = {8, 8, 452, 150}, .TabOrder = 0,
      .Anchors = akLeft | akTop | akRight, .Props = "ViewStyle=vsReport; RowSelect; GridLines; ReadOnly"},

@@ -1,17 +1,10 @@
 #include "features/ServerInfoUnit.h"
 
-#include <string>
-
-#include "mibdefs/SecurityMib.h"
 #include "platform/Layout.h"
 
 TServerInformationForm* ServerInformationForm = nullptr;
 
 namespace {
-
-// Items of the authentication server table.
-enum : int { IpItem, ProtocolItem, PortItem, KeyItem, TimeoutItem, RetryItem, RowStatusItem };
-enum : int { RowActive, RowCreate, RowDestroyPosition };  // row-status combo positions
 
 constexpr LayoutPanel kPanels[] = {{"", 50}};
 
@@ -72,17 +65,27 @@ constexpr FormLayout kLayout{.Name = "ServerInformationForm", .Caption = "Server
                              .Position = poScreenCenter, .LargeFonts = DialogScaling::LeftTopWidthHeight,
                              .Controls = kControls};
 
+constexpr const char* Combo = nullptr;
+
+constexpr RowField kFields[] = {
+    {srvIp, "IPEdit", "%s{l16}", "Server IP"},
+    {srvProtocol, "ProtocolComboBox", Combo, "Server Auth Protocol"},
+    {srvPort, "PortEdit", "%i{n1x65535l5}", "Server Auth Port"},
+    {srvKey, "KeyEdit", "%s{l254}", "Server Auth Key"},
+    {srvTimeout, "TimeoutEdit", "%i{n1x255}", "Server Timeout"},
+    {srvRetry, "RetryCEdit", "%i{n1x255}", "Server Retry Count"},
+    RowStatusField(srvRowStatus, "RowComboBox", "Server Row Status", nullptr, RowCreateAndGo),
+};
+
+constexpr RowEditorRecord kRecord{.Fields = kFields,
+                                  .Buttons = {"GetButton", "EditButton", "Edit", "AddButton", "DeleteButton"},
+                                  .CountText = "Static",
+                                  .ResultLinesInPanel = true};
+
 }  // namespace
 
-std::vector<int> ServerItemsLeftOut(const ServerFieldsSnapshot& fields) {
-    std::vector<int> items;
-    for (size_t k = 0; k < fields.size(); ++k)
-        if (fields[k].empty()) items.push_back(PortItem + static_cast<int>(k));
-    return items;
-}
-
-TServerInformationForm::TServerInformationForm(TComponent* owner) : TDialogFrame(owner, kLayout) {
-    KX_BIND(ListView1);
+TServerInformationForm::TServerInformationForm(TComponent* owner)
+    : TRowEditor(owner, kLayout, ServerTable, kRecord) {
     KX_BIND(Static);
     KX_BIND(GetButton);
     KX_BIND(EditButton);
@@ -95,129 +98,23 @@ TServerInformationForm::TServerInformationForm(TComponent* owner) : TDialogFrame
     KX_BIND(TimeoutEdit);
     KX_BIND(RetryCEdit);
     KX_BIND(RowComboBox);
-    KX_BIND(StatusBar1);
-    ButtonReporting = Reporting::StatusPanel;
-    GetButton->OnClick = TNotifyEvent(this, &TServerInformationForm::GetButtonClick);
-    EditButton->OnClick = TNotifyEvent(this, &TServerInformationForm::EditButtonClick);
-    AddButton->OnClick = TNotifyEvent(this, &TServerInformationForm::AddButtonClick);
-    DeleteButton->OnClick = TNotifyEvent(this, &TServerInformationForm::DeleteButtonClick);
-    ListView1->OnClick = TNotifyEvent(this, &TServerInformationForm::ListView1Click);
-    ListView1->OnChange = TLVChangeEvent(this, &TServerInformationForm::ListView1Change);
-    OnCreate = TNotifyEvent(this, &TServerInformationForm::FormCreate);
     DoCreate();
 }
 
-void TServerInformationForm::FormCreate(TObject*) {
-    OpenController(ServerRequest, {.Items = AaaServerItems,
-                                   .Kind = MVT_UMV,
-                                   .IndexCount = 2,
-                                   .Bind =
-                                       [this](VxSNMPRequest2Edits& c) {
-                                           c.BindListView(ListView1, 1);
-                                           // Wide enough for any address, not only its caption.
-                                           ListView1->Columns()->Items(0)->SetWidth(100);
-                                           c.BindFormatted(IpItem, "%s{l16}", IPEdit);
-                                           c.BindComboBox(ProtocolItem, ProtocolComboBox);
-                                           c.BindFormatted(PortItem, "%i{n1x65535l5}", PortEdit);
-                                           c.BindFormatted(KeyItem, "%s{l254}", KeyEdit);
-                                           c.BindFormatted(TimeoutItem, "%i{n1x255}", TimeoutEdit);
-                                           c.BindFormatted(RetryItem, "%i{n1x255}", RetryCEdit);
-                                           c.BindComboBox(RowStatusItem, RowComboBox);
-                                           ClearEdits();
-                                           RowComboBox->SetItemIndex(RowCreate);
-                                           ShowSelectionState(false);
-                                       },
-                                   .Target = StatusBar1->Panels()->Items(0),
-                                   .Blocking = true,
-                                   .Failures = Reporting::StatusPanel});
+void TServerInformationForm::BindFields(VxSNMPRequest2Edits& controller) {
+    TRowEditor::BindFields(controller);
+    // Wide enough for any address, not only its caption.
+    ListView1->Columns()->Items(0)->SetWidth(100);
 }
 
-void TServerInformationForm::ShowSelectionState(bool selected) {
-    // The index of an existing row cannot be changed: a selected row is
-    // changed or deleted, a new one is added from the no-selection state.
-    EditButton->SetEnabled(selected);
-    DeleteButton->SetEnabled(selected);
-    IPEdit->SetEnabled(!selected);
-    ProtocolComboBox->SetEnabled(!selected);
-    AddButton->SetEnabled(!selected);
+std::optional<RowRefusal> TServerInformationForm::CheckWrite(const RowSnapshot& form, RowWrite write) const {
+    return CheckServer(form, write);
 }
 
-void TServerInformationForm::ClearEdits() {
-    for (TEdit* edit : {IPEdit, PortEdit, KeyEdit, TimeoutEdit, RetryCEdit}) edit->SetText("");
-    if (ListView1->Items()->Count() == 0) Static->SetCaption("0");
+RowItems TServerInformationForm::LeftOut(const RowSnapshot& form, RowWrite write) const {
+    return ServerLeftOut(form, write);
 }
 
-void TServerInformationForm::ListView1Click(TObject*) { ShowSelectionState(ListView1->Selected() != nullptr); }
-
-void TServerInformationForm::ListView1Change(TObject*, TListItem*, TItemChange) {
-    Static->SetCaption(std::to_string(ListView1->Items()->Count()));
+RowWrite TServerInformationForm::WriteOfSelected(const RowSnapshot& form) const {
+    return WriteOfKeyedRow(Rows, form);
 }
-
-void TServerInformationForm::EndWrite() {
-    ShowSelectionState(false);
-    ClearEdits();
-}
-
-void TServerInformationForm::GetButtonClick(TObject*) {
-    Guard(ServerRequest, [&] { ServerRequest->Refresh(); });
-    EndWrite();
-}
-
-ServerFieldsSnapshot TServerInformationForm::Snapshot() const {
-    return {PortEdit->Text(), KeyEdit->Text(), TimeoutEdit->Text(), RetryCEdit->Text()};
-}
-
-bool TServerInformationForm::CheckIndex(bool focus) {
-    if (IPEdit->Text().empty()) {
-        RefuseInput(focus ? IPEdit : nullptr, "Server IP must be set.");
-        return false;
-    }
-    if (ProtocolComboBox->Text().empty()) {
-        RefuseInput(focus ? ProtocolComboBox : nullptr, "Protocol must be set.");
-        return false;
-    }
-    return true;
-}
-
-void TServerInformationForm::WriteFilledFields(bool leaveOutRowStatus) {
-    const ServerFieldsSnapshot fields = Snapshot();
-    Guard(ServerRequest, [&] {
-        VxItemsLeftOut out(*ServerRequest);
-        for (int item : ServerItemsLeftOut(fields)) out.LeaveOut(item);
-        if (leaveOutRowStatus) out.LeaveOut(RowStatusItem);
-        out.Write(false);
-    });
-    EndWrite();
-}
-
-void TServerInformationForm::DeleteRow() {
-    Guard(ServerRequest, [&] {
-        VxItemsLeftOut out(*ServerRequest);
-        out.LeaveOutBetween(PortItem, RetryItem);
-        RowComboBox->SetItemIndex(RowDestroyPosition);
-        out.Write(false);
-    });
-    EndWrite();
-}
-
-void TServerInformationForm::EditButtonClick(TObject*) {
-    if (!CheckIndex(false)) return;
-    if (RowComboBox->ItemIndex() == RowDestroyPosition) return DeleteRow();
-    WriteFilledFields(true);  // a change does not write the row status
-}
-
-void TServerInformationForm::AddButtonClick(TObject*) {
-    if (!CheckIndex(true)) return;
-    const std::string ip = IPEdit->Text();
-    const std::string protocol = ProtocolComboBox->Text();
-    for (int i = 0; i < ListView1->Items()->Count(); ++i) {
-        TListItem* row = ListView1->Items()->Item(i);
-        if (row->Caption() == ip && row->SubItems()->Count() > 0 && row->SubItems()->Strings(0) == protocol)
-            return RefuseInput(IPEdit, "Has already a record with the same Server IP and Protocol. Please Change "
-                                       "Server IP or Protocol.");
-    }
-    if (RowComboBox->ItemIndex() != RowCreate) return RefuseInput(RowComboBox, "Row State must be createAndGo.");
-    WriteFilledFields(false);
-}
-
-void TServerInformationForm::DeleteButtonClick(TObject*) { DeleteRow(); }

@@ -89,7 +89,7 @@ void TUnicastFilterInformationForm::DeleteBtnClick(TObject*) {
     Guard(FilterRequest, [&] {
         VxItemsLeftOut out(*FilterRequest);
         out.LeaveOut(PortsItem);
-        UStatus->SetItemIndex(0);  // "invalid"
+        SelectRowStatus(*FilterRequest, UStatus, FilterInvalid);
         out.Write(true);
     });
     ClearFilterEntry();

@@ -105,11 +105,13 @@
 #include "platform/Types.h"
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <typeinfo>
+#include <vector>
 
 class TForm;
 
@@ -184,6 +186,27 @@ struct FormLayout {
     std::optional<DialogScaling> LargeFonts = std::nullopt;
     const char* Props = nullptr;
     std::span<const LayoutControl> Controls{};
+};
+
+// A layout built at run time (from a dialog's record rather than a constexpr
+// table): it keeps the texts its records point to (names made up while
+// building) and its controls, so the FormLayout stays valid as long as the
+// holder. Build it once and keep it.
+struct BuiltLayout {
+    std::deque<std::string> Texts;  // a deque: a text kept stays where it is
+    std::vector<LayoutControl> Controls;
+    FormLayout Layout;
+
+    const char* Keep(std::string text) {
+        Texts.push_back(std::move(text));
+        return Texts.back().c_str();
+    }
+    // The layout over the controls added so far.
+    const FormLayout& Finish(FormLayout layout) {
+        Layout = layout;
+        Layout.Controls = Controls;
+        return Layout;
+    }
 };
 
 // Gives the form its layout: its own properties, then every control, owned by

@@ -8,23 +8,23 @@
 namespace acl_cases {
 
 // The items between the index and the row status that a write carries.
-inline AclItems Carried(const AclTable& table, const AclItems& leftOut) {
-    AclItems carried;
+inline RowItems Carried(const AclTable& table, const RowItems& leftOut) {
+    RowItems carried;
     for (int item = table.IndexCount; item <= table.RowStatusItem; ++item)
         if (!leftOut.count(item)) carried.insert(item);
     return carried;
 }
 
-inline AclItems Range(int first, int last) {
-    AclItems items;
+inline RowItems Range(int first, int last) {
+    RowItems items;
     LeaveOutRange(items, first, last);
     return items;
 }
 
 // A rule form for the key (1, 5): the ticked boxes, the combo choices and
 // whether a port is ticked.
-inline AclFormSnapshot RuleForm(AclItems ticked, std::map<int, AclCombo> combos = {}, bool anyPort = false) {
-    AclFormSnapshot form;
+inline RowSnapshot RuleForm(RowItems ticked, std::map<int, RowCombo> combos = {}, bool anyPort = false) {
+    RowSnapshot form;
     form.Edits = {{0, "1"}, {1, "5"}};
     form.Ticked = std::move(ticked);
     form.Combos = std::move(combos);
@@ -35,9 +35,9 @@ inline AclFormSnapshot RuleForm(AclItems ticked, std::map<int, AclCombo> combos 
 struct RuleCase {
     const char* Name;
     const AclTable* Table;
-    AclWrite Write;
-    AclFormSnapshot Form;
-    AclItems Carried;
+    RowWrite Write;
+    RowSnapshot Form;
+    RowItems Carried;
 };
 
 }  // namespace acl_cases

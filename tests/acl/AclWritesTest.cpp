@@ -35,8 +35,8 @@ TEST(AclTableRecords, MatchTheCatalogue) {
         EXPECT_EQ(table.RowStatusItem, table.ItemCount - 1);
         const auto* rowStatus = dynamic_cast<const VxOptionList*>(table.Items[table.RowStatusItem].Options);
         ASSERT_NE(rowStatus, nullptr);
-        EXPECT_EQ(rowStatus->IndexOfValue("4"), AclRowCreateAndGoIndex);
-        EXPECT_EQ(rowStatus->IndexOfValue("6"), AclRowDestroyIndex);
+        EXPECT_EQ(RowStatusEntry(*rowStatus, RowCreateAndGo), 1);
+        EXPECT_EQ(RowStatusEntry(*rowStatus, RowDestroy), 2);
         for (int item : {table.PermitItem, table.FirstActionItem, table.LastActionItem, table.PortItem})
             EXPECT_TRUE(item == -1 || (item >= table.IndexCount && item < table.RowStatusItem)) << item;
         EXPECT_EQ(table.IsRule, table.PermitItem >= 0);
@@ -82,11 +82,11 @@ const AclTable& CpuRules() { return AclTableOf("TCPUIPRuleForm"); }
 
 // A profile form: both address masks, both port masks, the flag mask and
 // the protocol-ID mask filled, as the case's combos say.
-AclFormSnapshot ProfileForm(const std::map<int, AclCombo>& combos, std::map<int, std::string> edits = {
+RowSnapshot ProfileForm(const std::map<int, RowCombo>& combos, std::map<int, std::string> edits = {
                                 {ipProfileId, "7"}, {ipSrcMask, "255.255.0.0"}, {ipDstMask, "255.0.0.0"},
                                 {ipSrcPortMask, "FFFF"}, {ipDstPortMask, "FF00"}, {ipTcpFlagMask, "63"},
                                 {ipProtocolIdMask, "000000FF"}}) {
-    AclFormSnapshot form;
+    RowSnapshot form;
     form.Combos = {{ipUseVlan, {"disabled", 1}}, {ipMaskState, {"dst-src-ip-addr", 3}}, {ipUseDscp, {"disabled", 1}},
                    {ipIcmpOption, {"none", 0}}, {ipIgmpOption, {"disable", 1}}, {ipTcpOption, {"other", 0}},
                    {ipUdpOption, {"other", 0}}, {ipTcpFlag, {"disable", 1}}, {ipProtocolIdOption, {"disable", 1}},
@@ -96,20 +96,20 @@ AclFormSnapshot ProfileForm(const std::map<int, AclCombo>& combos, std::map<int,
     return form;
 }
 
-const AclCombo Tcp{"tcp", 3}, Udp{"udp", 4}, Icmp{"icmp", 1}, Igmp{"igmp", 2}, ProtocolId{"protocolId", 5};
+const RowCombo Tcp{"tcp", 3}, Udp{"udp", 4}, Icmp{"icmp", 1}, Igmp{"igmp", 2}, ProtocolId{"protocolId", 5};
 
 struct ProfileCase {
     const char* Name;
-    std::map<int, AclCombo> Combos;
-    AclItems Carried;
+    std::map<int, RowCombo> Combos;
+    RowItems Carried;
 };
 
 // Set and Add of a profile: 1, 2, 5, 6 and the row status always go; the
 // rest as the mask state, options, protocol type and edits choose.
 TEST(Ipv4ProfileLeftOut, CarriesWhatTheProtocolAndOptionsChoose) {
-    const AclItems always{ipUseVlan, ipMaskState, ipUseDscp, ipProtocolType, ipProfileRowStatus};
-    auto with = [&](AclItems more) {
-        more.merge(AclItems(always));
+    const RowItems always{ipUseVlan, ipMaskState, ipUseDscp, ipProtocolType, ipProfileRowStatus};
+    auto with = [&](RowItems more) {
+        more.merge(RowItems(always));
         return more;
     };
     const ProfileCase cases[] = {
@@ -137,19 +137,19 @@ TEST(Ipv4ProfileLeftOut, CarriesWhatTheProtocolAndOptionsChoose) {
     };
     for (const ProfileCase& c : cases) {
         SCOPED_TRACE(c.Name);
-        const AclFormSnapshot form = ProfileForm(c.Combos);
+        const RowSnapshot form = ProfileForm(c.Combos);
         for (const AclTable* table : {&IngressProfiles(), &AclTableOf("TCPUIPMaskInformationForm")}) {
-            EXPECT_EQ(Carried(*table, Ipv4ProfileLeftOut(*table, form, AclWrite::Set)), c.Carried);
-            EXPECT_EQ(Carried(*table, Ipv4ProfileLeftOut(*table, form, AclWrite::Add)), c.Carried);
+            EXPECT_EQ(Carried(*table, Ipv4ProfileLeftOut(*table, form, RowWrite::Set)), c.Carried);
+            EXPECT_EQ(Carried(*table, Ipv4ProfileLeftOut(*table, form, RowWrite::Add)), c.Carried);
         }
     }
 }
 
 TEST(Ipv4ProfileLeftOut, EmptyEditsAreNotSent) {
-    const AclFormSnapshot form = ProfileForm(
+    const RowSnapshot form = ProfileForm(
         {{ipProtocolType, ProtocolId}, {ipProtocolIdOption, {"enable", 0}}}, {{ipProfileId, "7"}, {ipDstMask, "255.0.0.0"}});
-    EXPECT_EQ(Carried(IngressProfiles(), Ipv4ProfileLeftOut(IngressProfiles(), form, AclWrite::Set)),
-              (AclItems{ipUseVlan, ipMaskState, ipDstMask, ipUseDscp, ipProtocolType, ipProtocolIdOption,
+    EXPECT_EQ(Carried(IngressProfiles(), Ipv4ProfileLeftOut(IngressProfiles(), form, RowWrite::Set)),
+              (RowItems{ipUseVlan, ipMaskState, ipDstMask, ipUseDscp, ipProtocolType, ipProtocolIdOption,
                         ipProfileRowStatus}));
 }
 
@@ -158,27 +158,27 @@ TEST(Ipv4ProfileLeftOut, EmptyEditsAreNotSent) {
 // its fields.
 TEST(Ipv4ProfileLeftOut, DeleteAndTheDestroyChoice) {
     const AclTable& table = IngressProfiles();
-    EXPECT_EQ(Carried(table, Ipv4ProfileLeftOut(table, ProfileForm({}), AclWrite::Delete)),
-              AclItems{ipProfileRowStatus});
-    const AclFormSnapshot destroy = ProfileForm({{ipProfileRowStatus, {"destroy", 2}}, {ipProtocolType, Tcp}});
-    EXPECT_EQ(ProfileWriteOfSelected(table, destroy), AclWrite::Delete);
-    EXPECT_EQ(ProfileWriteOfSelected(table, ProfileForm({})), AclWrite::Set);
-    EXPECT_EQ(Ipv4ProfileLeftOut(table, destroy, AclWrite::Add), Ipv4ProfileLeftOut(table, destroy, AclWrite::Set));
-    EXPECT_TRUE(Carried(table, Ipv4ProfileLeftOut(table, destroy, AclWrite::Add)).count(ipTcpFlag));
+    EXPECT_EQ(Carried(table, Ipv4ProfileLeftOut(table, ProfileForm({}), RowWrite::Delete)),
+              RowItems{ipProfileRowStatus});
+    const RowSnapshot destroy = ProfileForm({{ipProfileRowStatus, {"destroy", 2}}, {ipProtocolType, Tcp}});
+    EXPECT_EQ(ProfileWriteOfSelected(table, destroy), RowWrite::Delete);
+    EXPECT_EQ(ProfileWriteOfSelected(table, ProfileForm({})), RowWrite::Set);
+    EXPECT_EQ(Ipv4ProfileLeftOut(table, destroy, RowWrite::Add), Ipv4ProfileLeftOut(table, destroy, RowWrite::Set));
+    EXPECT_TRUE(Carried(table, Ipv4ProfileLeftOut(table, destroy, RowWrite::Add)).count(ipTcpFlag));
 }
 
 TEST(Ipv4ProfileChecks, AddNeedsAnId) {
-    AclFormSnapshot form = ProfileForm({}, {});
-    EXPECT_EQ(CheckIpv4Profile(IngressProfiles(), form, AclWrite::Add), (AclRefusal{"IP ID must be set.", 0}));
-    EXPECT_EQ(CheckIpv4Profile(AclTableOf("TCPUIPMaskInformationForm"), form, AclWrite::Add),
-              (AclRefusal{"Profile ID must be set.", 0}));
+    RowSnapshot form = ProfileForm({}, {});
+    EXPECT_EQ(CheckIpv4Profile(IngressProfiles(), form, RowWrite::Add), (RowRefusal{"IP ID must be set.", 0}));
+    EXPECT_EQ(CheckIpv4Profile(AclTableOf("TCPUIPMaskInformationForm"), form, RowWrite::Add),
+              (RowRefusal{"Profile ID must be set.", 0}));
     form.Edits[ipProfileId] = "9";
-    EXPECT_EQ(CheckIpv4Profile(IngressProfiles(), form, AclWrite::Add), std::nullopt);
+    EXPECT_EQ(CheckIpv4Profile(IngressProfiles(), form, RowWrite::Add), std::nullopt);
 }
 
 // A rule form with the given boxes ticked and combos chosen.
-AclFormSnapshot RuleForm(AclItems ticked, std::map<int, AclCombo> combos = {}, bool anyPort = false) {
-    AclFormSnapshot form;
+RowSnapshot RuleForm(RowItems ticked, std::map<int, RowCombo> combos = {}, bool anyPort = false) {
+    RowSnapshot form;
     form.Edits = {{ipRuleProfileId, "1"}, {ipRuleAccessId, "5"}};
     form.Ticked = std::move(ticked);
     form.Combos = std::move(combos);
@@ -190,29 +190,29 @@ TEST(Ipv4RuleLeftOut, CarriesTickedFieldsThatTheProtocolUses) {
     const AclTable& in = IngressRules();
     const AclTable& cpu = CpuRules();
     const RuleCase cases[] = {
-        {"Edit with nothing ticked: the port list only", &in, AclWrite::Set, RuleForm({}), {20}},
-        {"Add with nothing ticked and no port: the row status only", &in, AclWrite::Add, RuleForm({}), {21}},
-        {"Add with a port ticked: the port list too", &in, AclWrite::Add, RuleForm({}, {}, true), {20, 21}},
-        {"tcp: ports and flag bits, not type and code", &in, AclWrite::Add,
+        {"Edit with nothing ticked: the port list only", &in, RowWrite::Set, RuleForm({}), {20}},
+        {"Add with nothing ticked and no port: the row status only", &in, RowWrite::Add, RuleForm({}), {21}},
+        {"Add with a port ticked: the port list too", &in, RowWrite::Add, RuleForm({}, {}, true), {20, 21}},
+        {"tcp: ports and flag bits, not type and code", &in, RowWrite::Add,
          RuleForm(Range(7, 11), {{ipRuleProtocol, Tcp}}), {9, 10, 11, 21}},
-        {"udp: ports only", &cpu, AclWrite::Add, RuleForm(Range(2, 15), {{ipRuleProtocol, Udp}}),
+        {"udp: ports only", &cpu, RowWrite::Add, RuleForm(Range(2, 15), {{ipRuleProtocol, Udp}}),
          {2, 3, 4, 5, 6, 9, 10, 14, 15}},
-        {"none: no match item, ticked or not", &in, AclWrite::Set,
+        {"none: no match item, ticked or not", &in, RowWrite::Set,
          RuleForm(Range(2, 21), {{ipRuleProtocol, {"none", 0}}}), {2, 3, 4, 5, 6, 14, 15, 16, 17, 18, 19, 20, 21}},
-        {"icmp: type and code", &cpu, AclWrite::Set, RuleForm(Range(7, 13), {{ipRuleProtocol, Icmp}}), {7, 8}},
-        {"igmp: type", &cpu, AclWrite::Set, RuleForm(Range(7, 13), {{ipRuleProtocol, Igmp}}), {7}},
-        {"protocol ID: the ID and the user mask", &cpu, AclWrite::Set,
+        {"icmp: type and code", &cpu, RowWrite::Set, RuleForm(Range(7, 13), {{ipRuleProtocol, Icmp}}), {7, 8}},
+        {"igmp: type", &cpu, RowWrite::Set, RuleForm(Range(7, 13), {{ipRuleProtocol, Igmp}}), {7}},
+        {"protocol ID: the ID and the user mask", &cpu, RowWrite::Set,
          RuleForm(Range(7, 13), {{ipRuleProtocol, ProtocolId}}), {12, 13}},
-        {"no protocol chosen: as ticked", &cpu, AclWrite::Set, RuleForm({8, 13}), {8, 13}},
-        {"a ticked deny drops the actions, ticked or not", &in, AclWrite::Add,
+        {"no protocol chosen: as ticked", &cpu, RowWrite::Set, RuleForm({8, 13}), {8, 13}},
+        {"a ticked deny drops the actions, ticked or not", &in, RowWrite::Add,
          RuleForm(Range(14, 19), {{19, {"deny", 0}}}), {19, 21}},
-        {"an unticked deny keeps ticked actions", &in, AclWrite::Add, RuleForm(Range(14, 18), {{19, {"deny", 0}}}),
+        {"an unticked deny keeps ticked actions", &in, RowWrite::Add, RuleForm(Range(14, 18), {{19, {"deny", 0}}}),
          {14, 15, 16, 17, 18, 21}},
-        {"permit keeps the actions", &in, AclWrite::Set, RuleForm(Range(14, 19), {{19, {"permit", 1}}}),
+        {"permit keeps the actions", &in, RowWrite::Set, RuleForm(Range(14, 19), {{19, {"permit", 1}}}),
          {14, 15, 16, 17, 18, 19, 20}},
-        {"Edit carries a ticked row status", &in, AclWrite::Set, RuleForm({21}), {20, 21}},
-        {"Delete: the row status only", &in, AclWrite::Delete, RuleForm(Range(2, 21), {}, true), {21}},
-        {"Delete on the CPU filter", &cpu, AclWrite::Delete, RuleForm(Range(2, 15)), {15}},
+        {"Edit carries a ticked row status", &in, RowWrite::Set, RuleForm({21}), {20, 21}},
+        {"Delete: the row status only", &in, RowWrite::Delete, RuleForm(Range(2, 21), {}, true), {21}},
+        {"Delete on the CPU filter", &cpu, RowWrite::Delete, RuleForm(Range(2, 15)), {15}},
     };
     for (const RuleCase& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -222,24 +222,24 @@ TEST(Ipv4RuleLeftOut, CarriesTickedFieldsThatTheProtocolUses) {
 
 TEST(Ipv4RuleLeftOut, EditWithATickedDestroyDeletes) {
     const AclTable& table = IngressRules();
-    EXPECT_EQ(RuleWriteOfSelected(table, RuleForm({21}, {{21, {"destroy", 2}}})), AclWrite::Delete);
-    EXPECT_EQ(RuleWriteOfSelected(table, RuleForm({}, {{21, {"destroy", 2}}})), AclWrite::Set);
-    EXPECT_EQ(RuleWriteOfSelected(table, RuleForm({21}, {{21, {"active", 0}}})), AclWrite::Set);
+    EXPECT_EQ(RuleWriteOfSelected(table, RuleForm({21}, {{21, {"destroy", 2}}})), RowWrite::Delete);
+    EXPECT_EQ(RuleWriteOfSelected(table, RuleForm({}, {{21, {"destroy", 2}}})), RowWrite::Set);
+    EXPECT_EQ(RuleWriteOfSelected(table, RuleForm({21}, {{21, {"active", 0}}})), RowWrite::Set);
 }
 
 struct CheckCase {
     const char* Name;
     const AclTable* Table;
-    AclWrite Write;
-    AclFormSnapshot Form;
-    std::optional<AclRefusal> Refusal;
+    RowWrite Write;
+    RowSnapshot Form;
+    std::optional<RowRefusal> Refusal;
 };
 
 TEST(Ipv4RuleChecks, RefuseInTheirOrder) {
     const AclTable& in = IngressRules();
     const AclTable& cpu = CpuRules();
-    auto form = [](std::map<int, std::string> edits, AclItems ticked = {}, std::map<int, AclCombo> combos = {}) {
-        AclFormSnapshot f;
+    auto form = [](std::map<int, std::string> edits, RowItems ticked = {}, std::map<int, RowCombo> combos = {}) {
+        RowSnapshot f;
         f.Edits = std::move(edits);
         f.Ticked = std::move(ticked);
         f.Combos = std::move(combos);
@@ -248,25 +248,25 @@ TEST(Ipv4RuleChecks, RefuseInTheirOrder) {
     };
     const std::string duplicate = in.DuplicateMessage;
     const CheckCase cases[] = {
-        {"Add without a profile ID", &in, AclWrite::Add, form({{1, "4"}}), AclRefusal{"IP Rule ID must be set.", 0}},
-        {"Add without an access ID", &in, AclWrite::Add, form({{0, "1"}}),
-         AclRefusal{"IP Rule Access ID must be set.", 1}},
-        {"Edit without an ID moves no focus", &cpu, AclWrite::Set, form({{1, "4"}}),
-         AclRefusal{"IP Rule ID must be set.", -1}},
-        {"a listed pair, whatever the fields", &in, AclWrite::Add, form({{0, "1"}, {1, "2"}, {2, "v10"}}),
-         AclRefusal{duplicate, 0}},
-        {"a listed pair is no fault on Edit", &in, AclWrite::Set, form({{0, "1"}, {1, "2"}}), std::nullopt},
-        {"the same profile under another access ID", &in, AclWrite::Add, form({{0, "1"}, {1, "3"}}), std::nullopt},
-        {"the key texts compare exactly", &in, AclWrite::Add, form({{0, "01"}, {1, "2"}}), std::nullopt},
-        {"a ticked protocol without a choice", &cpu, AclWrite::Set, form({{0, "1"}, {1, "9"}}, {6}),
-         AclRefusal{"Rule Protocol must be chosed.", 6}},
-        {"Add with a ticked row status other than createAndGo", &in, AclWrite::Add,
-         form({{0, "2"}, {1, "1"}}, {21}, {{21, {"active", 0}}}), AclRefusal{"Row State must be createAndGo.", 21}},
-        {"CPU row status", &cpu, AclWrite::Add, form({{0, "2"}, {1, "1"}}, {15}, {{15, {"destroy", 2}}}),
-         AclRefusal{"Row State must be createAndGo.", 15}},
-        {"an unticked row status is Add's own business", &in, AclWrite::Add,
+        {"Add without a profile ID", &in, RowWrite::Add, form({{1, "4"}}), RowRefusal{"IP Rule ID must be set.", 0}},
+        {"Add without an access ID", &in, RowWrite::Add, form({{0, "1"}}),
+         RowRefusal{"IP Rule Access ID must be set.", 1}},
+        {"Edit without an ID moves no focus", &cpu, RowWrite::Set, form({{1, "4"}}),
+         RowRefusal{"IP Rule ID must be set.", -1}},
+        {"a listed pair, whatever the fields", &in, RowWrite::Add, form({{0, "1"}, {1, "2"}, {2, "v10"}}),
+         RowRefusal{duplicate, 0}},
+        {"a listed pair is no fault on Edit", &in, RowWrite::Set, form({{0, "1"}, {1, "2"}}), std::nullopt},
+        {"the same profile under another access ID", &in, RowWrite::Add, form({{0, "1"}, {1, "3"}}), std::nullopt},
+        {"the key texts compare exactly", &in, RowWrite::Add, form({{0, "01"}, {1, "2"}}), std::nullopt},
+        {"a ticked protocol without a choice", &cpu, RowWrite::Set, form({{0, "1"}, {1, "9"}}, {6}),
+         RowRefusal{"Rule Protocol must be chosed.", 6}},
+        {"Add with a ticked row status other than createAndGo", &in, RowWrite::Add,
+         form({{0, "2"}, {1, "1"}}, {21}, {{21, {"active", 0}}}), RowRefusal{"Row State must be createAndGo.", 21}},
+        {"CPU row status", &cpu, RowWrite::Add, form({{0, "2"}, {1, "1"}}, {15}, {{15, {"destroy", 2}}}),
+         RowRefusal{"Row State must be createAndGo.", 15}},
+        {"an unticked row status is Add's own business", &in, RowWrite::Add,
          form({{0, "2"}, {1, "1"}}, {}, {{21, {"destroy", 2}}}), std::nullopt},
-        {"Delete checks nothing", &in, AclWrite::Delete, form({}), std::nullopt},
+        {"Delete checks nothing", &in, RowWrite::Delete, form({}), std::nullopt},
     };
     for (const CheckCase& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -293,7 +293,7 @@ TEST(AclTextChecks, CarriedAddressesAndOctetsMustBeWhole) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.Item) + " '" + c.Text + "'");
-        AclFormSnapshot form;
+        RowSnapshot form;
         form.Edits[c.Item] = c.Text;
         const auto refusal = CheckCarriedTexts(profiles, form, {});
         EXPECT_EQ(!refusal.has_value(), c.Good);
@@ -302,7 +302,7 @@ TEST(AclTextChecks, CarriedAddressesAndOctetsMustBeWhole) {
         }
         EXPECT_EQ(CheckCarriedTexts(profiles, form, {c.Item}), std::nullopt) << "left out: not looked at";
     }
-    AclFormSnapshot form;
+    RowSnapshot form;
     form.Edits = {{ipSrcMask, "10.1"}};
     EXPECT_EQ(CheckCarriedTexts(profiles, form, {})->Message,
               "IP Address Mask Source must be an IP address: four numbers from 0 to 255 joined by dots, such as "
@@ -310,9 +310,9 @@ TEST(AclTextChecks, CarriedAddressesAndOctetsMustBeWhole) {
     // A ticked field left empty is refused rather than sent as zero or as
     // no value, which the switch refuses with the whole set.
     form.Edits = {{ipRuleDscp, ""}};
-    EXPECT_EQ(CheckCarriedTexts(IngressRules(), form, {}), (AclRefusal{"DSCP must be set.", ipRuleDscp}));
+    EXPECT_EQ(CheckCarriedTexts(IngressRules(), form, {}), (RowRefusal{"DSCP must be set.", ipRuleDscp}));
     form.Edits = {{ipRuleUserMask, ""}};
-    EXPECT_EQ(CheckCarriedTexts(IngressRules(), form, {}), (AclRefusal{"User Mask must be set.", ipRuleUserMask}));
+    EXPECT_EQ(CheckCarriedTexts(IngressRules(), form, {}), (RowRefusal{"User Mask must be set.", ipRuleUserMask}));
 }
 
 }  // namespace

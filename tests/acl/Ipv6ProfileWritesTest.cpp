@@ -16,21 +16,21 @@ using namespace acl_cases;
 const AclTable& Ingress() { return AclTableOf("TIPv6MaskInformationForm"); }
 const AclTable& Cpu() { return AclTableOf("TCPUIPv6MaskInformationForm"); }
 
-const AclCombo Other{"other", 0}, Dst{"dst-ipv6-addr", 1}, Src{"src-ipv6-addr", 2}, DstSrc{"dst-src-ipv6-addr", 3};
-const AclCombo NotChosen{};
+const RowCombo Other{"other", 0}, Dst{"dst-ipv6-addr", 1}, Src{"src-ipv6-addr", 2}, DstSrc{"dst-src-ipv6-addr", 3};
+const RowCombo NotChosen{};
 const std::string FullMask(32, 'F');
 
 // Profile 3 with both masks typed, the class and flow label chosen, the
 // state as given and createAndGo in the row-status combo.
-AclFormSnapshot ProfileForm(const AclCombo& state) {
-    AclFormSnapshot form;
+RowSnapshot ProfileForm(const RowCombo& state) {
+    RowSnapshot form;
     form.Edits = {{ip6ProfileId, "3"}, {ip6SrcMask, FullMask}, {ip6DstMask, FullMask}};
     form.Combos = {{ip6Class, {"enable", 0}}, {ip6FlowLabel, {"disable", 1}}, {ip6ProfileRowStatus, {"createAndGo", 1}}};
     if (state.Index >= 0) form.Combos[ip6MaskState] = state;
     return form;
 }
 
-AclFormSnapshot Without(AclFormSnapshot form, std::initializer_list<int> items) {
+RowSnapshot Without(RowSnapshot form, std::initializer_list<int> items) {
     for (int item : items) {
         form.Combos.erase(item);
         form.Edits.erase(item);
@@ -40,9 +40,9 @@ AclFormSnapshot Without(AclFormSnapshot form, std::initializer_list<int> items) 
 
 struct LeftOutCase {
     const char* Name;
-    AclWrite Write;
-    AclFormSnapshot Form;
-    AclItems Carried;
+    RowWrite Write;
+    RowSnapshot Form;
+    RowItems Carried;
 };
 
 // What each write sends by the state combo, ingress and CPU filter alike.
@@ -50,24 +50,24 @@ TEST(Ipv6ProfileLeftOut, CarriesWhatTheStateNames) {
     constexpr int Class = ip6Class, Flow = ip6FlowLabel, State = ip6MaskState, SrcMask = ip6SrcMask,
                   DstMask = ip6DstMask, Row = ip6ProfileRowStatus;
     const LeftOutCase cases[] = {
-        {"Add, no state: class, flow label, row status", AclWrite::Add, ProfileForm(NotChosen), {Class, Flow, Row}},
-        {"Add, nothing chosen: the row status alone", AclWrite::Add,
+        {"Add, no state: class, flow label, row status", RowWrite::Add, ProfileForm(NotChosen), {Class, Flow, Row}},
+        {"Add, nothing chosen: the row status alone", RowWrite::Add,
          Without(ProfileForm(NotChosen), {Class, Flow}), {Row}},
-        {"Add, other: no mask", AclWrite::Add, ProfileForm(Other), {Class, Flow, State, Row}},
-        {"Add, other without a class", AclWrite::Add, Without(ProfileForm(Other), {Class}), {Flow, State, Row}},
-        {"Add, dst: the destination mask", AclWrite::Add, ProfileForm(Dst), {Class, Flow, State, DstMask, Row}},
-        {"Add, dst left empty: no mask", AclWrite::Add, Without(ProfileForm(Dst), {DstMask}),
+        {"Add, other: no mask", RowWrite::Add, ProfileForm(Other), {Class, Flow, State, Row}},
+        {"Add, other without a class", RowWrite::Add, Without(ProfileForm(Other), {Class}), {Flow, State, Row}},
+        {"Add, dst: the destination mask", RowWrite::Add, ProfileForm(Dst), {Class, Flow, State, DstMask, Row}},
+        {"Add, dst left empty: no mask", RowWrite::Add, Without(ProfileForm(Dst), {DstMask}),
          {Class, Flow, State, Row}},
-        {"Add, src: the source mask", AclWrite::Add, ProfileForm(Src), {Class, Flow, State, SrcMask, Row}},
-        {"Add, dst-src: both masks", AclWrite::Add, ProfileForm(DstSrc),
+        {"Add, src: the source mask", RowWrite::Add, ProfileForm(Src), {Class, Flow, State, SrcMask, Row}},
+        {"Add, dst-src: both masks", RowWrite::Add, ProfileForm(DstSrc),
          {Class, Flow, State, SrcMask, DstMask, Row}},
-        {"Add, dst-src with the source alone", AclWrite::Add, Without(ProfileForm(DstSrc), {DstMask}),
+        {"Add, dst-src with the source alone", RowWrite::Add, Without(ProfileForm(DstSrc), {DstMask}),
          {Class, Flow, State, SrcMask, Row}},
-        {"Set, other: no mask, no row status", AclWrite::Set, ProfileForm(Other), {Class, Flow, State}},
-        {"Set, dst", AclWrite::Set, ProfileForm(Dst), {Class, Flow, State, DstMask}},
-        {"Set, src", AclWrite::Set, ProfileForm(Src), {Class, Flow, State, SrcMask}},
-        {"Set, dst-src", AclWrite::Set, ProfileForm(DstSrc), {Class, Flow, State, SrcMask, DstMask}},
-        {"Delete: the row status alone", AclWrite::Delete, ProfileForm(DstSrc), {Row}},
+        {"Set, other: no mask, no row status", RowWrite::Set, ProfileForm(Other), {Class, Flow, State}},
+        {"Set, dst", RowWrite::Set, ProfileForm(Dst), {Class, Flow, State, DstMask}},
+        {"Set, src", RowWrite::Set, ProfileForm(Src), {Class, Flow, State, SrcMask}},
+        {"Set, dst-src", RowWrite::Set, ProfileForm(DstSrc), {Class, Flow, State, SrcMask, DstMask}},
+        {"Delete: the row status alone", RowWrite::Delete, ProfileForm(DstSrc), {Row}},
     };
     for (const AclTable* table : {&Ingress(), &Cpu()}) {
         for (const LeftOutCase& c : cases) {
@@ -80,11 +80,11 @@ TEST(Ipv6ProfileLeftOut, CarriesWhatTheStateNames) {
 // Set with createAndGo runs Add, with destroy Delete; otherwise it is a Set,
 // also with no row status chosen.
 TEST(Ipv6ProfileWriteOfSelected, FollowsTheRowStatusCombo) {
-    AclFormSnapshot form = ProfileForm(Other);
-    const std::pair<AclCombo, AclWrite> cases[] = {{{"createAndGo", 1}, AclWrite::Add},
-                                                   {{"destroy", 2}, AclWrite::Delete},
-                                                   {{"active", 0}, AclWrite::Set},
-                                                   {NotChosen, AclWrite::Set}};
+    RowSnapshot form = ProfileForm(Other);
+    const std::pair<RowCombo, RowWrite> cases[] = {{{"createAndGo", 1}, RowWrite::Add},
+                                                   {{"destroy", 2}, RowWrite::Delete},
+                                                   {{"active", 0}, RowWrite::Set},
+                                                   {NotChosen, RowWrite::Set}};
     for (const auto& [rowStatus, write] : cases) {
         SCOPED_TRACE(rowStatus.Text);
         form.Combos[ip6ProfileRowStatus] = rowStatus;
@@ -95,9 +95,9 @@ TEST(Ipv6ProfileWriteOfSelected, FollowsTheRowStatusCombo) {
 struct CheckCase {
     const char* Name;
     const AclTable* Table;
-    AclWrite Write;
-    AclFormSnapshot Form;
-    std::optional<AclRefusal> Refusal;
+    RowWrite Write;
+    RowSnapshot Form;
+    std::optional<RowRefusal> Refusal;
 };
 
 // The checks in their order, with their focus; only Add's empty-ID message
@@ -105,46 +105,46 @@ struct CheckCase {
 TEST(Ipv6ProfileChecks, RefuseInTheirOrder) {
     const std::string dstNull = "IPv6 Destination Address Mask should not be null.";
     const std::string srcNull = "IPv6 Source Address Mask should not be null.";
-    AclFormSnapshot listed = ProfileForm(Other);
+    RowSnapshot listed = ProfileForm(Other);
     listed.ListedKeys = {{"1", ""}, {"3", ""}};
-    AclFormSnapshot active = ProfileForm(Other);
+    RowSnapshot active = ProfileForm(Other);
     active.Combos[ip6ProfileRowStatus] = {"active", 0};
     const CheckCase cases[] = {
-        {"Add without an ID", &Ingress(), AclWrite::Add, Without(ProfileForm(Other), {ip6ProfileId}),
-         AclRefusal{"IPv6 Mask ID must be set.", ip6ProfileId}},
-        {"CPU Add without an ID", &Cpu(), AclWrite::Add, Without(ProfileForm(Other), {ip6ProfileId}),
-         AclRefusal{"CPU IPv6 Mask ID must be set.", ip6ProfileId}},
-        {"Add of a listed ID", &Cpu(), AclWrite::Add, listed,
-         AclRefusal{"There is already a record with the same IPv6 Mask ID. Please modify it.", ip6ProfileId}},
-        {"Add with active", &Ingress(), AclWrite::Add, active,
-         AclRefusal{"Row Status must be createAndGo.", ip6ProfileRowStatus}},
-        {"Add with nothing chosen", &Ingress(), AclWrite::Add,
+        {"Add without an ID", &Ingress(), RowWrite::Add, Without(ProfileForm(Other), {ip6ProfileId}),
+         RowRefusal{"IPv6 Mask ID must be set.", ip6ProfileId}},
+        {"CPU Add without an ID", &Cpu(), RowWrite::Add, Without(ProfileForm(Other), {ip6ProfileId}),
+         RowRefusal{"CPU IPv6 Mask ID must be set.", ip6ProfileId}},
+        {"Add of a listed ID", &Cpu(), RowWrite::Add, listed,
+         RowRefusal{"There is already a record with the same IPv6 Mask ID. Please modify it.", ip6ProfileId}},
+        {"Add with active", &Ingress(), RowWrite::Add, active,
+         RowRefusal{"Row Status must be createAndGo.", ip6ProfileRowStatus}},
+        {"Add with nothing chosen", &Ingress(), RowWrite::Add,
          Without(ProfileForm(NotChosen), {ip6Class, ip6FlowLabel, ip6SrcMask, ip6DstMask}), std::nullopt},
-        {"Add, dst-src without masks", &Ingress(), AclWrite::Add,
+        {"Add, dst-src without masks", &Ingress(), RowWrite::Add,
          Without(ProfileForm(DstSrc), {ip6SrcMask, ip6DstMask}), std::nullopt},
-        {"CPU Set without an ID: the ingress text, no focus", &Cpu(), AclWrite::Set,
-         Without(ProfileForm(Other), {ip6ProfileId}), AclRefusal{"IPv6 Mask ID must be set.", -1}},
-        {"Set without a class", &Ingress(), AclWrite::Set, Without(ProfileForm(Other), {ip6Class}),
-         AclRefusal{"Please choose Class.", ip6Class}},
-        {"Set without a flow label", &Ingress(), AclWrite::Set, Without(ProfileForm(Other), {ip6FlowLabel}),
-         AclRefusal{"Please choose Flow Label.", ip6FlowLabel}},
-        {"Set without a state", &Ingress(), AclWrite::Set, ProfileForm(NotChosen),
-         AclRefusal{"Please choose IPv6 Address Mask State.", ip6MaskState}},
-        {"Set, dst without its mask", &Ingress(), AclWrite::Set, Without(ProfileForm(Dst), {ip6DstMask}),
-         AclRefusal{dstNull, ip6DstMask}},
-        {"Set, src without its mask", &Ingress(), AclWrite::Set, Without(ProfileForm(Src), {ip6SrcMask}),
-         AclRefusal{srcNull, ip6SrcMask}},
-        {"Set, dst-src without either: destination first", &Ingress(), AclWrite::Set,
-         Without(ProfileForm(DstSrc), {ip6SrcMask, ip6DstMask}), AclRefusal{dstNull, ip6DstMask}},
-        {"Set, dst-src with the source alone", &Ingress(), AclWrite::Set, Without(ProfileForm(DstSrc), {ip6DstMask}),
-         AclRefusal{dstNull, ip6DstMask}},
-        {"Set, dst-src with the destination alone", &Cpu(), AclWrite::Set,
-         Without(ProfileForm(DstSrc), {ip6SrcMask}), AclRefusal{srcNull, ip6SrcMask}},
-        {"Set, other without masks", &Ingress(), AclWrite::Set,
+        {"CPU Set without an ID: the ingress text, no focus", &Cpu(), RowWrite::Set,
+         Without(ProfileForm(Other), {ip6ProfileId}), RowRefusal{"IPv6 Mask ID must be set.", -1}},
+        {"Set without a class", &Ingress(), RowWrite::Set, Without(ProfileForm(Other), {ip6Class}),
+         RowRefusal{"Please choose Class.", ip6Class}},
+        {"Set without a flow label", &Ingress(), RowWrite::Set, Without(ProfileForm(Other), {ip6FlowLabel}),
+         RowRefusal{"Please choose Flow Label.", ip6FlowLabel}},
+        {"Set without a state", &Ingress(), RowWrite::Set, ProfileForm(NotChosen),
+         RowRefusal{"Please choose IPv6 Address Mask State.", ip6MaskState}},
+        {"Set, dst without its mask", &Ingress(), RowWrite::Set, Without(ProfileForm(Dst), {ip6DstMask}),
+         RowRefusal{dstNull, ip6DstMask}},
+        {"Set, src without its mask", &Ingress(), RowWrite::Set, Without(ProfileForm(Src), {ip6SrcMask}),
+         RowRefusal{srcNull, ip6SrcMask}},
+        {"Set, dst-src without either: destination first", &Ingress(), RowWrite::Set,
+         Without(ProfileForm(DstSrc), {ip6SrcMask, ip6DstMask}), RowRefusal{dstNull, ip6DstMask}},
+        {"Set, dst-src with the source alone", &Ingress(), RowWrite::Set, Without(ProfileForm(DstSrc), {ip6DstMask}),
+         RowRefusal{dstNull, ip6DstMask}},
+        {"Set, dst-src with the destination alone", &Cpu(), RowWrite::Set,
+         Without(ProfileForm(DstSrc), {ip6SrcMask}), RowRefusal{srcNull, ip6SrcMask}},
+        {"Set, other without masks", &Ingress(), RowWrite::Set,
          Without(ProfileForm(Other), {ip6SrcMask, ip6DstMask}), std::nullopt},
-        {"Set, other with the row status active", &Ingress(), AclWrite::Set, active,
+        {"Set, other with the row status active", &Ingress(), RowWrite::Set, active,
          std::nullopt},
-        {"Delete", &Ingress(), AclWrite::Delete, AclFormSnapshot{}, std::nullopt},
+        {"Delete", &Ingress(), RowWrite::Delete, RowSnapshot{}, std::nullopt},
     };
     for (const CheckCase& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -170,18 +170,18 @@ TEST(Ipv6ProfileTexts, MasksAreSixteenOctets) {
     };
     for (const auto& [text, fault] : masks) {
         SCOPED_TRACE(text);
-        AclFormSnapshot form = ProfileForm(DstSrc);
+        RowSnapshot form = ProfileForm(DstSrc);
         form.Edits[ip6SrcMask] = text;
         for (const AclTable* table : {&Ingress(), &Cpu()}) {
-            const auto refusal = CheckCarriedTexts(*table, form, Ipv6ProfileLeftOut(*table, form, AclWrite::Set));
+            const auto refusal = CheckCarriedTexts(*table, form, Ipv6ProfileLeftOut(*table, form, RowWrite::Set));
             ASSERT_EQ(!refusal, fault.empty());
             if (refusal) {
-                EXPECT_EQ(*refusal, (AclRefusal{"Src IPv6 Mask must be " + fault, ip6SrcMask}));
+                EXPECT_EQ(*refusal, (RowRefusal{"Src IPv6 Mask must be " + fault, ip6SrcMask}));
             }
         }
         // "dst" leaves the source mask out: its text is not looked at.
         form.Combos[ip6MaskState] = Dst;
-        EXPECT_EQ(CheckCarriedTexts(Ingress(), form, Ipv6ProfileLeftOut(Ingress(), form, AclWrite::Set)),
+        EXPECT_EQ(CheckCarriedTexts(Ingress(), form, Ipv6ProfileLeftOut(Ingress(), form, RowWrite::Set)),
                   std::nullopt);
     }
 }

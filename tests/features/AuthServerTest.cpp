@@ -207,7 +207,7 @@ TEST_F(ServerInformation, PortAndTimeoutOutsideTheirRangesAreRefusedOnLeavingThe
                           {d->RetryCEdit, "256", true}};
     for (const Case& c : cases) {
         c.Edit->SetText(c.Text);
-        d->ServerRequest->Constraints->OnExit(c.Edit);
+        d->Controller->Constraints->OnExit(c.Edit);
         EXPECT_EQ(boxes.Count(), c.Refused ? 1u : 0u) << c.Edit->Name() << " " << c.Text;
         EXPECT_EQ(c.Edit->Text(), c.Refused ? "" : c.Text) << c.Edit->Name();
         boxes.Clear();

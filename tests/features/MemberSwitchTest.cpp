@@ -66,7 +66,7 @@ TEST_F(MemberSwitchTable, OpensWithTheMembersOfTheSwitch) {
 
     ASSERT_NE(MSEditForm, nullptr);
     EXPECT_EQ(MSEditForm->Owner(), dialog);
-    MSEditForm->EditMode = 2;
+    MSEditForm->EditMode = RowWrite::Add;
     MSEditForm->SetCaption("MS Add");
     MSEditForm->Show();
     MSEditForm->Row_Status->SetItemIndex(0);
