@@ -10,6 +10,7 @@
 
 #include "common/VxOptionList.h"
 #include "framework/SnmpVarItem.h"
+#include "framework/VxItemsLeftOut.h"
 #include "main/StackingPortUit.h"
 #include "platform/Layout.h"
 

@@ -1,6 +1,7 @@
 #include "features/PortTrunkForm.h"
 
 #include "features/StackPortFields.h"
+#include "framework/VxItemsLeftOut.h"
 #include "main/StackingPortUit.h"
 #include "mibdefs/SystemMib.h"
 #include "platform/Layout.h"

@@ -1,5 +1,6 @@
 #include "features/ProtocolVlanForm.h"
 
+#include "framework/VxItemsLeftOut.h"
 #include "mibdefs/BridgeMib.h"
 #include "platform/Layout.h"
 

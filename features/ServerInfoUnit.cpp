@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "framework/VxItemsLeftOut.h"
 #include "mibdefs/SecurityMib.h"
 #include "platform/Layout.h"
 

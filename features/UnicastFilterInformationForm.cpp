@@ -1,5 +1,6 @@
 #include "features/UnicastFilterInformationForm.h"
 
+#include "framework/VxItemsLeftOut.h"
 #include "main/Main.h"
 #include "mibdefs/BridgeMib.h"
 #include "platform/Layout.h"

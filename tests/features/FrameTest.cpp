@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "features/DialogFrame.h"
+#include "framework/VxItemsLeftOut.h"
 #include "platform/Layout.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/HostTable.h"
@@ -272,6 +273,25 @@ TEST_F(Frame, ARefusedWriteLeavesNoItemOutOfLaterReads) {
     dialog->RefreshBtn->Click();
     WaitIdle(dialog);
     EXPECT_EQ(Rows(dialog->LV_hostEntry), AllHosts);
+}
+
+// What the owner left out before a write stays out after it; what the
+// write left out comes back.
+TEST_F(Frame, AnItemLeftOutByItsOwnerStaysOutAfterTheWrite) {
+    THostTestForm* dialog = Open({.Blocking = true});
+    SelectRow(dialog->LV_hostEntry, 0);
+    VxSNMPVarList& list = dialog->Hosts->Request.VarList;
+    list.LeaveOut(2);
+    Stack->ClearTrace();
+    dialog->Guard(dialog->Hosts, [&] {
+        VxItemsLeftOut out(*dialog->Hosts);
+        out.LeaveOutBetween(1, 2);
+        out.Write(true);
+    });
+    EXPECT_EQ(Stack->TraceLines(), std::vector<std::string>{"1.3.6.1.4.1.99.5.1.4.1 integer 1"});
+    EXPECT_FALSE(list.IsLeftOut(1));
+    EXPECT_TRUE(list.IsLeftOut(2));
+    EXPECT_EQ(list.GetItem(2)->Access, HostItems[2].Access | acInvalid);
 }
 
 TEST_F(Frame, ClosingDuringASlowWalkDropsWhatIsStillOnItsWay) {
