@@ -81,11 +81,7 @@ void TDialogFrame::OpenController(VxSNMPRequest2Edits*& field, const ControllerB
             if (block.FirstRead) controller.Refresh();
             ShowRowCount(block.CountText, &controller);
         },
-        [&](const std::string& message) {
-            if (block.Failures) Report(*block.Failures, message, field);
-            else if (field && field->MsgCtrl()) field->ShowMsg(message);
-            else ReportBare(message);
-        });
+        [&](const std::string& message) { Report(block.Failures.value_or(Reporting::ResultLine), message, field); });
 }
 
 void TDialogFrame::ShowRowCount(TControl* countText, const VxSNMPRequest2Edits* controller) {
@@ -143,21 +139,32 @@ void TDialogFrame::Guard(VxSNMPRequest2Controls* controller, const std::function
 void TDialogFrame::Report(Reporting how, const std::string& message, VxSNMPRequest2Controls* controller) {
     switch (how) {
     case Reporting::ResultLine:
-        if (controller) controller->ShowMsg(message);
+        if (controller && controller->MsgCtrl()) return controller->ShowMsg(message);
         break;
     case Reporting::StatusPanel:
-        if (FrameStatusBar && FrameStatusBar->Panels()->Count() > 0)
-            FrameStatusBar->Panels()->Items(0)->SetText(message);
+        if (TStatusPanel* panel = FramePanel()) return panel->SetText(message);
         break;
     case Reporting::MemoLine:
-        if (FrameMemo) FrameMemo->Lines()->Add(message);
+        if (FrameMemo) {
+            FrameMemo->Lines()->Add(message);
+            return;
+        }
         break;
-    case Reporting::Silent: break;
+    case Reporting::Silent: return;
     }
+    // The dialog lacks the way it asked for: a failure still shows.
+    ReportBare(message);
 }
 
 void TDialogFrame::ReportBare(const std::string& message) {
-    Report(FrameMemo ? Reporting::MemoLine : Reporting::StatusPanel, message, nullptr);
+    if (FrameMemo) FrameMemo->Lines()->Add(message);
+    else if (TStatusPanel* panel = FramePanel()) panel->SetText(message);
+    else if (FrameStatusBar) FrameStatusBar->SetSimpleText(message);
+    else Application->MessageBox(message, Application->Title(), MB_OK);
+}
+
+TStatusPanel* TDialogFrame::FramePanel() const {
+    return FrameStatusBar && FrameStatusBar->Panels()->Count() > 0 ? FrameStatusBar->Panels()->Items(0) : nullptr;
 }
 
 void TDialogFrame::RefuseInput(TWinControl* field, const std::string& message) {

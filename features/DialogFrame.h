@@ -172,6 +172,9 @@ protected:
     // any other) is reported as ButtonReporting says, through `controller`
     // for a result line.
     void Guard(VxSNMPRequest2Controls* controller, const std::function<void()>& body);
+    // Reports a failure as `how` says. Where the dialog lacks that way (no
+    // controller with a message target, no Memo1, no panel), the message
+    // goes bare wherever the dialog shows one: it is never dropped.
     void Report(Reporting how, const std::string& message, VxSNMPRequest2Controls* controller);
 
     // An input check that failed: the message in a box with an OK button,
@@ -218,7 +221,10 @@ private:
     // Runs body as one guarded handler of the dialog (a close meanwhile
     // waits for it to end).
     void RunGuarded(const std::function<void()>& body, const std::function<void(const std::string&)>& onFailure);
+    // The bare message wherever the dialog shows one: Memo1, else panel 0
+    // of StatusBar1 (its simple text without panels), else a message box.
     void ReportBare(const std::string& message);
+    TStatusPanel* FramePanel() const;
     void StopControllers();
     void FinishClose();
 

@@ -11,6 +11,7 @@
 #include "features/DialogFrame.h"
 #include "framework/VxItemsLeftOut.h"
 #include "platform/Layout.h"
+#include "platform/testing/DialogRecorder.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/HostTable.h"
 #include "tests/support/DialogFixture.h"
@@ -117,6 +118,19 @@ public:
     Options Opts;
 };
 
+// A dialog with nowhere of its own to report to: no memo, no status bar.
+constexpr LayoutControl kBareControls[] = {
+    {.Class = "TButton", .Name = "CloseBtn", .Bounds = {8, 8, 75, 25}, .Caption = "Close"},
+};
+constexpr FormLayout kBareLayout{.Name = "BareTestForm", .Caption = "Bare", .ClientWidth = 100, .ClientHeight = 40,
+                                 .Controls = kBareControls};
+
+class TBareTestForm : public TDialogFrame {
+public:
+    explicit TBareTestForm(TComponent* owner) : TDialogFrame(owner, kBareLayout, DialogScaling::None) {}
+    using TDialogFrame::Report;
+};
+
 const std::vector<std::string> AllHosts = {"1|10.90.90.1|enabled|active", "2|10.90.90.2|disabled|active",
                                            "3|10.90.90.3|enabled|active"};
 
@@ -195,6 +209,28 @@ TEST_F(Frame, AFailureIsReportedInTheDialogsOneWay) {
         EXPECT_EQ(LastLine(dialog->Memo1).substr(0, c.MemoLine.size()), c.MemoLine);
         EXPECT_EQ(dialog->Memo1->Lines()->Count(), c.MemoLine.empty() ? 0 : 1);
         EXPECT_EQ(panel->Text(), c.PanelText);
+    }
+}
+
+// A way of reporting that the dialog lacks (no controller, or one without a
+// message target; no memo; no status bar) still shows the failure, as a bare
+// message: in Memo1, else in panel 0 of StatusBar1, else in a message box.
+TEST_F(Frame, AReportNeverDropsTheMessage) {
+    THostTestForm* dialog = Open();
+    VxSNMPRequest2Edits untargeted(dialog);
+    for (VxSNMPRequest2Controls* controller : {static_cast<VxSNMPRequest2Controls*>(nullptr),
+                                               static_cast<VxSNMPRequest2Controls*>(&untargeted)}) {
+        dialog->Memo1->Clear();
+        dialog->Report(Reporting::ResultLine, "it broke", controller);
+        EXPECT_EQ(Lines(dialog->Memo1), std::vector<std::string>{"it broke"}) << (controller ? "untargeted" : "none");
+    }
+    TBareTestForm bare(Window);
+    MessageBoxRecorder boxes;
+    for (Reporting how : {Reporting::ResultLine, Reporting::MemoLine, Reporting::StatusPanel}) {
+        boxes.Clear();
+        bare.Report(how, "it broke", nullptr);
+        ASSERT_EQ(boxes.Count(), 1u) << static_cast<int>(how);
+        EXPECT_EQ(boxes.Last().Text, "it broke");
     }
 }
 
