@@ -231,8 +231,7 @@ void TAclEditor::FormCreate(TObject*) {
                                 .Bind = [this](VxSNMPRequest2Edits& c) { BindFields(c); },
                                 .Target = StatusBar1,
                                 .Blocking = true,
-                                .CountText = StaticText1,
-                                .Failures = Reporting::StatusPanel});
+                                .CountText = StaticText1});
     ReturnToNoSelection();
     ShowRowCount();
 }

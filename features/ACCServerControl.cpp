@@ -68,9 +68,7 @@ void TfrmACCServerCtrl::FormCreate(TObject*) {
                                            c.BindComboBox(ProtocolItem, cbAuthProtocol);
                                            c.BindComboBox(RowStateItem, cbRowState);
                                        },
-                                   .Target = StatusBar1->Panels()->Items(0),
-                                   .Blocking = true,
-                                   .Failures = Reporting::Silent});
+                                   .Blocking = true});
     edtGroupName->SetText("");
     edtIPAddr->SetText("");
     cbAuthProtocol->SetItemIndex(-1);

@@ -63,9 +63,7 @@ void TBOOTCtrlTableForm::FormCreate(TObject*) {
                                             c.BindFormatted(InterfaceItem, "%s", AddDialog->Edit1);
                                             c.BindFormatted(ServerItem, "%s", AddDialog->Edit2);
                                             c.BindComboBox(StateItem, ComboBox1);
-                                        },
-                                    .Target = Memo1,
-                                    .Failures = Reporting::MemoLine});
+                                        }});
     });
 }
 

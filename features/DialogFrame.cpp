@@ -73,15 +73,22 @@ void TDialogFrame::OpenController(VxSNMPRequest2Edits*& field, const ControllerB
             controller.Request.VarList = VxSNMPVarList(block.Items, block.Kind, block.IndexCount);
             // The target comes before the bindings, so that a binding that
             // fails is reported too.
-            ApplyTarget(controller, block.Target ? block.Target
-                                                 : FrameMemo ? static_cast<TObject*>(FrameMemo) : FrameStatusBar);
+            ApplyTarget(controller, block.Target ? block.Target : DefaultTarget());
             controller.Async = block.Blocking ? 0 : 1;
             if (block.Bind) block.Bind(controller);
             controller.OnRefreshDone = block.OnRefreshDone;
             if (block.FirstRead) controller.Refresh();
             ShowRowCount(block.CountText, &controller);
         },
-        [&](const std::string& message) { Report(block.Failures.value_or(Reporting::ResultLine), message, field); });
+        [&](const std::string& message) { Report(block.Failures.value_or(ButtonReporting), message, field); });
+}
+
+TObject* TDialogFrame::DefaultTarget() const {
+    if (ButtonReporting == Reporting::MemoLine && FrameMemo) return FrameMemo;
+    if (ButtonReporting == Reporting::StatusPanel && FramePanel()) return FramePanel();
+    if (FrameMemo) return FrameMemo;
+    if (FramePanel()) return FramePanel();
+    return FrameStatusBar;
 }
 
 void TDialogFrame::ShowRowCount(TControl* countText, const VxSNMPRequest2Edits* controller) {

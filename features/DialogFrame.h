@@ -140,18 +140,22 @@ public:
         uint32_t IndexCount = 0;
         std::function<void(VxSNMPRequest2Edits&)> Bind;
         // A TMemo, a TStatusBar (its simple text) or a TStatusPanel; null:
-        // Memo1 when the layout has one, else StatusBar1.
+        // the dialog's own (ButtonReporting).
         TObject* Target = nullptr;
         TRefreshDoneEvent OnRefreshDone{};
         bool Blocking = false;  // reads and writes return after the answer
         bool FirstRead = true;  // false: the dialog reads when it needs to
         TControl* CountText = nullptr;  // a TStaticText or TLabel: the list view's row count
-        // How a failure of the block is reported; none: through the new
-        // controller's result line.
+        // How a failure of the block is reported; none: as the dialog's
+        // buttons (ButtonReporting).
         std::optional<Reporting> Failures = std::nullopt;
     };
 
-    // How Guard reports (a result line unless the dialog says otherwise).
+    // How the dialog reports what its guards and controller blocks catch (a
+    // result line unless it says otherwise), and where the result lines of
+    // a block's controller go when the block names no target: Memo1 for
+    // MemoLine, panel 0 of StatusBar1 for StatusPanel, else Memo1, else
+    // panel 0, else StatusBar1. Set in the constructor, before FormCreate.
     Reporting ButtonReporting = Reporting::ResultLine;
 
 protected:
@@ -225,6 +229,7 @@ private:
     // of StatusBar1 (its simple text without panels), else a message box.
     void ReportBare(const std::string& message);
     TStatusPanel* FramePanel() const;
+    TObject* DefaultTarget() const;
     void StopControllers();
     void FinishClose();
 

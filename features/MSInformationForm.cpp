@@ -76,8 +76,7 @@ void TMSInformationForm::FormCreate(TObject*) {
                                      c.BindListView(ListView1, 1);
                                      c.Request.Timeout = MemberTimeout;
                                  },
-                             .CountText = StaticText1,
-                             .Failures = Reporting::MemoLine});
+                             .CountText = StaticText1});
 }
 
 void TMSInformationForm::GetButtonClick(TObject*) {

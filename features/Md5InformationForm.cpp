@@ -69,9 +69,7 @@ void TMd5InformationForm::FormCreate(TObject*) {
                                           c.BindFormatted(KeyIdItem, "%i{n1x255}", Editor->KeyIDEdit);
                                           c.BindFormatted(KeyItem, "%s{l16}", Editor->KeyEdit);
                                           c.BindComboBox(StatusItem, Editor->ComboBox1);
-                                      },
-                                  .Target = Memo1,
-                                  .Failures = Reporting::MemoLine});
+                                      }});
     });
 }
 

@@ -153,9 +153,7 @@ void TMethodListForm::FormCreate(TObject*) {
                             RowComboBox->SetItemIndex(RowCreate);
                             ShowSelectionState(false);
                         },
-                    .Target = StatusBar1->Panels()->Items(0),
-                    .Blocking = true,
-                    .Failures = Reporting::StatusPanel});
+                    .Blocking = true});
 }
 
 void TMethodListForm::ShowSelectionState(bool selected) {

@@ -125,8 +125,8 @@ void TPortTrunkForm::FormCreate(TObject*) {
                                               c.BindComboBox(TypeItem, Combo_Type);
                                               c.BindComboBox(StateItem, Combo_State);
                                           },
-                                      .Target = MessagePanel(),
-                                      .Blocking = true});
+                                      .Blocking = true,
+                                      .Failures = Reporting::ResultLine});
     });
     BT_GetClick(nullptr);
 }

@@ -113,8 +113,7 @@ void TProtocolVlanForm::FormCreate(TObject*) {
                                              },
                                          .Target = StatusBar1,
                                          .Blocking = true,
-                                         .CountText = StaticText1,
-                                         .Failures = Reporting::StatusPanel});
+                                         .CountText = StaticText1});
     Get->SetEnabled(true);
     IdleButtons();
     ClearEntry();

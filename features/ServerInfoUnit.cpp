@@ -127,9 +127,7 @@ void TServerInformationForm::FormCreate(TObject*) {
                                            RowComboBox->SetItemIndex(RowCreate);
                                            ShowSelectionState(false);
                                        },
-                                   .Target = StatusBar1->Panels()->Items(0),
-                                   .Blocking = true,
-                                   .Failures = Reporting::StatusPanel});
+                                   .Blocking = true});
 }
 
 void TServerInformationForm::ShowSelectionState(bool selected) {

@@ -59,6 +59,7 @@ public:
         DialogScaling Scaling = DialogScaling::LeftTopWidthHeight;
         bool Blocking = false;
         bool BrokenBinding = false;  // the table block binds its combo to an item without names
+        Reporting Reports = Reporting::ResultLine;
     };
 
     THostTestForm(TComponent* owner, Options options) : TDialogFrame(owner, kLayout, options.Scaling), Opts(options) {
@@ -71,6 +72,7 @@ public:
         KX_BIND(RefreshBtn);
         KX_BIND(Memo1);
         KX_BIND(StatusBar1);
+        ButtonReporting = options.Reports;
         RefreshBtn->OnClick = TNotifyEvent(this, &THostTestForm::RefreshBtnClick);
         OnCreate = TNotifyEvent(this, &THostTestForm::FormCreate);
         DoCreate();
@@ -188,6 +190,29 @@ TEST_F(Frame, ABlockThatFailsToBindReportsAndTheNextStillReads) {
     const std::string failure = Lines(dialog->Memo1).front();
     EXPECT_EQ(failure.rfind("Get: (VxSNMP++) No reference option list", 0), 0u) << failure;
     EXPECT_TRUE(Rows(dialog->LV_hostEntry).empty());
+}
+
+// A block reports its failure, and its controller its result lines, where
+// the dialog's reporting says, unless the block says otherwise.
+TEST_F(Frame, ABlockReportsAsTheDialogsReportingSays) {
+    const std::string failure = "(VxSNMP++) No reference option list";
+    for (Reporting how : {Reporting::MemoLine, Reporting::StatusPanel}) {
+        const bool memo = how == Reporting::MemoLine;
+        SCOPED_TRACE(memo ? "memo line" : "status panel");
+        auto* dialog = new THostTestForm(Window, {.BrokenBinding = true, .Reports = how});
+        Dialog = dialog;
+        TStatusPanel* panel = dialog->StatusBar1->Panels()->Items(0);
+        TObject* target = memo ? static_cast<TObject*>(dialog->Memo1) : panel;
+        EXPECT_EQ(dialog->Hosts->MsgCtrl(), target);
+        EXPECT_EQ(dialog->Number->MsgCtrl(), target);
+        // The number's answer is still on its way: what shows is the failure, bare.
+        const std::string shown = memo ? LastLine(dialog->Memo1) : panel->Text();
+        EXPECT_EQ(shown.rfind(failure, 0), 0u) << shown;
+        Show(dialog);
+        EXPECT_EQ(dialog->ST_Number->Caption(), "42");
+        EXPECT_EQ(dialog->Memo1->Lines()->Count() > 0, memo);
+        CloseAndDelete(dialog);
+    }
 }
 
 TEST_F(Frame, AFailureIsReportedInTheDialogsOneWay) {
