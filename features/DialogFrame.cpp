@@ -143,6 +143,28 @@ void TDialogFrame::Guard(VxSNMPRequest2Controls* controller, const std::function
     RunGuarded(body, [&](const std::string& message) { Report(ButtonReporting, message, controller); });
 }
 
+TDialogFrame::WriteOutcome TDialogFrame::WriteThenRead(VxSNMPRequest2Controls* controller,
+                                                       const std::function<void()>& write,
+                                                       const std::function<void()>& read, bool readWhenRefused) {
+    WriteOutcome outcome;
+    // One guarded handler, the reports included: a close meanwhile lets go
+    // of the controller only once they are over.
+    RunGuarded(
+        [&] {
+            RunGuarded(write, [&](const std::string& message) { outcome.Refusal = message; });
+            if (!outcome.Refusal || readWhenRefused)
+                RunGuarded(read, [&](const std::string& message) { outcome.ReadFailure = message; });
+            if (outcome.ReadFailure) Report(ButtonReporting, *outcome.ReadFailure, controller);
+            if (outcome.Refusal) {
+                // A result line of the write's own, not of the read after it.
+                if (controller) controller->LastOp = 1;
+                Report(ButtonReporting, *outcome.Refusal, controller);
+            }
+        },
+        [&](const std::string& message) { ReportBare(message); });
+    return outcome;
+}
+
 void TDialogFrame::Report(Reporting how, const std::string& message, VxSNMPRequest2Controls* controller) {
     switch (how) {
     case Reporting::ResultLine:

@@ -176,6 +176,19 @@ protected:
     // any other) is reported as ButtonReporting says, through `controller`
     // for a result line.
     void Guard(VxSNMPRequest2Controls* controller, const std::function<void()>& body);
+    // A blocking write and the read of what the agent holds after it, each
+    // in a guard of its own, so they fail apart: the read follows a write
+    // the agent took, and a refused one too when `readWhenRefused`. A
+    // failed read, then a refused write, are reported as ButtonReporting
+    // says: the refusal last, as the read's own result line would stand
+    // over it. The outcome tells the dialog what failed, for a report of
+    // its own.
+    struct WriteOutcome {
+        std::optional<std::string> Refusal;      // why the write failed; none: the agent took it
+        std::optional<std::string> ReadFailure;  // why the read after it failed; none: it did not
+    };
+    WriteOutcome WriteThenRead(VxSNMPRequest2Controls* controller, const std::function<void()>& write,
+                               const std::function<void()>& read, bool readWhenRefused);
     // Reports a failure as `how` says. Where the dialog lacks that way (no
     // controller with a message target, no Memo1, no panel), the message
     // goes bare wherever the dialog shows one: it is never dropped.

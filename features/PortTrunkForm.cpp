@@ -105,8 +105,6 @@ TPortTrunkForm::TPortTrunkForm(TComponent* owner) : TDialogFrame(owner, kLayout)
     DoCreate();
 }
 
-TStatusPanel* TPortTrunkForm::MessagePanel() const { return StatusBar1->Panels()->Items(0); }
-
 void TPortTrunkForm::FormCreate(TObject*) {
     Guard(nullptr, [&] {
         AddPortPickers({{&MemberPicker, StackingPortPanel}});
@@ -251,18 +249,14 @@ void TPortTrunkForm::SetBtnClick(TObject*) {
 void TPortTrunkForm::BT_DeleteClick(TObject*) {
     if (ED_Index->Text().empty()) return RefuseInput(ED_Index, "Please select trunk group.");
     // Only the type and the state go out: the index stays the row's instance.
-    std::string refused;
-    {
-        VxItemsLeftOut out(*TrunkRequest);
-        out.LeaveOutBetween(NameItem, FloodingItem);
-        Combo_State->SetItemIndex(StateDestroy);
-        try {
+    // Every column is read again, after a refused delete too.
+    WriteThenRead(
+        TrunkRequest,
+        [&] {
+            VxItemsLeftOut out(*TrunkRequest);
+            out.LeaveOutBetween(NameItem, FloodingItem);
+            Combo_State->SetItemIndex(StateDestroy);
             TrunkRequest->SetValues(false, true);
-        } catch (const std::exception& e) {
-            refused = e.what();
-        }
-    }
-    BT_GetClick(nullptr);
-    // After the re-read, whose own line would otherwise read as success.
-    if (!refused.empty()) MessagePanel()->SetText(refused);
+        },
+        [&] { BT_GetClick(nullptr); }, true);
 }

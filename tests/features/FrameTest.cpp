@@ -103,6 +103,7 @@ public:
 
     using TDialogFrame::Guard;
     using TDialogFrame::Report;
+    using TDialogFrame::WriteThenRead;
     using TDialogFrame::WriteRowStatus;
     using TDialogFrame::WriteShownRowStatus;
 
@@ -315,6 +316,40 @@ TEST_F(Frame, TheRowStatusWriteSendsOnlyAStatusOfTheTable) {
     }
 }
 
+// A write and the read after it fail apart; the write's refusal is the
+// last word, after the read's own result line.
+TEST_F(Frame, AWriteAndTheReadAfterItReportInTheirOrder) {
+    THostTestForm* dialog = Open({.Blocking = true, .Reports = Reporting::MemoLine});
+    struct Case {
+        const char* what;
+        const char* fault;     // for the simulated stack, before the write
+        bool readWhenRefused;
+        std::vector<std::string> lines;  // the memo's new lines, each's start
+        bool refused, readFailed;
+    };
+    const std::string set = "Set: (VxSNMP++) Ok!", get = "Get: (VxSNMP++) Ok!", genErr = "(SNMP) Cannot perform operation, General Error!";
+    const Case cases[] = {
+        {"taken", "", false, {set, get}, false, false},
+        {"refused, read all the same", "fail-next-set genErr", true, {get, genErr}, true, false},
+        {"refused, not read", "fail-next-set genErr", false, {genErr}, true, false},
+        {"taken, the read fails", "fail-next-read 1.3.6.1.4.1.99.5 genErr", false, {set, genErr}, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SelectRow(dialog->LV_hostEntry, 0);
+        dialog->Memo1->Clear();
+        if (*c.fault) Stack->Control(c.fault);
+        const auto outcome = dialog->WriteThenRead(
+            dialog->Hosts, [&] { dialog->Hosts->SetValues(false, true); }, [&] { dialog->Hosts->Refresh(); },
+            c.readWhenRefused);
+        const std::vector<std::string> lines = Lines(dialog->Memo1);
+        ASSERT_EQ(lines.size(), c.lines.size()) << ::testing::PrintToString(lines);
+        for (size_t k = 0; k < lines.size(); ++k) EXPECT_EQ(lines[k].rfind(c.lines[k], 0), 0u) << lines[k];
+        EXPECT_EQ(outcome.Refusal.has_value(), c.refused);
+        EXPECT_EQ(outcome.ReadFailure.has_value(), c.readFailed);
+    }
+}
+
 TEST_F(Frame, ARefusedWriteLeavesNoItemOutOfLaterReads) {
     THostTestForm* dialog = Open();
     SelectRow(dialog->LV_hostEntry, 0);
@@ -380,6 +415,20 @@ TEST_F(Frame, ClosingDuringABlockingWalkEndsItWhenItsHandlerReturns) {
     dialog->RefreshBtn->Click();
     EXPECT_EQ(dialog->Hosts, nullptr);
     EXPECT_LT(dialog->LV_hostEntry->Items()->Count(), 3);
+    CloseAndDelete(dialog);
+}
+
+TEST_F(Frame, ClosingDuringAWriteLetsGoOfTheControllerOnceItsReportsAreOver) {
+    THostTestForm* dialog = Open({.Blocking = true});
+    SelectRow(dialog->LV_hostEntry, 0);
+    Stack->Control("delay 200");
+    Stack->Control("fail-next-set genErr");
+    QTimer::singleShot(0, [dialog] { dialog->Close(); });
+    const auto outcome = dialog->WriteThenRead(
+        dialog->Hosts, [&] { dialog->Hosts->SetValues(false, true); }, [&] { dialog->Hosts->Refresh(); }, true);
+    EXPECT_TRUE(outcome.Refusal);
+    EXPECT_EQ(dialog->Hosts, nullptr);
+    EXPECT_EQ(LastLine(dialog->Memo1).rfind("Set: (SNMP) Cannot perform operation", 0), 0u) << LastLine(dialog->Memo1);
     CloseAndDelete(dialog);
 }
 
