@@ -3,7 +3,8 @@
 // access-control editors). A dialog derives from TDialogFrame and its unit
 // holds only what is its own: its stored layout, its item tables and
 // bindings, its input checks and what its buttons do beyond the frame. The
-// frame gives it:
+// dialog's record and its window-free rules decide what a write carries;
+// the frame sends it. The frame gives it:
 //
 // - the stored layout and the large-font scaling by class name (Left, Top,
 //   Width and Height, or Width and Height, or nothing: DialogScaling.h),
@@ -11,12 +12,15 @@
 // - the caption as a title followed by the agent address (CaptionWithAgent);
 // - controller blocks (OpenController): each page controller built, bound,
 //   read and counted in a guard of its own, so a block that fails reports
-//   through its controller and the next block still runs;
-// - one way to report a caught failure (Report, Guard), as the dialog says:
-//   a result line through the controller, bare text in panel 0 of
-//   StatusBar1, a bare line in Memo1, or nothing;
-// - items left out of one write (VxItemsLeftOut), every access word put
-//   back on every path;
+//   and the next block still runs;
+// - one way to report a caught failure (Report, Guard), said once by the
+//   dialog (ButtonReporting) for its buttons and its blocks: a result line
+//   through the controller, bare text in panel 0 of StatusBar1, a bare line
+//   in Memo1, or nothing; a way the dialog lacks never drops the message;
+// - a write and the read after it, failing apart, the write's refusal
+//   reported last (WriteThenRead);
+// - items left out of one write through the controllers' one scope
+//   (framework/VxItemsLeftOut.h), every access word put back on every path;
 // - Add and Delete through the row-status combo (WriteRowStatus);
 // - input checks that refuse a field in a message box (RefuseInput);
 // - the stack port pickers of the port lists (AddPortPickers, BindPortList,
