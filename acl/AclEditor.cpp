@@ -10,6 +10,7 @@
 #include "common/VxOptionList.h"
 #include "features/StackingPortUit.h"
 #include "framework/SnmpVarItem.h"
+#include "framework/VxItemsLeftOut.h"
 #include "platform/Layout.h"
 
 // ---- the layout -----------------------------------------------------------------------

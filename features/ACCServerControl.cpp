@@ -48,7 +48,7 @@ TfrmACCServerCtrl::TfrmACCServerCtrl(TComponent* owner) : TDialogFrame(owner, kL
     KX_BIND(Button1);
     KX_BIND(Button2);
     KX_BIND(StatusBar1);
-    ButtonReporting = Reporting::Silent;  // Set reports its own failures
+    ButtonReporting = Reporting::Silent;  // Set says itself what failed
     Button1->OnClick = TNotifyEvent(this, &TfrmACCServerCtrl::Button1Click);
     Button2->OnClick = TNotifyEvent(this, &TfrmACCServerCtrl::Button2Click);
     OnCreate = TNotifyEvent(this, &TfrmACCServerCtrl::FormCreate);
@@ -68,9 +68,7 @@ void TfrmACCServerCtrl::FormCreate(TObject*) {
                                            c.BindComboBox(ProtocolItem, cbAuthProtocol);
                                            c.BindComboBox(RowStateItem, cbRowState);
                                        },
-                                   .Target = StatusBar1->Panels()->Items(0),
-                                   .Blocking = true,
-                                   .Failures = Reporting::Silent});
+                                   .Blocking = true});
     edtGroupName->SetText("");
     edtIPAddr->SetText("");
     cbAuthProtocol->SetItemIndex(-1);
@@ -84,26 +82,19 @@ void TfrmACCServerCtrl::Button1Click(TObject*) {
          {edtGroupName->Text(), edtIPAddr->Text(), cbAuthProtocol->Text(), cbRowState->Text()}) {
         if (text.empty()) return ShowStatus("Don't Leave Empty Fileds !");
     }
-    Guard(MemberRequest, [&] {
-        // The write and the read after it fail apart: a row the agent took is
-        // never reported as not written.
-        try {
-            MemberRequest->SetValues(false, true);
-        } catch (const std::exception&) {
-            Application->MessageBox("Set entry failed!", Application->Title(), MB_OK);
-            return;
-        }
-        std::string readFailure;
-        try {
-            MemberRequest->Refresh();  // the fields show the table's last row
-        } catch (const std::exception& e) {
-            readFailure = e.what();
-        }
-        ShowStatus("Set: Ok!. Receive at " + ResultLineTime() + ".");
-        if (!readFailure.empty())
-            Application->MessageBox("The entry was set, but the table could not be read again: " + readFailure,
-                                    Application->Title(), MB_OK);
-    });
+    // A row the agent took is never reported as not written.
+    const WriteOutcome outcome = WriteThenRead(
+        MemberRequest, [&] { MemberRequest->SetValues(false, true); },
+        [&] { MemberRequest->Refresh(); },  // the fields show the table's last row
+        false);
+    if (outcome.Refusal) {
+        Application->MessageBox("Set entry failed!", Application->Title(), MB_OK);
+        return;
+    }
+    ShowStatus("Set: Ok!. Receive at " + ResultLineTime() + ".");
+    if (outcome.ReadFailure)
+        Application->MessageBox("The entry was set, but the table could not be read again: " + *outcome.ReadFailure,
+                                Application->Title(), MB_OK);
 }
 
 void TfrmACCServerCtrl::Button2Click(TObject*) { Close(); }

@@ -80,10 +80,8 @@ void TAggregatorPortTableForm::FormCreate(TObject*) {
                                                 std::vector<TControl*>(first, first + BitsPerState));
                             }
                         },
-                    .Target = Memo1,
                     .OnRefreshDone = TRefreshDoneEvent(this, &TAggregatorPortTableForm::RefreshDone),
-                    .CountText = StaticText1,
-                    .Failures = Reporting::MemoLine});
+                    .CountText = StaticText1});
     // A walk that could not start ends nothing that would enable it.
     if (!AggregatorPortRequest || !AggregatorPortRequest->IsBusy()) GetBtn->SetEnabled(true);
 }

@@ -60,9 +60,7 @@ void TBOOTCtrlTableForm::FormCreate(TObject*) {
                                             c.BindFormatted(bootpInterface, "%s", AddDialog->Edit1);
                                             c.BindFormatted(bootpServer, "%s", AddDialog->Edit2);
                                             c.BindComboBox(bootpState, ComboBox1);
-                                        },
-                                    .Target = Memo1,
-                                    .Failures = Reporting::MemoLine});
+                                        }});
         AddDialog->ListedRows = ListView1;
         AddDialog->WriteEntry = [this] {
             if (BootpEdits) WriteRowStatus(*BootpEdits, ComboBox1, BootpPairValid);

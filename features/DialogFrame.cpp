@@ -73,19 +73,22 @@ void TDialogFrame::OpenController(VxSNMPRequest2Edits*& field, const ControllerB
             controller.Request.VarList = VxSNMPVarList(block.Items, block.Kind, block.IndexCount);
             // The target comes before the bindings, so that a binding that
             // fails is reported too.
-            ApplyTarget(controller, block.Target ? block.Target
-                                                 : FrameMemo ? static_cast<TObject*>(FrameMemo) : FrameStatusBar);
+            ApplyTarget(controller, block.Target ? block.Target : DefaultTarget());
             controller.Async = block.Blocking ? 0 : 1;
             if (block.Bind) block.Bind(controller);
             controller.OnRefreshDone = block.OnRefreshDone;
             if (block.FirstRead) controller.Refresh();
             ShowRowCount(block.CountText, &controller);
         },
-        [&](const std::string& message) {
-            if (block.Failures) Report(*block.Failures, message, field);
-            else if (field && field->MsgCtrl()) field->ShowMsg(message);
-            else ReportBare(message);
-        });
+        [&](const std::string& message) { Report(block.Failures.value_or(ButtonReporting), message, field); });
+}
+
+TObject* TDialogFrame::DefaultTarget() const {
+    if (ButtonReporting == Reporting::MemoLine && FrameMemo) return FrameMemo;
+    if (ButtonReporting == Reporting::StatusPanel && FramePanel()) return FramePanel();
+    if (FrameMemo) return FrameMemo;
+    if (FramePanel()) return FramePanel();
+    return FrameStatusBar;
 }
 
 void TDialogFrame::ShowRowCount(TControl* countText, const VxSNMPRequest2Edits* controller) {
@@ -145,24 +148,57 @@ void TDialogFrame::Guard(VxSNMPRequest2Controls* controller, const std::function
     RunGuarded(body, [&](const std::string& message) { Report(ButtonReporting, message, controller); });
 }
 
+TDialogFrame::WriteOutcome TDialogFrame::WriteThenRead(VxSNMPRequest2Controls* controller,
+                                                       const std::function<void()>& write,
+                                                       const std::function<void()>& read, bool readWhenRefused) {
+    WriteOutcome outcome;
+    // One guarded handler, the reports included: a close meanwhile lets go
+    // of the controller only once they are over.
+    RunGuarded(
+        [&] {
+            RunGuarded(write, [&](const std::string& message) { outcome.Refusal = message; });
+            if (!outcome.Refusal || readWhenRefused)
+                RunGuarded(read, [&](const std::string& message) { outcome.ReadFailure = message; });
+            if (outcome.ReadFailure) Report(ButtonReporting, *outcome.ReadFailure, controller);
+            if (outcome.Refusal) {
+                // A result line of the write's own, not of the read after it.
+                if (controller) controller->LastOp = 1;
+                Report(ButtonReporting, *outcome.Refusal, controller);
+            }
+        },
+        [&](const std::string& message) { ReportBare(message); });
+    return outcome;
+}
+
 void TDialogFrame::Report(Reporting how, const std::string& message, VxSNMPRequest2Controls* controller) {
     switch (how) {
     case Reporting::ResultLine:
-        if (controller) controller->ShowMsg(message);
+        if (controller && controller->MsgCtrl()) return controller->ShowMsg(message);
         break;
     case Reporting::StatusPanel:
-        if (FrameStatusBar && FrameStatusBar->Panels()->Count() > 0)
-            FrameStatusBar->Panels()->Items(0)->SetText(message);
+        if (TStatusPanel* panel = FramePanel()) return panel->SetText(message);
         break;
     case Reporting::MemoLine:
-        if (FrameMemo) FrameMemo->Lines()->Add(message);
+        if (FrameMemo) {
+            FrameMemo->Lines()->Add(message);
+            return;
+        }
         break;
-    case Reporting::Silent: break;
+    case Reporting::Silent: return;
     }
+    // The dialog lacks the way it asked for: a failure still shows.
+    ReportBare(message);
 }
 
 void TDialogFrame::ReportBare(const std::string& message) {
-    Report(FrameMemo ? Reporting::MemoLine : Reporting::StatusPanel, message, nullptr);
+    if (FrameMemo) FrameMemo->Lines()->Add(message);
+    else if (TStatusPanel* panel = FramePanel()) panel->SetText(message);
+    else if (FrameStatusBar) FrameStatusBar->SetSimpleText(message);
+    else Application->MessageBox(message, Application->Title(), MB_OK);
+}
+
+TStatusPanel* TDialogFrame::FramePanel() const {
+    return FrameStatusBar && FrameStatusBar->Panels()->Count() > 0 ? FrameStatusBar->Panels()->Items(0) : nullptr;
 }
 
 bool TDialogFrame::RowChosen(const TListView* list, TWinControl* focus) {
@@ -266,37 +302,6 @@ void TDialogFrame::FinishClose() {
         else delete kept.Editor;
     }
     Editors.clear();
-}
-
-// ---- leaving items out of one write -----------------------------------------------------
-
-VxItemsLeftOut::VxItemsLeftOut(VxSNMPRequest2Controls& controller) : Controller(controller) {
-    const VxSNMPVarList& list = Controller.Request.VarList;
-    for (uint32_t i = 0; i < list.GetCount(); ++i) Saved.push_back(list.GetItem(static_cast<int>(i))->Access);
-}
-
-VxItemsLeftOut::~VxItemsLeftOut() { Restore(); }
-
-void VxItemsLeftOut::LeaveOut(int item) { Controller.Request.VarList.GetItem(item)->Access = acInvalid; }
-
-void VxItemsLeftOut::LeaveOutBetween(int first, int last) {
-    for (int i = first; i <= last; ++i) LeaveOut(i);
-}
-
-void VxItemsLeftOut::Write(bool readAgain) {
-    // A blocking write reads again before it returns, while the items are
-    // still left out: its read waits until they are back.
-    const bool readAfterRestoring = !readAgain || !Controller.Async;
-    Controller.SetValues(readAgain && !readAfterRestoring, true);
-    Restore();
-    if (readAfterRestoring) Controller.Refresh();
-}
-
-void VxItemsLeftOut::Restore() {
-    if (Restored) return;
-    Restored = true;
-    VxSNMPVarList& list = Controller.Request.VarList;
-    for (size_t i = 0; i < Saved.size() && i < list.GetCount(); ++i) list.GetItem(static_cast<int>(i))->Access = Saved[i];
 }
 
 int ScaleForDialog(int value) { return static_cast<int>(std::lround(value * 1.25)); }

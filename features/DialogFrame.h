@@ -3,7 +3,8 @@
 // access-control editors). A dialog derives from TDialogFrame and its unit
 // holds only what is its own: its stored layout, its item tables and
 // bindings, its input checks and what its buttons do beyond the frame. The
-// frame gives it:
+// dialog's record and its window-free rules decide what a write carries;
+// the frame sends it. The frame gives it:
 //
 // - the stored layout and the large-font scaling by the layout's own rule
 //   (LargeFonts: Left, Top, Width and Height, or Width and Height, or
@@ -13,12 +14,15 @@
 //   (CaptionWithAgent);
 // - controller blocks (OpenController): each page controller built, bound,
 //   read and counted in a guard of its own, so a block that fails reports
-//   through its controller and the next block still runs;
-// - one way to report a caught failure (Report, Guard), as the dialog says:
-//   a result line through the controller, bare text in panel 0 of
-//   StatusBar1, a bare line in Memo1, or nothing;
-// - items left out of one write (VxItemsLeftOut), every access word put
-//   back on every path;
+//   and the next block still runs;
+// - one way to report a caught failure (Report, Guard), said once by the
+//   dialog (ButtonReporting) for its buttons and its blocks: a result line
+//   through the controller, bare text in panel 0 of StatusBar1, a bare line
+//   in Memo1, or nothing; a way the dialog lacks never drops the message;
+// - a write and the read after it, failing apart, the write's refusal
+//   reported last (WriteThenRead);
+// - items left out of one write through the controllers' one scope
+//   (framework/VxItemsLeftOut.h), every access word put back on every path;
 // - Add and Delete through the row-status combo, the status chosen by value
 //   (SelectRowStatus, WriteRowStatus);
 // - input checks that refuse a field in a message box (RefuseInput);
@@ -144,18 +148,22 @@ public:
         uint32_t IndexCount = 0;
         std::function<void(VxSNMPRequest2Edits&)> Bind;
         // A TMemo, a TStatusBar (its simple text) or a TStatusPanel; null:
-        // Memo1 when the layout has one, else StatusBar1.
+        // the dialog's own (ButtonReporting).
         TObject* Target = nullptr;
         TRefreshDoneEvent OnRefreshDone{};
         bool Blocking = false;  // reads and writes return after the answer
         bool FirstRead = true;  // false: the dialog reads when it needs to
         TControl* CountText = nullptr;  // a TStaticText or TLabel: the list view's row count
-        // How a failure of the block is reported; none: through the new
-        // controller's result line.
+        // How a failure of the block is reported; none: as the dialog's
+        // buttons (ButtonReporting).
         std::optional<Reporting> Failures = std::nullopt;
     };
 
-    // How Guard reports (a result line unless the dialog says otherwise).
+    // How the dialog reports what its guards and controller blocks catch (a
+    // result line unless it says otherwise), and where the result lines of
+    // a block's controller go when the block names no target: Memo1 for
+    // MemoLine, panel 0 of StatusBar1 for StatusPanel, else Memo1, else
+    // panel 0, else StatusBar1. Set in the constructor, before FormCreate.
     Reporting ButtonReporting = Reporting::ResultLine;
 
 protected:
@@ -175,6 +183,22 @@ protected:
     // any other) is reported as ButtonReporting says, through `controller`
     // for a result line.
     void Guard(VxSNMPRequest2Controls* controller, const std::function<void()>& body);
+    // A blocking write and the read of what the agent holds after it, each
+    // in a guard of its own, so they fail apart: the read follows a write
+    // the agent took, and a refused one too when `readWhenRefused`. A
+    // failed read, then a refused write, are reported as ButtonReporting
+    // says: the refusal last, as the read's own result line would stand
+    // over it. The outcome tells the dialog what failed, for a report of
+    // its own.
+    struct WriteOutcome {
+        std::optional<std::string> Refusal;      // why the write failed; none: the agent took it
+        std::optional<std::string> ReadFailure;  // why the read after it failed; none: it did not
+    };
+    WriteOutcome WriteThenRead(VxSNMPRequest2Controls* controller, const std::function<void()>& write,
+                               const std::function<void()>& read, bool readWhenRefused);
+    // Reports a failure as `how` says. Where the dialog lacks that way (no
+    // controller with a message target, no Memo1, no panel), the message
+    // goes bare wherever the dialog shows one: it is never dropped.
     void Report(Reporting how, const std::string& message, VxSNMPRequest2Controls* controller);
 
     // An input check that failed: the message in a box with an OK button,
@@ -247,7 +271,11 @@ private:
     // Runs body as one guarded handler of the dialog (a close meanwhile
     // waits for it to end).
     void RunGuarded(const std::function<void()>& body, const std::function<void(const std::string&)>& onFailure);
+    // The bare message wherever the dialog shows one: Memo1, else panel 0
+    // of StatusBar1 (its simple text without panels), else a message box.
     void ReportBare(const std::string& message);
+    TStatusPanel* FramePanel() const;
+    TObject* DefaultTarget() const;
     void StopControllers();
     void FinishClose();
 
@@ -263,37 +291,6 @@ private:
     TDialogFrame* Host = nullptr;
     int HandlersRunning = 0;
     bool CloseWaiting = false;
-};
-
-// Leaves items of one controller out of one write: every access word is
-// saved when the scope begins and written back when it ends, on every path
-// (a refused write included), so no item stays out of later reads.
-//
-//   VxItemsLeftOut out(*Table);
-//   out.LeaveOutBetween(1, 4);   // Delete: only the index and the row status
-//   out.Write(true);
-class VxItemsLeftOut {
-public:
-    explicit VxItemsLeftOut(VxSNMPRequest2Controls& controller);
-    ~VxItemsLeftOut();
-    VxItemsLeftOut(const VxItemsLeftOut&) = delete;
-    VxItemsLeftOut& operator=(const VxItemsLeftOut&) = delete;
-
-    void LeaveOut(int item);
-    // Items first to last, both included.
-    void LeaveOutBetween(int first, int last);
-    // SetValues(readAgain, 1) without the left-out items, then every access
-    // word back, then a read of the whole list: where readAgain is 0, and
-    // where a blocking write would otherwise read again while the items are
-    // still left out. A refused write reads nothing again.
-    void Write(bool readAgain);
-    // Writes every saved access word back (also done when the scope ends).
-    void Restore();
-
-private:
-    VxSNMPRequest2Controls& Controller;
-    std::vector<uint32_t> Saved;
-    bool Restored = false;
 };
 
 // value x 1.25, rounded to the nearest integer (503 gives 629): a dialog's

@@ -1,6 +1,7 @@
 #include "features/MSEditForm.h"
 
 #include "common/VxNumbers.h"
+#include "framework/VxItemsLeftOut.h"
 #include "framework/VxValueConversion.h"
 #include "mibdefs/SystemMib.h"
 #include "platform/Layout.h"

@@ -1,6 +1,7 @@
 #include "features/MSInformationForm.h"
 
 #include "features/MSEditForm.h"
+#include "framework/VxItemsLeftOut.h"
 #include "mibdefs/SystemMib.h"
 #include "platform/Layout.h"
 
@@ -67,8 +68,7 @@ void TMSInformationForm::FormCreate(TObject*) {
                                      c.BindListView(ListView1, 1);
                                      c.Request.Timeout = MemberTimeout;
                                  },
-                             .CountText = StaticText1,
-                             .Failures = Reporting::MemoLine});
+                             .CountText = StaticText1});
 }
 
 void TMSInformationForm::GetButtonClick(TObject*) {

@@ -21,7 +21,8 @@ void TMacAuthCountersForm::FormCreate(TObject*) {
                     .Kind = MVT_FMV,
                     .IndexCount = 2,
                     .Bind = [this](VxSNMPRequest2Edits& c) { c.BindListView(ListView1, 0); },
-                    .Blocking = true});
+                    .Blocking = true,
+                    .Failures = Reporting::ResultLine});
 }
 
 void TMacAuthCountersForm::Button1Click(TObject*) {

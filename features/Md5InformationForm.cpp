@@ -63,9 +63,7 @@ void TMd5InformationForm::FormCreate(TObject*) {
                                           c.BindFormatted(md5KeyId, "%i{n1x255}", Editor->KeyIDEdit);
                                           c.BindFormatted(md5Key, "%s{l16}", Editor->KeyEdit);
                                           c.BindComboBox(md5Status, Editor->ComboBox1);
-                                      },
-                                  .Target = Memo1,
-                                  .Failures = Reporting::MemoLine});
+                                      }});
         Editor->ListedRows = ListView1;
         Editor->WriteEntry = [this] {
             if (KeyEdits) KeyEdits->SetValues(true, true);

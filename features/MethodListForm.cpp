@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/VxItemsLeftOut.h"
 #include "platform/Layout.h"
 
 namespace {

@@ -84,7 +84,6 @@ void TPortMirrorForm::FormCreate(TObject*) {
                                            BindPortList(c, EgressItem, EgressPicker);
                                            c.BindCheckBox(StateItem, CK_Status);
                                        },
-                                   .Target = StatusBar1->Panels()->Items(0),
                                    .Blocking = true});
 }
 

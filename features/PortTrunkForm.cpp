@@ -2,6 +2,7 @@
 
 #include "features/StackPortFields.h"
 #include "features/StackingPortUit.h"
+#include "framework/VxItemsLeftOut.h"
 #include "mibdefs/SystemMib.h"
 #include "platform/Layout.h"
 #include "platform/SysUtils.h"
@@ -102,8 +103,6 @@ TPortTrunkForm::TPortTrunkForm(TComponent* owner) : TDialogFrame(owner, kLayout)
     DoCreate();
 }
 
-TStatusPanel* TPortTrunkForm::MessagePanel() const { return StatusBar1->Panels()->Items(0); }
-
 void TPortTrunkForm::FormCreate(TObject*) {
     Guard(nullptr, [&] {
         AddPortPickers({{&MemberPicker, StackingPortPanel}});
@@ -122,8 +121,8 @@ void TPortTrunkForm::FormCreate(TObject*) {
                                               c.BindComboBox(TypeItem, Combo_Type);
                                               c.BindComboBox(StateItem, Combo_State);
                                           },
-                                      .Target = MessagePanel(),
-                                      .Blocking = true});
+                                      .Blocking = true,
+                                      .Failures = Reporting::ResultLine});
     });
     BT_GetClick(nullptr);
 }
@@ -248,18 +247,14 @@ void TPortTrunkForm::SetBtnClick(TObject*) {
 void TPortTrunkForm::BT_DeleteClick(TObject*) {
     if (ED_Index->Text().empty()) return RefuseInput(ED_Index, "Please select trunk group.");
     // Only the type and the state go out: the index stays the row's instance.
-    std::string refused;
-    {
-        VxItemsLeftOut out(*TrunkRequest);
-        out.LeaveOutBetween(NameItem, FloodingItem);
-        SelectRowStatus(*TrunkRequest, Combo_State, RowDestroy);
-        try {
+    // Every column is read again, after a refused delete too.
+    WriteThenRead(
+        TrunkRequest,
+        [&] {
+            VxItemsLeftOut out(*TrunkRequest);
+            out.LeaveOutBetween(NameItem, FloodingItem);
+            SelectRowStatus(*TrunkRequest, Combo_State, RowDestroy);
             TrunkRequest->SetValues(false, true);
-        } catch (const std::exception& e) {
-            refused = e.what();
-        }
-    }
-    BT_GetClick(nullptr);
-    // After the re-read, whose own line would otherwise read as success.
-    if (!refused.empty()) MessagePanel()->SetText(refused);
+        },
+        [&] { BT_GetClick(nullptr); }, true);
 }

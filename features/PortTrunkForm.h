@@ -52,7 +52,6 @@ public:
     int MasterPort = 0;
 
 private:
-    TStatusPanel* MessagePanel() const;
     // The master port typed as unit and port.
     int TypedMasterPort() const;
     // False, after saying so, unless the master port's box is ticked.

@@ -102,9 +102,7 @@ void TRouteRedistributForm::FormCreate(TObject*) {
                                          c.BindComboBox(TypeItem, ComboBox3);
                                          c.BindFormatted(MetricItem, "%i{n0x16777214l8a}", Edit1);
                                          c.BindComboBox(StatusItem, StComboBox);
-                                     },
-                                 .Target = Memo1,
-                                 .Failures = Reporting::Silent});
+                                     }});
 }
 
 void TRouteRedistributForm::RefreshBtnClick(TObject*) {

@@ -1,5 +1,6 @@
 #include "features/RowEditor.h"
 
+#include "framework/VxItemsLeftOut.h"
 #include "platform/Layout.h"
 
 namespace {
@@ -75,8 +76,7 @@ void TRowEditor::FormCreate(TObject*) {
                                 .Bind = [this](VxSNMPRequest2Edits& c) { BindFields(c); },
                                 .Target = target,
                                 .Blocking = true,
-                                .CountText = CountText,
-                                .Failures = Reporting::StatusPanel});
+                                .CountText = CountText});
     ReturnToNoSelection();
     ShowRowCount();
 }

@@ -83,9 +83,9 @@ void TTrafficSegmentationForm::FormCreate(TObject*) {
                             c.BindStaticText(PortItem, ST_Port);
                             BindPortList(c, ForwardItem, ForwardPicker);
                         },
-                    .Target = StatusBar1->Panels()->Items(0),
                     .OnRefreshDone = TRefreshDoneEvent(this, &TTrafficSegmentationForm::SegmentationRefreshDone),
-                    .CountText = StaticText1});
+                    .CountText = StaticText1,
+                    .Failures = Reporting::ResultLine});
     // A first read that could not start leaves nothing to wait for.
     if (!SegmentationRequest || !SegmentationRequest->IsBusy()) Ready = Stopped = 1;
 }

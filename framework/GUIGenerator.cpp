@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/VxUtils.h"
+#include "framework/VxItemsLeftOut.h"
 
 namespace {
 
@@ -28,29 +29,20 @@ TBitBtn* MakeButton(TCtrlBtnPanel* bar, const char* caption) {
     return button;
 }
 
-// Restores a controller's asynchronous setting and the invalid bits that a
-// set changed for one request only, on every path out.
-class OneRequestScope {
+// A page's own write and the read after it are answered before its handler
+// goes on: the controller is blocking meanwhile, and as it was afterwards.
+class BlockingScope {
 public:
-    explicit OneRequestScope(VxSNMPRequest2Edits* controller)
-        : Controller(controller), SavedAsync(controller->Async) {
+    explicit BlockingScope(VxSNMPRequest2Edits* controller) : Controller(controller), SavedAsync(controller->Async) {
         Controller->Async = 0;
     }
-    ~OneRequestScope() {
-        for (int i : LeftOut) Controller->Request.VarList.GetItem(i)->Access &= ~acInvalid;
-        Controller->Async = SavedAsync;
-    }
-    void LeaveOut(int i) {
-        SnmpVar& item = *Controller->Request.VarList.GetItem(i);
-        if (item.Access & acInvalid) return;  // already left out by its owner
-        item.Access |= acInvalid;
-        LeftOut.push_back(i);
-    }
+    ~BlockingScope() { Controller->Async = SavedAsync; }
+    BlockingScope(const BlockingScope&) = delete;
+    BlockingScope& operator=(const BlockingScope&) = delete;
 
 private:
     VxSNMPRequest2Edits* Controller;
     uint8_t SavedAsync;
-    std::vector<int> LeftOut;
 };
 
 }  // namespace
@@ -410,7 +402,7 @@ bool TEditsPanel::AcceptTypedValues() {
         auto* edit = dynamic_cast<TEdit*>(row.ValueCtrl);
         // Rows not sent, and empty ones (refused on their own), are not checked.
         if (!edit || edit->ReadOnly() || !row.CheckBox->Checked() || IsEmptyRow(i)) continue;
-        if ((item.Access & acInvalid) || !list.IsWritable(i)) continue;
+        if (list.IsLeftOut(i) || !list.IsWritable(i)) continue;
         if (!AcceptTypedValue(edit, static_cast<int>(item.Syntax), item.Label, item.OptionList())) return false;
     }
     return true;
@@ -493,15 +485,15 @@ void TSNMPEditorPanel::SetBtnClick(TObject* sender) {
     if (!EditsPanel->AcceptTypedValues()) return;
     bool refused = false;
     {
-        OneRequestScope scope(Controller);
+        const BlockingScope blocking(Controller);
+        VxItemsLeftOut out(*Controller);
         Controller->ReadControls();
         VxSNMPVarList& list = Controller->Request.VarList;
         bool someEmpty = false;
         for (int i = 0; i < static_cast<int>(list.GetCount()); ++i) {
             if (i < EditsPanel->RowCount() && !EditsPanel->Vars[static_cast<size_t>(i)].CheckBox->Checked())
-                scope.LeaveOut(i);
-            if (!(list.GetItem(i)->Access & acInvalid) && i < EditsPanel->RowCount() && EditsPanel->IsEmptyRow(i))
-                someEmpty = true;
+                out.LeaveOut(i);
+            if (!list.IsLeftOut(i) && i < EditsPanel->RowCount() && EditsPanel->IsEmptyRow(i)) someEmpty = true;
         }
         if (someEmpty) {
             MessageBoxA(Handle(), "Some items are empty!", "Warning", MB_OK);
@@ -817,11 +809,12 @@ void TSNMPListViewPanel::DeleteBtnClick(TObject*) {
     const VxSNMPRequest2Controls::Use use(Controller);
     StopWalk();
     const int status = ListViewPanel->DeleteStatusItem;
+    const BlockingScope blocking(Controller);
     {
-        OneRequestScope scope(Controller);
+        VxItemsLeftOut out(*Controller);
         VxSNMPVarList& list = Controller->Request.VarList;
         for (int i = 0; i < static_cast<int>(list.GetCount()); ++i)
-            if (static_cast<uint32_t>(i) >= list.IndexCount && i != status) scope.LeaveOut(i);
+            if (static_cast<uint32_t>(i) >= list.IndexCount && i != status) out.LeaveOut(i);
         try {
             Controller->ReadControls();
             if (status >= 0) list.GetItem(status)->Value = ListViewPanel->DeleteStatusValue;
@@ -831,8 +824,5 @@ void TSNMPListViewPanel::DeleteBtnClick(TObject*) {
         }
     }
     // Read the table again, still synchronously.
-    const uint8_t savedAsync = Controller->Async;
-    Controller->Async = 0;
     ListRefreshBtnClick(BtnPanel->RefreshBtn);
-    Controller->Async = savedAsync;
 }

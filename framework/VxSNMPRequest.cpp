@@ -376,14 +376,14 @@ void VxSNMPRequest::MarkItemsForWrite(const std::string& itemList, const std::ve
     positions.Separator = ',';
     positions.Parse(itemList.c_str());
     for (int i = 0; i < static_cast<int>(VarList.GetCount()); ++i) {
-        SnmpVar& item = *VarList.GetItem(i);
         const int at = positions.IndexOf(i);
         if (at < 0) {
-            item.Access |= acInvalid;
+            VarList.LeaveOut(i);
             continue;
         }
-        item.Access &= ~acInvalid;
-        if (values && static_cast<size_t>(at) < values->size()) item.Value = (*values)[static_cast<size_t>(at)];
+        VarList.TakeIn(i);
+        if (values && static_cast<size_t>(at) < values->size())
+            VarList.GetItem(i)->Value = (*values)[static_cast<size_t>(at)];
     }
 }
 

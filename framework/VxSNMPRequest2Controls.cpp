@@ -334,8 +334,7 @@ void VxSNMPRequest2Controls::AskNextRowThenShow() {
     if (notSent) std::rethrow_exception(notSent);
 }
 
-void VxSNMPRequest2Controls::SetValues(bool refreshAfter, bool readControls, const std::string& itemList,
-                                       const std::vector<std::string>* values) {
+void VxSNMPRequest2Controls::SetValues(bool refreshAfter, bool readControls) {
     // A read still on its way would show the values that this write
     // replaces.
     AbandonReads();
@@ -346,7 +345,7 @@ void VxSNMPRequest2Controls::SetValues(bool refreshAfter, bool readControls, con
     if (readControls) ReadControls();
     if (!Request.Alive) return;  // stopped
     if (Async) {
-        StartAsyncWrite(itemList, values);
+        StartAsyncWrite();
         return;
     }
     const VxWatch alive = Life.Watch();
@@ -354,7 +353,7 @@ void VxSNMPRequest2Controls::SetValues(bool refreshAfter, bool readControls, con
     const unsigned writes = WriteGeneration;
     {
         const CountScope blocking(BlockingDepth, alive);
-        Request.SyncSet(false, itemList, values);
+        Request.SyncSet(false);
         if (!alive || WriteGeneration != writes) return;
         WriteTaken = true;
         AfterSet();
@@ -364,11 +363,10 @@ void VxSNMPRequest2Controls::SetValues(bool refreshAfter, bool readControls, con
     if (IsTable() && RefreshAfterSet) Refresh();
 }
 
-void VxSNMPRequest2Controls::StartAsyncWrite(const std::string& itemList, const std::vector<std::string>* values) {
+void VxSNMPRequest2Controls::StartAsyncWrite() {
     ++AwaitedWrites;
     try {
-        Request.AsyncSet([this](VxSNMPError* reply, VxSNMPVarList* list) { OnSetResponse(reply, list); }, 0, itemList,
-                         values);
+        Request.AsyncSet([this](VxSNMPError* reply, VxSNMPVarList* list) { OnSetResponse(reply, list); }, 0);
     } catch (...) {
         EndWrite();
         throw;

@@ -16,7 +16,6 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "framework/VxLifetime.h"
 #include "framework/VxOctets.h"
@@ -73,8 +72,9 @@ public:
     void ShowMsg(const std::string& text);
 
     void Refresh();
-    void SetValues(bool refreshAfter, bool readControls, const std::string& itemList = {},
-                   const std::vector<std::string>* values = nullptr);
+    // Writes every writable item that is not left out (VxItemsLeftOut.h
+    // chooses, for one write, what it leaves out).
+    void SetValues(bool refreshAfter, bool readControls);
 
     void OnRefreshResponse(VxSNMPError* reply, VxSNMPVarList* list);
     void OnSetResponse(VxSNMPError* reply, VxSNMPVarList* list);
@@ -186,7 +186,7 @@ private:
     void StartAsyncRead();
     // A row of an asynchronous walk: sends for the next row, then shows this one.
     void AskNextRowThenShow();
-    void StartAsyncWrite(const std::string& itemList, const std::vector<std::string>* values);
+    void StartAsyncWrite();
     void EndRead();
     void EndWrite();
     void EmitRefreshDone(VxSNMPError* reply);

@@ -287,8 +287,8 @@ void VxSNMPRequest2Edits::AddRow() {
     row->SubItems()->SetCapacity(static_cast<int>(ColumnItems.size()) - 1);
     bool first = true;
     for (int i : ColumnItems) {
-        const SnmpVar& item = *Request.VarList.GetItem(i);
-        const std::string text = item.Access & acInvalid ? std::string() : item.Value;  // not read
+        const VxSNMPVarList& list = Request.VarList;
+        const std::string text = list.IsLeftOut(i) ? std::string() : list.GetItem(i)->Value;  // not read
         if (first) row->SetCaption(text);
         else row->SubItems()->Add(text);
         first = false;
@@ -537,7 +537,7 @@ void VxSNMPRequest2Edits::ValuesToControls(int item) {
     } done{Showing};
     for (auto& b : Bindings) {
         if (item >= 0 && b->Item != item) continue;
-        if (Request.VarList.GetItem(b->Item)->Access & acInvalid) continue;
+        if (Request.VarList.IsLeftOut(b->Item)) continue;
         ShowBinding(*b);
     }
 }

@@ -105,6 +105,12 @@ bool VxSNMPVarList::IsUnlisted(int i) const {
 
 bool VxSNMPVarList::IsImplied(int i) const { return AccessOf(i) & acImplied; }
 
+void VxSNMPVarList::LeaveOut(int i) { GetItem(i)->Access |= acInvalid; }
+
+void VxSNMPVarList::TakeIn(int i) { GetItem(i)->Access &= ~acInvalid; }
+
+bool VxSNMPVarList::IsLeftOut(int i) const { return AccessOf(i) & acInvalid; }
+
 int VxSNMPVarList::CountVisible() const {
     int n = 0;
     for (int i = 0; i < static_cast<int>(GetCount()); ++i) n += IsVisible(i);

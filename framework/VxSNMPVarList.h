@@ -34,6 +34,12 @@ public:
     bool IsVisible(int i) const;
     bool IsUnlisted(int i) const;
     bool IsImplied(int i) const;
+    // An item left out is skipped by reads, writes and display (its invalid
+    // bit); the rest of its access word stays, so taking it in again gives
+    // the item back as it was.
+    void LeaveOut(int i);
+    void TakeIn(int i);
+    bool IsLeftOut(int i) const;
     int CountVisible() const;
     int CountUnlisted() const;
 

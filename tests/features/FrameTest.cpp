@@ -16,7 +16,9 @@
 #include "features/MSEditForm.h"
 #include "features/ProtocolVlanForm.h"
 #include "features/VlanStaticForm.h"
+#include "framework/VxItemsLeftOut.h"
 #include "platform/Layout.h"
+#include "platform/testing/DialogRecorder.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/HostTable.h"
 #include "tests/support/DialogFixture.h"
@@ -71,6 +73,7 @@ public:
         std::optional<DialogScaling> Scaling = DialogScaling::LeftTopWidthHeight;
         bool Blocking = false;
         bool BrokenBinding = false;  // the table block binds its combo to an item without names
+        Reporting Reports = Reporting::ResultLine;
     };
 
     THostTestForm(TComponent* owner, Options options)
@@ -84,6 +87,7 @@ public:
         KX_BIND(RefreshBtn);
         KX_BIND(Memo1);
         KX_BIND(StatusBar1);
+        ButtonReporting = options.Reports;
         RefreshBtn->OnClick = TNotifyEvent(this, &THostTestForm::RefreshBtnClick);
         OnCreate = TNotifyEvent(this, &THostTestForm::FormCreate);
         DoCreate();
@@ -114,6 +118,7 @@ public:
 
     using TDialogFrame::Guard;
     using TDialogFrame::Report;
+    using TDialogFrame::WriteThenRead;
     using TDialogFrame::WriteRowStatus;
     using TDialogFrame::WriteShownRowStatus;
 
@@ -129,6 +134,19 @@ public:
     VxSNMPRequest2Edits* Hosts = nullptr;
     VxSNMPRequest2Edits* Number = nullptr;
     Options Opts;
+};
+
+// A dialog with nowhere of its own to report to: no memo, no status bar.
+constexpr LayoutControl kBareControls[] = {
+    {.Class = "TButton", .Name = "CloseBtn", .Bounds = {8, 8, 75, 25}, .Caption = "Close"},
+};
+constexpr FormLayout kBareLayout{.Name = "BareTestForm", .Caption = "Bare", .ClientWidth = 100, .ClientHeight = 40,
+                                 .LargeFonts = DialogScaling::None, .Controls = kBareControls};
+
+class TBareTestForm : public TDialogFrame {
+public:
+    explicit TBareTestForm(TComponent* owner) : TDialogFrame(owner, kBareLayout) {}
+    using TDialogFrame::Report;
 };
 
 const std::vector<std::string> AllHosts = {"1|10.90.90.1|enabled|active", "2|10.90.90.2|disabled|active",
@@ -227,6 +245,29 @@ TEST_F(Frame, ABlockThatFailsToBindReportsAndTheNextStillReads) {
     EXPECT_TRUE(Rows(dialog->LV_hostEntry).empty());
 }
 
+// A block reports its failure, and its controller its result lines, where
+// the dialog's reporting says, unless the block says otherwise.
+TEST_F(Frame, ABlockReportsAsTheDialogsReportingSays) {
+    const std::string failure = "(VxSNMP++) No reference option list";
+    for (Reporting how : {Reporting::MemoLine, Reporting::StatusPanel}) {
+        const bool memo = how == Reporting::MemoLine;
+        SCOPED_TRACE(memo ? "memo line" : "status panel");
+        auto* dialog = new THostTestForm(Window, {.BrokenBinding = true, .Reports = how});
+        Dialog = dialog;
+        TStatusPanel* panel = dialog->StatusBar1->Panels()->Items(0);
+        TObject* target = memo ? static_cast<TObject*>(dialog->Memo1) : panel;
+        EXPECT_EQ(dialog->Hosts->MsgCtrl(), target);
+        EXPECT_EQ(dialog->Number->MsgCtrl(), target);
+        // The number's answer is still on its way: what shows is the failure, bare.
+        const std::string shown = memo ? LastLine(dialog->Memo1) : panel->Text();
+        EXPECT_EQ(shown.rfind(failure, 0), 0u) << shown;
+        Show(dialog);
+        EXPECT_EQ(dialog->ST_Number->Caption(), "42");
+        EXPECT_EQ(dialog->Memo1->Lines()->Count() > 0, memo);
+        CloseAndDelete(dialog);
+    }
+}
+
 TEST_F(Frame, AFailureIsReportedInTheDialogsOneWay) {
     THostTestForm* dialog = Open();
     ASSERT_EQ(Rows(dialog->LV_hostEntry), AllHosts);
@@ -246,6 +287,28 @@ TEST_F(Frame, AFailureIsReportedInTheDialogsOneWay) {
         EXPECT_EQ(LastLine(dialog->Memo1).substr(0, c.MemoLine.size()), c.MemoLine);
         EXPECT_EQ(dialog->Memo1->Lines()->Count(), c.MemoLine.empty() ? 0 : 1);
         EXPECT_EQ(panel->Text(), c.PanelText);
+    }
+}
+
+// A way of reporting that the dialog lacks (no controller, or one without a
+// message target; no memo; no status bar) still shows the failure, as a bare
+// message: in Memo1, else in panel 0 of StatusBar1, else in a message box.
+TEST_F(Frame, AReportNeverDropsTheMessage) {
+    THostTestForm* dialog = Open();
+    VxSNMPRequest2Edits untargeted(dialog);
+    for (VxSNMPRequest2Controls* controller : {static_cast<VxSNMPRequest2Controls*>(nullptr),
+                                               static_cast<VxSNMPRequest2Controls*>(&untargeted)}) {
+        dialog->Memo1->Clear();
+        dialog->Report(Reporting::ResultLine, "it broke", controller);
+        EXPECT_EQ(Lines(dialog->Memo1), std::vector<std::string>{"it broke"}) << (controller ? "untargeted" : "none");
+    }
+    TBareTestForm bare(Window);
+    MessageBoxRecorder boxes;
+    for (Reporting how : {Reporting::ResultLine, Reporting::MemoLine, Reporting::StatusPanel}) {
+        boxes.Clear();
+        bare.Report(how, "it broke", nullptr);
+        ASSERT_EQ(boxes.Count(), 1u) << static_cast<int>(how);
+        EXPECT_EQ(boxes.Last().Text, "it broke");
     }
 }
 
@@ -305,6 +368,40 @@ TEST_F(Frame, TheRowStatusWriteSendsOnlyAStatusOfTheTable) {
     }
 }
 
+// A write and the read after it fail apart; the write's refusal is the
+// last word, after the read's own result line.
+TEST_F(Frame, AWriteAndTheReadAfterItReportInTheirOrder) {
+    THostTestForm* dialog = Open({.Blocking = true, .Reports = Reporting::MemoLine});
+    struct Case {
+        const char* what;
+        const char* fault;     // for the simulated stack, before the write
+        bool readWhenRefused;
+        std::vector<std::string> lines;  // the memo's new lines, each's start
+        bool refused, readFailed;
+    };
+    const std::string set = "Set: (VxSNMP++) Ok!", get = "Get: (VxSNMP++) Ok!", genErr = "(SNMP) Cannot perform operation, General Error!";
+    const Case cases[] = {
+        {"taken", "", false, {set, get}, false, false},
+        {"refused, read all the same", "fail-next-set genErr", true, {get, genErr}, true, false},
+        {"refused, not read", "fail-next-set genErr", false, {genErr}, true, false},
+        {"taken, the read fails", "fail-next-read 1.3.6.1.4.1.99.5 genErr", false, {set, genErr}, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SelectRow(dialog->LV_hostEntry, 0);
+        dialog->Memo1->Clear();
+        if (*c.fault) Stack->Control(c.fault);
+        const auto outcome = dialog->WriteThenRead(
+            dialog->Hosts, [&] { dialog->Hosts->SetValues(false, true); }, [&] { dialog->Hosts->Refresh(); },
+            c.readWhenRefused);
+        const std::vector<std::string> lines = Lines(dialog->Memo1);
+        ASSERT_EQ(lines.size(), c.lines.size()) << ::testing::PrintToString(lines);
+        for (size_t k = 0; k < lines.size(); ++k) EXPECT_EQ(lines[k].rfind(c.lines[k], 0), 0u) << lines[k];
+        EXPECT_EQ(outcome.Refusal.has_value(), c.refused);
+        EXPECT_EQ(outcome.ReadFailure.has_value(), c.readFailed);
+    }
+}
+
 TEST_F(Frame, ARefusedWriteLeavesNoItemOutOfLaterReads) {
     THostTestForm* dialog = Open();
     SelectRow(dialog->LV_hostEntry, 0);
@@ -324,6 +421,25 @@ TEST_F(Frame, ARefusedWriteLeavesNoItemOutOfLaterReads) {
     dialog->RefreshBtn->Click();
     WaitIdle(dialog);
     EXPECT_EQ(Rows(dialog->LV_hostEntry), AllHosts);
+}
+
+// What the owner left out before a write stays out after it; what the
+// write left out comes back.
+TEST_F(Frame, AnItemLeftOutByItsOwnerStaysOutAfterTheWrite) {
+    THostTestForm* dialog = Open({.Blocking = true});
+    SelectRow(dialog->LV_hostEntry, 0);
+    VxSNMPVarList& list = dialog->Hosts->Request.VarList;
+    list.LeaveOut(2);
+    Stack->ClearTrace();
+    dialog->Guard(dialog->Hosts, [&] {
+        VxItemsLeftOut out(*dialog->Hosts);
+        out.LeaveOutBetween(1, 2);
+        out.Write(true);
+    });
+    EXPECT_EQ(Stack->TraceLines(), std::vector<std::string>{"1.3.6.1.4.1.99.5.1.4.1 integer 1"});
+    EXPECT_FALSE(list.IsLeftOut(1));
+    EXPECT_TRUE(list.IsLeftOut(2));
+    EXPECT_EQ(list.GetItem(2)->Access, HostItems[2].Access | acInvalid);
 }
 
 TEST_F(Frame, ClosingDuringASlowWalkDropsWhatIsStillOnItsWay) {
@@ -351,6 +467,20 @@ TEST_F(Frame, ClosingDuringABlockingWalkEndsItWhenItsHandlerReturns) {
     dialog->RefreshBtn->Click();
     EXPECT_EQ(dialog->Hosts, nullptr);
     EXPECT_LT(dialog->LV_hostEntry->Items()->Count(), 3);
+    CloseAndDelete(dialog);
+}
+
+TEST_F(Frame, ClosingDuringAWriteLetsGoOfTheControllerOnceItsReportsAreOver) {
+    THostTestForm* dialog = Open({.Blocking = true});
+    SelectRow(dialog->LV_hostEntry, 0);
+    Stack->Control("delay 200");
+    Stack->Control("fail-next-set genErr");
+    QTimer::singleShot(0, [dialog] { dialog->Close(); });
+    const auto outcome = dialog->WriteThenRead(
+        dialog->Hosts, [&] { dialog->Hosts->SetValues(false, true); }, [&] { dialog->Hosts->Refresh(); }, true);
+    EXPECT_TRUE(outcome.Refusal);
+    EXPECT_EQ(dialog->Hosts, nullptr);
+    EXPECT_EQ(LastLine(dialog->Memo1).rfind("Set: (SNMP) Cannot perform operation", 0), 0u) << LastLine(dialog->Memo1);
     CloseAndDelete(dialog);
 }
 
