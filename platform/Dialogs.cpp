@@ -50,7 +50,10 @@ QMessageBox::Icon IconOf(UINT flags) {
 }
 
 int ShowRealBox(const MessageBoxCall& call) {
-    QWidget* parent = call.Owner ? call.Owner->window() : QApplication::activeWindow();
+    // Above the window the user is in: a modal dialog shown over the owner
+    // stays below its box, and the owner is not raised over it.
+    QWidget* parent = QApplication::activeModalWidget();
+    if (!parent) parent = call.Owner ? call.Owner->window() : QApplication::activeWindow();
     QMessageBox box(IconOf(call.Flags), ShownText(call.Caption), ShownText(call.Text), QMessageBox::NoButton, parent);
     std::vector<ButtonChoice> choices = ButtonsOf(call.Flags);
     for (const ButtonChoice& c : choices) box.addButton(c.Button);

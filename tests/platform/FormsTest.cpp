@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -133,6 +135,35 @@ TEST(Forms, MessageBoxesAreAnsweredThroughTheSeam) {
     Beep(1000, 200);
     MessageBeep(0);
     EXPECT_EQ(beeps.Beeps(), (std::vector<std::pair<DWORD, DWORD>>{{1000, 200}, {0, 0}}));
+}
+
+// A box asked for by the application (its owner the main window) while a
+// modal window is up stands on that window, so the main window is never
+// raised over the dialog the user is in.
+TEST(Forms, ARealBoxStandsOnTheModalWindowTheUserIsIn) {
+    TForm main(nullptr);
+    Application->SetMainForm(&main);
+    main.Show();
+    TForm dialog(nullptr);
+    const MessageBoxHandler answering = SetMessageBoxHandler(nullptr);  // the real box, this once
+    QWidget* boxParent = nullptr;
+    bool asked = false;
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [&] {  // inside the box's own loop
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                boxParent = box->parentWidget();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        asked = Application->MessageBox("Choose the item first.", "", MB_OK) == IDOK;
+        dialog.Close();
+    });
+    dialog.ShowModal();
+    SetMessageBoxHandler(answering);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(boxParent, dialog.Widget());
+    main.Hide();
+    Application->SetMainForm(nullptr);
 }
 
 TEST(Forms, TimersTickInsideTheLoopUntilDisabled) {
