@@ -7,10 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "common/VxOptionList.h"
 #include "features/StackingPortUit.h"
-#include "framework/SnmpVarItem.h"
-#include "framework/VxItemsLeftOut.h"
 #include "platform/Layout.h"
 
 // ---- the layout -----------------------------------------------------------------------

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "framework/VxItemsLeftOut.h"
 #include "platform/Layout.h"
 
 namespace {
