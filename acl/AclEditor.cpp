@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <memory>
 #include <string>
 
@@ -151,12 +150,7 @@ std::unique_ptr<BuiltLayout> BuildLayout(const AclEditorRecord& record) {
 
 }  // namespace
 
-const FormLayout& AclLayoutOf(const AclEditorRecord& record) {
-    static std::map<const AclEditorRecord*, std::unique_ptr<BuiltLayout>> layouts;
-    auto& built = layouts[&record];
-    if (!built) built = BuildLayout(record);
-    return built->Layout;
-}
+const FormLayout& AclLayoutOf(const AclEditorRecord& record) { return LayoutBuiltOnce(record, &BuildLayout); }
 
 // ---- the editor -------------------------------------------------------------------------
 
