@@ -3,14 +3,10 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <memory>
 #include <string>
 
-#include "common/VxOptionList.h"
 #include "features/StackingPortUit.h"
-#include "framework/SnmpVarItem.h"
-#include "framework/VxItemsLeftOut.h"
 #include "platform/Layout.h"
 
 // ---- the layout -----------------------------------------------------------------------
@@ -154,12 +150,7 @@ std::unique_ptr<BuiltLayout> BuildLayout(const AclEditorRecord& record) {
 
 }  // namespace
 
-const FormLayout& AclLayoutOf(const AclEditorRecord& record) {
-    static std::map<const AclEditorRecord*, std::unique_ptr<BuiltLayout>> layouts;
-    auto& built = layouts[&record];
-    if (!built) built = BuildLayout(record);
-    return built->Layout;
-}
+const FormLayout& AclLayoutOf(const AclEditorRecord& record) { return LayoutBuiltOnce(record, &BuildLayout); }
 
 // ---- the editor -------------------------------------------------------------------------
 

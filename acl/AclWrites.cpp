@@ -42,8 +42,7 @@ RowWrite ProfileWriteOfSelected(const AclTable& table, const RowSnapshot& form) 
 std::optional<RowRefusal> CheckProfileKeys(const AclTable& table, const char* idMissing,
                                            const RowSnapshot& form, RowWrite write) {
     const char* const missing[] = {idMissing};
-    if (auto refusal = CheckKeys(table.Rows(), missing, form, write)) return refusal;
-    return write == RowWrite::Add ? CheckCreatesRow(table.Rows(), form) : std::nullopt;
+    return CheckKeysAndCreation(table.Rows(), missing, form, write);
 }
 
 std::optional<RowRefusal> CheckRuleKeys(const AclTable& table, const AclRuleIdTexts& texts,

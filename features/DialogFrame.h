@@ -107,6 +107,8 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -296,6 +298,17 @@ private:
 // value x 1.25, rounded to the nearest integer (503 gives 629): a dialog's
 // geometry under large fonts.
 int ScaleForDialog(int value);
+
+// The layout that `build` makes from a record (an editor's fields, a look),
+// built at the record's first use and kept, one per record, for the
+// program's life.
+template <class Record>
+const FormLayout& LayoutBuiltOnce(const Record& record, std::unique_ptr<BuiltLayout> (*build)(const Record&)) {
+    static std::map<const Record*, std::unique_ptr<BuiltLayout>> layouts;
+    auto& built = layouts[&record];
+    if (!built) built = build(record);
+    return built->Layout;
+}
 
 // Whether a text is a whole decimal number: digits only, at least one, no
 // more than an INTEGER holds (2147483647).

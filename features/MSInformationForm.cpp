@@ -1,7 +1,6 @@
 #include "features/MSInformationForm.h"
 
 #include "features/MSEditForm.h"
-#include "framework/VxItemsLeftOut.h"
 #include "mibdefs/SystemMib.h"
 #include "platform/Layout.h"
 

@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "framework/VxItemsLeftOut.h"
 #include "platform/Layout.h"
 
 namespace {
@@ -61,14 +59,7 @@ std::unique_ptr<BuiltLayout> BuildLayout(const MethodListLook& look) {
 
 }  // namespace
 
-const FormLayout& MethodListLayout(const MethodListLook& look) {
-    // One layout per look, built once, kept for the program's life.
-    static std::vector<std::pair<const MethodListLook*, std::unique_ptr<BuiltLayout>>> layouts;
-    for (auto& [key, built] : layouts)
-        if (key == &look) return built->Layout;
-    layouts.emplace_back(&look, BuildLayout(look));
-    return layouts.back().second->Layout;
-}
+const FormLayout& MethodListLayout(const MethodListLook& look) { return LayoutBuiltOnce(look, &BuildLayout); }
 
 TMethodListForm::TMethodListForm(TComponent* owner, const MethodListLook& look, std::span<const RowField> fields)
     : TRowEditor(owner, MethodListLayout(look), MethodListTable(look),

@@ -60,8 +60,7 @@ bool MethodOrderWarned(const RowSnapshot& form, RowWrite write) {
 std::optional<RowRefusal> CheckMethodList(const RowTable& table, const char* missingName, const RowSnapshot& form,
                                           RowWrite write) {
     const char* const missing[] = {missingName};
-    if (auto refusal = CheckKeys(table, missing, form, write)) return refusal;
-    return write == RowWrite::Add ? CheckCreatesRow(table, form) : std::nullopt;
+    return CheckKeysAndCreation(table, missing, form, write);
 }
 
 RowItems MethodListLeftOut(const RowSnapshot& form, RowWrite write) {

@@ -15,8 +15,7 @@ bool Unchosen(const std::string& text) { return text.empty() || text == "0"; }
 
 std::optional<RowRefusal> CheckProtocolVlan(const RowSnapshot& form, RowWrite write) {
     const char* const missing[] = {"Index must be set."};
-    if (auto refusal = CheckKeys(ProtocolVlanTable, missing, form, write)) return refusal;
-    return write == RowWrite::Add ? CheckCreatesRow(ProtocolVlanTable, form) : std::nullopt;
+    return CheckKeysAndCreation(ProtocolVlanTable, missing, form, write);
 }
 
 RowItems ProtocolVlanLeftOut(const RowSnapshot& form, RowWrite write) {

@@ -209,8 +209,7 @@ void TRouteRedistributForm::AddBtnClick(TObject*) {
 void TRouteRedistributForm::DeleteBtnClick(TObject*) {
     if (!ListView1->Selected() || !RedistEdits) return RefuseInput(ListView1, "Choose the item first.");
     Guard(RedistEdits, [&] {
-        RedistEdits->LoadSelectedRow();
-        RedistEdits->ValuesToControls(-1);
+        ReloadSelectedRow(*RedistEdits);
         ListView1Click(ListView1);  // its type and the types its pair takes, shown as a click shows them
         WriteRowStatus(*RedistEdits, StComboBox, RowDestroy);
     });

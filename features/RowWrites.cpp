@@ -91,3 +91,9 @@ std::optional<RowRefusal> CheckCreatesRow(const RowTable& table, const RowSnapsh
     if (!table.RowStatusMessage || RowStatusShown(table, form) == RowCreateAndGo) return std::nullopt;
     return RowRefusal{table.RowStatusMessage, table.RowStatusItem};
 }
+
+std::optional<RowRefusal> CheckKeysAndCreation(const RowTable& table, std::span<const char* const> missing,
+                                               const RowSnapshot& form, RowWrite write) {
+    if (auto refusal = CheckKeys(table, missing, form, write)) return refusal;
+    return write == RowWrite::Add ? CheckCreatesRow(table, form) : std::nullopt;
+}

@@ -115,3 +115,8 @@ std::optional<RowRefusal> CheckKeys(const RowTable& table, std::span<const char*
 // Add creates the row with createAndGo: another status shown is refused
 // with the table's RowStatusMessage, the focus on the row status.
 std::optional<RowRefusal> CheckCreatesRow(const RowTable& table, const RowSnapshot& form);
+
+// The checks of most editors: the key's (CheckKeys), then on an Add the
+// row status's (CheckCreatesRow).
+std::optional<RowRefusal> CheckKeysAndCreation(const RowTable& table, std::span<const char* const> missing,
+                                               const RowSnapshot& form, RowWrite write);

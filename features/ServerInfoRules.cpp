@@ -20,8 +20,7 @@ std::vector<int> ServerItemsLeftOut(const ServerFieldsSnapshot& fields) {
 }
 
 std::optional<RowRefusal> CheckServer(const RowSnapshot& form, RowWrite write) {
-    if (auto refusal = CheckKeys(ServerTable, KeyMissing, form, write)) return refusal;
-    return write == RowWrite::Add ? CheckCreatesRow(ServerTable, form) : std::nullopt;
+    return CheckKeysAndCreation(ServerTable, KeyMissing, form, write);
 }
 
 RowItems ServerLeftOut(const RowSnapshot& form, RowWrite write) {

@@ -62,8 +62,9 @@ struct StackUnitTable {
 // units of the stack: present units with their port range, units configured
 // but absent with their model's port count. An empty unit table is read
 // again first (never while a read of it is running), and that read, or the
-// one running, is waited for once, at most as long as the request may take; a read that cannot be sent is reported
-// and the pages are built from what the table holds.
+// one running, is waited for once, at most as long as the request may take;
+// a read that cannot be sent is reported and the pages are built from what
+// the table holds.
 std::vector<TStackingPortUitForm*> SetupStackPortPickers(TComponent* editor,
                                                          const std::vector<TWinControl*>& portAreas,
                                                          const StackUnitTable& table);
