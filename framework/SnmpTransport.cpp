@@ -717,7 +717,7 @@ int NetSnmpCallback(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, vo
         reply.Status = MapNetSnmpError(sp->s_snmp_errno ? sp->s_snmp_errno : SNMPERR_BAD_SENDTO);
         break;
     default:
-        return 1;  // connect, disconnect, resend: nothing to report
+        return 1;  // connect, disconnect: nothing to report
     }
     transport.Forget(*session, it->first);
     transport.Queue.emplace_back(std::move(out), reason);
