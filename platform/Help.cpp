@@ -13,18 +13,12 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <vector>
 
 namespace {
 
-std::vector<THelpForm*>& OpenHelpForms() {
-    static std::vector<THelpForm*> forms;
-    return forms;
-}
-
 THelpForm* HelpFormOf(const std::string& file) {
-    for (THelpForm* form : OpenHelpForms())
-        if (form->File == file) return form;
+    for (TForm* form : TForm::Forms())
+        if (auto* help = dynamic_cast<THelpForm*>(form); help && help->File == file) return help;
     return nullptr;
 }
 
@@ -50,7 +44,6 @@ QFont HelpFont() {
 }  // namespace
 
 THelpForm::THelpForm(TComponent* owner, const std::string& file) : TForm(owner), File(file) {
-    OpenHelpForms().push_back(this);
     SetPosition(poScreenCenter);
     Text = new TMemo(this);
     Text->SetParent(this);
@@ -67,11 +60,6 @@ THelpForm::THelpForm(TComponent* owner, const std::string& file) : TForm(owner),
     SetClientHeight(std::min(height, Screen->WorkAreaHeight() - FrameHeight));
     OnClose = TCloseEvent::Func([](TObject*, TCloseAction& action) { action = caFree; });
     DoCreate();
-}
-
-THelpForm::~THelpForm() {
-    auto& forms = OpenHelpForms();
-    forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
 }
 
 bool THelpForm::ShowContents() {
