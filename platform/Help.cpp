@@ -10,8 +10,6 @@
 #include <QScrollBar>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 namespace {
@@ -20,12 +18,6 @@ THelpForm* HelpFormOf(const std::string& file) {
     for (TForm* form : TForm::Forms())
         if (auto* help = dynamic_cast<THelpForm*>(form); help && help->File == file) return help;
     return nullptr;
-}
-
-std::optional<std::string> ReadWhole(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 std::string FirstLine(const std::string& text) {
@@ -63,7 +55,7 @@ THelpForm::THelpForm(TComponent* owner, const std::string& file) : TForm(owner),
 }
 
 bool THelpForm::ShowContents() {
-    const std::optional<std::string> text = ReadWhole(File);
+    const std::optional<std::string> text = ReadFileContents(File);
     if (!text) return false;
     SetCaption(FirstLine(*text).empty() ? ExtractFileName(File) : FirstLine(*text));
     Text->SetText(*text);
