@@ -20,11 +20,6 @@ THelpForm* HelpFormOf(const std::string& file) {
     return nullptr;
 }
 
-std::string FirstLine(const std::string& text) {
-    std::string line = text.substr(0, text.find_first_of("\r\n"));
-    return line;
-}
-
 // A text laid out in columns reads right only in a fixed-pitch font.
 QFont HelpFont() {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -57,7 +52,8 @@ THelpForm::THelpForm(TComponent* owner, const std::string& file) : TForm(owner),
 bool THelpForm::ShowContents() {
     const std::optional<std::string> text = ReadFileContents(File);
     if (!text) return false;
-    SetCaption(FirstLine(*text).empty() ? ExtractFileName(File) : FirstLine(*text));
+    const std::string title = text->substr(0, text->find_first_of("\r\n"));
+    SetCaption(title.empty() ? ExtractFileName(File) : title);
     Text->SetText(*text);
     QPlainTextEdit* edit = Text->Widget();
     edit->moveCursor(QTextCursor::Start);
