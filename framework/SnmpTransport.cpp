@@ -290,10 +290,9 @@ char* TextCopy(const std::string& text) {
 // byte would be cut short, to another user's name. No agent holds such a
 // user or context, so the names are refused before anything is sent.
 int RefusedSecurityNames(const SnmpTarget& target) {
-    constexpr int UnknownSecurityName = 1404, UnknownContext = -1417;
     if (target.Version != 3) return 0;
-    if (target.SecurityName.find('\0') != std::string::npos) return UnknownSecurityName;
-    if (target.ContextName.find('\0') != std::string::npos) return UnknownContext;
+    if (target.SecurityName.find('\0') != std::string::npos) return MapNetSnmpError(SNMPERR_UNKNOWN_USER_NAME);
+    if (target.ContextName.find('\0') != std::string::npos) return MapNetSnmpError(SNMPERR_BAD_CONTEXT);
     return 0;
 }
 
@@ -718,7 +717,7 @@ int NetSnmpCallback(int op, netsnmp_session* sp, int reqid, netsnmp_pdu* pdu, vo
         reply.Status = MapNetSnmpError(sp->s_snmp_errno ? sp->s_snmp_errno : SNMPERR_BAD_SENDTO);
         break;
     default:
-        return 1;  // connect, disconnect, resend: nothing to report
+        return 1;  // connect, disconnect: nothing to report
     }
     transport.Forget(*session, it->first);
     transport.Queue.emplace_back(std::move(out), reason);

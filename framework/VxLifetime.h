@@ -1,5 +1,6 @@
 #pragma once
-// Liveness of objects that long work may outlive, and the module's one wait.
+// Liveness of objects that long work may outlive, counts of the work running
+// on one, and the module's one wait.
 // The rule that builds on them is written in VxSNMPRequest2Controls.h.
 //
 //   VxLifeline Life;                                // a member of the object
@@ -12,6 +13,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <utility>
 
 // Whether an object is still there, asked without touching it.
 class VxWatch {
@@ -37,6 +39,22 @@ public:
 
 private:
     std::shared_ptr<const void> Token;
+};
+
+// Counts work of an object while it runs, on every path out (unless the
+// object went meanwhile).
+class VxCountScope {
+public:
+    VxCountScope(int& count, VxWatch alive) : Count(count), Alive(std::move(alive)) { ++Count; }
+    ~VxCountScope() {
+        if (Alive) --Count;
+    }
+    VxCountScope(const VxCountScope&) = delete;
+    VxCountScope& operator=(const VxCountScope&) = delete;
+
+private:
+    int& Count;
+    VxWatch Alive;
 };
 
 // What becomes of mouse, key and close input while a wait runs.

@@ -141,15 +141,15 @@ SnmpStatusText MapSnmpStatus(int s) {
     if (s >= -1418 && s <= -1402) return {s + 1201, SnmpV3Messages[static_cast<size_t>(-1402 - s)]};
     if (s >= 1 && s <= 18) return {-100 - s, SnmpPduMessages[static_cast<size_t>(s - 1)]};
     if (s >= -23 && s <= -1) return {s - 400, SnmpClassMessages[static_cast<size_t>(-1 - s)]};
-    return {-528, VxSNMPMessages[vxUnknownCode]};
+    return {VxSNMPCode(vxUnknownCode), VxSNMPMessages[vxUnknownCode]};
 }
 
 void ThrowVxSNMP(VxSNMPFailure entry) {
-    throw Exception(VxSNMPMessages[entry], -(500 + static_cast<int>(entry)));
+    throw Exception(VxSNMPMessages[entry], VxSNMPCode(entry));
 }
 
 std::string VxSNMPOkText() { return VxSNMPMessages[vxOk]; }
 
 int FailureCodeOf(const Exception& failure) {
-    return failure.HelpContext != 0 ? failure.HelpContext : -(500 + static_cast<int>(vxBadSyntax));
+    return failure.HelpContext != 0 ? failure.HelpContext : VxSNMPCode(vxBadSyntax);
 }

@@ -65,6 +65,9 @@ enum VxSNMPFailure : int {
     vxRepeatedOid = 29,  // beyond the 29 entries of a replacement file: its built-in text
 };
 
+// The status code of the engine's failure `entry`.
+constexpr int VxSNMPCode(VxSNMPFailure entry) { return -(500 + static_cast<int>(entry)); }
+
 struct SnmpStatusText {
     int Code;
     std::string Message;

@@ -15,22 +15,6 @@
 
 namespace {
 
-// Counts a blocking operation while it runs, on every path out (unless the
-// controller went meanwhile).
-class CountScope {
-public:
-    CountScope(int& count, VxWatch alive) : Count(count), Alive(std::move(alive)) { ++Count; }
-    ~CountScope() {
-        if (Alive) --Count;
-    }
-    CountScope(const CountScope&) = delete;
-    CountScope& operator=(const CountScope&) = delete;
-
-private:
-    int& Count;
-    VxWatch Alive;
-};
-
 // The engine knows no windows; what the window layer does for it:
 // - what a reply handler raises shows in the standard exception box, as an
 //   exception from any other event does;
@@ -232,7 +216,7 @@ void VxSNMPRequest2Controls::RefreshBlocking() {
     // loop run (a close stops it, a re-read supersedes it).
     auto goesOn = [&] { return alive && ReadGeneration == reads; };
     {
-        const CountScope blocking(BlockingDepth, alive);
+        const VxCountScope blocking(BlockingDepth, alive);
         if (!IsTable()) {
             Request.SyncGet(true);
             if (!goesOn()) return;
@@ -352,7 +336,7 @@ void VxSNMPRequest2Controls::SetValues(bool refreshAfter, bool readControls) {
     const Use use(this);
     const unsigned writes = WriteGeneration;
     {
-        const CountScope blocking(BlockingDepth, alive);
+        const VxCountScope blocking(BlockingDepth, alive);
         Request.SyncSet(false);
         if (!alive || WriteGeneration != writes) return;
         WriteTaken = true;

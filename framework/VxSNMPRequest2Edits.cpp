@@ -530,11 +530,7 @@ const VxOptionList* VxSNMPRequest2Edits::MapOf(const ControlBinding& b) const {
 }
 
 void VxSNMPRequest2Edits::ValuesToControls(int item) {
-    ++Showing;
-    struct Done {
-        int& Count;
-        ~Done() { --Count; }
-    } done{Showing};
+    const VxCountScope showing(Showing, Watch());
     for (auto& b : Bindings) {
         if (item >= 0 && b->Item != item) continue;
         if (Request.VarList.IsLeftOut(b->Item)) continue;

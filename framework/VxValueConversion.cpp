@@ -114,7 +114,7 @@ void LoadBindingValue(const SnmpVar& item, Vb& vb) {
     if (w == NullText) {
         if (row.Wire != SyntaxWire::Octets) {
             const auto needs = CheckValueText(static_cast<int>(item.Syntax), w);
-            throw Exception(RefusedValueMessage(item.Label, w, needs.value_or("a value")), -(500 + vxBadPartValue));
+            throw Exception(RefusedValueMessage(item.Label, w, needs.value_or("a value")), VxSNMPCode(vxBadPartValue));
         }
         vb.SetOctets({});
         return;

@@ -10,33 +10,14 @@
 #include <QScrollBar>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <vector>
 
 namespace {
 
-std::vector<THelpForm*>& OpenHelpForms() {
-    static std::vector<THelpForm*> forms;
-    return forms;
-}
-
 THelpForm* HelpFormOf(const std::string& file) {
-    for (THelpForm* form : OpenHelpForms())
-        if (form->File == file) return form;
+    for (TForm* form : TForm::Forms())
+        if (auto* help = dynamic_cast<THelpForm*>(form); help && help->File == file) return help;
     return nullptr;
-}
-
-std::optional<std::string> ReadWhole(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::string FirstLine(const std::string& text) {
-    std::string line = text.substr(0, text.find_first_of("\r\n"));
-    return line;
 }
 
 // A text laid out in columns reads right only in a fixed-pitch font.
@@ -50,7 +31,6 @@ QFont HelpFont() {
 }  // namespace
 
 THelpForm::THelpForm(TComponent* owner, const std::string& file) : TForm(owner), File(file) {
-    OpenHelpForms().push_back(this);
     SetPosition(poScreenCenter);
     Text = new TMemo(this);
     Text->SetParent(this);
@@ -69,15 +49,11 @@ THelpForm::THelpForm(TComponent* owner, const std::string& file) : TForm(owner),
     DoCreate();
 }
 
-THelpForm::~THelpForm() {
-    auto& forms = OpenHelpForms();
-    forms.erase(std::remove(forms.begin(), forms.end(), this), forms.end());
-}
-
 bool THelpForm::ShowContents() {
-    const std::optional<std::string> text = ReadWhole(File);
+    const std::optional<std::string> text = ReadFileContents(File);
     if (!text) return false;
-    SetCaption(FirstLine(*text).empty() ? ExtractFileName(File) : FirstLine(*text));
+    const std::string title = text->substr(0, text->find_first_of("\r\n"));
+    SetCaption(title.empty() ? ExtractFileName(File) : title);
     Text->SetText(*text);
     QPlainTextEdit* edit = Text->Widget();
     edit->moveCursor(QTextCursor::Start);

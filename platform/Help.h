@@ -26,7 +26,6 @@ bool WinHelpA(HWND window, const std::string& file, UINT command, std::uintptr_t
 class THelpForm : public TForm {
 public:
     THelpForm(TComponent* owner, const std::string& file);
-    ~THelpForm() override;
     // Reads the file again and shows it from its first line.
     bool ShowContents();
 

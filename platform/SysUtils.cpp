@@ -10,6 +10,8 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <system_error>
 
 DWORD GetTickCount() {
@@ -83,6 +85,12 @@ int DigitValue(char c, int base) {
 }
 
 }  // namespace
+
+std::optional<std::string> ReadFileContents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 bool ReplaceFileContents(const std::string& path, const std::string& contents) {
     // A new file gets the usual bits less the umask; a replaced one its own.

@@ -1,9 +1,11 @@
 #pragma once
-// Small system helpers: the millisecond tick count, file-name pieces, the
-// program's command line and text-to-integer conversion.
+// Small system helpers: the millisecond tick count, file-name pieces, whole
+// files read and replaced, the program's command line and text-to-integer
+// conversion.
 
 #include "platform/Types.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,6 +23,9 @@ std::string ExtractFileName(const std::string& path);
 std::string ExtractFilePath(const std::string& path);
 std::string GetCurrentDir();
 bool FileExists(const std::string& path);
+
+// The whole file at `path`, byte for byte; none when it cannot be opened.
+std::optional<std::string> ReadFileContents(const std::string& path);
 
 // Replaces the file at `path` by one holding `contents`: written to a new
 // file beside it, then renamed over it, so that a reader finds the old file

@@ -2,8 +2,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <system_error>
 
@@ -122,14 +120,9 @@ std::optional<ValueLines> ParseValue(std::string_view line) {
     return value;
 }
 
-std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 RegistryFile LoadRegistry() {
     RegistryFile file;
-    const std::string raw = ReadWholeFile(RegistryFilePath());
+    const std::string raw = ReadFileContents(RegistryFilePath()).value_or("");
     file.Foreign = raw.find('\0') != std::string::npos;
     file.Lines = SplitLines(raw);
     bool continued = false;  // the line before ended a hex value with "\"
