@@ -9,7 +9,6 @@
 // a silent agent leaves a window without panels.
 
 #include <algorithm>
-#include <chrono>
 
 #include "common/KestrixModels.h"
 #include "features/StackTables.h"
@@ -89,8 +88,8 @@ std::vector<TForm*> PanelsOf(TList* list) {
 
 FrontPanelHost MainWindowPanelHost() {
     if (!MainForm) return {};
-    return {MainForm->StatusBar->Panels()->Items(0), MainForm->ImageList1, MainForm->PortButtons,
-            MainForm->StatusLine.get()};
+    return {.UnitNumbers = MainForm->ImageList1, .PortButtons = MainForm->PortButtons,
+            .Lines = MainForm->StatusLine.get()};
 }
 
 StackUnitTable TMainForm::UnitTable() const { return {UnitListView, UnitRequest, ModelNames}; }

@@ -21,14 +21,14 @@ class VxMessageSink;
 class VxSNMPRequest2Leds;
 
 // What a panel uses of the main window: the message target of its LED
-// poller (status-bar panel 0), the unit-number pictures (index unit - 1) and
-// the list every port button is appended to.
+// poller, the unit-number pictures (index unit - 1) and the list every port
+// button is appended to.
 struct FrontPanelHost {
     TStatusPanel* Messages = nullptr;
     TImageList* UnitNumbers = nullptr;
     TList* PortButtons = nullptr;
-    // Takes the LED lines instead of Messages when set (the main window's
-    // message line, which decides what of them panel 0 shows).
+    // Takes the LED lines instead of Messages when set: the main window's
+    // message line, which decides what of them its status-bar panel 0 shows.
     VxMessageSink* Lines = nullptr;
 };
 

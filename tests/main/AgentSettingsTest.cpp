@@ -3,10 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
@@ -21,9 +17,8 @@
 #include "main/AgentSettings.h"
 #include "platform/Exception.h"
 #include "platform/SysUtils.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/TempFiles.h"
-
-extern char** environ;
 
 namespace {
 
@@ -240,28 +235,15 @@ TEST(AgentSettings, PasswordArgumentsAreOverwrittenInPlace) {
 // line, where the passwords no longer stand once the program has read them.
 TEST(AgentSettings, TheRunningProgramShowsNoPasswordInItsCommandLine) {
     TempDir dir("kx-args");
-    std::vector<std::string> arguments = {KX_MODULE_PROGRAM, "/I127.0.0.1", "/v3", "/nuser", "/t9",
-                                          "/Aauth-secret", "/Ppriv-secret"};
-    std::vector<char*> argv;
-    for (std::string& argument : arguments) argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    std::vector<std::string> environment;
-    for (char** e = environ; *e; ++e)
-        if (std::string(*e).rfind("KESTRIX_REGISTRY=", 0) != 0) environment.emplace_back(*e);
-    environment.push_back("KESTRIX_REGISTRY=" + (dir.Path() / "registry.reg").string());
-    std::vector<char*> envp;
-    for (std::string& e : environment) envp.push_back(e.data());
-    envp.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addchdir_np(&actions, dir.Path().c_str());  // its boot counter file goes there
-    pid_t child = 0;
-    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    ASSERT_EQ(spawned, 0);
+    const std::vector<std::string> arguments = {KX_MODULE_PROGRAM, "/I127.0.0.1", "/v3", "/nuser", "/t9",
+                                                "/Aauth-secret", "/Ppriv-secret"};
+    // Its boot counter file goes into the folder it runs in.
+    Child program(arguments, EnvironmentWith({{"KESTRIX_REGISTRY", (dir.Path() / "registry.reg").string()}}),
+                  {.Directory = dir.Path()});
+    ASSERT_TRUE(program.Started());
 
     auto commandLine = [&] {
-        std::ifstream in("/proc/" + std::to_string(child) + "/cmdline", std::ios::binary);
+        std::ifstream in("/proc/" + std::to_string(program.Pid()) + "/cmdline", std::ios::binary);
         std::string text{std::istreambuf_iterator<char>(in), {}};
         std::replace(text.begin(), text.end(), '\0', ' ');
         return text;
@@ -270,12 +252,10 @@ TEST(AgentSettings, TheRunningProgramShowsNoPasswordInItsCommandLine) {
     const std::string hidden = "/nuser /t9 /Axxxxxxxxxxx /Pxxxxxxxxxxx ";
     std::string seen;
     for (int tries = 0; tries < 6000 && seen.find(hidden) == std::string::npos; ++tries) {
-        if (waitpid(child, nullptr, WNOHANG) == child) break;  // ended: nothing more to read
+        if (program.Ended()) break;  // nothing more to read
         seen = commandLine();
         if (seen.find(hidden) == std::string::npos) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    ::kill(child, SIGKILL);
-    waitpid(child, nullptr, 0);
     EXPECT_NE(seen.find(hidden), std::string::npos) << seen;
     EXPECT_EQ(seen.find("secret"), std::string::npos) << seen;
 }

@@ -23,9 +23,8 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/ChildProcess.h"
 #include "tests/support/MainWindowFixture.h"
-
-extern char** environ;
 
 namespace {
 
@@ -35,69 +34,6 @@ std::string ReadFile(const std::filesystem::path& path) {
     text << in.rdbuf();
     return text.str();
 }
-
-// The environment of this test with some variables replaced.
-std::vector<std::string> EnvironmentWith(const std::map<std::string, std::string>& changes) {
-    std::vector<std::string> entries;
-    for (char** e = environ; *e; ++e) {
-        const std::string entry = *e;
-        const std::string name = entry.substr(0, entry.find('='));
-        if (!changes.count(name)) entries.push_back(entry);
-    }
-    for (const auto& [name, value] : changes) entries.push_back(name + "=" + value);
-    return entries;
-}
-
-std::vector<char*> Pointers(std::vector<std::string>& texts) {
-    std::vector<char*> pointers;
-    for (std::string& text : texts) pointers.push_back(text.data());
-    pointers.push_back(nullptr);
-    return pointers;
-}
-
-// A child process, its output in files.
-class Child {
-public:
-    Child(std::vector<std::string> arguments, std::vector<std::string> environment, const std::filesystem::path& out,
-          const std::filesystem::path& err) {
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        std::vector<char*> argv = Pointers(arguments);
-        std::vector<char*> envp = Pointers(environment);
-        if (posix_spawnp(&pid_, argv[0], &actions, nullptr, argv.data(), envp.data()) != 0) pid_ = -1;
-        posix_spawn_file_actions_destroy(&actions);
-    }
-    ~Child() {
-        if (!Ended()) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, &status_, 0);
-        }
-    }
-    bool Started() const { return pid_ > 0; }
-    pid_t Pid() const { return pid_; }
-    bool Ended() {
-        if (pid_ <= 0 || ended_) return true;
-        if (waitpid(pid_, &status_, WNOHANG) == pid_) ended_ = true;
-        return ended_;
-    }
-    // The status waitpid gives once the child has ended (within `limit`), or
-    // nothing.
-    std::optional<int> Wait(std::chrono::seconds limit) {
-        const auto deadline = std::chrono::steady_clock::now() + limit;
-        while (!Ended()) {
-            if (std::chrono::steady_clock::now() > deadline) return std::nullopt;
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        return status_;
-    }
-
-private:
-    pid_t pid_ = -1;
-    int status_ = 0;
-    bool ended_ = false;
-};
 
 // Waits (at most `limit`) until `done`, or until the child has ended.
 bool WaitFor(Child& child, const std::function<bool()>& done, std::chrono::seconds limit) {
@@ -203,7 +139,7 @@ TEST_P(ExitPaths, EndTheProgramCleanly) {
     std::vector<std::string> arguments = {KX_EXIT_PROBE};
     if (path.Arguments) arguments.insert(arguments.end(), {"/I127.0.0.1", "/Rmirabo", "/Wquesnal"});
     const auto out = Dir->Path() / "probe.out", err = Dir->Path() / "probe.err";
-    Child probe(arguments, EnvironmentWith(environment), out, err);
+    Child probe(arguments, EnvironmentWith(environment), {.Out = out, .Err = err});
     ASSERT_TRUE(probe.Started());
 
     if (path.How == Ending::DisplayLost || path.How == Ending::Terminate) {

@@ -82,9 +82,10 @@ protected:
     void Show(TDialogFrame* dialog);
 
     // Runs the main-menu command (its handler's name) with Window in the main
-    // window's place, which shows its dialog modally and deletes it afterwards. Once the dialog is up and its
-    // first reads are over, `use` runs on it inside its modal loop; then the
-    // dialog is closed as its close box does (unless `use` closed it).
+    // window's place, which shows its dialog modally and deletes it
+    // afterwards. Once the dialog is up and its first reads are over, `use`
+    // runs on it inside its modal loop; then the dialog is closed as its
+    // close box does (unless `use` closed it).
     template <class T>
     void FromMenu(const char* handler, const std::function<void(T&)>& use) {
         RunModally(handler, [&](TDialogFrame& shown) {

@@ -15,7 +15,6 @@
 #include <string>
 #include <vector>
 
-#include "framework/GUIConfigForm.h"
 #include "main/Main.h"
 #include "tests/support/StackFixture.h"
 
