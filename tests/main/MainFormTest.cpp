@@ -13,6 +13,8 @@
 #include <optional>
 #include <string>
 
+#include "features/Md5InformationForm.h"
+#include "features/PortMirrorForm.h"
 #include "framework/VxSNMPMessages.h"
 #include "framework/VxSNMPSession.h"
 #include "main/Program.h"
@@ -50,13 +52,24 @@ TEST_F(MainFormTest, StartUpTakesTheAgentFromTheCommandLineAndTheHostsFiles) {
     VxSNMPMessages.RestoreBuiltIn();
 }
 
-TEST_F(MainFormTest, AnIpv6AgentAddressWithOrWithoutBracketsIsManagedOverIpv6) {
+// Given with or without brackets, the address stands in brackets wherever a
+// caption shows it after a colon: the main window, a page, a dialog that
+// captions itself, a dialog the menu captions.
+TEST_F(MainFormTest, AnIpv6AgentIsManagedOverIpv6AndEveryCaptionShowsItInBrackets) {
     StartStack();
     for (const std::string address : {"::1", "[::1]"}) {
+        SCOPED_TRACE(address);
         std::ofstream(CfgDir / (address + ".cfg")) << "[Program Information]\nAgentPort=" << Stack->Port() << "\n";
         TMainForm* window = OpenMainWindow({"/I" + address, "/Rmirabo", "/Wquesnal"});
-        EXPECT_EQ(window->Caption(), "Kestrix : " + address);
+        EXPECT_EQ(window->Caption(), "Kestrix : [::1]");
         EXPECT_EQ(window->UnitPanels->Count(), 2) << address << ": " << window->StatusBar->Panels()->Items(0)->Text();
+        WithPage([&] { FindMenuItem("DeviceControl1")->Action()->trigger(); },
+                 [](TConfigForm& page) { EXPECT_EQ(page.Caption(), "Layer 2 Global Switch:[::1]"); });
+        WithDialogOf<TPortMirrorForm>(
+            "PortMirrorTable1", [](TPortMirrorForm& dialog) { EXPECT_EQ(dialog.Caption(), "Port Mirror Table:[::1]"); });
+        WithDialogOf<TMd5InformationForm>("MD5Information1", [](TMd5InformationForm& dialog) {
+            EXPECT_EQ(dialog.Caption(), "MD5 Information Table : [::1]");
+        });
         delete Window;
         Window = nullptr;
         Application->SetMainForm(nullptr);
