@@ -288,6 +288,46 @@ TEST_F(Engine, AValueTheAgentLacksShowsAsMissingAndIsNeverWrittenBack) {
     EXPECT_EQ(next.VarList.GetItem(0)->Value, EndOfMibViewText);
 }
 
+// A write that would carry no binding goes nowhere, blocking or not, and
+// says why: the agent lacks every value chosen, or none is chosen.
+TEST_F(Engine, AWriteThatCarriesNoValueIsNeverSentAndSaysWhy) {
+    StartAgent(EngineStack);
+    const SnmpVarItem items[] = {
+        {"1.3.6.1.4.1.99.1.1", "Number", sxInteger, acReadOnly},
+        {"1.3.6.1.4.1.99.1.2", "Name", sxDisplayStr, acReadWrite},
+        {"1.3.6.1.4.1.99.1.7", "Missing number", sxInteger, acReadWrite},
+        {"1.3.6.1.4.1.99.1.8", "Missing text", sxDisplayStr, acReadWrite},
+        {nullptr, nullptr, 0, 0}};
+    VxSNMPRequest request;
+    request.VarList = VxSNMPVarList(items, SVT_SV, 0);
+    request.SyncGet(true);
+    ASSERT_EQ(request.VarList.GetItem(2)->Value, NoSuchObjectText);
+    struct Case {
+        const char* ItemList;
+        int Code;
+        const char* Message;
+    };
+    const Case cases[] = {
+        {"2,3", -530, "(VxSNMP++) Nothing was sent: the agent has none of these values to write!"},
+        {"0", -531, "(VxSNMP++) Nothing was sent: no value to write is chosen!"},
+    };
+    bool answered = false;
+    Stack->ClearTrace();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.ItemList);
+        EXPECT_EQ(CodeOf([&] { request.SyncSet(false, c.ItemList); }), c.Code);
+        EXPECT_EQ(MessageOf([&] { request.SyncSet(false, c.ItemList); }), c.Message);
+        EXPECT_EQ(CodeOf([&] { request.AsyncSet([&](VxSNMPError*, VxSNMPVarList*) { answered = true; }, 0, c.ItemList); }),
+                  c.Code);
+        EXPECT_EQ(request.Pending, 0);
+        EXPECT_TRUE(IsNothingToWrite(c.Code));
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(answered);
+        for (int i = 0; i < 4; ++i) EXPECT_FALSE(request.VarList.GetItem(i)->Access & acInvalid) << i;
+    }
+    EXPECT_EQ(Stack->TraceLines(), std::vector<std::string>{});
+}
+
 TEST_F(Engine, SetErrorStatusesMapToTheirCodesAndTexts) {
     StartAgent(EngineStack);
     VxSNMPRequest request;
