@@ -62,6 +62,17 @@ protected:
         for (int k : members) d->MemberPicker->Box(k)->SetChecked(true);
     }
     std::string Panel0(TPortTrunkForm* d) { return d->StatusBar1->Panels()->Items(0)->Text(); }
+    // The entry as shown: index (and whether it takes input), name, unit,
+    // port, flooding port, type, status and the ticked member boxes.
+    static std::string Entry(const TPortTrunkForm& d) {
+        std::string shown = d.ED_Index->Text() + (d.ED_Index->Enabled() ? "" : " (locked)");
+        for (const std::string& field : {d.ED_Name->Text(), d.UnitEdit->Text(), d.PortEdit->Text(),
+                                         d.ST_FloodingPort->Caption(), d.Combo_Type->Text(), d.ComboBox1->Text()})
+            shown += "|" + field;
+        shown += "|";
+        for (int k : Checked(BoxesOf(d.MemberPicker))) shown += " " + std::to_string(k);
+        return shown;
+    }
 };
 
 TEST_F(PortTrunk, OpensWithTheTableAndShowsEachMasterPortAsUnitAndPort) {
@@ -177,6 +188,37 @@ TEST_F(PortTrunk, ANewTrunkCarriesOnlyThePortsTickedForIt) {
             EXPECT_EQ(Written(Column), (std::vector<std::string>{"2." + c.index + " string \"\"",
                                                           "3." + c.index + " integer " + master, bits,
                                                           "6." + c.index + " integer 2", "7." + c.index + " integer 4"}));
+        });
+    }
+}
+
+// Whenever the table is read again the entry shows no trunk: no field of
+// the trunk that was selected stays beside the emptied ones.
+TEST_F(PortTrunk, AfterAReadOfTheTableTheEntryShowsNoTrunk) {
+    OpenHostOn(TrunkStack);
+    struct Case {
+        const char* what;
+        std::function<void(TPortTrunkForm&)> read;
+    };
+    const Case cases[] = {
+        {"Refresh", [](TPortTrunkForm& d) { d.BT_Get->Click(); }},
+        {"a click beside the rows", [](TPortTrunkForm& d) { SelectRow(d.LV_PortTrunk, -1); }},
+        {"a Set", [](TPortTrunkForm& d) { d.SetBtn->Click(); }},
+        {"a refused Delete",
+         [this](TPortTrunkForm& d) {
+             Stack->Control("fail-next-set genErr");
+             d.BT_Delete->Click();
+         }},
+        {"a Delete", [](TPortTrunkForm& d) { d.BT_Delete->Click(); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FromMenu<TPortTrunkForm>("PortTrunk2Click", [&](TPortTrunkForm& dialog) {
+            EXPECT_EQ(Entry(dialog), "|||||||");  // as it opens
+            SelectRow(dialog.LV_PortTrunk, 0);
+            ASSERT_EQ(Entry(dialog), "1 (locked)|edge|1|64|64|static|enable| 62 63");
+            c.read(dialog);
+            EXPECT_EQ(Entry(dialog), "|||||||");
         });
     }
 }
