@@ -272,17 +272,42 @@ TEST_F(PortTrunk, AMasterPortBeyondTheStackIsRefusedByThePickersListAndNothingIs
     EXPECT_TRUE(Stack->TraceLines().empty());
 }
 
-TEST_F(PortTrunk, UnitAndPortTakeDigitsOnlyAndBeepOtherwiseBackspaceIncluded) {
-    TPortTrunkForm* dialog = Open();
-    BeepRecorder beeps;
-    for (TEdit* edit : {dialog->UnitEdit, dialog->PortEdit}) {
-        edit->SetText("");
-        edit->SetFocus();
-        QTest::keyClicks(edit->Widget(), "1x2");
-        QTest::keyClick(edit->Widget(), Qt::Key_Backspace);
-        EXPECT_EQ(edit->Text(), "12");
-    }
-    EXPECT_EQ(beeps.Count(), 4u);
+// The unit and port fields take digits only: another typed character, and
+// Backspace, beep and change nothing. Delete, the arrows, Home and End type
+// nothing: they edit as in every box, typed as a user types them.
+TEST_F(PortTrunk, UnitAndPortTakeDigitsOnlyWhileDeleteAndTheCursorKeysEdit) {
+    OpenHostOn(TrunkStack);
+    struct Case {
+        const char* typed;  // first
+        std::vector<Qt::Key> keys;
+        const char* then;   // typed after the keys
+        const char* text;
+        size_t beeps;
+    };
+    const Case cases[] = {
+        {"13", {Qt::Key_Home, Qt::Key_Delete}, "", "3", 0},
+        {"13", {Qt::Key_Left, Qt::Key_Delete}, "4", "14", 0},
+        {"1", {Qt::Key_Home, Qt::Key_End}, "2", "12", 0},
+        {"13", {Qt::Key_Home, Qt::Key_Right, Qt::Key_Delete}, "", "1", 0},
+        {"13", {Qt::Key_Backspace}, "", "13", 1},
+        {"1x2", {}, "", "12", 1},
+        {"1", {Qt::Key_Space}, "-", "1", 2},
+    };
+    FromMenu<TPortTrunkForm>("PortTrunk2Click", [&](TPortTrunkForm& dialog) {
+        for (TEdit* edit : {dialog.UnitEdit, dialog.PortEdit}) {
+            for (const Case& c : cases) {
+                SCOPED_TRACE(edit->Name() + " " + c.typed);
+                BeepRecorder beeps;
+                edit->SetText("");
+                edit->SetFocus();
+                QTest::keyClicks(edit->Widget(), c.typed);
+                for (Qt::Key key : c.keys) PressKey(edit->Widget(), key);
+                QTest::keyClicks(edit->Widget(), c.then);
+                EXPECT_EQ(edit->Text(), c.text);
+                EXPECT_EQ(beeps.Count(), c.beeps);
+            }
+        }
+    });
 }
 
 TEST_F(PortTrunk, PictureOfTheDialogWithARowSelected) {
