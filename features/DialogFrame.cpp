@@ -76,6 +76,8 @@ void TDialogFrame::OpenController(VxSNMPRequest2Edits*& field, const ControllerB
             ApplyTarget(controller, block.Target ? block.Target : DefaultTarget());
             controller.Async = block.Blocking ? 0 : 1;
             if (block.Bind) block.Bind(controller);
+            if (controller.ListView && block.NoRowOnRead)
+                controller.OnNoRow = TNotifyEvent(this, &TDialogFrame::NoRowShown);
             controller.OnRefreshDone = block.OnRefreshDone;
             if (block.FirstRead) controller.Refresh();
             ShowRowCount(block.CountText, &controller);

@@ -15,6 +15,11 @@
 // - controller blocks (OpenController): each page controller built, bound,
 //   read and counted in a guard of its own, so a block that fails reports
 //   and the next block still runs;
+// - no row shown once a table is read again (Refresh, and the re-read after
+//   a write): the read takes the selected row away, so every control bound
+//   to the table empties, and the dialog empties what it shows of a row
+//   beside them (NoRowShown); the fields never mix two rows (a row editor
+//   keeps its combo boxes' choices, RowEditor.h);
 // - one way to report a caught failure (Report, Guard), said once by the
 //   dialog (ButtonReporting) for its buttons and its blocks: a result line
 //   through the controller, bare text in panel 0 of StatusBar1, a bare line
@@ -159,6 +164,11 @@ public:
         // How a failure of the block is reported; none: as the dialog's
         // buttons (ButtonReporting).
         std::optional<Reporting> Failures = std::nullopt;
+        // A re-read of the table shows no row in the controls bound to it
+        // (NoRowShown). False: the dialog's own clear decides what its
+        // fields keep (the row editors keep their combo boxes' choices for
+        // the next Add).
+        bool NoRowOnRead = true;
     };
 
     // How the dialog reports what its guards and controller blocks catch (a
@@ -220,6 +230,12 @@ protected:
     static void SelectRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo, int status);
     static void WriteRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo, int status);
     static void WriteShownRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo);
+
+    // A re-read of a table took its selected row away and the controls bound
+    // to it show no row: the dialog empties here what it shows of a row
+    // beside them (a port as unit and port, a choice that follows the row's
+    // value). The sender is the table's list view.
+    virtual void NoRowShown(TObject* /*list*/) {}
 
     // Sets a count text to the row count of the controller's list view.
     static void ShowRowCount(TControl* countText, const VxSNMPRequest2Edits* controller);

@@ -76,7 +76,8 @@ void TRowEditor::FormCreate(TObject*) {
                                 .Bind = [this](VxSNMPRequest2Edits& c) { BindFields(c); },
                                 .Target = target,
                                 .Blocking = true,
-                                .CountText = CountText});
+                                .CountText = CountText,
+                                .NoRowOnRead = false});  // ReturnToNoSelection says what the fields keep
     ReturnToNoSelection();
     ShowRowCount();
 }
