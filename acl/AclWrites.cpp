@@ -63,7 +63,7 @@ std::optional<RowRefusal> CheckCarriedTexts(const AclTable& table, const RowSnap
         const SnmpVarItem& record = table.Items[item];
         if ((record.Access & acWriteOnly) == 0) continue;
         const uint32_t syntax = table.HoldsIpv6Address(item) ? sxIpv6Address : record.Syntax;
-        if (auto fault = TextFault(record.Label, syntax, text)) return RowRefusal{*fault, item};
+        if (auto fault = TextFault(form.LabelOf(item, record.Label), syntax, text)) return RowRefusal{*fault, item};
     }
     return std::nullopt;
 }

@@ -155,6 +155,7 @@ RowSnapshot TRowEditor::Snapshot() const {
         else if (auto* combo = dynamic_cast<TComboBox*>(control); combo && combo->ItemIndex() >= 0)
             form.Combos[field.Item] = {combo->Text(), combo->ItemIndex()};
         if (TCheckBox* box = FieldBox(field.Item); box && box->Checked()) form.Ticked.insert(field.Item);
+        if (field.Caption) form.Labels[field.Item] = field.Caption;
     }
     form.ListedKeys = ListedKeysOf(ListView1);
     return form;
