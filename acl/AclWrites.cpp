@@ -56,6 +56,13 @@ std::optional<RowRefusal> CheckRuleRowStatus(const AclTable& table, const RowSna
     return CheckCreatesRow(table.Rows(), form);
 }
 
+std::optional<RowRefusal> CheckRuleCarriesAField(const AclTable& table, const RowItems& leftOut) {
+    if (!table.IsRule) return std::nullopt;
+    for (int item = table.IndexCount; item < table.ItemCount; ++item)
+        if ((table.Items[item].Access & acWriteOnly) != 0 && !leftOut.count(item)) return std::nullopt;
+    return RowRefusal{NoFieldChosen};
+}
+
 std::optional<RowRefusal> CheckCarriedTexts(const AclTable& table, const RowSnapshot& form,
                                             const RowItems& leftOut) {
     for (const auto& [item, text] : form.Edits) {

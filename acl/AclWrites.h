@@ -52,3 +52,8 @@ std::optional<RowRefusal> CheckProfileKeys(const AclTable& table, const char* id
 // left out and items without an edit are not looked at.
 std::optional<RowRefusal> CheckCarriedTexts(const AclTable& table, const RowSnapshot& form,
                                             const RowItems& leftOut);
+
+// A rule write that carries no field (Edit with no field box ticked, and no
+// port list to carry) is refused: it would change nothing.
+inline constexpr const char* NoFieldChosen = "No field is chosen: tick the fields to write. Nothing was sent.";
+std::optional<RowRefusal> CheckRuleCarriesAField(const AclTable& table, const RowItems& leftOut);

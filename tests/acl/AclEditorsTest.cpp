@@ -339,6 +339,35 @@ TEST_F(AclEditors, RuleInputRefusedBeforeASet) {
 
 // A rule under a profile that is not there, and a set that the agent
 // refuses: the agent's message in panel 0, and every column read again.
+// Edit of a selected CPU rule with no field box ticked would change nothing:
+// the editor says so and sends nothing. An ingress rule's Edit always
+// carries its ports, so it goes.
+TEST_F(AclEditors, ARuleEditWithNoFieldChosenSaysSo) {
+    OpenHostOn();
+    struct Case {
+        const char* command;
+        bool refused;
+    };
+    const Case cases[] = {{"CPUEthernetInformationRule1Click", true}, {"CPUIPRule1Click", true},
+                          {"CPUUserDefinedInformationRule1Click", true}, {"CPUIPv6Rule1Click", true},
+                          {"IPRule1Click", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        FromMenu<TAclEditor>(c.command, [&](TAclEditor& editor) {
+            SelectRow(editor.ListView1, 0);
+            MessageBoxRecorder boxes;
+            Stack->ClearTrace();
+            editor.WriteButton->Click();
+            WaitIdle(&editor);
+            EXPECT_EQ(Stack->TraceLines().empty(), c.refused);
+            ASSERT_EQ(boxes.Count(), c.refused ? 1u : 0u);
+            if (c.refused) {
+                EXPECT_EQ(boxes.Last().Text, "No field is chosen: tick the fields to write. Nothing was sent.");
+            }
+        });
+    }
+}
+
 TEST_F(AclEditors, TheAgentsRefusalsOfARuleWrite) {
     auto* editor = Open<TIPRuleForm>();
     Type(editor, "IPRuleEdit", "7");
