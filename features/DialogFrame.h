@@ -24,6 +24,9 @@
 //   dialog (ButtonReporting) for its buttons and its blocks: a result line
 //   through the controller, bare text in panel 0 of StatusBar1, a bare line
 //   in Memo1, or nothing; a way the dialog lacks never drops the message;
+// - the lines of one action kept together in each message target
+//   (DialogLines.h): a read after a write adds its line beside the write's,
+//   and an action ends on its failures; a guarded handler begins an action;
 // - a write and the read after it, failing apart, the write's refusal
 //   reported last (WriteThenRead);
 // - items left out of one write through the controllers' one scope
@@ -124,6 +127,7 @@
 #include "platform/Vcl.h"
 
 struct SnmpVarItem;
+class TDialogLines;
 class TModalEditor;
 class TStackingPortUitForm;
 
@@ -226,7 +230,7 @@ protected:
     // WriteRowStatus selects it and writes the row: SetValues(1, 1);
     // WriteShownRowStatus writes the entry the combo shows (a loaded row's own
     // status), and refuses a combo showing none (no row loaded). A refused
-    // status sends nothing.
+    // status sends nothing, and is said as the write's result.
     static void SelectRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo, int status);
     static void WriteRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo, int status);
     static void WriteShownRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo);
@@ -294,6 +298,16 @@ private:
     void ReportBare(const std::string& message);
     TStatusPanel* FramePanel() const;
     TObject* DefaultTarget() const;
+    // The lines of a message target of the dialog (a TMemo, a TStatusBar or
+    // a TStatusPanel), made at its first use; null for none.
+    TDialogLines* LinesOf(TObject* target);
+    void ApplyTarget(VxSNMPRequest2Controls& controller, TObject* target);
+    // Every target's action is over: the next line begins another.
+    void EndActions();
+    // Whether the dialog's action is over with a line just shown: no handler
+    // runs, no controller is busy, and no read follows the line at once (the
+    // re-read of a table after its write).
+    bool ActionOver(const VxSNMPRequest2Controls* from, bool ok) const;
     void StopControllers();
     void FinishClose();
 
@@ -305,6 +319,7 @@ private:
         std::function<void()> Forget;
     };
     std::vector<KeptEditor> Editors;
+    std::vector<std::unique_ptr<TDialogLines>> MessageLines;
     // The dialog whose handlers an editor's run as (AddEditor).
     TDialogFrame* Host = nullptr;
     int HandlersRunning = 0;

@@ -14,6 +14,7 @@
 #include "features/ACCServerControl.h"
 #include "features/AboutForm.h"
 #include "features/DialogFrame.h"
+#include "features/DialogLines.h"
 #include "features/MSEditForm.h"
 #include "features/ProtocolVlanForm.h"
 #include "features/VlanStaticForm.h"
@@ -257,8 +258,11 @@ TEST_F(Frame, ABlockReportsAsTheDialogsReportingSays) {
         Dialog = dialog;
         TStatusPanel* panel = dialog->StatusBar1->Panels()->Items(0);
         TObject* target = memo ? static_cast<TObject*>(dialog->Memo1) : panel;
-        EXPECT_EQ(dialog->Hosts->MsgCtrl(), target);
-        EXPECT_EQ(dialog->Number->MsgCtrl(), target);
+        for (VxSNMPRequest2Controls* controller : {dialog->Hosts, dialog->Number}) {
+            auto* lines = dynamic_cast<TDialogLines*>(controller->MsgCtrl());
+            ASSERT_NE(lines, nullptr);
+            EXPECT_EQ(lines->Target(), target);
+        }
         // The number's answer is still on its way: what shows is the failure, bare.
         const std::string shown = memo ? LastLine(dialog->Memo1) : panel->Text();
         EXPECT_EQ(shown.rfind(failure, 0), 0u) << shown;
@@ -369,8 +373,8 @@ TEST_F(Frame, TheRowStatusWriteSendsOnlyAStatusOfTheTable) {
     }
 }
 
-// A write and the read after it fail apart; the write's refusal is the
-// last word, after the read's own result line.
+// A write and the read after it fail apart; the write's own result is the
+// last word, after the read's own result line, unless the read failed.
 TEST_F(Frame, AWriteAndTheReadAfterItReportInTheirOrder) {
     THostTestForm* dialog = Open({.Blocking = true, .Reports = Reporting::MemoLine});
     struct Case {
@@ -382,7 +386,7 @@ TEST_F(Frame, AWriteAndTheReadAfterItReportInTheirOrder) {
     };
     const std::string set = "Set: (VxSNMP++) Ok!", get = "Get: (VxSNMP++) Ok!", genErr = "(SNMP) Cannot perform operation, General Error!";
     const Case cases[] = {
-        {"taken", "", false, {set, get}, false, false},
+        {"taken", "", false, {get, set}, false, false},
         {"refused, read all the same", "fail-next-set genErr", true, {get, genErr}, true, false},
         {"refused, not read", "fail-next-set genErr", false, {genErr}, true, false},
         {"taken, the read fails", "fail-next-read 1.3.6.1.4.1.99.5 genErr", false, {set, genErr}, false, true},
