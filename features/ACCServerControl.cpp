@@ -82,8 +82,8 @@ void TfrmACCServerCtrl::Button1Click(TObject*) {
          {edtGroupName->Text(), edtIPAddr->Text(), cbAuthProtocol->Text(), cbRowState->Text()}) {
         if (text.empty()) return ShowStatus("Don't Leave Empty Fileds !");
     }
-    // A row the agent took is never reported as not written. The status bar
-    // says what became of the set, then of the read after it.
+    // A row the agent took is never reported as not written; its own line
+    // is the last word of the status bar, over the read after it.
     const WriteOutcome outcome = WriteThenRead(
         MemberRequest, [&] { MemberRequest->SetValues(false, true); },
         [&] { MemberRequest->Refresh(); },  // the fields show the table's last row
@@ -92,6 +92,7 @@ void TfrmACCServerCtrl::Button1Click(TObject*) {
         Application->MessageBox("Set entry failed!", Application->Title(), MB_OK);
         return;
     }
+    ShowStatus("Set: Ok!. Receive at " + ResultLineTime() + ".");
     if (outcome.ReadFailure)
         Application->MessageBox("The entry was set, but the table could not be read again: " + *outcome.ReadFailure,
                                 Application->Title(), MB_OK);
