@@ -131,18 +131,6 @@ public:
     TListItem* Owner;
 };
 
-// A cell's whole text for its tooltip: a long text without line breaks (a
-// port list of the whole stack) in lines of 64 characters, at most 24 lines.
-QString CellTipText(const QString& text) {
-    constexpr int LineLength = 64, MaxLines = 24;
-    if (text.size() <= LineLength || text.contains('\n')) return text;
-    QStringList lines;
-    for (qsizetype at = 0; at < text.size() && lines.size() < MaxLines; at += LineLength)
-        lines.append(text.mid(at, LineLength));
-    if (text.size() > qsizetype(LineLength) * MaxLines) lines.back() += QChar(0x2026);
-    return lines.join('\n');
-}
-
 // The row at a height of the viewport, over the columns' width; -1 for none.
 int RowAt(const QTreeWidget* tree, QPoint at) {
     const QHeaderView* header = tree->header();
@@ -588,7 +576,7 @@ bool TListView::ShowCellTip(QEvent* event) {
         QToolTip::hideText();
         return false;
     }
-    QToolTip::showText(help->globalPos(), CellTipText(text), tree->viewport(), cell);
+    QToolTip::showText(help->globalPos(), WholeTextTip(text), tree->viewport(), cell);
     return true;
 }
 
