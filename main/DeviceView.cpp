@@ -6,7 +6,8 @@
 // Built once, as start-up's last step, from the unit, port and sub-unit
 // tables, whose rows stay in the main window's data-holder list views for
 // the port pickers. Every failure of its own work goes to status-bar panel 0;
-// a silent agent leaves a window without panels.
+// a silent agent leaves a window without panels, and so does an agent that
+// lists no unit of a known model (which the message line then says).
 
 #include <algorithm>
 
@@ -75,6 +76,14 @@ void StartLeds(TFrontPanelForm* panel, TMainForm* window) {
     } catch (const std::exception& e) {
         window->ShowDeviceViewMessage(e.what());
     }
+}
+
+// Why the agent's unit table gives no front panel.
+std::string WhyNoPanel(TListView* units) {
+    for (int i = 0; i < units->Items()->Count(); ++i)
+        if (RowText(units->Items()->Item(i), UnitStatusColumn) != "not-exist")
+            return "The agent lists no stack unit of a known model: no front panel to show.";
+    return "The agent lists no stack unit: no front panel to show.";
 }
 
 std::vector<TForm*> PanelsOf(TList* list) {
@@ -154,6 +163,8 @@ void TMainForm::CreateUnitPanels() {
         }
     }
     AssignPortPopup();
+    // A window without front panels says why, unless a failure said it already.
+    if (UnitPanels->Count() == 0 && !StatusLine->HoldsNotice()) ShowDeviceViewMessage(WhyNoPanel(UnitListView));
 }
 
 void TMainForm::AddUnitPanel(const std::string& model, const std::string& unitId, int /*row*/) {
