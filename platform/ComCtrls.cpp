@@ -7,6 +7,7 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTimer>
@@ -215,7 +216,8 @@ void TListColumns::Apply() {
         header->setSectionHidden(i, c.width_ == 0);
         header->setSectionResizeMode(i, c.autoSize_ ? QHeaderView::Stretch : QHeaderView::Interactive);
         if (c.width_ == -2) {
-            header->resizeSection(i, fm.horizontalAdvance(Q(c.caption_)) + 16);
+            columns_[static_cast<size_t>(i)]->fitted_ = fm.horizontalAdvance(Q(c.caption_)) + 16;
+            header->resizeSection(i, columns_[static_cast<size_t>(i)]->fitted_);
             stretchLast = i == Count() - 1;
         } else if (c.width_ == -1) {
             tree->resizeColumnToContents(i);
@@ -410,6 +412,7 @@ TListView::~TListView() {
     OnSelectItem.clear();
     OnChange.clear();
     OnChanging.clear();
+    OnColumnsFitted.clear();
     items_->Clear();
 }
 
@@ -440,16 +443,36 @@ void TListView::FitColumnsToContents() {
     TextWidths widths(tree->font());
     const int rows = tree->topLevelItemCount();
     if (fittedRows_ > rows) fittedRows_ = 0;
+    bool grew = false;
     for (int i = 0; i < columns_->Count(); ++i) {
-        const TListColumn& column = *columns_->Items(i);
+        TListColumn& column = *columns_->Items(i);
         if (!column.FitsContents()) continue;
         int text = 0;
         for (int r = fittedRows_; r < rows; ++r) text = std::max(text, widths.Of(tree->topLevelItem(r)->text(i)));
         if (column.MaxTextWidth() > 0) text = std::min(text, column.MaxTextWidth());
         const int wanted = std::max(header->sectionSizeHint(i), text + 12);
         if (wanted > header->sectionSize(i)) header->resizeSection(i, wanted);
+        // A stretched last column may be wider than it needs: what it needs
+        // is kept apart.
+        if (wanted > column.fitted_) {
+            column.fitted_ = wanted;
+            grew = true;
+        }
     }
     fittedRows_ = rows;
+    if (grew) Fire(OnColumnsFitted, this);
+}
+
+int TListView::ColumnsWidth() const {
+    const QTreeWidget* tree = Widget();
+    const QHeaderView* header = tree->header();
+    int width = 2 * tree->frameWidth() + tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tree);
+    for (int i = 0; i < columns_->Count() && i < header->count(); ++i) {
+        if (header->isSectionHidden(i)) continue;
+        const TListColumn& column = *columns_->Items(i);
+        width += column.FitsContents() ? column.fitted_ : header->sectionSize(i);
+    }
+    return width;
 }
 
 void TListView::DeferPainting() {

@@ -8,14 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QHelpEvent>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
-#include <QToolTip>
 
 #include <functional>
 
@@ -242,22 +239,6 @@ TEST_F(StdCtrls, LabelSizesItselfToItsCaption) {
     EXPECT_EQ(label->Width(), 96);
 }
 
-namespace {
-
-// The tooltip a control shows where the pointer rests on it, or an empty
-// text when it shows none (a tip that goes leaves the one shown before).
-std::string TipAt(QWidget* widget) {
-    const QPoint at(4, widget->height() / 2);
-    const QString before = "(the tip before)";
-    QToolTip::showText(widget->mapToGlobal(at), before, widget);
-    QHelpEvent help(QEvent::ToolTip, at, widget->mapToGlobal(at));
-    QApplication::sendEvent(widget, &help);
-    QString shown = QToolTip::text();
-    return shown == before ? std::string() : shown.remove(QChar('\n')).toStdString();
-}
-
-}  // namespace
-
 // A text the program puts into a box shows from its first character; one
 // wider than its box shows whole in the box's tooltip, unless the box has a
 // hint of its own or hides what it holds.
@@ -306,7 +287,7 @@ TEST_F(StdCtrls, ATextWiderThanItsBoxShowsFromItsStartAndWholeInItsTooltip) {
         if (auto* line = qobject_cast<QLineEdit*>(c.Box)) {
             EXPECT_EQ(line->cursorPosition(), 0);
         }
-        EXPECT_EQ(TipAt(c.Box), c.Tip);
+        EXPECT_EQ(TooltipAt(c.Box), c.Tip);
     }
     // The user's typing goes on where it was.
     edit->SetText(narrow);
