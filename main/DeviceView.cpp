@@ -120,11 +120,17 @@ void TMainForm::InitDeviceView() {
     } catch (const std::exception& e) {
         ShowDeviceViewMessage(e.what());
     }
+    // Whether the window's panels need no word: there are some, or a failure
+    // of the tables or a unit said why there are none.
+    const bool panelsExplained = UnitPanels->Count() > 0 || StatusLine->HoldsNotice();
     RmonRequest = new VxSNMPRequest2Edits(this);
     RmonRequest->Request.VarList = VxSNMPVarList(RmonStateItems, SVT_SV, 0);
     RmonRequest->Async = 0;
     RmonRequest->BindLabel(0, ST_RmonState);
     UpdateRmonMenu();
+    // An empty window says why, last: an agent without the stack's objects
+    // lacks the RMON state too, and that failure would say less.
+    if (!panelsExplained) ShowDeviceViewMessage(WhyNoPanel(UnitListView));
 }
 
 // A reader of one of the stack's tables, its result lines on the message line.
@@ -163,8 +169,6 @@ void TMainForm::CreateUnitPanels() {
         }
     }
     AssignPortPopup();
-    // A window without front panels says why, unless a failure said it already.
-    if (UnitPanels->Count() == 0 && !StatusLine->HoldsNotice()) ShowDeviceViewMessage(WhyNoPanel(UnitListView));
 }
 
 void TMainForm::AddUnitPanel(const std::string& model, const std::string& unitId, int /*row*/) {

@@ -199,7 +199,8 @@ TEST_F(DeviceView, ASilentAgentGivesAWindowWithoutPanelsAndTheErrorOnTheStatusBa
     EXPECT_EQ(window->Caption(), "Kestrix : 127.0.0.1");
 }
 
-// A stack that gives no front panel says why on the message line, and the
+// A stack that gives no front panel says why on the message line, last (an
+// agent without the stack's objects has no RMON state either), and the
 // notice holds against the routine lines that follow (a re-read of the unit
 // table); a failure that said why already stays.
 TEST_F(DeviceView, AWindowWithoutPanelsSaysWhyAndTheNoticeHolds) {
@@ -212,6 +213,8 @@ TEST_F(DeviceView, AWindowWithoutPanelsSaysWhyAndTheNoticeHolds) {
     const std::string noUnit = "The agent lists no stack unit: no front panel to show.";
     const Case cases[] = {
         {"no unit table", R"({"units": []})", nullptr, noUnit},
+        {"no unit table, no RMON state", R"({"units": []})", "fail-next-read 1.3.6.1.4.1.171.11.59.8.2.1.2.3 noSuchName",
+         noUnit},
         {"every unit absent", R"({"units": [{"id": 1, "model": "Kestrix-50", "status": "not-exist"}]})", nullptr,
          noUnit},
         {"no known model", R"({"units": [{"id": 1, "model": "Morvek-24 *"}]})", nullptr,
