@@ -9,6 +9,9 @@
 namespace {
 
 const int ButtonWidth = 96;
+// The largest client area a page's window takes.
+const int MaxClientWidth = 800;
+const int MaxClientHeight = 550;
 
 // The glyph files of the buttons, looked up in the current directory.
 struct GlyphFile {
@@ -185,8 +188,8 @@ void TSNMPPanel::AttachForm(TForm* form) {
     form->SetPosition(poMainFormCenter);
     if (form->ClientWidth() < Width()) form->SetClientWidth(Width());
     if (form->ClientHeight() < Height()) form->SetClientHeight(Height());
-    if (form->ClientHeight() > 550) form->SetClientHeight(550);
-    if (form->ClientWidth() > 800) form->SetClientWidth(800);
+    if (form->ClientHeight() > MaxClientHeight) form->SetClientHeight(MaxClientHeight);
+    if (form->ClientWidth() > MaxClientWidth) form->SetClientWidth(MaxClientWidth);
     SetAlign(alClient);
 }
 
@@ -546,7 +549,9 @@ TListViewPanel::TListViewPanel(TComponent* owner, VxSNMPRequest2Edits* controlle
     for (int c = 0; c < ListView->Columns()->Count(); ++c)
         captionChars += ListView->Columns()->Items(c)->Caption().size();
     const int border = 2;
-    SetWidth(std::min(450, 2 * border + 8 * static_cast<int>(captionChars)));
+    // Room for the captions by their characters, and at least what the
+    // columns take for them in the list's own font.
+    SetWidth(std::max(std::min(450, 2 * border + 8 * static_cast<int>(captionChars)), ListView->ColumnsWidth()));
     SetHeight(350);
     ListView->SetAlign(alClient);
 }
@@ -575,6 +580,7 @@ TSNMPListViewPanel::TSNMPListViewPanel(TComponent* owner, VxSNMPRequest2Edits* c
     list->OnClick = TNotifyEvent(this, &TSNMPListViewPanel::ListViewClick);
     list->OnChange = TLVChangeEvent(this, &TSNMPListViewPanel::ListCountChange);
     list->OnMouseMove = TMouseMoveEvent(this, &TSNMPListViewPanel::ListViewMouseMove);
+    list->OnColumnsFitted = TNotifyEvent(this, &TSNMPListViewPanel::ListColumnsFitted);
     BtnPanel->RefreshBtn->OnClick = TNotifyEvent(this, &TSNMPListViewPanel::ListRefreshBtnClick);
     BtnPanel->EditBtn->OnClick = TNotifyEvent(this, &TSNMPListViewPanel::EditBtnClick);
     BtnPanel->AddBtn->OnClick = TNotifyEvent(this, &TSNMPListViewPanel::AddBtnClick);
@@ -669,6 +675,21 @@ void TSNMPListViewPanel::ListViewMouseMove(TObject*, TShiftState, int x, int y) 
     }
     list->SetHint(hint);
     list->SetShowHint(true);
+}
+
+void TSNMPListViewPanel::ListColumnsFitted(TObject*) {
+    // The window grows until the list shows its columns whole, as far as a
+    // page's window and the screen allow; beyond, the list scrolls sideways.
+    TListView* list = ListViewPanel->ListView;
+    const int missing = list->ColumnsWidth() - list->Width();
+    if (!Form || missing <= 0) return;
+    const int frame = Form->Width() - Form->ClientWidth();
+    const int widest = std::min(MaxClientWidth, Screen->WorkAreaWidth() - frame);
+    const int width = std::min(widest, Form->ClientWidth() + missing);
+    if (width <= Form->ClientWidth()) return;
+    Form->SetClientWidth(width);
+    const int right = Screen->WorkAreaLeft() + Screen->WorkAreaWidth();
+    if (Form->Left() + Form->Width() > right) Form->SetLeft(std::max(Screen->WorkAreaLeft(), right - Form->Width()));
 }
 
 std::string TSNMPListViewPanel::WindowCaption() const {

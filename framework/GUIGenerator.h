@@ -158,6 +158,7 @@ public:
     void ListViewDblClick(TObject* sender);
     void ListCountChange(TObject* sender, TListItem* item, TItemChange change);
     void ListViewMouseMove(TObject* sender, TShiftState shift, int x, int y);
+    void ListColumnsFitted(TObject* sender);
     void AddBtnClick(TObject* sender);
     void EditBtnClick(TObject* sender);
     void DeleteBtnClick(TObject* sender);

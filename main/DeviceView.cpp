@@ -6,7 +6,8 @@
 // Built once, as start-up's last step, from the unit, port and sub-unit
 // tables, whose rows stay in the main window's data-holder list views for
 // the port pickers. Every failure of its own work goes to status-bar panel 0;
-// a silent agent leaves a window without panels.
+// a silent agent leaves a window without panels, and so does an agent that
+// lists no unit of a known model (which the message line then says).
 
 #include <algorithm>
 
@@ -78,6 +79,14 @@ void StartLeds(TFrontPanelForm* panel, TMainForm* window) {
     }
 }
 
+// Why the agent's unit table gives no front panel.
+std::string WhyNoPanel(TListView* units) {
+    for (int i = 0; i < units->Items()->Count(); ++i)
+        if (RowText(units->Items()->Item(i), UnitStatusColumn) != "not-exist")
+            return "The agent lists no stack unit of a known model: no front panel to show.";
+    return "The agent lists no stack unit: no front panel to show.";
+}
+
 std::vector<TForm*> PanelsOf(TList* list) {
     std::vector<TForm*> panels;
     for (int i = 0; list && i < list->Count(); ++i)
@@ -112,11 +121,17 @@ void TMainForm::InitDeviceView() {
     } catch (const std::exception& e) {
         ShowDeviceViewMessage(e.what());
     }
+    // Whether the window's panels need no word: there are some, or a failure
+    // of the tables or a unit said why there are none.
+    const bool panelsExplained = UnitPanels->Count() > 0 || StatusLine->HoldsNotice();
     RmonRequest = new VxSNMPRequest2Edits(this);
     RmonRequest->Request.VarList = VxSNMPVarList(RmonStateItems, SVT_SV, 0);
     RmonRequest->Async = 0;
     RmonRequest->BindLabel(0, ST_RmonState);
     UpdateRmonMenu();
+    // An empty window says why, last: an agent without the stack's objects
+    // lacks the RMON state too, and that failure would say less.
+    if (!panelsExplained) ShowDeviceViewMessage(WhyNoPanel(UnitListView));
 }
 
 // A reader of one of the stack's tables, its result lines on the message line.

@@ -38,3 +38,8 @@ void VxStatusLine::UserActed() {
 void VxStatusLine::ForgetPollers() {
     if (Held == Hold::LedFailure) Held = Hold::Nothing;
 }
+
+bool VxStatusLine::HoldsNotice() {
+    TakeForeignText();
+    return Held == Hold::Notice;
+}

@@ -28,6 +28,8 @@ public:
     void UserActed();
     // The LED pollers are gone: a failure of theirs holds no longer.
     void ForgetPollers();
+    // Whether a notice holds the line now (something was said that stays).
+    bool HoldsNotice();
 
 private:
     enum class Hold { Nothing, Notice, LedFailure };

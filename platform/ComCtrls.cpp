@@ -7,6 +7,7 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <QTimer>
@@ -131,18 +132,6 @@ public:
     TListItem* Owner;
 };
 
-// A cell's whole text for its tooltip: a long text without line breaks (a
-// port list of the whole stack) in lines of 64 characters, at most 24 lines.
-QString CellTipText(const QString& text) {
-    constexpr int LineLength = 64, MaxLines = 24;
-    if (text.size() <= LineLength || text.contains('\n')) return text;
-    QStringList lines;
-    for (qsizetype at = 0; at < text.size() && lines.size() < MaxLines; at += LineLength)
-        lines.append(text.mid(at, LineLength));
-    if (text.size() > qsizetype(LineLength) * MaxLines) lines.back() += QChar(0x2026);
-    return lines.join('\n');
-}
-
 // The row at a height of the viewport, over the columns' width; -1 for none.
 int RowAt(const QTreeWidget* tree, QPoint at) {
     const QHeaderView* header = tree->header();
@@ -227,7 +216,8 @@ void TListColumns::Apply() {
         header->setSectionHidden(i, c.width_ == 0);
         header->setSectionResizeMode(i, c.autoSize_ ? QHeaderView::Stretch : QHeaderView::Interactive);
         if (c.width_ == -2) {
-            header->resizeSection(i, fm.horizontalAdvance(Q(c.caption_)) + 16);
+            columns_[static_cast<size_t>(i)]->fitted_ = fm.horizontalAdvance(Q(c.caption_)) + 16;
+            header->resizeSection(i, columns_[static_cast<size_t>(i)]->fitted_);
             stretchLast = i == Count() - 1;
         } else if (c.width_ == -1) {
             tree->resizeColumnToContents(i);
@@ -422,6 +412,7 @@ TListView::~TListView() {
     OnSelectItem.clear();
     OnChange.clear();
     OnChanging.clear();
+    OnColumnsFitted.clear();
     items_->Clear();
 }
 
@@ -452,16 +443,36 @@ void TListView::FitColumnsToContents() {
     TextWidths widths(tree->font());
     const int rows = tree->topLevelItemCount();
     if (fittedRows_ > rows) fittedRows_ = 0;
+    bool grew = false;
     for (int i = 0; i < columns_->Count(); ++i) {
-        const TListColumn& column = *columns_->Items(i);
+        TListColumn& column = *columns_->Items(i);
         if (!column.FitsContents()) continue;
         int text = 0;
         for (int r = fittedRows_; r < rows; ++r) text = std::max(text, widths.Of(tree->topLevelItem(r)->text(i)));
         if (column.MaxTextWidth() > 0) text = std::min(text, column.MaxTextWidth());
         const int wanted = std::max(header->sectionSizeHint(i), text + 12);
         if (wanted > header->sectionSize(i)) header->resizeSection(i, wanted);
+        // A stretched last column may be wider than it needs: what it needs
+        // is kept apart.
+        if (wanted > column.fitted_) {
+            column.fitted_ = wanted;
+            grew = true;
+        }
     }
     fittedRows_ = rows;
+    if (grew) Fire(OnColumnsFitted, this);
+}
+
+int TListView::ColumnsWidth() const {
+    const QTreeWidget* tree = Widget();
+    const QHeaderView* header = tree->header();
+    int width = 2 * tree->frameWidth() + tree->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tree);
+    for (int i = 0; i < columns_->Count() && i < header->count(); ++i) {
+        if (header->isSectionHidden(i)) continue;
+        const TListColumn& column = *columns_->Items(i);
+        width += column.FitsContents() ? column.fitted_ : header->sectionSize(i);
+    }
+    return width;
 }
 
 void TListView::DeferPainting() {
@@ -588,7 +599,7 @@ bool TListView::ShowCellTip(QEvent* event) {
         QToolTip::hideText();
         return false;
     }
-    QToolTip::showText(help->globalPos(), CellTipText(text), tree->viewport(), cell);
+    QToolTip::showText(help->globalPos(), WholeTextTip(text), tree->viewport(), cell);
     return true;
 }
 

@@ -55,10 +55,12 @@ public:
 
 private:
     friend class TListColumns;
+    friend class TListView;
     explicit TListColumn(TListView* view) : view_(view) {}
     TListView* view_;
     std::string caption_;
     int width_ = 50;
+    int fitted_ = 0;  // what a fitting column needs for its caption and rows
     int maxTextWidth_ = 0;
     bool autoSize_ = false;
     TAlignment alignment_ = taLeftJustify;
@@ -157,6 +159,10 @@ public:
     TListItem* GetItemAt(int x, int y) const;
     // How wide a text shows in the list's font, in pixels.
     int TextWidth(const std::string& text) const;
+    // How wide the list must be to show every column whole: what the
+    // fitting columns need for their captions and rows, the others' widths,
+    // the frame and a vertical scroll bar.
+    int ColumnsWidth() const;
     void ClearSelection() { SetSelected(nullptr); }
 
     TViewStyle ViewStyle() const { return viewStyle_; }
@@ -176,6 +182,8 @@ public:
     TLVSelectItemEvent OnSelectItem;
     TLVChangeEvent OnChange;
     TLVChangingEvent OnChanging;
+    // A fitting column grew to take a wider row (ColumnsWidth grew with it).
+    TNotifyEvent OnColumnsFitted;
 
     // Used by its items and columns.
     void ItemChanged(TListItem* item, TItemChange change);

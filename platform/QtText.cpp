@@ -1,5 +1,7 @@
 #include "platform/QtText.h"
 
+#include <QStringList>
+
 #include <cstdint>
 
 bool IsUtf8(std::string_view bytes) {
@@ -81,3 +83,13 @@ const char* const BytesProperty = "kxBytes";
 void KeepBytes(QObject* widget, std::string_view bytes) { widget->setProperty(BytesProperty, KeptBytes(bytes)); }
 
 std::string WidgetBytes(const QObject* widget, const QString& now) { return BytesOf(now, widget->property(BytesProperty)); }
+
+QString WholeTextTip(const QString& text) {
+    constexpr int LineLength = 64, MaxLines = 24;
+    if (text.size() <= LineLength || text.contains('\n')) return text;
+    QStringList lines;
+    for (qsizetype at = 0; at < text.size() && lines.size() < MaxLines; at += LineLength)
+        lines.append(text.mid(at, LineLength));
+    if (text.size() > qsizetype(LineLength) * MaxLines) lines.back() += QChar(0x2026);
+    return lines.join('\n');
+}

@@ -38,3 +38,8 @@ std::string BytesOf(const QString& now, const QVariant& kept);
 // The same for a widget's one text, kept in its dynamic property "kxBytes".
 void KeepBytes(QObject* widget, std::string_view bytes);
 std::string WidgetBytes(const QObject* widget, const QString& now);
+
+// A text that its box cuts, whole, as the box's tooltip shows it: a long
+// text without line breaks (a port list of the whole stack, an engine id) in
+// lines of 64 characters, at most 24 lines.
+QString WholeTextTip(const QString& text);

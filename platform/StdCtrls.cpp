@@ -6,7 +6,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
+#include <QAbstractItemView>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,9 +16,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOption>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTimer>
+#include <QToolTip>
 
 #include <algorithm>
 #include <limits>
@@ -68,6 +73,52 @@ QSize TextSize(const QFont& font, const std::string& text) {
     for (const QString& line : lines) width = std::max(width, fm.horizontalAdvance(line));
     return QSize(width, fm.height() * int(lines.size()));
 }
+
+// The width a line edit gives its text: its contents less the text margins
+// and the two pixels Qt's line edit keeps at either side.
+int TextRoom(const QLineEdit* line) {
+    QStyleOptionFrame option;
+    option.initFrom(line);
+    option.rect = line->contentsRect();
+    option.lineWidth = line->hasFrame() ? line->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, line) : 0;
+    const QRect contents = line->style()->subElementRect(QStyle::SE_LineEditContents, &option, line);
+    const QMargins margins = line->textMargins();
+    return contents.width() - margins.left() - margins.right() - 4;
+}
+
+// The width a combo box that is no edit gives the text of its entry.
+int TextRoom(const QComboBox* combo) {
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = false;
+    option.frame = combo->hasFrame();
+    return combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width() - 2;
+}
+
+// A box's tooltip: its whole text when the box cuts it, nothing otherwise. A
+// hint of the box's own goes first.
+bool ShowWholeTextTip(QWidget* box, QEvent* event, const QString& text, int room) {
+    if (event->type() != QEvent::ToolTip || !box->toolTip().isEmpty()) return false;
+    if (text.isEmpty() || box->fontMetrics().horizontalAdvance(text) <= room) {
+        QToolTip::hideText();
+        return true;
+    }
+    QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), WholeTextTip(text), box);
+    return true;
+}
+
+// A combo box whose list is as wide as its longest entry: Qt widens the list
+// of a drop-down list only, not that of a box one can type into.
+class ComboWidget : public QComboBox {
+public:
+    void showPopup() override {
+        QAbstractItemView* list = view();
+        int width = list->sizeHintForColumn(0) + 2 * list->frameWidth();
+        if (count() > maxVisibleItems()) width += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+        list->setMinimumWidth(width);
+        QComboBox::showPopup();
+    }
+};
 
 // Lines of a memo, kept in its document.
 class MemoStrings : public TStrings {
@@ -321,7 +372,10 @@ TEdit::TEdit(TComponent* owner) : TWinControl(owner, new QLineEdit) {
     HoldAnyLength(Widget());
     QObject::connect(Widget(), &QLineEdit::textChanged, Context(), [this](const QString& text) {
         lastText_ = text;
+        const QPointer<QObject> alive(Context());  // a handler may delete the edit
+        ++changing_;
         Fire(OnChange, this);
+        if (alive) --changing_;
     });
     // A paste may not take the text past the limit either.
     QObject::connect(Widget(), &QLineEdit::textEdited, Context(), [this](const QString& text) {
@@ -335,7 +389,14 @@ TEdit::~TEdit() { DetachWidget(); }
 QLineEdit* TEdit::Widget() const { return static_cast<QLineEdit*>(widget_); }
 
 std::string TEdit::Text() const { return WidgetBytes(Widget(), Widget()->text()); }
-void TEdit::SetText(const std::string& text) { Widget()->setText(Kept(Widget(), text)); }
+void TEdit::SetText(const std::string& text) {
+    Widget()->setText(Kept(Widget(), text));
+    // The program's text shows from its start, as the platform's edit box
+    // shows it: an engine id or a long name reads from its first character.
+    // A change handler that corrects the text as it changes (a typed letter
+    // taken out) leaves the caret where Qt puts it, at the typing.
+    if (!changing_) Widget()->setCursorPosition(0);
+}
 bool TEdit::ReadOnly() const { return Widget()->isReadOnly(); }
 void TEdit::SetReadOnly(bool readOnly) { Widget()->setReadOnly(readOnly); }
 
@@ -355,6 +416,9 @@ void TEdit::SelectAll() { Widget()->selectAll(); }
 
 bool TEdit::HandleEvent(QObject* watched, QEvent* event) {
     if (TWinControl::HandleEvent(watched, event)) return true;
+    if (watched == widget_ && Widget()->echoMode() == QLineEdit::Normal &&
+        ShowWholeTextTip(Widget(), event, Widget()->text(), TextRoom(Widget())))
+        return true;
     if (event->type() != QEvent::KeyPress || watched != widget_ || maxLength_ <= 0) return false;
     auto* e = static_cast<QKeyEvent*>(event);
     QString typed = e->text();
@@ -429,7 +493,7 @@ void TMemo::ApplyWrap() {
 // ---------------------------------------------------------------------------
 // TComboBox
 
-TComboBox::TComboBox(TComponent* owner) : TWinControl(owner, new QComboBox) {
+TComboBox::TComboBox(TComponent* owner) : TWinControl(owner, new ComboWidget) {
     color_ = clWindow;
     items_ = std::make_unique<ComboStrings>(Widget());
     Widget()->setInsertPolicy(QComboBox::NoInsert);
@@ -469,6 +533,11 @@ int TComboBox::ItemIndex() const { return Widget()->currentIndex(); }
 
 void TComboBox::SetItemIndex(int index) {
     Widget()->setCurrentIndex(index >= 0 && index < Widget()->count() ? index : -1);
+    ShowTextFromStart();
+}
+
+void TComboBox::ShowTextFromStart() {
+    if (QLineEdit* editor = Widget()->lineEdit()) editor->setCursorPosition(0);
 }
 
 std::string TComboBox::Text() const {
@@ -481,6 +550,7 @@ std::string TComboBox::Text() const {
 void TComboBox::SetText(const std::string& text) {
     if (Widget()->isEditable()) {
         Widget()->setEditText(Kept(Widget(), text));
+        ShowTextFromStart();
     } else {
         Widget()->setCurrentIndex(items_->IndexOf(text));
     }
@@ -495,6 +565,15 @@ void TComboBox::SetDropDownCount(int count) { Widget()->setMaxVisibleItems(count
 void TComboBox::Clear() {
     Widget()->clear();
     if (Widget()->isEditable()) Widget()->setEditText(QString());
+}
+
+bool TComboBox::HandleEvent(QObject* watched, QEvent* event) {
+    if (TWinControl::HandleEvent(watched, event)) return true;
+    if (watched != widget_) return false;
+    // An editable box's line edit passes the pointer's rest on to the box.
+    if (QLineEdit* editor = Widget()->lineEdit()) return ShowWholeTextTip(Widget(), event, editor->text(), TextRoom(editor));
+    const QString shown = Widget()->currentIndex() < 0 ? Widget()->placeholderText() : Widget()->currentText();
+    return ShowWholeTextTip(Widget(), event, shown, TextRoom(Widget()));
 }
 
 void TComboBox::SetBounds(int left, int top, int width, int) {

@@ -12,6 +12,12 @@
 //   included. TRadioButton::OnClick: whenever it becomes checked.
 // - TButton::OnClick: a click; the button's ModalResult goes to its form
 //   first.
+//
+// What the boxes show: a text the program puts into an edit box (or an
+// editable combo box) shows from its first character; a text wider than
+// its box shows whole in the box's tooltip, unless the box has a hint of
+// its own or hides what it holds (a password); a combo box's list is as
+// wide as its longest entry.
 
 #include "platform/Controls.h"
 
@@ -121,6 +127,7 @@ private:
     int maxLength_ = 0;
     char passwordChar_ = 0;
     QString lastText_;
+    int changing_ = 0;  // > 0 while OnChange runs
 };
 
 class TMemo : public TWinControl {
@@ -184,10 +191,13 @@ public:
     TNotifyEvent OnSelect;
 
 protected:
+    bool HandleEvent(QObject* watched, QEvent* event) override;
     bool MouseClicks() const override { return false; }
 
 private:
     void ConnectEditor();
+    // An editable box shows its text from the first character.
+    void ShowTextFromStart();
     std::unique_ptr<TStrings> items_;
     TComboBoxStyle style_ = csDropDown;
 };

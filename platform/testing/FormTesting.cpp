@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QHelpEvent>
 #include <QPixmap>
 #include <QTest>
+#include <QToolTip>
 #include <QWidget>
 
 bool ActivateForm(TForm* form) {
@@ -47,4 +49,16 @@ QString KeyboardText(Qt::Key key, Qt::KeyboardModifiers modifiers) {
 
 void PressKey(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QTest::sendKeyEvent(QTest::Click, widget, key, KeyboardText(key, modifiers), modifiers);
+}
+
+std::string TooltipAt(QWidget* widget) {
+    // A tip that goes leaves the text shown before it: a tip of this
+    // function's own stands there first.
+    const QPoint at(4, widget->height() / 2);
+    const QString before = "(the tip before)";
+    QToolTip::showText(widget->mapToGlobal(at), before, widget);
+    QHelpEvent help(QEvent::ToolTip, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &help);
+    QString shown = QToolTip::text();
+    return shown == before ? std::string() : shown.remove(QChar('\n')).toStdString();
 }

@@ -26,3 +26,7 @@ std::string SaveScreenshot(TControl* control, const std::string& fileName);
 // or space key (lower case without Shift), nothing for the arrows, Home, End
 // and the like.
 void PressKey(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+// The tooltip a widget shows when the pointer rests on it near its left
+// edge, as one line, or an empty text when it shows none.
+std::string TooltipAt(QWidget* widget);

@@ -199,6 +199,46 @@ TEST_F(DeviceView, ASilentAgentGivesAWindowWithoutPanelsAndTheErrorOnTheStatusBa
     EXPECT_EQ(window->Caption(), "Kestrix : 127.0.0.1");
 }
 
+// A stack that gives no front panel says why on the message line, last (an
+// agent without the stack's objects has no RMON state either), and the
+// notice holds against the routine lines that follow (a re-read of the unit
+// table); a failure that said why already stays.
+TEST_F(DeviceView, AWindowWithoutPanelsSaysWhyAndTheNoticeHolds) {
+    struct Case {
+        const char* Name;
+        const char* Stack;
+        const char* Control;
+        std::string Notice;  // empty: a failure line of the unit table
+    };
+    const std::string noUnit = "The agent lists no stack unit: no front panel to show.";
+    const Case cases[] = {
+        {"no unit table", R"({"units": []})", nullptr, noUnit},
+        {"no unit table, no RMON state", R"({"units": []})", "fail-next-read 1.3.6.1.4.1.171.11.59.8.2.1.2.3 noSuchName",
+         noUnit},
+        {"every unit absent", R"({"units": [{"id": 1, "model": "Kestrix-50", "status": "not-exist"}]})", nullptr,
+         noUnit},
+        {"no known model", R"({"units": [{"id": 1, "model": "Morvek-24 *"}]})", nullptr,
+         "The agent lists no stack unit of a known model: no front panel to show."},
+        {"unit table refused", R"({"units": [{"id": 1, "model": "Kestrix-50"}]})",
+         "fail-next-read 1.3.6.1.4.1.171.12.11.1.9.4.1 genErr", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        StartStack(c.Stack);
+        if (c.Control) Stack->Control(c.Control);
+        TMainForm* window = OpenMainWindow();
+        EXPECT_EQ(window->UnitPanels->Count(), 0);
+        const std::string shown = Message();
+        ExpectNoticeOrFailure(shown, c.Notice);
+        window->UnitRequest->Refresh();
+        ASSERT_TRUE(PumpUntil([&] { return !window->UnitRequest->IsBusy(); }));
+        EXPECT_EQ(Message(), shown);
+        delete Window;
+        Window = nullptr;
+        Stack.reset();
+    }
+}
+
 // The unit table walk ends at its first answer: the status bar says why
 // there are no panels.
 TEST_F(DeviceView, AnAgentThatRepeatsTheOidAskedGivesNoPanelsAndSaysSo) {

@@ -7,11 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
+
+#include <functional>
 
 namespace {
 
@@ -63,6 +66,7 @@ TEST_F(StdCtrls, EditChangeFiresOnProgramChangesAndMayChangeTheTextAgain) {
     EXPECT_EQ(filter.Seen, (std::vector<std::string>{"12a", "12"}));
 
     filter.Seen.clear();
+    edit->Widget()->end(false);  // the program's text shows from its start; the user types at its end
     QTest::keyClicks(edit->Widget(), "3x4");
     EXPECT_EQ(edit->Text(), "1234");
     edit->SetText("1234");  // no change, no event
@@ -264,4 +268,81 @@ TEST_F(StdCtrls, LabelSizesItselfToItsCaption) {
     label->SetAutoSize(false);
     label->SetCaption("x");
     EXPECT_EQ(label->Width(), 96);
+}
+
+// A text the program puts into a box shows from its first character; one
+// wider than its box shows whole in the box's tooltip, unless the box has a
+// hint of its own or hides what it holds.
+TEST_F(StdCtrls, ATextWiderThanItsBoxShowsFromItsStartAndWholeInItsTooltip) {
+    const std::string wide = "No Such Object available on this agent at this OID";
+    const std::string narrow = "1500";
+    form->Show();
+    auto* edit = Add<TEdit>(10, 10);
+    auto* password = Add<TEdit>(10, 40);
+    password->SetPasswordChar('*');
+    auto* hinted = Add<TEdit>(10, 70);
+    hinted->SetHint("Seconds between polls");
+    hinted->SetShowHint(true);
+    auto* list = Add<TComboBox>(10, 100);
+    list->SetStyle(csDropDownList);
+    for (const char* entry : {"nway-enabled", "nway-disabled-100Mbps-Half", "nway-disabled-1Gigabps-Full-master"})
+        list->Items()->Add(entry);
+    auto* editable = Add<TComboBox>(10, 130);
+    for (TWinControl* box : std::initializer_list<TWinControl*>{edit, password, hinted, list, editable})
+        box->SetWidth(121);
+    struct Case {
+        const char* Name;
+        std::function<void()> Set;
+        QWidget* Box;
+        std::string Tip;
+    };
+    const Case cases[] = {
+        {"edit, wide", [&] { edit->SetText(wide); }, edit->Widget(), wide},
+        {"edit, narrow", [&] { edit->SetText(narrow); }, edit->Widget(), ""},
+        {"password", [&] { password->SetText(wide); }, password->Widget(), ""},
+        {"own hint", [&] { hinted->SetText(wide); }, hinted->Widget(), "Seconds between polls"},
+        {"list, wide entry", [&] { list->SetItemIndex(2); }, list->Widget(), "nway-disabled-1Gigabps-Full-master"},
+        {"list, narrow entry", [&] { list->SetItemIndex(0); }, list->Widget(), ""},
+        {"list, wide placeholder",
+         [&] {
+             list->SetItemIndex(-1);
+             list->SetPlaceholderText(wide);
+         },
+         list->Widget(), wide},
+        {"editable, wide", [&] { editable->SetText(wide); }, editable->Widget()->lineEdit(), wide},
+    };
+    Application->ProcessMessages();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        c.Set();
+        if (auto* line = qobject_cast<QLineEdit*>(c.Box)) {
+            EXPECT_EQ(line->cursorPosition(), 0);
+        }
+        EXPECT_EQ(TooltipAt(c.Box), c.Tip);
+    }
+    // The user's typing goes on where it was.
+    edit->SetText(narrow);
+    edit->Widget()->end(false);
+    QTest::keyClick(edit->Widget(), '0');
+    EXPECT_EQ(edit->Text(), narrow + "0");
+}
+
+// A combo box's list is as wide as its longest entry, whatever the box's
+// own width and style.
+TEST_F(StdCtrls, AComboBoxsListIsAsWideAsItsLongestEntry) {
+    form->Show();
+    for (TComboBoxStyle style : {csDropDownList, csDropDown}) {
+        SCOPED_TRACE(style);
+        auto* combo = Add<TComboBox>(10, 10);
+        combo->SetStyle(style);
+        combo->SetWidth(121);
+        for (const char* entry : {"other", "nway-disabled-1Gigabps-Full-master", "nway-enabled"}) combo->Items()->Add(entry);
+        Application->ProcessMessages();
+        combo->Widget()->showPopup();
+        QAbstractItemView* view = combo->Widget()->view();
+        const int longest = view->fontMetrics().horizontalAdvance("nway-disabled-1Gigabps-Full-master");
+        EXPECT_GE(view->viewport()->width(), longest);
+        combo->Widget()->hidePopup();
+        delete combo;
+    }
 }

@@ -12,6 +12,8 @@
 //   WithDialogOf<TVlanStaticForm>("StaticForm1", [&](TVlanStaticForm& dialog) { ... });
 //   WithPage([&] { window->RunMenuCommand("UnitTable1Click"); }, [&](TConfigForm& page) { ... });
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -31,6 +33,17 @@ protected:
 
     // Builds the main window (StartMainWindow) into Window.
     TMainForm* OpenMainWindow(const std::vector<std::string>& arguments = StackAgentArguments);
+
+    // What the message line shows: the notice given, or, when none is
+    // given, the failure line of a read.
+    static void ExpectNoticeOrFailure(const std::string& shown, const std::string& notice) {
+        if (notice.empty()) {
+            EXPECT_EQ(shown.rfind("Get: ", 0), 0u) << shown;
+            EXPECT_EQ(shown.find("Ok!"), std::string::npos) << shown;
+        } else {
+            EXPECT_EQ(shown, notice);
+        }
+    }
 
     TMainForm* Window = nullptr;
 };
