@@ -2,6 +2,8 @@
 // runner) and closed by their window's close box while a blocking walk of
 // theirs runs: the walk ends at its next row and the window goes. Exit
 // confirmed while a dialog reads ends the program within the read's request.
+// A write on its way when the window or the program ends goes out whole
+// first.
 
 #include <gtest/gtest.h>
 
@@ -19,6 +21,7 @@
 #include <vector>
 
 #include "features/DialogFrame.h"
+#include "features/SummerTimeConfigForm.h"
 #include "framework/GUIConfigForm.h"
 #include "main/Program.h"
 #include "platform/testing/DialogRecorder.h"
@@ -261,5 +264,94 @@ TEST_F(ExitDuringARead, EndsTheProgramAtTheReadsNextRow) {
     EXPECT_EQ(MainForm, nullptr);
     EXPECT_TRUE(TForm::Forms().empty());
 }
+
+
+// ---------------------------------------------------------------- a write under way
+
+// Daylight saving time's Set writes the state and offset, waits for the
+// answer, then writes the two dates: one write of the user's, in two
+// requests. The agent answers slowly; the user ends the window or the
+// program while one of them is on its way.
+struct WriteUnderWay {
+    const char* Name;
+    bool Exit;           // the main window's close box, confirmed; else the dialog's close box
+    bool DuringTheDates;  // the second request is on its way, else the first
+};
+
+const WriteUnderWay Writes[] = {
+    {"DialogClosedDuringTheState", false, false},
+    {"DialogClosedDuringTheDates", false, true},
+    {"ExitDuringTheState", true, false},
+};
+
+void PrintTo(const WriteUnderWay& write, std::ostream* out) { *out << write.Name; }
+
+class AWriteUnderWay : public MainWindowFixture, public ::testing::WithParamInterface<WriteUnderWay> {};
+
+// As a user picks an entry of a combo.
+void Pick(TComboBox* combo, const std::string& text) {
+    combo->SetItemIndex(combo->Items()->IndexOf(text));
+    combo->OnChange(combo);
+}
+
+void ChooseAnnualDates(TSummerTimeConfigForm& dialog) {
+    Pick(dialog.ComboBox1, "annual");
+    for (TComboBox* combo : {dialog.DayComboBox, dialog.MonthComboBox, dialog.HourComboBox, dialog.MiniuteComboBox,
+                             dialog.EDayComboBox, dialog.EMonthComboBox, dialog.EHourComboBox, dialog.EMiniuteComboBox})
+        Pick(combo, "1");
+}
+
+std::vector<std::string> TracedObjects(const std::vector<std::string>& trace) {
+    std::vector<std::string> objects;
+    for (const std::string& line : trace) objects.push_back(line.substr(0, line.find(' ')));
+    return objects;
+}
+
+TEST_P(AWriteUnderWay, GoesOutWholeBeforeTheWindowOrTheProgramEnds) {
+    const WriteUnderWay& how = GetParam();
+    StartStack();
+    SetCommandLine({"kestrix-module", "/I127.0.0.1", "/Rmirabo", "/Wquesnal"});
+    MessageBoxRecorder boxes;
+    TSummerTimeConfigForm* pressedOn = nullptr;
+    Poll([&] {
+        if (!MainForm || !MainForm->Visible()) return false;
+        TMainForm* main = MainForm;
+        QTimer::singleShot(0, [main] { MenuItem(main, "SummerTime1")->Action()->trigger(); });
+        Poll([&, main] {
+            auto* dialog = ModalWindow<TSummerTimeConfigForm>();
+            if (!dialog || dialog->Busy()) return false;
+            ChooseAnnualDates(*dialog);
+            Stack->Control("delay 400");
+            Stack->ClearTrace();
+            Poll([&, main, dialog] {
+                VxSNMPRequest2Edits* writing = how.DuringTheDates ? dialog->AnnualEdits : dialog->StateEdits;
+                if (!writing || !writing->IsBusy()) return false;
+                pressedOn = dialog;
+                PressCloseBox(how.Exit ? static_cast<TForm*>(main) : dialog);
+                return true;
+            });
+            dialog->SetBtn->Click();
+            return true;
+        });
+        // Once the dialog is gone, the program ends too.
+        Poll([&, main] {
+            if (!pressedOn || TForm::Exists(pressedOn)) return false;
+            if (TForm::Exists(main)) PressCloseBox(main);
+            return true;
+        });
+        return true;
+    });
+
+    EXPECT_EQ(RunKestrixModule(), 0);
+
+    ASSERT_NE(pressedOn, nullptr) << "the write was never on its way";
+    EXPECT_EQ(TracedObjects(Stack->TraceLines()),
+              (std::vector<std::string>{"1.3.6.1.4.1.171.12.10.12.1.0", "1.3.6.1.4.1.171.12.10.12.2.0",
+                                        "1.3.6.1.4.1.171.12.10.12.5.0", "1.3.6.1.4.1.171.12.10.12.6.0"}));
+    EXPECT_TRUE(TForm::Forms().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Writes, AWriteUnderWay, ::testing::ValuesIn(Writes),
+                         [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace
