@@ -66,6 +66,14 @@ bool VxLetMessagesRun(const VxWatch& watch, VxInput input) {
     return watch.Alive();
 }
 
+namespace {
+int InputBetweenRequestsScopes = 0;
+}  // namespace
+
+VxInputBetweenRequests::VxInputBetweenRequests() { ++InputBetweenRequestsScopes; }
+VxInputBetweenRequests::~VxInputBetweenRequests() { --InputBetweenRequestsScopes; }
+bool VxInputBetweenRequests::Active() { return InputBetweenRequestsScopes > 0; }
+
 void VxSetInputHoldHooks(std::function<void()> begin, std::function<void()> end) {
     Hold().Begin = std::move(begin);
     Hold().End = std::move(end);

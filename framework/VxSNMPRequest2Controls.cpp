@@ -232,14 +232,22 @@ void VxSNMPRequest2Controls::RefreshBlocking() {
     // Whether the read still runs after a call that may have let the message
     // loop run (a close stops it, a re-read supersedes it).
     auto goesOn = [&] { return alive && ReadGeneration == reads; };
+    // Whether the next request still goes, once held input had its turn
+    // where it goes through between requests (VxInputBetweenRequests).
+    auto maySend = [&] {
+        if (VxInputBetweenRequests::Active() && !VxLetMessagesRun(alive, VxInput::Deliver)) return false;
+        return goesOn();
+    };
     {
         const VxCountScope blocking(BlockingDepth, alive);
         if (!IsTable()) {
+            if (!maySend()) return;
             Request.SyncGet(true);
             if (!goesOn()) return;
             if (RowPasses()) ShowRow();
         } else {
-            for (bool more = Request.SyncGet(true); more && goesOn(); more = Request.SyncGet(false)) {
+            for (bool more = maySend() && Request.SyncGet(true); more && goesOn();
+                 more = maySend() && Request.SyncGet(false)) {
                 if (RowPasses()) ShowRow();
                 if (!goesOn()) return;
             }

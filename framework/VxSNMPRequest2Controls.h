@@ -140,6 +140,10 @@ public:
     //   one; one made afterwards starts stopped. So a blocking walk running
     //   beneath the exit ends at its next row and nothing more is read, while
     //   the writes under way finish as on a close.
+    // - Between requests: a blocking walk lets the message loop handle held
+    //   input after every row; while a VxInputBetweenRequests scope lives (a
+    //   window being built) also before each of its requests, so that a
+    //   close or an Exit ends a build at its next request.
     //
     // Superseded work ends silently too: a re-read of a table ends the walk
     // that runs, and a write ends every read on its way, so a late reply

@@ -1,9 +1,10 @@
 // Windows opened the way the main menu opens them (modally, through the menu
 // runner) and closed by their window's close box while a blocking walk of
 // theirs runs: the walk ends at its next row and the window goes. Exit
-// confirmed while a dialog reads ends the program within the read's request.
-// A write on its way when the window or the program ends goes out whole
-// first.
+// confirmed while a dialog reads ends the program within the read's request,
+// and while a dialog is built, at the build's next request. A write on its
+// way when the window or the program ends goes out whole first. While a
+// command's window is built, choosing a command again starts nothing.
 
 #include <gtest/gtest.h>
 
@@ -13,16 +14,23 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QKeyEvent>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "acl/EthernetMaskInformationFormUnit.h"
 #include "features/DialogFrame.h"
+#include "features/PortTrunkForm.h"
 #include "features/SummerTimeConfigForm.h"
 #include "framework/GUIConfigForm.h"
+#include "framework/SnmpTransport.h"
 #include "main/Program.h"
 #include "platform/testing/DialogRecorder.h"
 #include "tests/support/MainWindowFixture.h"
@@ -58,6 +66,42 @@ std::string DefaultStackWithRows(const std::string& entry, int rows) {
     stack["tables"] = tables;
     return QJsonDocument(stack).toJson().toStdString();
 }
+
+// The default stack with every unit slot empty: no front panel, so nothing
+// polls LEDs and every request sent is a window's own.
+std::string DefaultStackWithoutUnits() {
+    QFile file(QString::fromStdString(SimStackProcess::DefaultDescriptionPath()));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QJsonObject stack = QJsonDocument::fromJson(file.readAll()).object();
+    QJsonArray units = stack["units"].toArray();
+    for (qsizetype k = 0; k < units.size(); ++k) {
+        QJsonObject unit = units[k].toObject();
+        unit["status"] = "not-exist";
+        units[k] = unit;
+    }
+    stack["units"] = units;
+    return QJsonDocument(stack).toJson().toStdString();
+}
+
+// Counts the requests the module sends while it lives (the transport's own
+// hook still runs).
+class SentRequests {
+public:
+    SentRequests() : Previous(SnmpTransport::Instance().OnSend) {
+        SnmpTransport::Instance().OnSend = [this] {
+            ++Sent;
+            if (Previous) Previous();
+        };
+    }
+    ~SentRequests() { SnmpTransport::Instance().OnSend = Previous; }
+    SentRequests(const SentRequests&) = delete;
+    SentRequests& operator=(const SentRequests&) = delete;
+    int Count() const { return Sent; }
+
+private:
+    std::function<void()> Previous;
+    int Sent = 0;
+};
 
 // As the window's close box does: the close arrives as input, which a
 // blocking request keeps until its answer is in.
@@ -266,6 +310,47 @@ TEST_F(ExitDuringARead, EndsTheProgramAtTheReadsNextRow) {
 }
 
 
+// ---------------------------------------------------------------- Exit during a build
+
+// Port trunk reads its table twice while it is built, before it shows; the
+// first read fails at its one request, so no row lets input through after it.
+// The user closes the main window meanwhile and confirms: the build sends
+// nothing more, and the program ends.
+TEST_F(ExitDuringARead, EndsABuildAtItsNextRequest) {
+    StartStack(DefaultStackWithoutUnits());
+    SetCommandLine({"kestrix-module", "/I127.0.0.1", "/Rmirabo", "/Wquesnal"});
+    MessageBoxRecorder boxes;
+    std::unique_ptr<SentRequests> sent;
+    int sentWhenPressed = -1, sentWhenConfirmed = -1;
+    boxes.WhileShown = [&](const MessageBoxCall& call) {
+        if (call.Text == "Exit Kestrix Management Module" && sent) sentWhenConfirmed = sent->Count();
+    };
+    Poll([&] {
+        if (!MainForm || !MainForm->Visible()) return false;
+        TMainForm* main = MainForm;
+        Stack->Control("delay 300");
+        Stack->Control("fail-next-read 1.3.6.1.4.1.171.11.59.8.2.9.3 genErr");
+        sent = std::make_unique<SentRequests>();
+        QTimer::singleShot(0, [main] { MenuItem(main, "PortTrunk2")->Action()->trigger(); });
+        Poll([&, main] {
+            // Its first request is on its way.
+            auto* trunks = dynamic_cast<TPortTrunkForm*>(Dialog());
+            if (!trunks || !trunks->TrunkRequest || !trunks->TrunkRequest->IsBusy() || sent->Count() == 0) return false;
+            sentWhenPressed = sent->Count();
+            PressCloseBox(main);
+            return true;
+        });
+        return true;
+    });
+
+    EXPECT_EQ(RunKestrixModule(), 0);
+
+    ASSERT_GE(sentWhenPressed, 1) << "the build never read";
+    EXPECT_EQ(sentWhenConfirmed, sentWhenPressed) << "Exit was confirmed only after the build's next request";
+    EXPECT_EQ(sent->Count(), sentWhenPressed) << "the build sent on after the close box";
+    EXPECT_TRUE(TForm::Forms().empty());
+}
+
 // ---------------------------------------------------------------- a write under way
 
 // Daylight saving time's Set writes the state and offset, waits for the
@@ -353,5 +438,97 @@ TEST_P(AWriteUnderWay, GoesOutWholeBeforeTheWindowOrTheProgramEnds) {
 
 INSTANTIATE_TEST_SUITE_P(Writes, AWriteUnderWay, ::testing::ValuesIn(Writes),
                          [](const auto& info) { return std::string(info.param.Name); });
+
+// ---------------------------------------------------------------- one window at a time
+
+// Stands for the menu's own handling of a click: a key of its own pressed on
+// the main window chooses the item, so the choice arrives as input does
+// (held while a blocking request waits, let through where held input goes).
+class ChoiceAsInput : public QObject {
+public:
+    ChoiceAsInput(TForm* window, TMenuItem* item) : Window(window->Widget()), Item(item) {
+        Window->installEventFilter(this);
+    }
+    ~ChoiceAsInput() override {
+        if (Window) Window->removeEventFilter(this);
+    }
+    void Post() { QCoreApplication::postEvent(Window, new QKeyEvent(QEvent::KeyPress, Qt::Key_F13, Qt::NoModifier)); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F13) return false;
+        Item->Action()->trigger();
+        return true;
+    }
+
+private:
+    QPointer<QWidget> Window;
+    TMenuItem* Item;
+};
+
+// A command whose window reads (blocking) while it is built, before it shows.
+struct BuiltCommand {
+    const char* Item;
+    bool (*IsItsWindow)(const TForm*);
+};
+
+template <class T>
+bool Is(const TForm* form) {
+    return dynamic_cast<const T*>(form) != nullptr;
+}
+
+const BuiltCommand Built[] = {
+    {"PortTrunk2", &Is<TPortTrunkForm>},
+    {"EthernetMask1", &Is<TEthernetMaskInformationForm>},
+};
+
+void PrintTo(const BuiltCommand& command, std::ostream* out) { *out << command.Item; }
+
+class ChosenAgain : public MainWindowFixture, public ::testing::WithParamInterface<BuiltCommand> {};
+
+// The user chooses the command again while its first read runs; the click
+// goes through after the read's row. One window comes up, once.
+TEST_P(ChosenAgain, WhileItsWindowIsBuiltStartsNothing) {
+    const BuiltCommand& command = GetParam();
+    StartStack();
+    OpenMainWindow();
+    TMenuItem* item = MenuItem(Window, command.Item);
+    ASSERT_NE(item, nullptr);
+    ChoiceAsInput again(Window, item);
+    Stack->Control("delay 200");
+
+    std::set<const TForm*> opened, closed;
+    size_t mostAtOnce = 0;
+    bool chosenAgain = false;
+    QTimer watch;
+    watch.setInterval(2);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        std::vector<TForm*> windows;
+        for (TForm* form : TForm::Forms())
+            if (command.IsItsWindow(form)) windows.push_back(form);
+        mostAtOnce = std::max(mostAtOnce, windows.size());
+        for (TForm* window : windows) {
+            opened.insert(window);
+            auto* dialog = dynamic_cast<TDialogFrame*>(window);
+            if (!chosenAgain && !window->Visible() && dialog->Busy()) {
+                again.Post();
+                chosenAgain = true;
+            }
+            if (window->Modal() && window->Visible() && !dialog->Busy() && closed.insert(window).second)
+                PressCloseBox(window);
+        }
+    });
+    watch.start();
+    item->Action()->trigger();
+    watch.stop();
+
+    EXPECT_TRUE(chosenAgain) << "the window was never seen being built";
+    EXPECT_EQ(opened.size(), 1u);
+    EXPECT_EQ(mostAtOnce, 1u);
+    EXPECT_EQ(ModalWindow<TForm>(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, ChosenAgain, ::testing::ValuesIn(Built),
+                         [](const auto& info) { return std::string(info.param.Item); });
 
 }  // namespace
