@@ -10,10 +10,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QTimer>
@@ -33,55 +29,13 @@
 #include "framework/SnmpTransport.h"
 #include "main/Program.h"
 #include "platform/testing/DialogRecorder.h"
+#include "tests/shutdown/StackDescriptions.h"
 #include "tests/support/MainWindowFixture.h"
 
 namespace {
 
 constexpr int TableRows = 30;
 constexpr int RowsBeforeClosing = 3;
-
-// The default stack with one of its tables grown to `rows` rows: copies of
-// its first row, each under an index of its own in column 1 (a number after
-// the seeded ones, or a name).
-std::string DefaultStackWithRows(const std::string& entry, int rows) {
-    QFile file(QString::fromStdString(SimStackProcess::DefaultDescriptionPath()));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    QJsonObject stack = QJsonDocument::fromJson(file.readAll()).object();
-    QJsonArray tables = stack["tables"].toArray();
-    for (qsizetype t = 0; t < tables.size(); ++t) {
-        QJsonObject table = tables[t].toObject();
-        if (table["entry"].toString().toStdString() != entry) continue;
-        QJsonArray seeded = table["rows"].toArray();
-        QJsonObject row = seeded[0].toObject();
-        QJsonObject values = row["values"].toObject();
-        const bool named = values["1"].isString();
-        for (int k = static_cast<int>(seeded.size()) + 1; k <= rows; ++k) {
-            values["1"] = named ? QJsonValue(QString("row-%1").arg(k, 2, 10, QChar('0'))) : QJsonValue(k);
-            row["values"] = values;
-            seeded.append(row);
-        }
-        table["rows"] = seeded;
-        tables[t] = table;
-    }
-    stack["tables"] = tables;
-    return QJsonDocument(stack).toJson().toStdString();
-}
-
-// The default stack with every unit slot empty: no front panel, so nothing
-// polls LEDs and every request sent is a window's own.
-std::string DefaultStackWithoutUnits() {
-    QFile file(QString::fromStdString(SimStackProcess::DefaultDescriptionPath()));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    QJsonObject stack = QJsonDocument::fromJson(file.readAll()).object();
-    QJsonArray units = stack["units"].toArray();
-    for (qsizetype k = 0; k < units.size(); ++k) {
-        QJsonObject unit = units[k].toObject();
-        unit["status"] = "not-exist";
-        units[k] = unit;
-    }
-    stack["units"] = units;
-    return QJsonDocument(stack).toJson().toStdString();
-}
 
 // Counts the requests the module sends while it lives (the transport's own
 // hook still runs).
