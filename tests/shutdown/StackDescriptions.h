@@ -10,17 +10,29 @@
 
 #include "simstack/SimStackProcess.h"
 
+// The default stack description, each entry of its array `key` ("tables",
+// "units") passed through `change`; empty when the description cannot be read.
+template <class Change>
+std::string DefaultStackWithEach(const char* key, Change change) {
+    QFile file(QString::fromStdString(SimStackProcess::DefaultDescriptionPath()));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QJsonObject stack = QJsonDocument::fromJson(file.readAll()).object();
+    QJsonArray entries = stack[key].toArray();
+    for (qsizetype k = 0; k < entries.size(); ++k) {
+        QJsonObject entry = entries[k].toObject();
+        change(entry);
+        entries[k] = entry;
+    }
+    stack[key] = entries;
+    return QJsonDocument(stack).toJson().toStdString();
+}
+
 // The default stack with one of its tables grown to `rows` rows: copies of
 // its first row, each under an index of its own in column 1 (a number after
 // the seeded ones, or a name).
 inline std::string DefaultStackWithRows(const std::string& entry, int rows) {
-    QFile file(QString::fromStdString(SimStackProcess::DefaultDescriptionPath()));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    QJsonObject stack = QJsonDocument::fromJson(file.readAll()).object();
-    QJsonArray tables = stack["tables"].toArray();
-    for (qsizetype t = 0; t < tables.size(); ++t) {
-        QJsonObject table = tables[t].toObject();
-        if (table["entry"].toString().toStdString() != entry) continue;
+    return DefaultStackWithEach("tables", [&](QJsonObject& table) {
+        if (table["entry"].toString().toStdString() != entry) return;
         QJsonArray seeded = table["rows"].toArray();
         QJsonObject row = seeded[0].toObject();
         QJsonObject values = row["values"].toObject();
@@ -31,24 +43,11 @@ inline std::string DefaultStackWithRows(const std::string& entry, int rows) {
             seeded.append(row);
         }
         table["rows"] = seeded;
-        tables[t] = table;
-    }
-    stack["tables"] = tables;
-    return QJsonDocument(stack).toJson().toStdString();
+    });
 }
 
 // The default stack with every unit slot empty: no front panel, so nothing
 // polls LEDs and every request sent is a window's own.
 inline std::string DefaultStackWithoutUnits() {
-    QFile file(QString::fromStdString(SimStackProcess::DefaultDescriptionPath()));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    QJsonObject stack = QJsonDocument::fromJson(file.readAll()).object();
-    QJsonArray units = stack["units"].toArray();
-    for (qsizetype k = 0; k < units.size(); ++k) {
-        QJsonObject unit = units[k].toObject();
-        unit["status"] = "not-exist";
-        units[k] = unit;
-    }
-    stack["units"] = units;
-    return QJsonDocument(stack).toJson().toStdString();
+    return DefaultStackWithEach("units", [](QJsonObject& unit) { unit["status"] = "not-exist"; });
 }
