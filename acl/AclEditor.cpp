@@ -235,7 +235,8 @@ RowItems TAclEditor::LeftOut(const RowSnapshot& form, RowWrite write) const {
 RowWrite TAclEditor::WriteOfSelected(const RowSnapshot& form) const { return Record.WriteOfSelected(Table, form); }
 
 std::optional<RowRefusal> TAclEditor::CheckCarried(const RowSnapshot& form, const RowItems& leftOut) const {
-    return CheckCarriedTexts(Table, form, leftOut);
+    if (auto refusal = CheckCarriedTexts(Table, form, leftOut)) return refusal;
+    return CheckRuleCarriesAField(Table, leftOut);
 }
 
 // ---- writes -------------------------------------------------------------------------------------

@@ -1,7 +1,7 @@
 #pragma once
 // What the sixteen access-control editors share beyond every row editor
 // (features/RowEditor.h: the list, the button state, the frame of every
-// write, failures in panel 0, the row count): each editor class is its record
+// write, result lines in panel 0, the row count): each editor class is its record
 // (AclEditorRecord: its table, its labelled controls, its buttons, and the
 // checks and leave-outs of its packet type) on this base. It adds:
 //

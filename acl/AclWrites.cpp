@@ -56,6 +56,13 @@ std::optional<RowRefusal> CheckRuleRowStatus(const AclTable& table, const RowSna
     return CheckCreatesRow(table.Rows(), form);
 }
 
+std::optional<RowRefusal> CheckRuleCarriesAField(const AclTable& table, const RowItems& leftOut) {
+    if (!table.IsRule) return std::nullopt;
+    for (int item = table.IndexCount; item < table.ItemCount; ++item)
+        if ((table.Items[item].Access & acWriteOnly) != 0 && !leftOut.count(item)) return std::nullopt;
+    return RowRefusal{NoFieldChosen};
+}
+
 std::optional<RowRefusal> CheckCarriedTexts(const AclTable& table, const RowSnapshot& form,
                                             const RowItems& leftOut) {
     for (const auto& [item, text] : form.Edits) {
@@ -63,7 +70,7 @@ std::optional<RowRefusal> CheckCarriedTexts(const AclTable& table, const RowSnap
         const SnmpVarItem& record = table.Items[item];
         if ((record.Access & acWriteOnly) == 0) continue;
         const uint32_t syntax = table.HoldsIpv6Address(item) ? sxIpv6Address : record.Syntax;
-        if (auto fault = TextFault(record.Label, syntax, text)) return RowRefusal{*fault, item};
+        if (auto fault = TextFault(form.LabelOf(item, record.Label), syntax, text)) return RowRefusal{*fault, item};
     }
     return std::nullopt;
 }

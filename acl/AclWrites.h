@@ -48,7 +48,12 @@ std::optional<RowRefusal> CheckProfileKeys(const AclTable& table, const char* id
 // an IPv4 address is four numbers 0 to 255 joined by dots; octets are hex
 // digits, two per octet (a MAC address six octets, an IPv6 address
 // sixteen); a number is one its syntax holds; an empty field is refused
-// unless it is plain text. Items left out and items without an edit are not
-// looked at.
+// unless it is plain text. A refusal names the field by its label. Items
+// left out and items without an edit are not looked at.
 std::optional<RowRefusal> CheckCarriedTexts(const AclTable& table, const RowSnapshot& form,
                                             const RowItems& leftOut);
+
+// A rule write that carries no field (Edit with no field box ticked, and no
+// port list to carry) is refused: it would change nothing.
+inline constexpr const char* NoFieldChosen = "No field is chosen: tick the fields to write. Nothing was sent.";
+std::optional<RowRefusal> CheckRuleCarriesAField(const AclTable& table, const RowItems& leftOut);

@@ -82,7 +82,7 @@ RowItems Ipv4ProfileLeftOut(const AclTable& table, const RowSnapshot& form, RowW
 std::optional<RowRefusal> CheckIpv4Profile(const AclTable& table, const RowSnapshot& form, RowWrite write) {
     // Without an ID the set would name no row.
     if (write == RowWrite::Add && form.EditEmpty(ipProfileId))
-        return RowRefusal{std::string(table.Items[ipProfileId].Label) + " must be set.", ipProfileId};
+        return RowRefusal{form.LabelOf(ipProfileId, table.Items[ipProfileId].Label) + " must be set.", ipProfileId};
     return std::nullopt;
 }
 

@@ -146,7 +146,9 @@ TDateTime StrToDateTime(const std::string& text) {
             if (pos != text.size()) NotADateTime(text);
         }
     }
-    if (p.Month < 1 || p.Month > 12 || p.Day < 1 || p.Day > 31 || p.Hour > 23 || p.Minute > 59 || p.Second > 59)
+    // Only the years the date-time numbers hold, so that what is read can be shown.
+    if (p.Year < 1 || p.Year > 9999 || p.Month < 1 || p.Month > 12 || p.Day < 1 || p.Day > 31 || p.Hour > 23 ||
+        p.Minute > 59 || p.Second > 59)
         NotADateTime(text);
     int y = 0, m = 0, d = 0;
     CivilFromDays(DaysFromCivil(p.Year, static_cast<unsigned>(p.Month), static_cast<unsigned>(p.Day)), y, m, d);

@@ -21,8 +21,8 @@ TDateTime DateTimeNow();
 
 // "yyyy/mm/dd hh:nn:ss am/pm" (12-hour clock).
 std::string FormatDateTime(TDateTime value);
-// Reads "yyyy/mm/dd[ hh:nn[:ss][ am|pm]]" (24-hour clock without am/pm);
-// throws EConvertError for any other text.
+// Reads "yyyy/mm/dd[ hh:nn[:ss][ am|pm]]" (24-hour clock without am/pm) of
+// the years 1 to 9999; throws EConvertError for any other text.
 TDateTime StrToDateTime(const std::string& text);
 
 // General format with up to 15 significant digits and a decimal point.

@@ -20,3 +20,9 @@ uint32_t IntPower(uint32_t base, uint32_t exponent) {
     }
     return result;
 }
+
+std::string ShownAgentAddress(const std::string& address) {
+    // Only an IPv6 address holds a colon; the brackets may have come with it.
+    const bool bare = address.find(':') != std::string::npos && address.front() != '[';
+    return bare ? "[" + address + "]" : address;
+}

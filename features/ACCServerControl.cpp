@@ -48,7 +48,6 @@ TfrmACCServerCtrl::TfrmACCServerCtrl(TComponent* owner) : TDialogFrame(owner, kL
     KX_BIND(Button1);
     KX_BIND(Button2);
     KX_BIND(StatusBar1);
-    ButtonReporting = Reporting::Silent;  // Set says itself what failed
     Button1->OnClick = TNotifyEvent(this, &TfrmACCServerCtrl::Button1Click);
     Button2->OnClick = TNotifyEvent(this, &TfrmACCServerCtrl::Button2Click);
     OnCreate = TNotifyEvent(this, &TfrmACCServerCtrl::FormCreate);
@@ -68,7 +67,8 @@ void TfrmACCServerCtrl::FormCreate(TObject*) {
                                            c.BindComboBox(ProtocolItem, cbAuthProtocol);
                                            c.BindComboBox(RowStateItem, cbRowState);
                                        },
-                                   .Blocking = true});
+                                   .Blocking = true,
+                                   .Failures = Reporting::Silent});
     edtGroupName->SetText("");
     edtIPAddr->SetText("");
     cbAuthProtocol->SetItemIndex(-1);
@@ -82,7 +82,8 @@ void TfrmACCServerCtrl::Button1Click(TObject*) {
          {edtGroupName->Text(), edtIPAddr->Text(), cbAuthProtocol->Text(), cbRowState->Text()}) {
         if (text.empty()) return ShowStatus("Don't Leave Empty Fileds !");
     }
-    // A row the agent took is never reported as not written.
+    // A row the agent took is never reported as not written. The status bar
+    // says what became of the set, then of the read after it.
     const WriteOutcome outcome = WriteThenRead(
         MemberRequest, [&] { MemberRequest->SetValues(false, true); },
         [&] { MemberRequest->Refresh(); },  // the fields show the table's last row
@@ -91,7 +92,6 @@ void TfrmACCServerCtrl::Button1Click(TObject*) {
         Application->MessageBox("Set entry failed!", Application->Title(), MB_OK);
         return;
     }
-    ShowStatus("Set: Ok!. Receive at " + ResultLineTime() + ".");
     if (outcome.ReadFailure)
         Application->MessageBox("The entry was set, but the table could not be read again: " + *outcome.ReadFailure,
                                 Application->Title(), MB_OK);

@@ -4,10 +4,10 @@
 // row's state. It has no list: after a write it reads the member table
 // again and its fields show the table's last row.
 //
-// Reads and writes block. A refused write is reported in a message box; a
-// write that the agent took stays reported as written in the status bar,
-// also when the read after it fails (that failure has a message box of its
-// own).
+// Reads and writes block. The status bar says what became of a write, and
+// then of the read after it. A refused write is also reported in a message
+// box; a write that the agent took stays reported as written, also when the
+// read after it fails (that failure has a message box of its own).
 
 #include "features/DialogFrame.h"
 

@@ -90,8 +90,12 @@ void TCommunityStringTableForm::AddBtnClick(TObject*) { WriteRow(RowWrite::Add);
 
 void TCommunityStringTableForm::DeleteBtnClick(TObject*) { WriteRow(RowWrite::Delete); }
 
-// Every column goes with the row status: the one shown for Set.
+// Every column goes with the row status: the one shown for Set. A write
+// names its row by the index (a Set without a loaded row is refused as
+// such first).
 void TCommunityStringTableForm::WriteRow(RowWrite write) {
+    const bool namesARow = write != RowWrite::Set || ComboBox2->ItemIndex() >= 0;
+    if (namesARow && Edit1->Text().empty()) return RefuseInput(Edit1, "Index must be set.");
     Guard(CommunityRequest, [&] {
         if (const int status = StatusWrittenBy(write)) WriteRowStatus(*CommunityRequest, ComboBox2, status);
         else WriteShownRowStatus(*CommunityRequest, ComboBox2);

@@ -4,6 +4,7 @@
 
 #include "common/VxNumbers.h"
 #include "features/DialogHost.h"
+#include "features/DialogLines.h"
 #include "features/ModalEditor.h"
 #include "features/StackingPortUit.h"
 #include "platform/Layout.h"
@@ -13,12 +14,6 @@ namespace {
 template <class T>
 T* OptionalChild(const TComponent* owner, const char* name) {
     return dynamic_cast<T*>(owner->FindComponent(name));
-}
-
-void ApplyTarget(VxSNMPRequest2Controls& controller, TObject* target) {
-    if (auto* memo = dynamic_cast<TMemo*>(target)) controller.SetMsgCtrl(memo);
-    else if (auto* bar = dynamic_cast<TStatusBar*>(target)) controller.SetMsgCtrl(bar);
-    else if (auto* panel = dynamic_cast<TStatusPanel*>(target)) controller.SetMsgCtrl(panel);
 }
 
 void SetText(TControl* control, const std::string& text) {
@@ -77,11 +72,37 @@ void TDialogFrame::OpenController(VxSNMPRequest2Edits*& field, const ControllerB
             ApplyTarget(controller, block.Target ? block.Target : DefaultTarget());
             controller.Async = block.Blocking ? 0 : 1;
             if (block.Bind) block.Bind(controller);
+            if (controller.ListView && block.NoRowOnRead)
+                controller.OnNoRow = TNotifyEvent(this, &TDialogFrame::NoRowShown);
             controller.OnRefreshDone = block.OnRefreshDone;
             if (block.FirstRead) controller.Refresh();
             ShowRowCount(block.CountText, &controller);
         },
         [&](const std::string& message) { Report(block.Failures.value_or(ButtonReporting), message, field); });
+}
+
+void TDialogFrame::ApplyTarget(VxSNMPRequest2Controls& controller, TObject* target) {
+    if (TDialogLines* lines = LinesOf(target)) controller.SetMsgCtrl(lines);
+}
+
+TDialogLines* TDialogFrame::LinesOf(TObject* target) {
+    if (!dynamic_cast<TMemo*>(target) && !dynamic_cast<TStatusBar*>(target) && !dynamic_cast<TStatusPanel*>(target))
+        return nullptr;
+    for (const auto& lines : MessageLines)
+        if (lines->Target() == target) return lines.get();
+    MessageLines.push_back(std::make_unique<TDialogLines>(
+        target, [this](const VxSNMPRequest2Controls* from, bool ok) { return ActionOver(from, ok); }));
+    return MessageLines.back().get();
+}
+
+void TDialogFrame::EndActions() {
+    for (const auto& lines : MessageLines) lines->EndAction();
+}
+
+bool TDialogFrame::ActionOver(const VxSNMPRequest2Controls* from, bool ok) const {
+    if (HandlersRunning > 0 || Busy()) return false;
+    const bool table = from && (from->Request.VarList.Kind == MVT_FMV || from->Request.VarList.Kind == MVT_UMV);
+    return !(ok && table && from->LastOp == 1 && from->RefreshAfterSet);
 }
 
 TObject* TDialogFrame::DefaultTarget() const {
@@ -119,11 +140,13 @@ void TDialogFrame::SelectRowStatus(VxSNMPRequest2Edits& controller, TComboBox* c
 }
 
 void TDialogFrame::WriteRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo, int status) {
+    controller.LastOp = 1;  // a refusal here is the write's result
     SelectRowStatus(controller, combo, status);
     WriteShownRowStatus(controller, combo);
 }
 
 void TDialogFrame::WriteShownRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo) {
+    controller.LastOp = 1;  // a refusal here is the write's result
     const VxOptionList& map = RowStatusMapOf(controller, combo);
     if (combo->ItemIndex() < 0 || combo->ItemIndex() >= map.Count())
         throw Exception("No row status is chosen: nothing was sent.");
@@ -134,6 +157,7 @@ void TDialogFrame::WriteShownRowStatus(VxSNMPRequest2Edits& controller, TComboBo
 
 void TDialogFrame::RunGuarded(const std::function<void()>& body,
                               const std::function<void(const std::string&)>& onFailure) {
+    if (HandlersRunning == 0) EndActions();
     ++HandlersRunning;
     try {
         body();
@@ -141,7 +165,9 @@ void TDialogFrame::RunGuarded(const std::function<void()>& body,
         onFailure(e.what());
     }
     --HandlersRunning;
-    if (HandlersRunning == 0 && CloseWaiting) FinishClose();
+    if (HandlersRunning > 0) return;
+    if (!Busy()) EndActions();
+    if (CloseWaiting) FinishClose();
 }
 
 void TDialogFrame::Guard(VxSNMPRequest2Controls* controller, const std::function<void()>& body) {
@@ -179,13 +205,10 @@ void TDialogFrame::Report(Reporting how, const std::string& message, VxSNMPReque
         if (controller && controller->MsgCtrl()) return controller->ShowMsg(message);
         break;
     case Reporting::StatusPanel:
-        if (TStatusPanel* panel = FramePanel()) return panel->SetText(message);
+        if (TStatusPanel* panel = FramePanel()) return LinesOf(panel)->Put(message, false);
         break;
     case Reporting::MemoLine:
-        if (FrameMemo) {
-            FrameMemo->Lines()->Add(message);
-            return;
-        }
+        if (FrameMemo) return LinesOf(FrameMemo)->Put(message, false);
         break;
     case Reporting::Silent: return;
     }
@@ -194,9 +217,9 @@ void TDialogFrame::Report(Reporting how, const std::string& message, VxSNMPReque
 }
 
 void TDialogFrame::ReportBare(const std::string& message) {
-    if (FrameMemo) FrameMemo->Lines()->Add(message);
-    else if (TStatusPanel* panel = FramePanel()) panel->SetText(message);
-    else if (FrameStatusBar) FrameStatusBar->SetSimpleText(message);
+    TObject* target = FrameMemo ? static_cast<TObject*>(FrameMemo) : FramePanel();
+    if (!target) target = FrameStatusBar;
+    if (target) LinesOf(target)->Put(message, false);
     else Application->MessageBox(message, Application->Title(), MB_OK);
 }
 

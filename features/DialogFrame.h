@@ -15,10 +15,18 @@
 // - controller blocks (OpenController): each page controller built, bound,
 //   read and counted in a guard of its own, so a block that fails reports
 //   and the next block still runs;
+// - no row shown once a table is read again (Refresh, and the re-read after
+//   a write): the read takes the selected row away, so every control bound
+//   to the table empties, and the dialog empties what it shows of a row
+//   beside them (NoRowShown); the fields never mix two rows (a row editor
+//   keeps its combo boxes' choices, RowEditor.h);
 // - one way to report a caught failure (Report, Guard), said once by the
 //   dialog (ButtonReporting) for its buttons and its blocks: a result line
 //   through the controller, bare text in panel 0 of StatusBar1, a bare line
 //   in Memo1, or nothing; a way the dialog lacks never drops the message;
+// - the lines of one action kept together in each message target
+//   (DialogLines.h): a read after a write adds its line beside the write's,
+//   and an action ends on its failures; a guarded handler begins an action;
 // - a write and the read after it, failing apart, the write's refusal
 //   reported last (WriteThenRead);
 // - items left out of one write through the controllers' one scope
@@ -123,6 +131,7 @@
 #include "platform/Vcl.h"
 
 struct SnmpVarItem;
+class TDialogLines;
 class TModalEditor;
 class TStackingPortUitForm;
 
@@ -163,6 +172,11 @@ public:
         // How a failure of the block is reported; none: as the dialog's
         // buttons (ButtonReporting).
         std::optional<Reporting> Failures = std::nullopt;
+        // A re-read of the table shows no row in the controls bound to it
+        // (NoRowShown). False: the dialog's own clear decides what its
+        // fields keep (the row editors keep their combo boxes' choices for
+        // the next Add).
+        bool NoRowOnRead = true;
     };
 
     // How the dialog reports what its guards and controller blocks catch (a
@@ -220,10 +234,16 @@ protected:
     // WriteRowStatus selects it and writes the row: SetValues(1, 1);
     // WriteShownRowStatus writes the entry the combo shows (a loaded row's own
     // status), and refuses a combo showing none (no row loaded). A refused
-    // status sends nothing.
+    // status sends nothing, and is said as the write's result.
     static void SelectRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo, int status);
     static void WriteRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo, int status);
     static void WriteShownRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo);
+
+    // A re-read of a table took its selected row away and the controls bound
+    // to it show no row: the dialog empties here what it shows of a row
+    // beside them (a port as unit and port, a choice that follows the row's
+    // value). The sender is the table's list view.
+    virtual void NoRowShown(TObject* /*list*/) {}
 
     // Sets a count text to the row count of the controller's list view.
     static void ShowRowCount(TControl* countText, const VxSNMPRequest2Edits* controller);
@@ -282,6 +302,16 @@ private:
     void ReportBare(const std::string& message);
     TStatusPanel* FramePanel() const;
     TObject* DefaultTarget() const;
+    // The lines of a message target of the dialog (a TMemo, a TStatusBar or
+    // a TStatusPanel), made at its first use; null for none.
+    TDialogLines* LinesOf(TObject* target);
+    void ApplyTarget(VxSNMPRequest2Controls& controller, TObject* target);
+    // Every target's action is over: the next line begins another.
+    void EndActions();
+    // Whether the dialog's action is over with a line just shown: no handler
+    // runs, no controller is busy, and no read follows the line at once (the
+    // re-read of a table after its write).
+    bool ActionOver(const VxSNMPRequest2Controls* from, bool ok) const;
     void EndReads();
     // A close waits for a handler beneath, or the program is ending.
     bool Closing() const;
@@ -295,6 +325,7 @@ private:
         std::function<void()> Forget;
     };
     std::vector<KeptEditor> Editors;
+    std::vector<std::unique_ptr<TDialogLines>> MessageLines;
     // The dialog whose handlers an editor's run as (AddEditor).
     TDialogFrame* Host = nullptr;
     int HandlersRunning = 0;

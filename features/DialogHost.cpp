@@ -1,5 +1,7 @@
 #include "features/DialogHost.h"
 
+#include "common/VxUtils.h"
+
 namespace {
 
 VxDialogHost* Host = nullptr;
@@ -12,6 +14,6 @@ VxDialogHost* DialogHost() { return Host; }
 
 bool HostUsesLargeFonts() { return Host && Host->UsesLargeFonts(); }
 
-std::string HostAgentAddress() { return Host ? Host->AgentAddress() : std::string(); }
+std::string HostAgentAddress() { return Host ? ShownAgentAddress(Host->AgentAddress()) : std::string(); }
 
 StackUnitTable HostUnitTable() { return Host ? Host->UnitTable() : StackUnitTable{}; }

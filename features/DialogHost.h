@@ -32,7 +32,8 @@ protected:
 void SetDialogHost(VxDialogHost* host);
 VxDialogHost* DialogHost();
 
-// The host's answers, or those of no host.
+// The host's answers, or those of no host; the agent address as captions
+// show it (ShownAgentAddress: an IPv6 address in brackets).
 bool HostUsesLargeFonts();
 std::string HostAgentAddress();
 StackUnitTable HostUnitTable();

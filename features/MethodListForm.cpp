@@ -65,8 +65,7 @@ TMethodListForm::TMethodListForm(TComponent* owner, const MethodListLook& look, 
     : TRowEditor(owner, MethodListLayout(look), MethodListTable(look),
                  {.Fields = fields,
                   .Buttons = {"GetButton", "EditButton", "Edit", "AddButton", "DeleteButton"},
-                  .CountText = "StaticText1",
-                  .ResultLinesInPanel = true}),
+                  .CountText = "StaticText1"}),
       Look(look) {
     KX_BIND(StaticText1);
     KX_BIND(GetButton);

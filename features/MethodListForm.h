@@ -8,8 +8,8 @@
 // A row editor (RowEditor.h) on the method lists' rules (MethodListRules.h):
 // reads and writes block; Edit and Add send only the methods that are set,
 // after asking whether methods that follow a "local" or "none" method should
-// be changed first; a failure shows its bare message in panel 0 of the
-// status bar.
+// be changed first; every result line, a failure's included, goes to panel 0
+// of the status bar.
 
 #include <array>
 #include <span>

@@ -127,20 +127,21 @@ void TPortTrunkForm::FormCreate(TObject*) {
     BT_GetClick(nullptr);
 }
 
-// The entry is free for a new trunk, which starts from no member at all: a
-// row loaded before leaves no box ticked on any unit's page.
-void TPortTrunkForm::UnlockIndex() {
+// No row: the entry is free for a new trunk, which starts from no member at
+// all (the controls bound to the table show no row by now, no box ticked on
+// any unit's page), and the master port and status shown for the row go too.
+void TPortTrunkForm::NoRowShown(TObject*) {
     ED_Index->SetColor(clWindow);
     ED_Index->SetEnabled(true);
-    ED_Index->SetText("");
-    ED_Name->SetText("");
-    UncheckPorts({MemberPicker});
+    UnitEdit->SetText("");
+    PortEdit->SetText("");
+    ComboBox1->SetItemIndex(-1);
+    MemberCount = MasterUnit = MasterPort = 0;
 }
 
 void TPortTrunkForm::BT_GetClick(TObject*) {
     Guard(TrunkRequest, [&] {
         if (TrunkRequest) TrunkRequest->Refresh();
-        UnlockIndex();
     });
 }
 
@@ -238,9 +239,7 @@ void TPortTrunkForm::SetBtnClick(TObject*) {
         if (!MasterPortTicked(master)) return;
         ED_MasterPort->SetText(std::to_string(master));
         if (!MembersFit()) return;
-        WriteShownRowStatus(*TrunkRequest, Combo_State);
-        ComboBox1->SetText(Combo_State->Text());
-        UnlockIndex();
+        WriteShownRowStatus(*TrunkRequest, Combo_State);  // read again: no row shown then
     });
 }
 

@@ -5,9 +5,10 @@
 // under a new index, Set changes the selected one, Delete removes it.
 //
 // A trunk holds two to eight ticked ports, the master port among them,
-// counted over every unit: what is sent is what is ticked. A new trunk
-// starts from no ticked port (Refresh, a click beside the rows and a Set
-// clear every box). The requests block: each button returns after the agent
+// counted over every unit: what is sent is what is ticked. Whenever the
+// table is read again (Refresh, a click beside the rows, the read after a
+// write) no row is shown: every field empty, no box ticked, the index free
+// for a new trunk. The requests block: each button returns after the agent
 // answered, its outcome in panel 0 of the status bar.
 
 #include "features/DialogFrame.h"
@@ -60,5 +61,5 @@ private:
     // unit (a ninth is unticked again).
     bool MembersFit();
     bool AnyRowHas(int subItem, const std::string& text, bool numerically) const;
-    void UnlockIndex();
+    void NoRowShown(TObject* list) override;
 };

@@ -5,8 +5,8 @@
 // (RowEditor.h) on its own rules (ProtocolVlanRules.h): Add and Edit send
 // only the columns the user filled in that apply to the chosen protocol;
 // Delete sends the row's destroy. Edit and Delete work on the selected row,
-// Add on a new index. The requests block; the controller's result lines go
-// to the status bar's simple text, the dialog's own failures to its panel 0.
+// Add on a new index. The requests block; every result line, a failure's
+// included, goes to panel 0 of the status bar.
 
 #include "features/ProtocolVlanRules.h"
 #include "features/RowEditor.h"

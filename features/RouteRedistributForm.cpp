@@ -11,6 +11,9 @@ namespace {
 // Items of the redistribution table.
 enum : int { SourceItem, DestinationItem, TypeItem, MetricItem, StatusItem };
 
+// The metric range shown while no protocol pair narrows it.
+constexpr const char* WholeMetricRange = "[0..16777214]";
+
 constexpr LayoutControl kControls[] = {
     {.Class = "TListView", .Name = "ListView1", .Bounds = {8, 8, 452, 150}, .TabOrder = 0,
      .Anchors = akLeft | akTop | akRight, .Props = "ViewStyle=vsReport; RowSelect; GridLines; ReadOnly"},
@@ -26,7 +29,7 @@ constexpr LayoutControl kControls[] = {
     {.Class = "TEdit", .Name = "Edit1", .Parent = "GroupBox1", .Bounds = {128, 74, 90, 21}, .TabOrder = 2,
      .Props = "MaxLength=8"},
     {.Class = "TLabel", .Name = "Label5", .Parent = "GroupBox1", .Bounds = {128, 102, 0, 0},
-     .Caption = "[0..16777214]"},
+     .Caption = WholeMetricRange},
     {.Class = "TComboBox", .Name = "StComboBox", .Parent = "GroupBox1", .Bounds = {10, 100, 90, 21},
      .Visible = false, .Props = "Style=csDropDownList"},
     {.Class = "TGroupBox", .Name = "GroupBox2", .Bounds = {244, 166, 216, 134}, .Caption = "Type", .TabOrder = 2},
@@ -135,13 +138,31 @@ void TRouteRedistributForm::ComboBox1Change(TObject*) {
 void TRouteRedistributForm::ListView1Click(TObject*) {
     DeleteBtn->SetEnabled(ListView1->Selected() != nullptr);
     if (!ListView1->Selected()) return;
-    // The selection has loaded the row's type into the type box.
-    const std::string typeValue = RouteRedistributionTypeValues.LabelToValue(ComboBox3->Text());
-    if (IsWholeNumber(typeValue)) {
-        const int radio = RadioOfTypeValue(std::stoi(typeValue));
-        if (radio >= 1 && radio <= RouteTypeRadioCount) RadioButtons[radio - 1]->SetChecked(true);
-    }
+    CheckRadioOfShownType();  // the selection has loaded the row's type into the type box
     ComboBox1Change(ListView1);
+}
+
+// No row: no type chosen, every type offered, the whole metric range, as
+// the editor opens.
+void TRouteRedistributForm::NoRowShown(TObject*) {
+    for (TRadioButton* radio : RadioButtons) {
+        radio->SetChecked(false);
+        radio->SetEnabled(true);
+    }
+    Label5->SetCaption(WholeMetricRange);
+}
+
+void TRouteRedistributForm::CheckRadioOfShownType() {
+    const std::string typeValue = RouteRedistributionTypeValues.LabelToValue(ComboBox3->Text());
+    if (!IsWholeNumber(typeValue)) return;
+    const int radio = RadioOfTypeValue(std::stoi(typeValue));
+    if (radio >= 1 && radio <= RouteTypeRadioCount) RadioButtons[radio - 1]->SetChecked(true);
+}
+
+bool TRouteRedistributForm::AnyTypeChecked() const {
+    for (const TRadioButton* radio : RadioButtons)
+        if (radio->Checked()) return true;
+    return false;
 }
 
 bool TRouteRedistributForm::EntryIsAcceptable() {
@@ -179,6 +200,11 @@ void TRouteRedistributForm::ShowSelectedPair() {
     RedistEdits->ValuesToControls(SourceItem);
     RedistEdits->ValuesToControls(DestinationItem);
     ComboBox1Change(ListView1);
+    // Another pair unchecked the row's type, or the one chosen under it is
+    // none the row's pair takes: the row's own type is shown again.
+    if (AnyTypeChecked()) return;
+    RedistEdits->ValuesToControls(TypeItem);
+    CheckRadioOfShownType();
 }
 
 int TRouteRedistributForm::StatusOfSelectedRow() {
@@ -189,7 +215,8 @@ int TRouteRedistributForm::StatusOfSelectedRow() {
 }
 
 // Set changes the selected row, whatever pair the protocol boxes were
-// turned to meanwhile (a new pair is Add's): they show the row's again.
+// turned to meanwhile (a new pair is Add's): they show the row's again, with
+// its type where the other pair left none the row takes.
 void TRouteRedistributForm::EditBtnClick(TObject*) {
     if (!ListView1->Selected() || !RedistEdits) return RefuseInput(ListView1, "Choose the item first.");
     Guard(RedistEdits, [&] {

@@ -5,7 +5,9 @@
 // route types offered follow the chosen protocols (RouteRedistributionRules.h):
 // a type the pair does not take is unchecked when the pair changes, and
 // refused if it is still chosen. Set and Delete act on the selected row, Add
-// on the pair the protocol boxes show.
+// on the pair the protocol boxes show. Once the table is read again (Refresh,
+// the read after a write) no row is shown: every field empty, no type
+// chosen.
 // Failures of its handlers are not shown; the controller's own result lines
 // and the editor's refusals go to Memo1.
 
@@ -49,8 +51,13 @@ private:
     // range, a route type and both protocols chosen. False after the field or
     // Memo1 said why.
     bool EntryIsAcceptable();
-    // The protocol boxes show the selected row's pair (its index) again.
+    // The protocol boxes show the selected row's pair (its index) again; the
+    // type boxes its type, unless a type that pair takes is still chosen.
     void ShowSelectedPair();
+    // Checks the radio button of the type the (hidden) type box shows.
+    void CheckRadioOfShownType();
+    bool AnyTypeChecked() const;
+    void NoRowShown(TObject* list) override;
     // The status Set writes: the selected row's own (active or notInService).
     int StatusOfSelectedRow();
 };

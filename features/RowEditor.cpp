@@ -25,7 +25,6 @@ std::vector<std::pair<std::string, std::string>> ListedKeysOf(const TListView* l
 TRowEditor::TRowEditor(TComponent* owner, const FormLayout& layout, const RowTable& table,
                        const RowEditorRecord& record)
     : TDialogFrame(owner, layout), Rows(table), RowRecord(record) {
-    ButtonReporting = Reporting::StatusPanel;
     WireControls();
     OnCreate = TNotifyEvent(this, &TRowEditor::FormCreate);
 }
@@ -68,15 +67,14 @@ TCheckBox* TRowEditor::FieldBox(int item) const {
 }
 
 void TRowEditor::FormCreate(TObject*) {
-    TObject* target = StatusBar1;
-    if (RowRecord.ResultLinesInPanel) target = StatusBar1->Panels()->Items(0);
     OpenController(Controller, {.Items = Rows.Items,
                                 .Kind = MVT_UMV,
                                 .IndexCount = static_cast<uint32_t>(Rows.IndexCount),
                                 .Bind = [this](VxSNMPRequest2Edits& c) { BindFields(c); },
-                                .Target = target,
+                                .Target = StatusBar1->Panels()->Items(0),
                                 .Blocking = true,
-                                .CountText = CountText});
+                                .CountText = CountText,
+                                .NoRowOnRead = false});  // ReturnToNoSelection says what the fields keep
     ReturnToNoSelection();
     ShowRowCount();
 }
@@ -158,6 +156,7 @@ RowSnapshot TRowEditor::Snapshot() const {
         else if (auto* combo = dynamic_cast<TComboBox*>(control); combo && combo->ItemIndex() >= 0)
             form.Combos[field.Item] = {combo->Text(), combo->ItemIndex()};
         if (TCheckBox* box = FieldBox(field.Item); box && box->Checked()) form.Ticked.insert(field.Item);
+        if (field.Caption) form.Labels[field.Item] = field.Caption;
     }
     form.ListedKeys = ListedKeysOf(ListView1);
     return form;
@@ -198,15 +197,20 @@ void TRowEditor::Write(RowWrite write) {
     if (!ConfirmWrite(form, write)) return;
     const RowItems leftOut = LeftOut(form, write);
     if (auto refusal = CheckCarried(form, leftOut)) return Refuse(*refusal);
-    Guard(Controller, [&] {
-        VxItemsLeftOut out(*Controller);
-        for (int item : leftOut) out.LeaveOut(item);
-        // Add always creates, whatever a selected row or a Delete left in
-        // the combo; Delete destroys.
-        if (const int status = StatusWrittenBy(write))
-            SelectRowStatus(*Controller, static_cast<TComboBox*>(FieldControl(Rows.RowStatusItem)), status);
-        out.Write(false);
-    });
+    // A refused write reads nothing again; every column is read after a
+    // taken one, the left-out items back.
+    WriteThenRead(
+        Controller,
+        [&] {
+            VxItemsLeftOut out(*Controller);
+            for (int item : leftOut) out.LeaveOut(item);
+            // Add always creates, whatever a selected row or a Delete left
+            // in the combo; Delete destroys.
+            if (const int status = StatusWrittenBy(write))
+                SelectRowStatus(*Controller, static_cast<TComboBox*>(FieldControl(Rows.RowStatusItem)), status);
+            Controller->SetValues(false, true);
+        },
+        [&] { Controller->Refresh(); }, false);
     ReturnToNoSelection();
     ShowRowCount();
 }

@@ -9,7 +9,7 @@
 // its write button does) on this base. The base gives every one of them:
 //
 // - a blocking page controller bound to the list view and to every field of
-//   the record, its result lines in StatusBar1's simple text or panel 0;
+//   the record;
 // - the button state: with no row selected only Add writes and the key's
 //   controls take input; with a row selected the write of the selected row
 //   and Delete are enabled and the key's are not;
@@ -18,7 +18,9 @@
 //   row status (Add createAndGo, Delete destroy, by value), one set, every
 //   access word back, a read of the whole table; then, whether the set went
 //   or failed, no row selected and the fields emptied;
-// - failures of a read or a write as bare text in panel 0 of StatusBar1;
+// - the result lines of every read and write, failures included, in panel 0
+//   of StatusBar1: after a write the write's own line first, then the
+//   read's (DialogLines.h);
 // - the row count in the record's count text ("0" for an empty list), the
 //   field check boxes with Check All and Clear Checks where the record has
 //   them, and the dialog's own follow-up of its fields (FollowFields) after
@@ -74,9 +76,6 @@ struct RowEditorRecord {
     std::span<const RowField> Fields;
     RowButtons Buttons;
     const char* CountText = nullptr;  // the static text of the row count; null: none
-    // The controller's result lines go to panel 0 of StatusBar1 (with the
-    // failures); else to the bar's simple text.
-    bool ResultLinesInPanel = false;
     // A click on a row copies its caption (and, for 2, its first sub-item)
     // into the first key edits, besides the selection's own loading.
     int KeysCopiedOnClick = 0;

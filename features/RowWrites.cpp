@@ -29,6 +29,11 @@ const std::string& RowSnapshot::KeyText(int item) const {
     return Edits.count(item) ? Edit(item) : Combo(item).Text;
 }
 
+std::string RowSnapshot::LabelOf(int item, const char* fallback) const {
+    auto it = Labels.find(item);
+    return it != Labels.end() ? it->second : fallback ? fallback : "";
+}
+
 int StatusWrittenBy(RowWrite write) {
     switch (write) {
     case RowWrite::Add: return RowCreateAndGo;

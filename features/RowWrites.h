@@ -38,6 +38,7 @@ struct RowSnapshot {
     std::map<int, RowCombo> Combos;
     std::map<int, std::string> Edits;
     std::set<int> Ticked;  // items whose field check box is ticked
+    std::map<int, std::string> Labels;  // the label the user sees beside a field
     bool AnyPortTicked = false;
     // Caption and first sub-item of every listed row.
     std::vector<std::pair<std::string, std::string>> ListedKeys;
@@ -51,6 +52,9 @@ struct RowSnapshot {
     bool IsTicked(int item) const { return Ticked.count(item) != 0; }
     // A key item's text: its edit's, or the label its combo shows.
     const std::string& KeyText(int item) const;
+    // What a message calls an item's field: its label, else `fallback` (the
+    // catalogue's label).
+    std::string LabelOf(int item, const char* fallback) const;
 };
 
 // A write refused before anything is sent: the message, and the item whose

@@ -79,8 +79,7 @@ constexpr RowField kFields[] = {
 
 constexpr RowEditorRecord kRecord{.Fields = kFields,
                                   .Buttons = {"GetButton", "EditButton", "Edit", "AddButton", "DeleteButton"},
-                                  .CountText = "Static",
-                                  .ResultLinesInPanel = true};
+                                  .CountText = "Static"};
 
 }  // namespace
 

@@ -6,7 +6,8 @@
 //
 // Reads and writes block. Edit and Add send only the fields that are
 // filled (the agent keeps, or chooses, the others); Delete sends only the
-// row status. A failure shows its bare message in panel 0 of the status bar.
+// row status. Every result line, a failure's included, goes to panel 0 of
+// the status bar.
 
 #include "features/RowEditor.h"
 #include "features/ServerInfoRules.h"

@@ -25,5 +25,6 @@ int StackPortOf(int unit, int port);
 void ShowUnitAndPort(int stackPort, TEdit* unitEdit, TEdit* portEdit);
 
 // The key filter of the unit and port fields: any typed character but '0'
-// to '9' is dropped with the default beep, Backspace included.
+// to '9' is dropped with the default beep, Backspace included. Delete, the
+// arrows, Home and End type nothing: they edit the field as in every box.
 void DigitsOnlyKey(char& key);

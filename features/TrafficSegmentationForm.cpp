@@ -112,7 +112,6 @@ void TTrafficSegmentationForm::BT_GetClick(TObject*) {
             Ready = 1;  // nothing runs that would set it again
             throw;
         }
-        UncheckPorts({ForwardPicker});
     });
 }
 
@@ -132,12 +131,13 @@ void TTrafficSegmentationForm::StopBtnClick(TObject*) {
     if (SegmentationRequest) SegmentationRequest->Stop();
 }
 
+void TTrafficSegmentationForm::NoRowShown(TObject*) {
+    Combo_Unit->SetText("");
+    Combo_Port->SetText("");
+}
+
 void TTrafficSegmentationForm::LV_TrafficForwardClick(TObject*) {
-    if (!LV_TrafficForward->Selected()) {
-        Combo_Unit->SetText("");
-        Combo_Port->SetText("");
-        return;
-    }
+    if (!LV_TrafficForward->Selected()) return NoRowShown(LV_TrafficForward);
     const std::string port = ST_Port->Caption();
     if (IsWholeNumber(port) && port.size() < 10) ShowUnitAndPort(StrToInt(port), Combo_Unit, Combo_Port);
 }

@@ -3,7 +3,8 @@
 // the ports that frames received on it may be forwarded to. The table is
 // walked in the background into the list; a selected row shows its port as
 // unit and port and ticks its forward ports in the stack port picker, and
-// Set writes the ticked ports back for that row's port.
+// Set writes the ticked ports back for that row's port. A walk that starts
+// (Refresh, the read after a Set) shows no row: no port, no box ticked.
 //
 // A walk of a whole stack is long, so Refresh and Set wait for the walk the
 // dialog started (Ready) and Stop ends it after the reply in flight.
@@ -45,4 +46,6 @@ public:
 private:
     // False, after saying so, while the dialog's walk runs.
     bool WalkOver();
+    // No row: no port shown as unit and port either.
+    void NoRowShown(TObject* list) override;
 };

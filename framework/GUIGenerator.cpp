@@ -4,6 +4,7 @@
 
 #include "common/VxUtils.h"
 #include "framework/VxItemsLeftOut.h"
+#include "framework/VxSNMPMessages.h"
 
 namespace {
 
@@ -484,6 +485,7 @@ void TSNMPEditorPanel::SetBtnClick(TObject* sender) {
     // read: reading would bend it into another value.
     if (!EditsPanel->AcceptTypedValues()) return;
     bool refused = false;
+    SetSentNothing = false;
     {
         const BlockingScope blocking(Controller);
         VxItemsLeftOut out(*Controller);
@@ -503,10 +505,13 @@ void TSNMPEditorPanel::SetBtnClick(TObject* sender) {
                 Controller->SetValues(false, false);
             } catch (const Exception& e) {
                 Controller->ShowMsg(e.Message());
+                SetSentNothing = IsNothingToWrite(e.HelpContext);
             }
         }
     }
-    // A dialog's Set closes its window after every attempt that was sent.
+    // A dialog's Set closes its window after every attempt that got past the
+    // page's own checks, one that the engine found carrying nothing too: its
+    // line stands in the table page's memo.
     auto* button = dynamic_cast<TControl*>(sender);
     if (!refused && button && button->Tag() == 1) {
         TWinControl* bar = button->Parent();
@@ -680,6 +685,7 @@ TForm* TSNMPListViewPanel::CreateDialogWindow(const std::string& caption) {
 }
 
 TSNMPPanel* TSNMPListViewPanel::CreateDialogPage(TForm* dialog) {
+    SetSentNothing = false;  // until the dialog's Set finds nothing to send
     auto* page = new TSNMPPanel(dialog, MsgPanel, Controller);
     page->BtnPanel->SetCheckedBtn->OnClick = TNotifyEvent(static_cast<TSNMPEditorPanel*>(this), &TSNMPEditorPanel::SetBtnClick);
     page->BtnPanel->SetCheckedBtn->SetTag(1);
@@ -697,7 +703,8 @@ void TSNMPListViewPanel::ReturnEditsPanel(TForm* dialog) {
     Controller->SetConstraintOwner(Form);
     // The dialog's page wrote through this page's memo.
     if (MsgPanel) Controller->SetMsgCtrl(MsgPanel->Memo);
-    ListRefreshBtnClick(BtnPanel->RefreshBtn);
+    // A Set that sent nothing changed nothing: its line stays the last.
+    if (!SetSentNothing) ListRefreshBtnClick(BtnPanel->RefreshBtn);
 }
 
 void TSNMPListViewPanel::StopWalk() {

@@ -126,6 +126,10 @@ public:
 protected:
     // The page that shows the edit panel now (this one, or a dialog's).
     TSNMPPanel* PageOfEditsPanel() const;
+
+    // Whether the last Set was refused before anything was sent, for
+    // carrying no value (VxSNMPMessages.h, IsNothingToWrite).
+    bool SetSentNothing = false;
 };
 
 // The list view of a table page.

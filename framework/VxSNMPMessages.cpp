@@ -119,6 +119,8 @@ const char* const VxTexts[] = {
     "(VxSNMP++) Bad syntax for the history chart of log!",
     "(VxSNMP++) Unknown error code!",
     "(VxSNMP++) The agent answered a get-next with the OID asked for: the walk ends here!",
+    "(VxSNMP++) Nothing was sent: the agent has none of these values to write!",
+    "(VxSNMP++) Nothing was sent: no value to write is chosen!",
 };
 
 const char* const FormatTexts[] = {

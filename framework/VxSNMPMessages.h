@@ -62,7 +62,10 @@ enum VxSNMPFailure : int {
     vxBadControlType = 21,
     vxTooFewControls = 22,
     vxUnknownCode = 28,
-    vxRepeatedOid = 29,  // beyond the 29 entries of a replacement file: its built-in text
+    // Beyond the 29 entries of a replacement file: their built-in texts.
+    vxRepeatedOid = 29,
+    vxNoValueTheAgentHas = 30,  // a write whose values the agent has none of: nothing is sent
+    vxNoValueChosen = 31,       // a write that chooses no writable value: nothing is sent
 };
 
 // The status code of the engine's failure `entry`.
@@ -78,6 +81,12 @@ SnmpStatusText MapSnmpStatus(int status);
 
 // Throws the engine's failure `entry` as an Exception with code -(500 + entry).
 [[noreturn]] void ThrowVxSNMP(VxSNMPFailure entry);
+
+// Whether a write failed with `code` before anything was sent because it
+// carried no value: the agent holds what it held, nothing is to be read again.
+constexpr bool IsNothingToWrite(int code) {
+    return code == VxSNMPCode(vxNoValueTheAgentHas) || code == VxSNMPCode(vxNoValueChosen);
+}
 
 // The success text, "(VxSNMP++) Ok!" unless replaced.
 std::string VxSNMPOkText();

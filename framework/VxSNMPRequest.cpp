@@ -172,6 +172,7 @@ SnmpTarget VxSNMPRequest::SetupTarget(bool write) const {
 
 std::vector<Vb> VxSNMPRequest::BuildPdu(Mode mode) {
     std::vector<Vb> vbs;
+    bool missingLeftOut = false;
     const int count = static_cast<int>(VarList.GetCount());
     for (int i = 0; i < count; ++i) {
         SnmpVar& item = *VarList.GetItem(i);
@@ -187,7 +188,10 @@ std::vector<Vb> VxSNMPRequest::BuildPdu(Mode mode) {
             if (IsTableKind(VarList.Kind) && static_cast<uint32_t>(i) < VarList.IndexCount) continue;
             if (!VarList.IsWritable(i)) continue;
             // What the agent marked as missing was never a value: nothing to write back.
-            if (IsMissingValueText(item.Value)) continue;
+            if (IsMissingValueText(item.Value)) {
+                missingLeftOut = true;
+                continue;
+            }
             std::string oid;
             switch (VarList.Kind) {
             case SVT_SV: oid = Base(i) + ".0"; break;
@@ -201,6 +205,9 @@ std::vector<Vb> VxSNMPRequest::BuildPdu(Mode mode) {
             vbs.push_back(std::move(vb));
         }
     }
+    // A set without bindings would change nothing, and an agent answers it
+    // as a success: it is never sent.
+    if (mode == Mode::Write && vbs.empty()) ThrowVxSNMP(missingLeftOut ? vxNoValueTheAgentHas : vxNoValueChosen);
     return vbs;
 }
 

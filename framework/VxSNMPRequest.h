@@ -48,6 +48,9 @@ public:
     void AsyncGet(VxSNMPContinuation continuation, bool first);
     // Blocking write of the writable items, or of the positions in
     // `itemList` ("2,5"; empty for all), with optional new value texts.
+    // A write that would carry no binding (every value chosen is one the
+    // agent lacks, or none is chosen) is refused before anything is sent,
+    // asynchronous ones too (IsNothingToWrite, VxSNMPMessages.h).
     bool SyncSet(bool readBack, const std::string& itemList = {},
                  const std::vector<std::string>* values = nullptr);
     void AsyncSet(VxSNMPContinuation continuation, uint8_t flag, const std::string& itemList = {},

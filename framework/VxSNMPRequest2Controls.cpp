@@ -170,7 +170,11 @@ void VxSNMPRequest2Controls::ShowMsg(const std::string& text) {
     } else {
         line = ReplaceAll(line, "[VARLIST]", Request.VarList.Name);
     }
-    line = ReplaceAll(line, "[ERROR]", text);
+    // A message that ends a sentence of its own takes the template's full
+    // stop after it: one full stop, not two.
+    const size_t error = line.find("[ERROR]");
+    const bool stopFollows = error != std::string::npos && line.compare(error + 7, 1, ".") == 0;
+    line = ReplaceAll(line, "[ERROR]", stopFollows && text.ends_with('.') ? text.substr(0, text.size() - 1) : text);
     line = ReplaceAll(line, "[TIME]", ResultLineTime());
 
     if (auto* memo = dynamic_cast<TMemo*>(MsgCtrl_))

@@ -325,6 +325,12 @@ void VxSNMPRequest2Edits::BeforeRefresh() {
     if (!ListView) return;
     BuildColumns();
     ListView->Items()->Clear();
+    // The selected row went with the rows: controls that showed it show
+    // none, where the window asks for that, so that no value of a row stays
+    // beside the emptied fields of another.
+    if (!OnNoRow) return;
+    ShowNoRow();
+    OnNoRow(ListView);
 }
 
 void VxSNMPRequest2Edits::ShowRow() {
@@ -596,7 +602,22 @@ void VxSNMPRequest2Edits::ShowBinding(ControlBinding& b) {
     }
 }
 
+void VxSNMPRequest2Edits::ShowNoRow() {
+    const VxCountScope showing(Showing, Watch());
+    for (auto& b : Bindings) {
+        b->Missing.clear();
+        ShowNoValue(*b, "");
+    }
+    Modified = 0;
+}
+
 void VxSNMPRequest2Edits::ShowMissing(ControlBinding& b, const std::string& text) {
+    ShowNoValue(b, text);
+    b.MissingReadBack = ReadBackOf(b);
+    b.Missing = text;
+}
+
+void VxSNMPRequest2Edits::ShowNoValue(ControlBinding& b, const std::string& text) {
     bool first = true;
     for (TControl* c : b.Controls) {
         if (auto* label = dynamic_cast<TLabel*>(c)) label->SetCaption(text);
@@ -613,8 +634,6 @@ void VxSNMPRequest2Edits::ShowMissing(ControlBinding& b, const std::string& text
         }
         first = false;
     }
-    b.MissingReadBack = ReadBackOf(b);
-    b.Missing = text;
 }
 
 ControlBinding::ReadBack VxSNMPRequest2Edits::ReadBackOf(const ControlBinding& b) {

@@ -101,6 +101,9 @@ public:
     void EnableControls(bool enabled);
     // Empties every bound edit box.
     void ClearEdits();
+    // Every bound control shows no value: edits, labels and static texts
+    // empty, nothing chosen in a combo box or radio group, no box ticked.
+    void ShowNoRow();
 
     void BuildColumns();
     void AddRow();
@@ -114,6 +117,11 @@ public:
     std::unique_ptr<VxEditConstraint> Constraints;
     uint8_t Modified = 0;
     uint8_t EnableOnSelect = 1;
+    // Set, a re-read of the list, which takes the selected row away, shows no
+    // row in the bound controls too (ShowNoRow) and then calls it (the list
+    // view the sender), for what the window shows of a row beside them.
+    // Unset, the controls keep what they show.
+    TNotifyEvent OnNoRow;
 
 private:
     int Showing = 0;
@@ -128,6 +136,8 @@ private:
     // Shows that the agent has no value: the text where a control shows
     // text, nothing chosen or ticked elsewhere.
     void ShowMissing(ControlBinding& binding, const std::string& text);
+    // The controls of a binding show no value, `text` where they show text.
+    void ShowNoValue(ControlBinding& binding, const std::string& text);
     // The missing value that every control of `item` still shows untouched,
     // or null.
     const std::string* UntouchedMissing(int item);

@@ -4,8 +4,10 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <fstream>
+#include <filesystem>
+#include <optional>
 #include <sstream>
+#include <system_error>
 
 #include "common/VxUtils.h"
 #include "framework/SnmpTransport.h"
@@ -47,16 +49,27 @@ struct BootCounterLine {
     unsigned Counter = 0;
 };
 
-bool ReadBootCounterLines(const std::string& path, std::vector<BootCounterLine>& lines) {
-    std::ifstream in(path);
-    if (!in) return false;
+// The file lies in the working directory, where anyone may have put
+// something under its name: a link there is not followed (it would copy
+// another file's lines into ours), a FIFO or a device is not waited on, and
+// a file larger than any boot counter file is not taken.
+constexpr FileReadRules BootCounterFileRules{.FollowLink = false, .MaxBytes = 64 * 1024};
+
+// 0 read, -2 no file of that name, -4 something else stands there.
+int ReadBootCounterLines(const std::string& path, std::vector<BootCounterLine>& lines) {
+    const std::optional<std::string> contents = ReadFileContents(path, BootCounterFileRules);
+    if (!contents) {
+        std::error_code ec;
+        return std::filesystem::exists(std::filesystem::symlink_status(path, ec)) ? -4 : -2;
+    }
+    std::istringstream in(*contents);
     std::string text;
     while (std::getline(in, text)) {
         std::istringstream fields(text);
         BootCounterLine line;
         if (fields >> line.EngineIdHex >> line.Counter) lines.push_back(line);
     }
-    return true;
+    return 0;
 }
 
 }  // namespace
@@ -65,7 +78,7 @@ int getBootCounter(const std::string& path, const std::string& engineId, unsigne
     counter = 0;
     if (engineId.size() > 32) return -3;
     std::vector<BootCounterLine> lines;
-    if (!ReadBootCounterLines(path, lines)) return -2;
+    if (const int read = ReadBootCounterLines(path, lines); read != 0) return read;
     const std::string hex = HexText(engineId);
     for (const auto& line : lines)
         if (line.EngineIdHex == hex) {
@@ -88,9 +101,8 @@ int saveBootCounter(const std::string& path, const std::string& engineId, unsign
     if (!found) lines.push_back({hex, counter});
     std::string text;
     for (const auto& line : lines) text += line.EngineIdHex + ' ' + std::to_string(line.Counter) + '\n';
-    // The file lies in the working directory, where anyone may have put a
-    // link under its name: it is replaced, never written through.
-    return ReplaceFileContents(path, text) ? 0 : -1;
+    // Replaced, never written through a link; a new file is the user's alone.
+    return ReplaceFileContents(path, text, 0600) ? 0 : -1;
 }
 
 bool SnmpSessionStarted() { return SessionStarted; }

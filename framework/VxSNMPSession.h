@@ -56,8 +56,10 @@ void InitSnmpSession(const std::string& directory);
 // Whether InitSnmpSession has created the session.
 bool SnmpSessionStarted();
 
-// The boot counter file. 0 read, -1 no entry for the engine id, -2 file
-// cannot be opened, -3 engine id longer than 32 octets.
+// The boot counter file. 0 read, -1 no entry for the engine id, -2 no file
+// of that name, -3 engine id longer than 32 octets, -4 the name holds no
+// boot counter file that can be read (a link, a FIFO, a device, a folder, a
+// file too large or one we may not read): InitSnmpSession then stops.
 int getBootCounter(const std::string& path, const std::string& engineId, unsigned& counter);
 // 0 saved, nonzero when the file cannot be written.
 int saveBootCounter(const std::string& path, const std::string& engineId, unsigned counter);

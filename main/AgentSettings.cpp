@@ -59,6 +59,15 @@ uint16_t PortOf(const std::string& value, const std::string& where) {
     return static_cast<uint16_t>(port);
 }
 
+// An SNMP version code: 0 v1, 1 v2c, 3 v3. Any other number is refused,
+// never cut to 8 bits (259 would speak version 3).
+uint8_t VersionOf(const std::string& value, const std::string& where) {
+    const int version = NumberOf(value, where);
+    if (version != 0 && version != 1 && version != 3)
+        throw EConvertError("'" + value + "' is not a valid SNMP version, 0, 1 or 3 (" + where + ")");
+    return static_cast<uint8_t>(version);
+}
+
 bool IsVersion3(const TAgentTexts& texts, const VxSNMPSessionParameters& session) {
     return texts.VersionText == "3" || session.Security.Version == 3;
 }
@@ -73,8 +82,8 @@ void ReadCfgFile(const std::string& path, TAgentTexts& texts, VxSNMPSessionParam
         texts.PortText = std::to_string(session.Device.Port);
     }
     if (file.Read("Version", value)) {
-        security.Version = static_cast<uint8_t>(NumberOf(value, where("Version")));
-        texts.VersionText = std::to_string(static_cast<int8_t>(security.Version));
+        security.Version = VersionOf(value, where("Version"));
+        texts.VersionText = std::to_string(security.Version);
     }
     if (file.Read("ContextName", value) && !value.empty()) {
         session.Scope.ContextName = value;
@@ -124,7 +133,7 @@ void ApplySwitch(std::string_view name, const std::string& value, TAgentTexts& t
         security.WriteCommunity = value;
         texts.WriteCommunity = value;
     } else if (name == "/v") {
-        security.Version = static_cast<uint8_t>(NumberOf(value, where));
+        security.Version = VersionOf(value, where);
     } else if (!IsVersion3(texts, session)) {
         return;
     } else if (name == "/t") {

@@ -20,8 +20,9 @@
 // the setting alone); a key the file lacks leaves its setting alone too.
 //
 // Numbers are read with StrToInt: an empty or non-numeric value (in the file
-// or on the command line), or a port outside 0-65535, throws EConvertError
-// whose message names the key and the file, or the switch.
+// or on the command line), a port outside 0-65535 or a version other than
+// 0, 1 or 3 throws EConvertError whose message names the key and the file,
+// or the switch.
 
 #include <cstdint>
 #include <string>

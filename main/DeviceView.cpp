@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "common/KestrixModels.h"
+#include "common/VxUtils.h"
 #include "features/StackTables.h"
 #include "features/StackUnits.h"
 #include "framework/VxSNMPRequest2Edits.h"
@@ -97,7 +98,7 @@ StackUnitTable TMainForm::UnitTable() const { return {UnitListView, UnitRequest,
 void TMainForm::ShowDeviceViewMessage(const std::string& text) { StatusLine->Notice(text); }
 
 void TMainForm::InitDeviceView() {
-    SetCaption("Kestrix : " + AgentIP);
+    SetCaption("Kestrix : " + ShownAgentAddress(AgentIP));
     PortButtons = new TList;
     UnitPanels = new TList;
     ModulePanels = new TList;

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "common/VxUtils.h"
 #include "framework/GUIConfigForm.h"
 #include "main/Main.h"
 #include "main/MainMenuLayout.h"
@@ -105,7 +106,7 @@ void OpenPage(TMainForm& main, const MenuCommand& command, const std::string& in
     std::unique_ptr<TLabel> note;
     if (command.ShowsSpanningTreeNote) note = AddSpanningTreeNote(main, *window);
     if (command.ReadsRmonStateOnClose) window->OnClose = TCloseEvent(&main, &TMainForm::RmonControlClose);
-    if (command.CaptionSeparator) window->SetCaption(main.PageTitle + command.CaptionSeparator + main.AgentIP);
+    if (command.CaptionSeparator) window->SetCaption(main.PageTitle + command.CaptionSeparator + ShownAgentAddress(main.AgentIP));
 
     window->ShowModal();
     note.reset();

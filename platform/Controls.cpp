@@ -37,20 +37,23 @@ TMouseButton ButtonOf(Qt::MouseButton button) {
 }
 
 // The character a key press types, as the class library's key-press event
-// hands it over; false for keys that type nothing.
+// hands it over: a printable character, Backspace (8) or Enter (13). Keys
+// that type nothing are not handed over, so that no key filter drops them:
+// Delete (whose text is "\x7f"), the arrows, Home, End, Tab, Escape (the
+// window's key: it closes dialogs), and what Ctrl or Meta makes of a key.
 bool KeyChar(const QKeyEvent* e, char& ch) {
     switch (e->key()) {
     case Qt::Key_Backspace: ch = 8; return true;
     case Qt::Key_Return:
     case Qt::Key_Enter: ch = 13; return true;
-    case Qt::Key_Escape: ch = 27; return true;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: return false;
     default: break;
     }
-    QString text = e->text();
-    if (text.size() != 1 || text[0].unicode() > 0xFF || text[0].unicode() == 0) return false;
-    ch = static_cast<char>(text[0].unicode());
+    if (e->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return false;
+    const QString text = e->text();
+    if (text.size() != 1) return false;
+    const char16_t c = text[0].unicode();
+    if (c < 0x20 || (c >= 0x7F && c < 0xA0) || c > 0xFF) return false;  // control characters, or beyond Latin-1
+    ch = static_cast<char>(c);
     return true;
 }
 

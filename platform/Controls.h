@@ -235,8 +235,10 @@ public:
 
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
-    // Key is the typed character (8 Backspace, 13 Enter, 27 Escape); a handler
-    // that sets it to 0 drops the key, another character replaces it.
+    // Key is the typed character: a printable one, 8 Backspace or 13 Enter.
+    // Keys that type nothing (Delete, the arrows, Home, End, Escape, Ctrl
+    // combinations) never come here: they act as in every control. A
+    // handler that sets the key to 0 drops it, another character replaces it.
     TKeyPressEvent OnKeyPress;
     // Key is the virtual key code; 0 drops the key.
     TKeyEvent OnKeyDown;

@@ -457,6 +457,12 @@ bool TForm::HandleEvent(QObject* watched, QEvent* event) {
             int key = static_cast<QKeyEvent*>(event)->key();
             if ((key == Qt::Key_Return || key == Qt::Key_Enter) && PressDialogButton(true)) return true;
             if (key == Qt::Key_Escape && PressDialogButton(false)) return true;
+            if (key == Qt::Key_Escape && modal_) {
+                // A dialog or editor page without a Cancel button closes as
+                // its close box closes it.
+                Guarded([this] { Close(); });
+                return true;
+            }
             break;
         }
         default:

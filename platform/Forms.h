@@ -47,7 +47,10 @@ public:
     // Shows the form modally and runs the message loop until ModalResult is
     // set (a button with a ModalResult, Close, or the program); returns it.
     // OnCreate, when it has not run yet, runs first; a program that is
-    // ending (Terminate) shows nothing and gets mrCancel.
+    // ending (Terminate) shows nothing and gets mrCancel. Escape that no
+    // control of the form takes presses its cancel button, or, without one,
+    // closes it as its close box does (a form shown without a modal loop,
+    // the main window among them, ignores Escape).
     int ShowModal();
     bool Modal() const { return modal_; }
     TModalResult ModalResult() const { return modalResult_; }

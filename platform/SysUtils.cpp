@@ -10,8 +10,6 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 DWORD GetTickCount() {
@@ -74,6 +72,24 @@ bool WriteAll(int fd, const std::string& contents) {
     return true;
 }
 
+// The regular file open on `fd`, to its end; none for anything else or for
+// more than `maxBytes` (also when the file grows past them while it is read).
+std::optional<std::string> ReadAll(int fd, std::size_t maxBytes) {
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+    if (static_cast<uintmax_t>(status.st_size) > maxBytes) return std::nullopt;
+    std::string contents;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return std::nullopt;
+        if (n == 0) return contents;
+        if (static_cast<size_t>(n) > maxBytes - contents.size()) return std::nullopt;
+        contents.append(buffer, static_cast<size_t>(n));
+    }
+}
+
 std::vector<std::string>& CommandLine() {
     static std::vector<std::string> arguments;
     return arguments;
@@ -86,18 +102,23 @@ int DigitValue(char c, int base) {
 
 }  // namespace
 
-std::optional<std::string> ReadFileContents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), {});
+std::optional<std::string> ReadFileContents(const std::string& path, const FileReadRules& rules) {
+    // Opened without waiting for a writer (a FIFO) or a device; only what
+    // then shows as a regular file is read.
+    const int flags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | (rules.FollowLink ? 0 : O_NOFOLLOW);
+    const int fd = ::open(path.c_str(), flags);
+    if (fd < 0) return std::nullopt;
+    std::optional<std::string> contents = ReadAll(fd, rules.MaxBytes);
+    ::close(fd);
+    return contents;
 }
 
-bool ReplaceFileContents(const std::string& path, const std::string& contents) {
-    // A new file gets the usual bits less the umask; a replaced one its own.
+bool ReplaceFileContents(const std::string& path, const std::string& contents, unsigned newFileMode) {
+    // A replaced file keeps its own bits.
     struct stat old {};
     const bool replacesFile = ::lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode);
     std::string temporary;
-    const int fd = CreateFileBeside(path, 0666, temporary);
+    const int fd = CreateFileBeside(path, static_cast<mode_t>(newFileMode), temporary);
     if (fd < 0) return false;
     bool ok = WriteAll(fd, contents) && (!replacesFile || ::fchmod(fd, old.st_mode & 07777) == 0);
     ok = ::fsync(fd) == 0 && ok;  // the new contents are on disk before the name moves to them

@@ -5,6 +5,8 @@
 
 #include "platform/Types.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,17 +26,29 @@ std::string ExtractFilePath(const std::string& path);
 std::string GetCurrentDir();
 bool FileExists(const std::string& path);
 
-// The whole file at `path`, byte for byte; none when it cannot be opened.
-std::optional<std::string> ReadFileContents(const std::string& path);
+// What a read takes at a name beside the one rule of every read: only a
+// regular file is read, and the read never waits (a FIFO, a device or a
+// folder at the name reads as none, at once).
+struct FileReadRules {
+    // False: a symbolic link at the name reads as none, for a file in a
+    // folder where others may have put one (the working directory).
+    bool FollowLink = true;
+    // A file larger than this reads as none.
+    std::size_t MaxBytes = SIZE_MAX;
+};
+
+// The whole file at `path`, byte for byte; none when it cannot be opened or
+// the rules refuse what stands there.
+std::optional<std::string> ReadFileContents(const std::string& path, const FileReadRules& rules = {});
 
 // Replaces the file at `path` by one holding `contents`: written to a new
 // file beside it, then renamed over it, so that a reader finds the old file
 // or the new one and never half of one. What stands at `path` is replaced,
 // never written through: a symbolic link there gives way to a plain file,
 // and the file it pointed to stays as it was. A file that is replaced keeps
-// its permission bits. False when the file cannot be written; then nothing
-// has changed.
-bool ReplaceFileContents(const std::string& path, const std::string& contents);
+// its permission bits; a new one gets `newFileMode` less the umask. False
+// when the file cannot be written; then nothing has changed.
+bool ReplaceFileContents(const std::string& path, const std::string& contents, unsigned newFileMode = 0666);
 
 // The program's command line: ParamStr(0) is the program, 1..ParamCount()
 // its arguments. The program entry stores argv before anything reads it;

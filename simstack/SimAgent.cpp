@@ -508,6 +508,8 @@ int SimAgent::Dispatch(snmp_session* session, int requestId, snmp_pdu* pdu, void
 void SimAgent::TraceSet(const snmp_pdu* pdu) const {
     if (options_.tracePath.empty()) return;
     std::ofstream trace(options_.tracePath, std::ios::app);
+    // A set that carries nothing is a set received all the same.
+    if (pdu->variables == nullptr) trace << "(set without varbinds)\n";
     for (const netsnmp_variable_list* varbind = pdu->variables; varbind != nullptr; varbind = varbind->next_variable) {
         trace << TraceLine(*varbind) << '\n';
     }

@@ -100,7 +100,7 @@ TEST_F(AclEditorWiring, ChecksAndTheWriteOfTheSelectedRowWithDestroyShowing) {
          {"7 destroy"}, {}},
         {"CPUEthernetMaskInformation1", "TCPUEthernetMaskInformationForm", "Ethernet Mask ID must be set.",
          {"8 destroy"}, {}},
-        {"CPUIPMaskInformation1", "TCPUIPMaskInformationForm", "Profile ID must be set.",
+        {"CPUIPMaskInformation1", "TCPUIPMaskInformationForm", "IP ID must be set.",
          {"18 destroy"}, {}},
         {"CPUUserDefinedMaskInformation1", "TCPUUserMaskInfoForm", "Mask Entry ID must be set.",
          windows, {}},

@@ -158,19 +158,21 @@ TEST_F(AclEditors, BadProfileInputIsRefusedBeforeASet) {
     Stack->ClearTrace();
     Press(editor, "BT_Add");
     ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Last().Text, "Profile ID must be set.");
+    EXPECT_EQ(boxes.Last().Text, "IP ID must be set.");
     Choose(editor, "IpAddMaskStateComboBox", "dst-src-ip-addr");
     Choose(editor, "UseProTypeComBo", "tcp");
     Choose(editor, "TCPOptionComBo", "dst-src-addr");
     const Refusal refusals[] = {
         {"IpAddMaskSrcEdit", "10.0.0",
-         "Src IP Addr Mask must be an IP address: four numbers from 0 to 255 joined by dots, such as 10.90.90.90."},
+         "IP Address Mask Source must be an IP address: four numbers from 0 to 255 joined by dots, such as "
+         "10.90.90.90."},
         {"IpAddMaskDstEdit", "1.2.3.256",
-         "Dst IP Addr Mask must be an IP address: four numbers from 0 to 255 joined by dots, such as 10.90.90.90."},
+         "IP Address Mask Destination must be an IP address: four numbers from 0 to 255 joined by dots, such as "
+         "10.90.90.90."},
         {"TCPUDPSrcMaskEdit", "FFF",
-         "TCP or UDP Src Port Mask must be hexadecimal text in whole octets, two digits each, such as 001AFF."},
+         "TCP or UDP Srouce Port Mask must be hexadecimal text in whole octets, two digits each, such as 001AFF."},
         {"TCPUDPDstPortMaskEdit", "0x12",
-         "TCP or UDP Dst Port Mask must be hexadecimal text in whole octets, two digits each, such as 001AFF."},
+         "TCP or UDP Destination Port Mask must be hexadecimal text in whole octets, two digits each, such as 001AFF."},
     };
     for (const Refusal& r : refusals) {
         SCOPED_TRACE(r.Edit);
@@ -314,7 +316,7 @@ TEST_F(AclEditors, RuleInputRefusedBeforeASet) {
         {"1", "5", [&] { Tick(editor, {"cbxRow"}); Choose(editor, "RowComboBox", "active"); },
          "Row State must be createAndGo."},
         {"1", "5", [&] { Tick(editor, {"cbxSourceIP"}); Type(editor, "SourceIPEdit", "10.1.1"); },
-         "Source IP Address must be an IP address: four numbers from 0 to 255 joined by dots, such as 10.90.90.90."},
+         "Source IPv4 Address must be an IP address: four numbers from 0 to 255 joined by dots, such as 10.90.90.90."},
         {"1", "5", [&] { Tick(editor, {"cbxUserMask"}); Type(editor, "UserMaskEdit", "00000G01"); },
          "User Mask must be hexadecimal text in whole octets, two digits each, such as 001AFF."},
         {"1", "5", [&] { Tick(editor, {"cbxDscp"}); }, "DSCP must be set."},
@@ -337,6 +339,35 @@ TEST_F(AclEditors, RuleInputRefusedBeforeASet) {
 
 // A rule under a profile that is not there, and a set that the agent
 // refuses: the agent's message in panel 0, and every column read again.
+// Edit of a selected CPU rule with no field box ticked would change nothing:
+// the editor says so and sends nothing. An ingress rule's Edit always
+// carries its ports, so it goes.
+TEST_F(AclEditors, ARuleEditWithNoFieldChosenSaysSo) {
+    OpenHostOn();
+    struct Case {
+        const char* command;
+        bool refused;
+    };
+    const Case cases[] = {{"CPUEthernetInformationRule1Click", true}, {"CPUIPRule1Click", true},
+                          {"CPUUserDefinedInformationRule1Click", true}, {"CPUIPv6Rule1Click", true},
+                          {"IPRule1Click", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        FromMenu<TAclEditor>(c.command, [&](TAclEditor& editor) {
+            SelectRow(editor.ListView1, 0);
+            MessageBoxRecorder boxes;
+            Stack->ClearTrace();
+            editor.WriteButton->Click();
+            WaitIdle(&editor);
+            EXPECT_EQ(Stack->TraceLines().empty(), c.refused);
+            ASSERT_EQ(boxes.Count(), c.refused ? 1u : 0u);
+            if (c.refused) {
+                EXPECT_EQ(boxes.Last().Text, "No field is chosen: tick the fields to write. Nothing was sent.");
+            }
+        });
+    }
+}
+
 TEST_F(AclEditors, TheAgentsRefusalsOfARuleWrite) {
     auto* editor = Open<TIPRuleForm>();
     Type(editor, "IPRuleEdit", "7");

@@ -235,6 +235,29 @@ struct CheckCase {
     std::optional<RowRefusal> Refusal;
 };
 
+// An Edit that would carry no field is refused; a port list (ingress) or a
+// row status (Add) is something to carry.
+TEST(Ipv4RuleLeftOut, AWriteThatCarriesNoFieldIsRefused) {
+    const AclTable& in = IngressRules();
+    const AclTable& cpu = CpuRules();
+    const std::optional<RowRefusal> refused = RowRefusal{NoFieldChosen};
+    const CheckCase cases[] = {
+        {"CPU Edit, nothing ticked", &cpu, RowWrite::Set, RuleForm({}), refused},
+        {"CPU Edit, a ticked field the protocol drops", &cpu, RowWrite::Set,
+         RuleForm({7}, {{ipRuleProtocol, Udp}}), refused},
+        {"CPU Edit, one field ticked", &cpu, RowWrite::Set, RuleForm({8}), std::nullopt},
+        {"CPU Add, nothing ticked: the row status", &cpu, RowWrite::Add, RuleForm({}), std::nullopt},
+        {"ingress Edit, nothing ticked: the ports", &in, RowWrite::Set, RuleForm({}), std::nullopt},
+    };
+    for (const CheckCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        EXPECT_EQ(CheckRuleCarriesAField(*c.Table, Ipv4RuleLeftOut(*c.Table, c.Form, c.Write)), c.Refusal);
+    }
+    RowItems everything;
+    LeaveOutRange(everything, 0, IngressProfiles().ItemCount - 1);
+    EXPECT_EQ(CheckRuleCarriesAField(IngressProfiles(), everything), std::nullopt) << "profiles are not rules";
+}
+
 TEST(Ipv4RuleChecks, RefuseInTheirOrder) {
     const AclTable& in = IngressRules();
     const AclTable& cpu = CpuRules();

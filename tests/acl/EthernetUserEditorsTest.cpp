@@ -94,7 +94,8 @@ TEST_F(ContentAclEditors, CpuEthernetProfileSet) {
     EXPECT_FALSE(Enabled(editor, "IDEdit"));
     Type(editor, "MacAddMaskSourceEdit", "FFFFFFFFFFF");
     ExpectRefused(editor, "SetBtn",
-                  "Src MAC Addr Mask must be a MAC address: six octets as 12 hexadecimal digits, such as 00802F1A2B3C.");
+                  "MAC Address Mask Source must be a MAC address: six octets as 12 hexadecimal digits, such as "
+                  "00802F1A2B3C.");
 
     SelectRow(editor->ListView1, 0);
     Type(editor, "MacAddMaskSourceEdit", "FFFFFF000000");
@@ -275,9 +276,10 @@ TEST_F(ContentAclEditors, UserProfiles) {
         ExpectRefused(editor, "AddButton", "Row State must be createAndGo.");
         Type(editor, "Edit7", "F");
         Choose(editor, "ComboBox1", "createAndGo");
+        // Both filters' editors name the field by its label, which they share.
         ExpectRefused(editor, "AddButton",
-                      std::string(prefix == UserProfiles ? "Filtered Port(s) [64 to 79]" : "Offset 64 to 79") +
-                          " must be hexadecimal text in whole octets, two digits each, such as 001AFF.");
+                      "Filtered Port(s) [64 to 79] must be hexadecimal text in whole octets, two digits each, such as "
+                      "001AFF.");
         CloseAndDelete(editor);
     }
 }

@@ -132,23 +132,27 @@ TEST_F(Ipv6ProfileEditors, SetTheSelectedProfile) {
 // shorter, is refused before anything is sent and stays in its field to be
 // mended.
 TEST_F(Ipv6ProfileEditors, MasksAreSixteenOctets) {
-    auto* editor = Open<TIPv6MaskInformationForm>();
-    MessageBoxRecorder boxes;
-    for (const char* mask : {"2001:db8::", "FFFF", "FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF"}) {
-        SCOPED_TRACE(mask);
-        Type(editor, "edtIPv6MaskID", "5");
-        Choose(editor, "cbxIPv6MaskState", "src-ipv6-addr");
-        Type(editor, "edtIPv6SrcMask", mask);
-        Choose(editor, "cbxRowStatus", "createAndGo");
-        boxes.Clear();
-        Stack->ClearTrace();
-        Press(editor, "btnAdd");
-        ASSERT_EQ(boxes.Count(), 1u);
-        EXPECT_EQ(boxes.Last().Text, "Src IPv6 Mask must be an IPv6 address: sixteen octets as 32 hexadecimal "
-                                     "digits, such as FE800000000000000000000000000001.");
-        EXPECT_TRUE(Stack->TraceLines().empty());
-        EXPECT_EQ(Named<TEdit>(editor, "edtIPv6SrcMask")->Text(), mask);
-    }
+    OpenHostOn();
+    FromMenu<TIPv6MaskInformationForm>("IPV6MaskInformation1Click", [&](TIPv6MaskInformationForm& dialog) {
+        TIPv6MaskInformationForm* editor = &dialog;
+        MessageBoxRecorder boxes;
+        for (const char* mask : {"2001:db8::", "FFFF", "FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF"}) {
+            SCOPED_TRACE(mask);
+            Type(editor, "edtIPv6MaskID", "5");
+            Choose(editor, "cbxIPv6MaskState", "src-ipv6-addr");
+            Type(editor, "edtIPv6SrcMask", mask);
+            Choose(editor, "cbxRowStatus", "createAndGo");
+            boxes.Clear();
+            Stack->ClearTrace();
+            Press(editor, "btnAdd");
+            ASSERT_EQ(boxes.Count(), 1u);
+            // The field as its label names it, not as the catalogue does.
+            EXPECT_EQ(boxes.Last().Text, "IPv6 Source Address Mask must be an IPv6 address: sixteen octets as 32 "
+                                         "hexadecimal digits, such as FE800000000000000000000000000001.");
+            EXPECT_TRUE(Stack->TraceLines().empty());
+            EXPECT_EQ(Named<TEdit>(editor, "edtIPv6SrcMask")->Text(), mask);
+        }
+    });
 }
 
 // The CPU twin: its own message for Add without an ID; Set with destroy

@@ -232,8 +232,8 @@ TEST_F(Ipv6RuleEditors, InputRefusedBeforeASet) {
     for (const char* address : {"2001:db8::", "20010DB8"}) {
         Type(editor, "edtIPv6SrcAddr", address);
         ExpectRefused(editor, "AddButton",
-                      "Src IPv6 Addr must be an IPv6 address: sixteen octets as 32 hexadecimal digits, such as "
-                      "FE800000000000000000000000000001.");
+                      "IPv6 Source Address must be an IPv6 address: sixteen octets as 32 hexadecimal digits, "
+                      "such as FE800000000000000000000000000001.");
         EXPECT_EQ(Named<TEdit>(editor, "edtIPv6AccessID")->Text(), "16");
     }
     Type(editor, "edtIPv6SrcAddr", "20010DB8000000000000000000000001");

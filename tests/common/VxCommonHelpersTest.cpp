@@ -96,6 +96,22 @@ TEST(JoinPath, WindowsNamesJoinedWithSlashes) {
     for (const auto& c : cases) EXPECT_EQ(JoinPath(c.directory, c.name), c.expected) << c.directory << c.name;
 }
 
+TEST(ShownAgentAddress, AnIpv6AddressStandsInBrackets) {
+    const struct {
+        const char* Given;
+        const char* Shown;
+    } cases[] = {
+        {"::1", "[::1]"},
+        {"fe80::1%eth0", "[fe80::1%eth0]"},
+        {"2001:db8::10", "[2001:db8::10]"},
+        {"[::1]", "[::1]"},
+        {"10.90.90.90", "10.90.90.90"},
+        {"switch.example", "switch.example"},
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ShownAgentAddress(c.Given), c.Shown) << c.Given;
+}
+
 TEST(IntPower, WrapsModulo2To32) {
     struct Case {
         uint32_t base, exponent, expected;

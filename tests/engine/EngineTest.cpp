@@ -1,12 +1,18 @@
 #include <QCoreApplication>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <vector>
 #include <gmock/gmock.h>
 
 #include "tests/support/AgentFixture.h"
 #include "common/VxValueMarkers.h"
 #include "framework/SnmpTransport.h"
+#include "framework/SnmpValues.h"
 #include "framework/VxSNMPMessages.h"
 
 namespace {
@@ -280,6 +286,46 @@ TEST_F(Engine, AValueTheAgentLacksShowsAsMissingAndIsNeverWrittenBack) {
     next.NextRow = 1;
     next.SyncGet(true);
     EXPECT_EQ(next.VarList.GetItem(0)->Value, EndOfMibViewText);
+}
+
+// A write that would carry no binding goes nowhere, blocking or not, and
+// says why: the agent lacks every value chosen, or none is chosen.
+TEST_F(Engine, AWriteThatCarriesNoValueIsNeverSentAndSaysWhy) {
+    StartAgent(EngineStack);
+    const SnmpVarItem items[] = {
+        {"1.3.6.1.4.1.99.1.1", "Number", sxInteger, acReadOnly},
+        {"1.3.6.1.4.1.99.1.2", "Name", sxDisplayStr, acReadWrite},
+        {"1.3.6.1.4.1.99.1.7", "Missing number", sxInteger, acReadWrite},
+        {"1.3.6.1.4.1.99.1.8", "Missing text", sxDisplayStr, acReadWrite},
+        {nullptr, nullptr, 0, 0}};
+    VxSNMPRequest request;
+    request.VarList = VxSNMPVarList(items, SVT_SV, 0);
+    request.SyncGet(true);
+    ASSERT_EQ(request.VarList.GetItem(2)->Value, NoSuchObjectText);
+    struct Case {
+        const char* ItemList;
+        int Code;
+        const char* Message;
+    };
+    const Case cases[] = {
+        {"2,3", -530, "(VxSNMP++) Nothing was sent: the agent has none of these values to write!"},
+        {"0", -531, "(VxSNMP++) Nothing was sent: no value to write is chosen!"},
+    };
+    bool answered = false;
+    Stack->ClearTrace();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.ItemList);
+        EXPECT_EQ(CodeOf([&] { request.SyncSet(false, c.ItemList); }), c.Code);
+        EXPECT_EQ(MessageOf([&] { request.SyncSet(false, c.ItemList); }), c.Message);
+        EXPECT_EQ(CodeOf([&] { request.AsyncSet([&](VxSNMPError*, VxSNMPVarList*) { answered = true; }, 0, c.ItemList); }),
+                  c.Code);
+        EXPECT_EQ(request.Pending, 0);
+        EXPECT_TRUE(IsNothingToWrite(c.Code));
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(answered);
+        for (int i = 0; i < 4; ++i) EXPECT_FALSE(request.VarList.GetItem(i)->Access & acInvalid) << i;
+    }
+    EXPECT_EQ(Stack->TraceLines(), std::vector<std::string>{});
 }
 
 TEST_F(Engine, SetErrorStatusesMapToTheirCodesAndTexts) {
@@ -692,9 +738,11 @@ protected:
     }
 };
 
-TEST_F(BootCounter, StartsAtOneAndCountsEveryStart) {
+TEST_F(BootCounter, StartsAtOneInAFileOfTheUsersOwnAndCountsEveryStart) {
     InitSnmpSession(Dir.string());
     EXPECT_EQ(Count(), 1u);
+    namespace fs = std::filesystem;
+    EXPECT_EQ(static_cast<unsigned>(fs::status(Dir / BootCounterFileName).permissions() & fs::perms::all), 0600u);
     InitSnmpSession(Dir.string());
     EXPECT_EQ(Count(), 2u);
     EXPECT_EQ(SessionParameters.Device.Address, "127.0.0.1");
@@ -713,12 +761,56 @@ TEST_F(BootCounter, KeepsOtherEnginesLines) {
     EXPECT_EQ(getBootCounter(path, std::string(33, 'x'), n), -3);
 }
 
+// The file's name in the working directory may hold whatever anyone put
+// there. What is no boot counter file reads as a counter that cannot be
+// read: the start stops with -507, at once, and nothing is written.
+TEST_F(BootCounter, ANameThatHoldsNoBootCounterFileStopsTheStartWith507AndWritesNothing) {
+    namespace fs = std::filesystem;
+    const fs::path name = Dir / BootCounterFileName;
+    const fs::path privateFile = Dir / "private";
+    const std::string lines = "api_pin 4711\n";
+    const struct {
+        const char* What;
+        std::function<void()> Plant;
+    } cases[] = {
+        {"a link to a private file", [&] { fs::create_symlink(privateFile, name); }},
+        {"a link to nowhere", [&] { fs::create_symlink(Dir / "nowhere", name); }},
+        {"a FIFO", [&] { ASSERT_EQ(mkfifo(name.c_str(), 0600), 0); }},
+        {"a folder", [&] { fs::create_directory(name); }},
+        {"a file larger than any boot counter file",
+         [&] {
+             std::ofstream big(name);
+             for (int i = 0; i < 2000; ++i) big << HexText(LocalEngineIdText) << " " << i << "\n";
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        fs::remove_all(name);
+        std::ofstream(privateFile) << lines;
+        fs::permissions(privateFile, fs::perms::owner_read | fs::perms::owner_write);
+        c.Plant();
+        const fs::file_type planted = fs::symlink_status(name).type();
+
+        EXPECT_EQ(CodeOf([&] { InitSnmpSession(Dir.string()); }), -507);
+        EXPECT_EQ(MessageOf([&] { InitSnmpSession(Dir.string()); }),
+                  "(VxSNMP++) Error when loading SNMP engine boots counter!");
+
+        EXPECT_EQ(fs::symlink_status(name).type(), planted);
+        std::ifstream kept(privateFile);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), lines);
+        std::vector<fs::path> entries;  // nothing beside them
+        for (const auto& entry : fs::directory_iterator(Dir)) entries.push_back(entry.path().filename());
+        std::sort(entries.begin(), entries.end());
+        EXPECT_EQ(entries, (std::vector<fs::path>{BootCounterFileName, "private"}));
+    }
+}
+
 TEST_F(BootCounter, ALinkUnderTheFileNameIsReplacedNotWrittenThrough) {
     const std::filesystem::path other = Dir / "someone-elses-file";
     std::ofstream(other) << "precious\n";
     std::filesystem::create_symlink(other, Dir / BootCounterFileName);
 
-    InitSnmpSession(Dir.string());
+    ASSERT_EQ(saveBootCounter((Dir / BootCounterFileName).string(), LocalEngineIdText, 1), 0);
 
     std::ifstream kept(other);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "precious\n");
@@ -728,11 +820,10 @@ TEST_F(BootCounter, ALinkUnderTheFileNameIsReplacedNotWrittenThrough) {
         EXPECT_TRUE(entry.path() == other || entry.path() == Dir / BootCounterFileName) << entry.path();
 }
 
-TEST_F(BootCounter, UnwritableFileStopsTheStartWith508) {
-    std::filesystem::create_directories(Dir / BootCounterFileName);  // a directory cannot be written as a file
-    EXPECT_EQ(CodeOf([&] { InitSnmpSession(Dir.string()); }), -508);
-    EXPECT_EQ(MessageOf([&] { InitSnmpSession(Dir.string()); }),
-              "(VxSNMP++) Error when saving SNMP engine boots counter!");
+TEST_F(BootCounter, AFolderThatCannotBeWrittenStopsTheStartWith508) {
+    // Not even the superuser may create a file in /proc.
+    EXPECT_EQ(CodeOf([&] { InitSnmpSession("/proc"); }), -508);
+    EXPECT_EQ(MessageOf([&] { InitSnmpSession("/proc"); }), "(VxSNMP++) Error when saving SNMP engine boots counter!");
 }
 
 TEST(NetSnmpErrors, MapOntoTheLibraryStatusesOfTheMessageTables) {

@@ -5,6 +5,7 @@
 
 #include "features/CommunityStringTableForm.h"
 #include "framework/VxSNMPSession.h"
+#include "platform/testing/DialogRecorder.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
 #include "tests/support/Picture.h"
@@ -97,6 +98,34 @@ TEST_F(CommunityStringTable, AnIndexTooLongForAnInstanceSendsNothing) {
     EXPECT_TRUE(Stack->TraceLines().empty());
     EXPECT_EQ(dialog->Memo1->Lines()->Count(), lines + 1);
     EXPECT_EQ(Rows(dialog->ListView1).size(), 2u);
+}
+
+// A write without an index names no row: the field says so, and nothing
+// goes out (not an instance the agent cannot read).
+TEST_F(CommunityStringTable, AWriteWithoutAnIndexSaysTheIndexMustBeSet) {
+    OpenHostOn();
+    FromMenu<TCommunityStringTableForm>("CommunityStringTable1Click", [&](TCommunityStringTableForm& dialog) {
+        struct Case {
+            const char* what;
+            int row;  // selected first; -1: none
+            TButton* button;
+        };
+        for (const Case& c : {Case{"Add", -1, dialog.AddBtn}, Case{"Delete", 1, dialog.DeleteBtn},
+                              Case{"Set", 0, dialog.SetBtn}}) {
+            SCOPED_TRACE(c.what);
+            SelectRow(dialog.ListView1, c.row);
+            dialog.Edit1->SetText("");
+            dialog.Edit2->SetText("guest");
+            const int lines = dialog.Memo1->Lines()->Count();
+            MessageBoxRecorder boxes;
+            Press(&dialog, c.button);
+            EXPECT_TRUE(Stack->TraceLines().empty());
+            ASSERT_EQ(boxes.Count(), 1u);
+            EXPECT_EQ(boxes.Last().Text, "Index must be set.");
+            EXPECT_EQ(dialog.ActiveControl(), dialog.Edit1);
+            EXPECT_EQ(dialog.Memo1->Lines()->Count(), lines);
+        }
+    });
 }
 
 TEST_F(CommunityStringTable, PictureOfTheDialog) {

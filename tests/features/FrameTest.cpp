@@ -6,6 +6,7 @@
 
 #include <QTimer>
 
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -13,6 +14,7 @@
 #include "features/ACCServerControl.h"
 #include "features/AboutForm.h"
 #include "features/DialogFrame.h"
+#include "features/DialogLines.h"
 #include "features/MSEditForm.h"
 #include "features/ProtocolVlanForm.h"
 #include "features/VlanStaticForm.h"
@@ -256,8 +258,11 @@ TEST_F(Frame, ABlockReportsAsTheDialogsReportingSays) {
         Dialog = dialog;
         TStatusPanel* panel = dialog->StatusBar1->Panels()->Items(0);
         TObject* target = memo ? static_cast<TObject*>(dialog->Memo1) : panel;
-        EXPECT_EQ(dialog->Hosts->MsgCtrl(), target);
-        EXPECT_EQ(dialog->Number->MsgCtrl(), target);
+        for (VxSNMPRequest2Controls* controller : {dialog->Hosts, dialog->Number}) {
+            auto* lines = dynamic_cast<TDialogLines*>(controller->MsgCtrl());
+            ASSERT_NE(lines, nullptr);
+            EXPECT_EQ(lines->Target(), target);
+        }
         // The number's answer is still on its way: what shows is the failure, bare.
         const std::string shown = memo ? LastLine(dialog->Memo1) : panel->Text();
         EXPECT_EQ(shown.rfind(failure, 0), 0u) << shown;
@@ -368,8 +373,8 @@ TEST_F(Frame, TheRowStatusWriteSendsOnlyAStatusOfTheTable) {
     }
 }
 
-// A write and the read after it fail apart; the write's refusal is the
-// last word, after the read's own result line.
+// A write and the read after it fail apart; the write's own result is the
+// last word, after the read's own result line, unless the read failed.
 TEST_F(Frame, AWriteAndTheReadAfterItReportInTheirOrder) {
     THostTestForm* dialog = Open({.Blocking = true, .Reports = Reporting::MemoLine});
     struct Case {
@@ -381,7 +386,7 @@ TEST_F(Frame, AWriteAndTheReadAfterItReportInTheirOrder) {
     };
     const std::string set = "Set: (VxSNMP++) Ok!", get = "Get: (VxSNMP++) Ok!", genErr = "(SNMP) Cannot perform operation, General Error!";
     const Case cases[] = {
-        {"taken", "", false, {set, get}, false, false},
+        {"taken", "", false, {get, set}, false, false},
         {"refused, read all the same", "fail-next-set genErr", true, {get, genErr}, true, false},
         {"refused, not read", "fail-next-set genErr", false, {genErr}, true, false},
         {"taken, the read fails", "fail-next-read 1.3.6.1.4.1.99.5 genErr", false, {set, genErr}, false, true},
@@ -482,6 +487,76 @@ TEST_F(Frame, ClosingDuringAWriteLetsGoOfTheControllerOnceItsReportsAreOver) {
     EXPECT_EQ(dialog->Hosts, nullptr);
     EXPECT_EQ(LastLine(dialog->Memo1).rfind("Set: (SNMP) Cannot perform operation", 0), 0u) << LastLine(dialog->Memo1);
     CloseAndDelete(dialog);
+}
+
+// What the fields of a window show, each by its place among the components
+// (name and number): an edit's, combo box's or static text's text, whether a
+// box or radio button is ticked.
+std::map<std::string, std::string> FieldsShown(const TComponent* owner, const std::string& path = "") {
+    std::map<std::string, std::string> shown;
+    for (int i = 0; i < owner->ComponentCount(); ++i) {
+        TComponent* c = owner->Components(i);
+        const std::string place = path + "/" + c->Name() + "#" + std::to_string(i);
+        std::optional<std::string> value;
+        if (auto* edit = dynamic_cast<TEdit*>(c)) value = edit->Text();
+        else if (auto* combo = dynamic_cast<TComboBox*>(c)) value = combo->Text();
+        else if (auto* text = dynamic_cast<TStaticText*>(c)) value = text->Caption();
+        else if (auto* box = dynamic_cast<TCheckBox*>(c)) value = box->Checked() ? "ticked" : "";
+        else if (auto* radio = dynamic_cast<TRadioButton*>(c)) value = radio->Checked() ? "checked" : "";
+        if (value) shown[place] = *value;
+        shown.merge(FieldsShown(c, place));
+    }
+    return shown;
+}
+
+// The places where two showings differ, as "place: before / after".
+std::vector<std::string> Differences(const std::map<std::string, std::string>& before,
+                                     const std::map<std::string, std::string>& after) {
+    std::vector<std::string> differ;
+    for (const auto& [place, value] : before)
+        if (after.count(place) && after.at(place) != value) differ.push_back(place + ": " + value + " / " + after.at(place));
+    return differ;
+}
+
+class ReadAgain : public DialogFixture {};
+
+// A table read again takes the selected row away: every table dialog then
+// shows its fields as it opened (no row), never some of the row before. (The
+// row editors' combo boxes keep their choices for the next Add.)
+TEST_F(ReadAgain, TheTableDialogsShowTheirFieldsAsTheyOpenedAfterARefresh) {
+    OpenHostOn();
+    SessionParameters.Timeout = 2000;
+    struct Case {
+        const char* Command;
+        const char* List;
+        const char* Refresh;
+    };
+    const Case cases[] = {
+        {"PortTrunk2Click", "LV_PortTrunk", "BT_Get"},
+        {"StaticForm1Click", "LV_dot1qVlanStaticEntry", "RefreshBtn"},
+        {"UnicastInformation1Click", "LV_dot1qStaticUnicastEntry", "RefreshBtn"},
+        {"CommunityStringTable1Click", "ListView1", "RefreshBtn"},
+        {"RouteRedistributionTable1Click", "ListView1", "RefreshBtn"},
+        {"MD5Information1Click", "ListView1", "GetButton"},
+        {"PortsInfo1Click", "LV_dot1qPortVlanEntry", "RefreshBtn"},
+        {"TpGroupDestinationForwarded1Click", "LV_dot1qTpGroupEntry", "RefreshBtn"},
+        {"MulticastInformation1Click", "LV_dot1qStaticMulticastEntry", "RefreshBtn"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Command);
+        FromMenu<TDialogFrame>(c.Command, [&](TDialogFrame& dialog) {
+            auto* list = dynamic_cast<TListView*>(dialog.FindComponent(c.List));
+            auto* refresh = dynamic_cast<TControl*>(dialog.FindComponent(c.Refresh));
+            ASSERT_TRUE(list && refresh);
+            ASSERT_GT(list->Items()->Count(), 0) << "the stack holds no row of the table";
+            const auto opened = FieldsShown(&dialog);
+            SelectRow(list, 0);
+            ASSERT_FALSE(Differences(opened, FieldsShown(&dialog)).empty()) << "the row shows nothing";
+            refresh->Click();
+            WaitIdle(&dialog);
+            EXPECT_EQ(Differences(opened, FieldsShown(&dialog)), std::vector<std::string>{});
+        });
+    }
 }
 
 TEST_F(Frame, ASilentAgentLeavesTheDialogEmptyAndUsable) {

@@ -104,6 +104,16 @@ protected:
             if (dialog->RadioButtons[n - 1]->Checked()) return n;
         return 0;
     }
+    // No row: every field empty, no type chosen, every type offered, the
+    // whole metric range.
+    static void ExpectNoRowShown(const TRouteRedistributForm* dialog) {
+        for (const TComboBox* box : {dialog->ComboBox1, dialog->ComboBox2, dialog->ComboBox3, dialog->StComboBox})
+            EXPECT_EQ(box->ItemIndex(), -1) << box->Name();
+        EXPECT_EQ(dialog->Edit1->Text(), "");
+        EXPECT_EQ(CheckedRadio(dialog), 0);
+        EXPECT_EQ(EnabledRadios(dialog), (std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+        EXPECT_EQ(dialog->Label5->Caption(), "[0..16777214]");
+    }
 };
 
 TEST_F(RouteRedistribution, SelectingARowChecksItsTypeAndOffersWhatItsProtocolsAllow) {
@@ -194,8 +204,7 @@ TEST_F(RouteRedistribution, SetWritesTheRowsStatusNeverTheCreateAndGoOrDestroyLe
     Press(dialog, dialog->DeleteBtn);
     EXPECT_EQ(Written(Entry).back(), "5.5.2 integer 6");
     ASSERT_EQ(Rows(dialog->ListView1).size(), 3u);
-    // The protocol boxes still name the deleted row, but no row is selected:
-    // Set sends nothing.
+    // No row is selected: Set sends nothing.
     MessageBoxRecorder boxes;
     Press(dialog, dialog->EditBtn);
     EXPECT_TRUE(Stack->TraceLines().empty());
@@ -204,7 +213,9 @@ TEST_F(RouteRedistribution, SetWritesTheRowsStatusNeverTheCreateAndGoOrDestroyLe
 }
 
 // Delete and Set write the row selected, whatever pair the protocol boxes
-// were turned to: another pair is Add's.
+// were turned to: another pair is Add's. Set puts the row's pair back, and
+// its type where the other pair left none the row takes; the metric typed
+// goes.
 TEST_F(RouteRedistribution, DeleteAndSetActOnTheSelectedRow) {
     OpenHostOn();
     SessionParameters.Timeout = 500;
@@ -217,6 +228,32 @@ TEST_F(RouteRedistribution, DeleteAndSetActOnTheSelectedRow) {
         EXPECT_EQ(Rows(dialog.ListView1), (std::vector<std::string>{"ospf|rip|internal|3|active",
                                                                     "static|ospf|type-2|30|active",
                                                                     "local|rip|all|1|active"}));
+        ExpectNoRowShown(&dialog);
+
+        struct Case {
+            const char* what;
+            std::function<void()> turn;  // the protocol boxes of local into rip, type all
+            std::vector<std::string> written;
+        };
+        const Case cases[] = {
+            {"into ospf, which unchecks all", [&] { Choose(dialog.ComboBox2, "ospf"); },
+             {"3.5.2 integer 2", "4.5.2 integer 1", "5.5.2 integer 1"}},
+            {"into ospf, then type-1, which local into rip does not take",
+             [&] {
+                 Choose(dialog.ComboBox2, "ospf");
+                 dialog.RadioButtons[2]->SetChecked(true);
+             },
+             {"3.5.2 integer 2", "4.5.2 integer 1", "5.5.2 integer 1"}},
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.what);
+            SelectRow(dialog.ListView1, 2);
+            ASSERT_EQ(Rows(dialog.ListView1)[2], "local|rip|all|1|active");
+            c.turn();
+            Press(&dialog, dialog.EditBtn);
+            EXPECT_EQ(Written(Entry), c.written);
+            EXPECT_NE(LastLine(dialog.Memo1).find("Ok!"), std::string::npos) << LastLine(dialog.Memo1);
+        }
 
         SelectRow(dialog.ListView1, 0);  // ospf into rip, internal, metric 3
         Choose(dialog.ComboBox1, "local");
@@ -225,8 +262,31 @@ TEST_F(RouteRedistribution, DeleteAndSetActOnTheSelectedRow) {
         EXPECT_EQ(Written(Entry), (std::vector<std::string>{"3.3.2 integer 5", "4.3.2 integer 3", "5.3.2 integer 6"}));
         EXPECT_EQ(Rows(dialog.ListView1), (std::vector<std::string>{"static|ospf|type-2|30|active",
                                                                     "local|rip|all|1|active"}));
-        // The fields show the row deleted, its type among those its pair takes.
+        // The row deleted is gone from the fields too.
+        ExpectNoRowShown(&dialog);
+    });
+}
+
+// A Refresh leaves no row selected: the fields show none. A refused Delete
+// leaves the row selected: the fields show it whole.
+TEST_F(RouteRedistribution, AfterARefreshNoRowIsShownAfterARefusedDeleteTheSelectedOne) {
+    OpenHostOn();
+    SessionParameters.Timeout = 500;
+    FromMenu<TRouteRedistributForm>("RouteRedistributionTable1Click", [&](TRouteRedistributForm& dialog) {
+        SelectRow(dialog.ListView1, 0);  // ospf into rip, internal, metric 3
+        Press(&dialog, dialog.RefreshBtn);
+        EXPECT_EQ(Rows(dialog.ListView1).size(), 3u);
+        ExpectNoRowShown(&dialog);
+
+        SelectRow(dialog.ListView1, 0);
+        Choose(dialog.ComboBox2, "ospf");
+        Stack->Control("fail-next-set genErr");
+        Press(&dialog, dialog.DeleteBtn);
+        EXPECT_EQ(Written(Entry), (std::vector<std::string>{"3.3.2 integer 5", "4.3.2 integer 3", "5.3.2 integer 6"}));
+        ASSERT_NE(dialog.ListView1->Selected(), nullptr);
         EXPECT_EQ(dialog.ComboBox1->Text(), "ospf");
+        EXPECT_EQ(dialog.ComboBox2->Text(), "rip");
+        EXPECT_EQ(dialog.Edit1->Text(), "3");
         EXPECT_EQ(CheckedRadio(&dialog), 5);
         EXPECT_EQ(EnabledRadios(&dialog), (std::vector<int>{1, 2, 5, 6, 7, 8, 9, 10}));
     });

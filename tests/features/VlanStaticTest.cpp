@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "features/StackTables.h"
 #include "features/StackingPortUit.h"
 #include "features/VlanStaticForm.h"
@@ -219,6 +221,45 @@ TEST_F(VlanStatic, AVlanIdThatIsNoWholeNumberIsRefusedBeforeAnythingIsSent) {
     EXPECT_EQ(boxes.Last().Text, "The VLAN ID must be a whole number.");
     EXPECT_TRUE(Stack->TraceLines().empty());
     EXPECT_FALSE(dialog->Busy());
+}
+
+// A read of the table that fails, on opening or on Refresh, is the last
+// word: the next-free index read's success does not stand under it.
+TEST_F(VlanStatic, AFailedReadOfTheTableEndsWhatTheDialogSays) {
+    OpenHostOn(VlanStack);
+    const std::string table = "1.3.6.1.2.1.17.7.1.4.3";
+    struct Case {
+        const char* fault;
+        const char* failure;  // what the last line holds
+    };
+    const Case cases[] = {
+        {"fail-next-read 1.3.6.1.2.1.17.7.1.4.3 tooBig", "Too Big"},
+        {"fail-next-read 1.3.6.1.2.1.17.7.1.4.3 genErr", "General Error"},
+        {"repeat-getnext on", "the OID asked for"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fault);
+        auto expectFailureLast = [&](TVlanStaticForm& dialog) {
+            const std::vector<std::string> lines = Lines(dialog.Memo1);
+            ASSERT_FALSE(lines.empty());
+            const std::string last = lines.back();
+            EXPECT_EQ(last.find("Ok!"), std::string::npos) << ::testing::PrintToString(lines);
+            EXPECT_NE(last.find(c.failure), std::string::npos) << ::testing::PrintToString(lines);
+            // The next-free index was read, and said so above the failure.
+            EXPECT_NE(std::find_if(lines.begin(), lines.end(),
+                                   [](const std::string& line) { return line.find("Ok!") != std::string::npos; }),
+                      lines.end());
+        };
+        Stack->Control(c.fault);
+        FromMenu<TVlanStaticForm>("StaticForm1Click", [&](TVlanStaticForm& dialog) {
+            expectFailureLast(dialog);
+            Stack->Control(c.fault);
+            dialog.RefreshBtn->Click();
+            WaitIdle(&dialog);
+            expectFailureLast(dialog);
+        });
+        Stack->Control("reset");
+    }
 }
 
 TEST_F(VlanStatic, PictureOfTheDialogWithARowSelected) {

@@ -182,7 +182,7 @@ TEST_P(AgentSettingsTest, ReadsTheCommandLineAndTheFile) {
 INSTANTIATE_TEST_SUITE_P(Cases, AgentSettingsTest, ::testing::ValuesIn(Cases),
                          [](const auto& info) { return "Case" + std::to_string(info.index); });
 
-TEST(AgentSettings, BadNumbersAndPortsEndTheReadingSayingWhereTheyStand) {
+TEST(AgentSettings, BadNumbersPortsAndVersionsEndTheReadingSayingWhereTheyStand) {
     struct Bad {
         std::vector<std::string> Arguments;
         const char* File;
@@ -190,6 +190,7 @@ TEST(AgentSettings, BadNumbersAndPortsEndTheReadingSayingWhereTheyStand) {
     };
     const std::string notInteger = " is not a valid integer value";
     const std::string notPort = " is not a valid port number, 0 to 65535";
+    const std::string notVersion = " is not a valid SNMP version, 0, 1 or 3";
     const Bad cases[] = {
         {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nAgentPort=abc\n", "'abc'" + notInteger + " (key \"AgentPort\" in <file>)"},
         {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nAgentPort=\n", "''" + notInteger + " (key \"AgentPort\" in <file>)"},
@@ -197,7 +198,12 @@ TEST(AgentSettings, BadNumbersAndPortsEndTheReadingSayingWhereTheyStand) {
         {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nAgentPort=-1\n", "'-1'" + notPort + " (key \"AgentPort\" in <file>)"},
         {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nVersion=v3\n", "'v3'" + notInteger + " (key \"Version\" in <file>)"},
         {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nSecurityLevel=x\n", "'x'" + notInteger + " (key \"SecurityLevel\" in <file>)"},
+        {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nVersion=259\n", "'259'" + notVersion + " (key \"Version\" in <file>)"},
+        {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nVersion=2\n", "'2'" + notVersion + " (key \"Version\" in <file>)"},
+        {{"/I10.1.1.1", "/Rpub"}, "[Program Information]\nVersion=-253\n", "'-253'" + notVersion + " (key \"Version\" in <file>)"},
         {{"/I10.1.1.1", "/vthree"}, nullptr, "'three'" + notInteger + " (switch /v)"},
+        {{"/I10.1.1.1", "/v259"}, nullptr, "'259'" + notVersion + " (switch /v)"},
+        {{"/I10.1.1.1", "/v$103"}, nullptr, "'$103'" + notVersion + " (switch /v)"},
         {{"/I10.1.1.1", "/v3", "/t"}, nullptr, "''" + notInteger + " (switch /t)"},
         {{"/I10.1.1.1", "/v3", "/t65536"}, nullptr, "'65536'" + notPort + " (switch /t)"},
         {{"/I10.1.1.1", "/v3", "/l2x"}, nullptr, "'2x'" + notInteger + " (switch /l)"},

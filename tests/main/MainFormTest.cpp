@@ -3,12 +3,23 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
 
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+
+#include "features/Md5InformationForm.h"
+#include "features/PortMirrorForm.h"
 #include "framework/VxSNMPMessages.h"
 #include "framework/VxSNMPSession.h"
 #include "main/Program.h"
 #include "platform/testing/DialogRecorder.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/MainWindowFixture.h"
 
 namespace {
@@ -34,18 +45,31 @@ TEST_F(MainFormTest, StartUpTakesTheAgentFromTheCommandLineAndTheHostsFiles) {
     EXPECT_EQ(SessionParameters.Security.ReadCommunity, "mirabo");
     EXPECT_EQ(SessionParameters.Security.Version, 0);
     EXPECT_EQ(VxSNMPMessages[0], "Ok, says the host");
-    EXPECT_TRUE(std::filesystem::exists(Dir->Path() / BootCounterFileName));
+    // The boot counter file in the working directory, the user's alone.
+    const auto bits = std::filesystem::status(Dir->Path() / BootCounterFileName).permissions();
+    EXPECT_EQ(static_cast<unsigned>(bits & std::filesystem::perms::all), 0600u);
     EXPECT_EQ(window->StatusBar->Panels()->Count(), 1);
     VxSNMPMessages.RestoreBuiltIn();
 }
 
-TEST_F(MainFormTest, AnIpv6AgentAddressWithOrWithoutBracketsIsManagedOverIpv6) {
+// Given with or without brackets, the address stands in brackets wherever a
+// caption shows it after a colon: the main window, a page, a dialog that
+// captions itself, a dialog the menu captions.
+TEST_F(MainFormTest, AnIpv6AgentIsManagedOverIpv6AndEveryCaptionShowsItInBrackets) {
     StartStack();
     for (const std::string address : {"::1", "[::1]"}) {
+        SCOPED_TRACE(address);
         std::ofstream(CfgDir / (address + ".cfg")) << "[Program Information]\nAgentPort=" << Stack->Port() << "\n";
         TMainForm* window = OpenMainWindow({"/I" + address, "/Rmirabo", "/Wquesnal"});
-        EXPECT_EQ(window->Caption(), "Kestrix : " + address);
+        EXPECT_EQ(window->Caption(), "Kestrix : [::1]");
         EXPECT_EQ(window->UnitPanels->Count(), 2) << address << ": " << window->StatusBar->Panels()->Items(0)->Text();
+        WithPage([&] { FindMenuItem("DeviceControl1")->Action()->trigger(); },
+                 [](TConfigForm& page) { EXPECT_EQ(page.Caption(), "Layer 2 Global Switch:[::1]"); });
+        WithDialogOf<TPortMirrorForm>(
+            "PortMirrorTable1", [](TPortMirrorForm& dialog) { EXPECT_EQ(dialog.Caption(), "Port Mirror Table:[::1]"); });
+        WithDialogOf<TMd5InformationForm>("MD5Information1", [](TMd5InformationForm& dialog) {
+            EXPECT_EQ(dialog.Caption(), "MD5 Information Table : [::1]");
+        });
         delete Window;
         Window = nullptr;
         Application->SetMainForm(nullptr);
@@ -158,6 +182,42 @@ TEST_F(MainFormTest, ABadNumberInTheCfgFileEndsTheProgramWithItsMessage) {
     EXPECT_EQ(boxes.Last().Text, "'16x' is not a valid integer value (key \"AgentPort\" in " +
                                      (CfgDir / "127.0.0.1.cfg").string() + ")");
     EXPECT_EQ(MainForm, nullptr);
+}
+
+// The working directory may hold whatever anyone put under the boot
+// counter file's name. The program's own start-up, run in such a folder as
+// a process of its own (the exit probe answers its message box): it neither
+// waits on a FIFO nor reads through a link, and stops with the engine's
+// message, writing nothing.
+TEST(StartUp, ABootCounterNameThatHoldsNoFileStopsTheStartWithItsMessage) {
+    namespace fs = std::filesystem;
+    for (const std::string planted : {"a FIFO", "a link to a private file"}) {
+        SCOPED_TRACE(planted);
+        TempDir work("kx-work"), home("kx-home");
+        const fs::path name = work.Path() / BootCounterFileName, privateFile = home.Path() / "private";
+        std::ofstream(privateFile) << "api_pin 4711\n";
+        fs::permissions(privateFile, fs::perms::owner_read | fs::perms::owner_write);
+        if (planted == "a FIFO") ASSERT_EQ(mkfifo(name.c_str(), 0600), 0);
+        else fs::create_symlink(privateFile, name);
+        const fs::file_type type = fs::symlink_status(name).type();
+
+        const fs::path out = home.Path() / "out", err = home.Path() / "err";
+        Child program({KX_EXIT_PROBE, "/I127.0.0.1", "/Rmirabo", "/Wquesnal"},
+                      EnvironmentWith({{"KESTRIX_REGISTRY", (home.Path() / "registry.reg").string()}}),
+                      {.Out = out, .Err = err, .Directory = work.Path()});
+        ASSERT_TRUE(program.Started());
+        const std::optional<int> status = program.Wait(std::chrono::seconds(120));
+        std::ifstream said(out), kept(privateFile);
+        const std::string lines{std::istreambuf_iterator<char>(said), {}};
+        ASSERT_TRUE(status.has_value()) << "the start waits\n" << lines;
+        EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 1) << *status << "\n" << lines;
+        EXPECT_NE(lines.find(": (VxSNMP++) Error when loading SNMP engine boots counter!\n"), std::string::npos)
+            << lines;
+
+        EXPECT_EQ(fs::symlink_status(name).type(), type);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "api_pin 4711\n");
+        EXPECT_EQ(std::distance(fs::directory_iterator(work.Path()), fs::directory_iterator()), 1);
+    }
 }
 
 }  // namespace

@@ -345,6 +345,58 @@ TEST_F(MainMenu, ClosingRmonControlMakesTheRmonItemsFollowTheState) {
     }
 }
 
+// ---------------------------------------------------------------- a write that carries nothing
+
+// An agent that serves only its units: the values of the other groups show
+// as missing.
+class BareAgent : public MainMenu {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        StartStack(R"({"units": [{"id": 1, "model": "Kestrix-50", "mode": "master", "portRange": 50}]})");
+        OpenMainWindow({"/I127.0.0.1", "/Rmirabo", "/Wquesnal", "/v1"});
+    }
+};
+
+const char* const NothingToWrite = "Set: (VxSNMP++) Nothing was sent: the agent has none of these values to write!";
+
+// A Set whose chosen values the agent has none of sends nothing, and the
+// page or dialog ends on the line that says so, never on "Ok!".
+TEST_F(BareAgent, ASetThatCarriesNothingSendsNothingAndSaysSo) {
+    struct Case {
+        const char* Item;
+        std::function<void(TSNMPEditorPanel&)> Choose;
+    };
+    const Case cases[] = {
+        {"AlarmControl1", [](TSNMPEditorPanel& page) { page.BtnPanel->CheckAllBtn->Click(); }},
+        {"ProbeBasicinformation1",
+         [](TSNMPEditorPanel& page) { page.EditsPanel->Vars[4].CheckBox->SetChecked(true); }},  // Download File
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Item);
+        WithPage([&] { Item(c.Item)->Click(); },
+                 [&](TConfigForm& window) {
+                     auto* page = dynamic_cast<TSNMPEditorPanel*>(PageOf(window));
+                     ASSERT_NE(page, nullptr);
+                     c.Choose(*page);
+                     Stack->ClearTrace();
+                     page->BtnPanel->SetCheckedBtn->Click();
+                     PumpUntil([&] { return !window.CurrentController->IsBusy(); });
+                     EXPECT_EQ(Stack->TraceLines(), std::vector<std::string>{});
+                     EXPECT_EQ(Lines(window).back().rfind(NothingToWrite, 0), 0u) << Lines(window).back();
+                 });
+    }
+    // A dialog, through its frame.
+    WithDialogOf<TPBridgeConfigForm>("BasicConfigure2", [&](TPBridgeConfigForm& dialog) {
+        Stack->ClearTrace();
+        dialog.BT_Set->Click();
+        PumpUntil([&] { return !dialog.Busy(); });
+        EXPECT_EQ(Stack->TraceLines(), std::vector<std::string>{});
+        TStrings* lines = dialog.Memo1->Lines();
+        EXPECT_EQ(lines->Get(lines->Count() - 1).rfind(NothingToWrite, 0), 0u) << lines->Get(lines->Count() - 1);
+    });
+}
+
 // ---------------------------------------------------------------- the port popup
 
 // A stack whose unit 2 is present, so that port 3 of unit 2 (row 67) exists.

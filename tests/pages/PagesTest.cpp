@@ -42,7 +42,12 @@ const char* const PageStack = R"({
      "rows": [{"values": {"1": 1, "2": "10.1.1.1", "3": 3}},
               {"values": {"1": 2, "3": 2}, "absent": [2]},
               {"values": {"1": 3, "2": "10.1.1.3"}, "absent": [3]},
-              {"values": {"1": 4, "2": "10.1.1.4", "3": 3}}]}
+              {"values": {"1": 4, "2": "10.1.1.4", "3": 3}}]},
+    {"entry": "1.3.6.1.4.1.99.9.1", "index": [1],
+     "columns": [{"id": 1, "type": "integer", "access": "not-accessible"},
+                 {"id": 2, "type": "integer", "access": "read-only"},
+                 {"id": 3, "type": "integer", "access": "read-write"}],
+     "rows": [{"values": {"1": 1, "2": 5}, "absent": [3]}]}
   ]
 })";
 
@@ -83,6 +88,13 @@ const SnmpVarItem SparseItems[] = {
     {"1.3.6.1.4.1.99.7.1.1", "Index", sxInteger, acNotAccess},
     {"1.3.6.1.4.1.99.7.1.2", "IP Address", sxIpAddress, acReadWrite},
     {"1.3.6.1.4.1.99.7.1.3", "State", sxInteger, acReadWrite, &StateNames},
+    {nullptr, nullptr, 0, 0}};
+
+// A table whose one row lacks its one writable column.
+const SnmpVarItem UnwritableRowItems[] = {
+    {"1.3.6.1.4.1.99.9.1.1", "Index", sxInteger, acNotAccess},
+    {"1.3.6.1.4.1.99.9.1.2", "Count", sxInteger, acReadOnly},
+    {"1.3.6.1.4.1.99.9.1.3", "State", sxInteger, acReadWrite, &StateNames},
     {nullptr, nullptr, 0, 0}};
 
 class Pages : public PageFixture {
@@ -216,6 +228,30 @@ TEST_F(Pages, AValueTheRowLacksIsWrittenOnlyOnceTheUserGivesOne) {
         EXPECT_EQ(Stack->TraceLines(), c.Sent);
     }
     EXPECT_EQ(boxes.Count(), 0u);
+}
+
+// The edit dialog's Set of a row that lacks the value sends nothing and says
+// so; nothing changed, so the table is not read again and that line stays last.
+TEST_F(Pages, AnEditThatCarriesNothingSendsNothingAndItsLineStaysLast) {
+    TSNMPListViewPanel* page = TablePage(UnwritableRowItems, -1, nullptr, nullptr);
+    TEditsPanel* edits = page->EditsPanel;
+    page->ListViewPanel->ListView->SetItemIndex(0);
+    page->ListViewPanel->ListView->OnClick(page->ListViewPanel->ListView);
+    Stack->ClearTrace();
+    WhenModal([&] {
+        TSNMPPanel* dialog = DialogPage(edits);
+        EXPECT_EQ(dialog->BtnPanel->SetCheckedBtn->Caption(), "Set");
+        dialog->BtnPanel->SetCheckedBtn->Click();
+        EXPECT_NE(dialog->Form->ModalResult(), mrNone);  // the dialog closes, as after every Set tried
+        if (dialog->Form->ModalResult() == mrNone) dialog->BtnPanel->CloseBtn->Click();
+    });
+    page->BtnPanel->EditBtn->Click();
+    WaitIdle();
+    EXPECT_EQ(Stack->TraceLines(), std::vector<std::string>{});
+    TStrings* lines = page->MsgPanel->Memo->Lines();
+    const std::string last = lines->Get(lines->Count() - 1);
+    EXPECT_EQ(last.rfind("Set: (VxSNMP++) Nothing was sent: the agent has none of these values to write!", 0), 0u)
+        << last;
 }
 
 TEST_F(Pages, AddCreatesARowWithCreateAndGoAndReadsTheTableAgain) {

@@ -151,6 +151,37 @@ TEST_F(StdCtrls, KeyPressCanDropOrReplaceATypedCharacter) {
     EXPECT_EQ(keys, (std::vector<int>{'1', 'x', 'a', 8}));
 }
 
+// Only typed characters reach a key filter: printable ones, Backspace and
+// Enter. Delete, the arrows, Home, End, Escape and Ctrl combinations type
+// nothing and act as in every box, whatever the filter drops.
+TEST_F(StdCtrls, OnlyTypedCharactersReachAKeyFilter) {
+    auto* edit = Add<TEdit>(10, 10);
+    std::vector<int> keys;
+    edit->OnKeyPress = TKeyPressEvent::Func([&](TObject*, char& key) {
+        keys.push_back(key);
+        if (key < '0' || key > '9') key = 0;  // digits only, Backspace refused
+    });
+    struct Step {
+        std::vector<Qt::Key> pressed;
+        Qt::KeyboardModifiers modifiers;
+        const char* text;
+    };
+    const Step steps[] = {
+        {{Qt::Key_1, Qt::Key_2, Qt::Key_3}, Qt::NoModifier, "123"},
+        {{Qt::Key_Home, Qt::Key_Delete}, Qt::NoModifier, "23"},
+        {{Qt::Key_End, Qt::Key_Left, Qt::Key_Delete}, Qt::NoModifier, "2"},
+        {{Qt::Key_Escape, Qt::Key_Up, Qt::Key_Down, Qt::Key_Right}, Qt::NoModifier, "2"},
+        {{Qt::Key_Backspace, Qt::Key_Return, Qt::Key_X}, Qt::NoModifier, "2"},
+        {{Qt::Key_A}, Qt::ControlModifier, "2"},  // selects the whole text
+        {{Qt::Key_Delete}, Qt::NoModifier, ""},
+    };
+    for (const Step& step : steps) {
+        for (Qt::Key key : step.pressed) PressKey(edit->Widget(), key, step.modifiers);
+        EXPECT_EQ(edit->Text(), step.text);
+    }
+    EXPECT_EQ(keys, (std::vector<int>{'1', '2', '3', 8, 13, 'x'}));
+}
+
 TEST_F(StdCtrls, MaxLengthStopsTypingButNotTheProgram) {
     auto* edit = Add<TEdit>(10, 10);
     edit->SetMaxLength(4);

@@ -1,13 +1,15 @@
 // Windows opened the way the main menu opens them (modally, through the menu
 // runner) and closed by their window's close box while a blocking walk of
-// theirs runs: the walk ends at its next row and the window goes. Exit
-// confirmed while a dialog reads ends the program within the read's request,
-// and while a dialog is built, at the build's next request. A write on its
-// way when the window or the program ends goes out whole first. While a
-// command's window is built, choosing a command again starts nothing.
+// theirs runs: the walk ends at its next row and the window goes. Escape
+// closes them as the close box does. Exit confirmed while a dialog reads ends
+// the program within the read's request, and while a dialog is built, at the
+// build's next request. A write on its way when the window or the program
+// ends goes out whole first. While a command's window is built, choosing a
+// command again starts nothing.
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -29,6 +31,7 @@
 #include "framework/SnmpTransport.h"
 #include "main/Program.h"
 #include "platform/testing/DialogRecorder.h"
+#include "platform/testing/FormTesting.h"
 #include "tests/shutdown/StackDescriptions.h"
 #include "tests/support/MainWindowFixture.h"
 
@@ -219,6 +222,118 @@ TEST_P(ModalClose, TheCloseBoxEndsTheBlockingWalkAtItsNextRow) {
 
 INSTANTIATE_TEST_SUITE_P(Windows, ModalClose, ::testing::ValuesIn(Windows),
                          [](const auto& info) { return std::string(info.param.Item); });
+
+// ---------------------------------------------------------------- Escape
+
+// A window the menu opens, and the control that has the focus when Escape is
+// pressed (null: the window's own).
+struct EscapeIn {
+    const char* Item;
+    const char* Focus;
+};
+
+// The dialogs without a Close button, and a page.
+const EscapeIn EscapeCases[] = {
+    {"PortTrunk2", "UnitEdit"},  // a field that takes digits only
+    {"StaticForm1", "LV_dot1qVlanStaticEntry"},
+    {"TpGroupDestinationForwarded1", "LV_dot1qTpGroupEntry"},
+    {"MulticastForwardingInformation1", "LV_dot1qForwardAllEntry"},
+    {"ForwardUnregisteredInformation1", "LV_dot1qForwardUnregisteredEntry"},
+    {"EthernetMask1", "ListView1"},
+    {"IPRule1", "ListView1"},
+    {"ProtocolVLAN1", "ListView1"},
+    {"snmpEngine1", nullptr},
+};
+
+void PrintTo(const EscapeIn& in, std::ostream* out) { *out << in.Item; }
+
+// Once the window is up and its first reads are over.
+bool Settled(TForm* window) {
+    if (!window->Visible()) return false;
+    if (auto* dialog = dynamic_cast<TDialogFrame*>(window)) return !dialog->Busy();
+    auto* page = dynamic_cast<TConfigForm*>(window);
+    return page && page->CurrentController && !page->CurrentController->IsBusy();
+}
+
+// Escape as the keyboard sends it: a press and a release, posted to the
+// control that has the focus.
+void PostEscape(QWidget* target) {
+    const QString text = QStringLiteral("\x1b");
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, text));
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier, text));
+}
+
+class EscapeKey : public MainWindowFixture, public ::testing::WithParamInterface<EscapeIn> {};
+
+TEST_P(EscapeKey, ClosesTheWindowAsItsCloseBoxDoesAndSendsNothing) {
+    const EscapeIn& in = GetParam();
+    StartStack();
+    OpenMainWindow();
+    TMenuItem* item = MenuItem(Window, in.Item);
+    ASSERT_NE(item, nullptr);
+    MessageBoxRecorder boxes;
+
+    TForm* opened = nullptr;
+    bool closedByEscape = false;
+    Poll([&] {
+        TForm* window = ModalWindow<TForm>();
+        if (!window || !Settled(window)) return false;
+        opened = window;
+        QWidget* target = window->Widget();
+        ActivateForm(window);
+        if (in.Focus) {
+            auto* control = dynamic_cast<TWinControl*>(window->FindComponent(in.Focus));
+            if (!control) {
+                ADD_FAILURE() << "no control " << in.Focus;
+            } else {
+                control->SetFocus();
+                target = control->Widget();
+            }
+        }
+        if (QWidget* focused = QApplication::focusWidget(); focused && focused->window() == window->Widget())
+            target = focused;
+        Stack->ClearTrace();
+        PostEscape(target);
+        // Once the keys are handled: a window that Escape left open is
+        // closed by its close box, so that the command returns.
+        QMetaObject::invokeMethod(
+            qApp,
+            [&, window] {
+                closedByEscape = !TForm::Exists(window) || !window->Modal() || window->ModalResult() != mrNone;
+                if (!closedByEscape) window->Close();
+            },
+            Qt::QueuedConnection);
+        return true;
+    });
+    item->Action()->trigger();
+
+    ASSERT_NE(opened, nullptr) << "the window never finished its first read";
+    EXPECT_TRUE(closedByEscape);
+    EXPECT_FALSE(TForm::Exists(opened));
+    EXPECT_EQ(ModalWindow<TForm>(), nullptr);
+    EXPECT_TRUE(Stack->TraceLines().empty());
+    EXPECT_EQ(boxes.Count(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, EscapeKey, ::testing::ValuesIn(EscapeCases),
+                         [](const auto& info) { return std::string(info.param.Item); });
+
+// The main window is no dialog: Escape there neither asks to exit nor exits.
+class EscapeOnTheMainWindow : public MainWindowFixture {};
+
+TEST_F(EscapeOnTheMainWindow, NeitherAsksToExitNorExits) {
+    StartStack();
+    OpenMainWindow();
+    MessageBoxRecorder boxes;
+    ActivateForm(Window);
+    QWidget* focused = QApplication::focusWidget();
+    PostEscape(focused && focused->window() == Window->Widget() ? focused : Window->Widget());
+    Application->ProcessMessages();
+    EXPECT_EQ(boxes.Count(), 0u);
+    EXPECT_TRUE(TForm::Exists(Window));
+    EXPECT_TRUE(Window->Visible());
+    EXPECT_FALSE(Application->Terminated());
+}
 
 // ---------------------------------------------------------------- Exit during a read
 
