@@ -41,8 +41,9 @@ TDialogFrame::TDialogFrame(TComponent* owner, const FormLayout& layout) : TForm(
 }
 
 TDialogFrame::~TDialogFrame() {
-    // Controllers go before the pickers and the controls they are bound to.
-    StopControllers();
+    // Controllers go before the pickers and the controls they are bound to
+    // (a write still on its way first comes to its end).
+    EndReads();
     HandlersRunning = 0;
     FinishClose();
 }
@@ -171,6 +172,7 @@ void TDialogFrame::RunGuarded(const std::function<void()>& body,
 
 void TDialogFrame::Guard(VxSNMPRequest2Controls* controller, const std::function<void()>& body) {
     if (Host) return Host->Guard(controller, body);
+    if (Closing()) return;
     RunGuarded(body, [&](const std::string& message) { Report(ButtonReporting, message, controller); });
 }
 
@@ -178,6 +180,7 @@ TDialogFrame::WriteOutcome TDialogFrame::WriteThenRead(VxSNMPRequest2Controls* c
                                                        const std::function<void()>& write,
                                                        const std::function<void()>& read, bool readWhenRefused) {
     WriteOutcome outcome;
+    if (Closing()) return outcome;
     // One guarded handler, the reports included: a close meanwhile lets go
     // of the controller only once they are over.
     RunGuarded(
@@ -282,34 +285,38 @@ const std::string& StackPortPositions() {
 
 // ---- the close step -----------------------------------------------------------------
 
+bool TDialogFrame::Closing() const { return CloseWaiting || Application->Terminated(); }
+
 void TDialogFrame::FormClose(TObject*, TCloseAction&) {
-    StopControllers();
+    EndReads();
     // An editor shown (from a handler beneath) ends its showing, so that the
     // handler returns.
     for (const KeptEditor& kept : Editors)
         if (kept.Editor->Modal()) kept.Editor->Close();
     if (HandlersRunning > 0) {
         // A handler of this dialog runs beneath (a blocking walk that let
-        // this close through): it ends at its next reply, and the frame
-        // lets go of everything once it has returned.
+        // this close through, a write awaiting its answer): its reads end at
+        // their next reply, its writes go out whole, and the frame lets go
+        // of everything once it has returned.
         CloseWaiting = true;
         return;
     }
     FinishClose();
 }
 
-// Every controller sends nothing more, and the replies on their way are
-// withdrawn: nothing late reaches the dialog, its controls or its handlers.
-// A blocking walk ends at its next row.
-void TDialogFrame::StopControllers() {
+// Every controller reads nothing more, and the replies of reads on their way
+// are withdrawn: nothing late is shown in the dialog. A blocking walk ends at
+// its next row. Writes go on (VxSNMPRequest2Controls.h).
+void TDialogFrame::EndReads() {
     for (VxSNMPRequest2Edits** field : Controllers)
-        if (*field) (*field)->Stop();
+        if (*field) (*field)->EndReads();
 }
 
 void TDialogFrame::FinishClose() {
     CloseWaiting = false;
-    // Stopped controllers await nothing: they go at once (or, one whose
-    // blocking work still runs beneath, as soon as that has returned).
+    // A controller goes once a write of it on its way has come to its end
+    // (or, one whose blocking work still runs beneath, as soon as that has
+    // returned).
     for (VxSNMPRequest2Edits** field : Controllers) VxSNMPRequest2Controls::StopAndDelete(*field);
     Controllers.clear();
     for (TStackingPortUitForm** field : Pickers) {

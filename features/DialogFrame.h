@@ -37,12 +37,16 @@
 // - the stack port pickers of the port lists (AddPortPickers, BindPortList,
 //   UncheckPorts);
 // - a table dialog's modal editor, wired one way (AddEditor, ModalEditor.h);
-// - the close step, for every dialog: its controllers stopped and deleted
-//   through the controllers' one lifetime call (VxSNMPRequest2Controls.h),
-//   then its pickers and modal editors deleted, their fields cleared.
-//   A close that arrives while one of the dialog's guarded handlers runs
-//   (a blocking walk lets messages through after every row) stops the
-//   controllers at once and deletes them when that handler is over.
+// - the close step, for every dialog: its controllers' reads ended, their
+//   writes finished and the controllers deleted through the controllers'
+//   one lifetime call (VxSNMPRequest2Controls.h), then its pickers and
+//   modal editors deleted, their fields cleared. A close that arrives while
+//   one of the dialog's guarded handlers runs (a blocking walk lets
+//   messages through after every row, a handler awaits the answer to a
+//   write) ends the reads at once; the handler's writes go out whole, and
+//   the controllers go when that handler is over. Once a close waits so,
+//   or the program is ending, no guarded handler starts: the writes of one
+//   user action belong in one guard.
 //
 // A dialog, header and source:
 //
@@ -308,7 +312,9 @@ private:
     // runs, no controller is busy, and no read follows the line at once (the
     // re-read of a table after its write).
     bool ActionOver(const VxSNMPRequest2Controls* from, bool ok) const;
-    void StopControllers();
+    void EndReads();
+    // A close waits for a handler beneath, or the program is ending.
+    bool Closing() const;
     void FinishClose();
 
     DialogScaling Scaling = DialogScaling::None;

@@ -1,5 +1,6 @@
 #include "VxLifetime.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 
 #include "framework/SnmpTransport.h"
@@ -37,11 +38,18 @@ private:
 
 // The session first (a reply may be on its way: wait for it a little), then
 // whatever the message loop has pending. While any wait holds input, the
-// window system keeps its input events, also for rounds nested in it.
+// window system keeps its input events, also for rounds nested in it. What a
+// holding round passed over waits in the window system's own queue until
+// the event dispatcher is woken: a round that lets input go wakes it.
 void Round(int blockMs) {
     SnmpTransport::Instance().ProcessPendingEvents(blockMs);
     if (!QCoreApplication::instance()) return;
-    QCoreApplication::processEvents(Hold().Depth > 0 ? QEventLoop::ExcludeUserInputEvents : QEventLoop::AllEvents);
+    if (Hold().Depth > 0) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return;
+    }
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance()) dispatcher->wakeUp();
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 }  // namespace
@@ -65,6 +73,14 @@ bool VxLetMessagesRun(const VxWatch& watch, VxInput input) {
     Round(0);
     return watch.Alive();
 }
+
+namespace {
+int InputBetweenRequestsScopes = 0;
+}  // namespace
+
+VxInputBetweenRequests::VxInputBetweenRequests() { ++InputBetweenRequestsScopes; }
+VxInputBetweenRequests::~VxInputBetweenRequests() { --InputBetweenRequestsScopes; }
+bool VxInputBetweenRequests::Active() { return InputBetweenRequestsScopes > 0; }
 
 void VxSetInputHoldHooks(std::function<void()> begin, std::function<void()> end) {
     Hold().Begin = std::move(begin);

@@ -75,6 +75,21 @@ bool VxWaitWhile(const VxWatch& watch, const std::function<bool()>& busy, std::c
 // loop have pending now. False when the watched object went meanwhile.
 bool VxLetMessagesRun(const VxWatch& watch, VxInput input = VxInput::Deliver);
 
+// While one lives, input that a blocking request held goes through before
+// the next blocking read is sent, as it does between the rows of a walk, so
+// that a close or an Exit taken then ends the work before that request goes
+// out. A command's window holds one while it is built: its reads run before
+// it shows, so nothing of the window itself takes input yet. Scopes nest.
+class VxInputBetweenRequests {
+public:
+    VxInputBetweenRequests();
+    ~VxInputBetweenRequests();
+    VxInputBetweenRequests(const VxInputBetweenRequests&) = delete;
+    VxInputBetweenRequests& operator=(const VxInputBetweenRequests&) = delete;
+
+    static bool Active();
+};
+
 // How the GUI keeps input that the window system has already handed over
 // (or that code posted) while a wait holds input: `begin` runs when the
 // first holding wait starts, `end` when the last one ends. Input still in

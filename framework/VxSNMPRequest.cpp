@@ -115,19 +115,22 @@ int VxSNMPRequest::SendAndWait(const SnmpTarget& target, PduKind kind, const std
         outcome->Done = true;
     });
     if (status != 0) return status;
-    // The session ends every request by its time-out at the latest (twice
-    // that for an SNMPv3 engine discovery, and an SNMPv3 request may go a
-    // second time once the agent's engine is found again); the limit only
-    // guards against a request that it lost.
-    const auto attempts = std::chrono::milliseconds(10L * target.Timeout * (target.Retries + 1));
-    const auto limit = 2 * (attempts * (target.Version == 3 ? 2 : 1) + std::chrono::seconds(2)) + std::chrono::seconds(5);
-    VxWaitWhile(Life.Watch(), [&] { return !outcome->Done; }, limit, VxInput::Hold);
+    VxWaitWhile(Life.Watch(), [&] { return !outcome->Done; }, AnswerLimit(), VxInput::Hold);
     if (!outcome->Done) {
         transport.CancelOwner(outcome.get());
         return SNMP_CLASS_TIMEOUT;
     }
     reply = std::move(outcome->Reply);
     return reply.Status;
+}
+
+std::chrono::milliseconds VxSNMPRequest::AnswerLimit() const {
+    // The session ends every request by its time-out at the latest (twice
+    // that for an SNMPv3 engine discovery, and an SNMPv3 request may go a
+    // second time once the agent's engine is found again); the limit only
+    // guards against a request that it lost.
+    const auto attempts = std::chrono::milliseconds(10L * Timeout * (Retries + 1));
+    return 2 * (attempts * (Security.Version == 3 ? 2 : 1) + std::chrono::seconds(2)) + std::chrono::seconds(5);
 }
 
 void VxSNMPRequest::LoadDefaults() {

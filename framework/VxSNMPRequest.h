@@ -3,6 +3,7 @@
 // the reads (get for a scalar group or one row, get-next walks for tables)
 // and writes (set) of its items, blocking or asynchronous.
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -60,6 +61,10 @@ public:
     // the items, no continuation runs, and Pending counts them no more.
     void CancelPendingReads();
     void CancelPending();
+
+    // How long a wait gives one request of this one to be answered or to
+    // time out; past it, the session has lost the request.
+    std::chrono::milliseconds AnswerLimit() const;
 
     bool MatchesRowFilter();
     bool MatchesCondition(const std::string& condition);

@@ -52,7 +52,10 @@ std::string ResultLineTime() {
 
 VxSNMPRequest2Controls::VxSNMPRequest2Controls(TWinControl* owner) : Owner(owner) {
     LiveControllers().push_back(this);
-    if (AllWorkEnded) Request.Alive = 0;
+    if (AllWorkEnded) {
+        Request.Alive = 0;
+        ReadsEnded = true;
+    }
 }
 
 VxSNMPRequest2Controls::~VxSNMPRequest2Controls() {
@@ -66,6 +69,11 @@ VxSNMPRequest2Controls::~VxSNMPRequest2Controls() {
 // ---- lifetime of long work -----------------------------------------------------
 
 bool VxSNMPRequest2Controls::IsBusy() const { return BlockingDepth > 0 || AwaitedReads > 0 || AwaitedWrites > 0; }
+
+void VxSNMPRequest2Controls::EndReads() {
+    ReadsEnded = true;
+    AbandonReads();
+}
 
 void VxSNMPRequest2Controls::Stop() {
     Request.Alive = 0;
@@ -84,7 +92,7 @@ void VxSNMPRequest2Controls::Resume() {
 
 void VxSNMPRequest2Controls::EndAllWork() {
     AllWorkEnded = true;
-    for (VxSNMPRequest2Controls* controller : LiveControllers()) controller->Stop();
+    for (VxSNMPRequest2Controls* controller : LiveControllers()) controller->EndReads();
 }
 
 bool VxSNMPRequest2Controls::WaitWhileBusy(int ms) {
@@ -96,6 +104,8 @@ bool VxSNMPRequest2Controls::WaitWhileBusy(int ms) {
 
 void VxSNMPRequest2Controls::StopAndDeleteController(VxSNMPRequest2Controls* controller) {
     if (!controller) return;
+    controller->EndReads();
+    if (!controller->LetWritesEnd()) return;
     controller->Stop();
     if (controller->Users > 0) {
         controller->DeleteWhenUnused = true;
@@ -112,6 +122,12 @@ VxSNMPRequest2Controls::Use::Use(VxSNMPRequest2Controls* controller)
 VxSNMPRequest2Controls::Use::~Use() {
     if (!Alive) return;
     if (--Controller->Users == 0 && Controller->DeleteWhenUnused) delete Controller;
+}
+
+bool VxSNMPRequest2Controls::LetWritesEnd() {
+    const VxWatch alive = Life.Watch();
+    VxWaitWhile(alive, [this] { return AwaitedWrites > 0; }, Request.AnswerLimit(), VxInput::Hold);
+    return alive.Alive();
 }
 
 void VxSNMPRequest2Controls::LetMessagesRun() { VxLetMessagesRun(Life.Watch()); }
@@ -201,6 +217,7 @@ bool VxSNMPRequest2Controls::RowPasses() {
 }
 
 void VxSNMPRequest2Controls::Refresh() {
+    if (ReadsEnded) return;
     // A re-read ends the walk that runs, so that no row is shown twice or
     // mixed into the new one. Single reads are never superseded: overlapping
     // polls each report their own outcome.
@@ -219,14 +236,22 @@ void VxSNMPRequest2Controls::RefreshBlocking() {
     // Whether the read still runs after a call that may have let the message
     // loop run (a close stops it, a re-read supersedes it).
     auto goesOn = [&] { return alive && ReadGeneration == reads; };
+    // Whether the next request still goes, once held input had its turn
+    // where it goes through between requests (VxInputBetweenRequests).
+    auto maySend = [&] {
+        if (VxInputBetweenRequests::Active() && !VxLetMessagesRun(alive, VxInput::Deliver)) return false;
+        return goesOn();
+    };
     {
         const VxCountScope blocking(BlockingDepth, alive);
         if (!IsTable()) {
+            if (!maySend()) return;
             Request.SyncGet(true);
             if (!goesOn()) return;
             if (RowPasses()) ShowRow();
         } else {
-            for (bool more = Request.SyncGet(true); more && goesOn(); more = Request.SyncGet(false)) {
+            for (bool more = maySend() && Request.SyncGet(true); more && goesOn();
+                 more = maySend() && Request.SyncGet(false)) {
                 if (RowPasses()) ShowRow();
                 if (!goesOn()) return;
             }

@@ -103,32 +103,47 @@ public:
     // - IsBusy(): from the start of Refresh or SetValues until that work has
     //   ended: returned (blocking), or its last reply, time-out or failure
     //   handled (asynchronous).
-    // - Stop(): ends the work at once and sends nothing more until Resume():
-    //   requests on their way are withdrawn (their replies are dropped
-    //   unseen: no row, no line, no OnRefreshDone), so asynchronous work is
-    //   no longer busy; a blocking walk ends at its next row (after a
-    //   request on the wire has come back). Refresh and SetValues of a
-    //   stopped controller send and show nothing.
+    // - A close or an Exit ends the reads at once and lets the writes finish:
+    //   a write the user started goes out whole, every request of it, and
+    //   its outcome is known before the window or the program lets go of the
+    //   controller. A read is only shown, so it is given up; a write left
+    //   half done would leave the switch in a state nobody chose.
+    // - EndReads(): for good: reads on their way are withdrawn (their
+    //   replies dropped unseen: no row, no line, no OnRefreshDone), a
+    //   blocking walk ends at its next row, and Refresh, the re-read after a
+    //   write included, sends and shows nothing any more. Writes go on: one
+    //   on its way is answered as always, and a handler that runs beneath
+    //   still sends the rest of its write (a window's frame lets no new
+    //   handler start meanwhile: features/DialogFrame.h).
+    // - Stop(): ends all work at once and sends nothing more until Resume():
+    //   requests on their way are withdrawn, writes too, so asynchronous
+    //   work is no longer busy; a blocking walk ends at its next row. Refresh
+    //   and SetValues of a stopped controller send and show nothing.
     // - WaitWhileBusy(ms): the one wait (VxLifetime.h): the message loop and
     //   the session run while asynchronous work is awaited, at most `ms`; it
     //   never waits for blocking work, which runs beneath the caller and
     //   cannot end before the caller returns. True when not busy; false on
     //   the limit, or when the controller was deleted meanwhile (Watch()
     //   tells which; touch nothing of it then).
-    // - StopAndDelete(controller): what a window's close does: Stop(), then
-    //   delete, at once, or, while blocking work of the controller or a Use
-    //   runs beneath the caller, as soon as that has returned. The pointer
-    //   is cleared. After Stop() nothing asynchronous is awaited any more,
-    //   so a close never needs to wait.
+    // - StopAndDelete(controller): what a window's close does: EndReads();
+    //   an asynchronous write on its way is awaited (the one wait, input
+    //   held, until its answer or its time-out); then Stop(), and delete, at
+    //   once or, while blocking work of the controller or a Use runs beneath
+    //   the caller, as soon as that has returned. The pointer is cleared.
     // - Use: a frame that calls into the controller across a wait (a
     //   blocking operation, a modal dialog) holds one, so that a close
     //   meanwhile defers the delete until the frame is done with it.
     // - A reply handler may delete its controller (from OnRefreshDone, say):
     //   the controller touches nothing of itself afterwards.
     // - EndAllWork(): the program is ending (Exit confirmed). Every
-    //   controller is stopped for good (Resume() no longer resumes it) and
-    //   one made afterwards starts stopped, so a blocking walk running
-    //   beneath the exit ends at its next row and nothing more is sent.
+    //   controller ends its reads (EndReads) and Resume() no longer resumes
+    //   one; one made afterwards starts stopped. So a blocking walk running
+    //   beneath the exit ends at its next row and nothing more is read, while
+    //   the writes under way finish as on a close.
+    // - Between requests: a blocking walk lets the message loop handle held
+    //   input after every row; while a VxInputBetweenRequests scope lives (a
+    //   window being built) also before each of its requests, so that a
+    //   close or an Exit ends a build at its next request.
     //
     // Superseded work ends silently too: a re-read of a table ends the walk
     // that runs, and a write ends every read on its way, so a late reply
@@ -136,6 +151,7 @@ public:
     // ends with OnRefreshDone, a failed one and one whose reply could not be
     // shown included.
     bool IsBusy() const;
+    void EndReads();
     void Stop();
     void Resume();
     static void EndAllWork();
@@ -182,6 +198,9 @@ private:
     bool IsTable() const;
     // Reads on their way are withdrawn, and a blocking walk ends.
     void AbandonReads();
+    // Waits while an asynchronous write is on its way; false when the
+    // controller went meanwhile.
+    bool LetWritesEnd();
     void RefreshBlocking();
     void StartAsyncRead();
     // A row of an asynchronous walk: sends for the next row, then shows this one.
@@ -200,6 +219,7 @@ private:
     unsigned WriteGeneration = 0;  // changes when everything stops
     int Users = 0;                 // Use frames running
     bool DeleteWhenUnused = false;
+    bool ReadsEnded = false;       // EndReads(): no read goes any more
     VxLifeline Life;
 };
 

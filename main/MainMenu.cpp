@@ -155,6 +155,9 @@ void TMainForm::RunMenuCommand(const char* handler) {
 }
 
 void TMainForm::RunMenuCommand(const MenuCommand& command) {
+    // One command's window at a time, as the modal windows enforce once one
+    // shows: a click let through while one is built starts nothing but Exit.
+    if (CommandWindowBeingBuilt() && command.Pattern != CommandPattern::Exit) return;
     StatusLine->UserActed();
     switch (command.Pattern) {
     case CommandPattern::ScalarPage:

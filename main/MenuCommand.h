@@ -264,6 +264,12 @@ const MenuCommand* FindMenuCommand(std::string_view handler);
 // the row's owner (`mainWindow`, or the application), kept in its global,
 // captioned as the row says with the dialog host's agent address, shown
 // modally and deleted when that returns. A row without a link does nothing.
-// The main window's runner comes here, and so do the tests of a dialog,
-// with a window of their own in the main window's place.
+// The construction is the dialog's build (its first reads run before it
+// shows): held input goes through between its requests meanwhile, so that
+// Exit ends it at its next request. The main window's runner comes here,
+// and so do the tests of a dialog, with a window of their own in the main
+// window's place.
 void RunDialogCommand(const MenuCommand& command, TComponent* mainWindow);
+// Whether a command's window is being built: then no other command starts,
+// only Exit.
+bool CommandWindowBeingBuilt();

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "features/DialogHost.h"
+#include "framework/VxLifetime.h"
 #include "main/MenuCommand.h"
 #include "platform/Forms.h"
 
@@ -16,13 +17,36 @@ struct ForgetDialog {
     ~ForgetDialog() { Link.Forget(); }
 };
 
+int WindowsBeingBuilt = 0;
+
+// A command's window while it is built: its reads run before it shows and
+// let held input through between their requests too, so that Exit or the
+// main window's close box ends the build at its next request; no other
+// command starts meanwhile (TMainForm::RunMenuCommand).
+class WindowBuild {
+public:
+    WindowBuild() { ++WindowsBeingBuilt; }
+    ~WindowBuild() { --WindowsBeingBuilt; }
+    WindowBuild(const WindowBuild&) = delete;
+    WindowBuild& operator=(const WindowBuild&) = delete;
+
+private:
+    VxInputBetweenRequests InputGoesThrough;
+};
+
 }  // namespace
+
+bool CommandWindowBeingBuilt() { return WindowsBeingBuilt > 0; }
 
 void RunDialogCommand(const MenuCommand& command, TComponent* mainWindow) {
     if (!command.Link) return;
     TComponent* owner = command.Owner == OwnedByMainWindow ? mainWindow : Application;
     ForgetDialog forget{*command.Link};
-    std::unique_ptr<TForm> dialog(command.Link->Create(owner));
+    std::unique_ptr<TForm> dialog;
+    {
+        const WindowBuild build;
+        dialog.reset(command.Link->Create(owner));
+    }
     if (command.Title) {
         dialog->SetCaption(command.Title + (":" + HostAgentAddress()));
     } else if (command.DialogCaption) {

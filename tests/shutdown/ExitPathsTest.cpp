@@ -1,6 +1,7 @@
 // Each way the program ends, run as its own process against the simulated
 // stack (the program entry with a stand-in for the user: ExitProbe.cpp): Exit
-// confirmed, no argument, a failed start-up, the display going away, SIGTERM.
+// confirmed, no argument, a failed start-up, the display going away, SIGTERM,
+// and, under X11, Exit chosen while a window is built.
 // None crashes or leaves a sanitizer report; the forms are gone before the
 // application object.
 
@@ -23,6 +24,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/shutdown/StackDescriptions.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/MainWindowFixture.h"
 
@@ -88,6 +90,7 @@ enum class Ending {
     ExitCommand,  // File > Exit, confirmed
     DisplayLost,  // the X server goes away
     Terminate,    // SIGTERM
+    ExitWhileBuilt,  // File > Exit, as input through the X server, while Open's window is built; confirmed
 };
 
 struct ExitPath {
@@ -109,6 +112,8 @@ const ExitPath Paths[] = {
     {"DisplayLostUnderAnEditor", true, nullptr, "EthernetMask1", Ending::DisplayLost, 1, false, nullptr},
     {"DisplayLostUnderATablePage", true, nullptr, "ServerGroup1", Ending::DisplayLost, 1, false, nullptr},
     {"Sigterm", true, nullptr, nullptr, Ending::Terminate, SIGTERM, true, nullptr},
+    {"ExitWhileAWindowIsBuilt", true, nullptr, "PortTrunk2", Ending::ExitWhileBuilt, 0, false,
+     "Confirm: Exit Kestrix Management Module"},
 };
 
 void PrintTo(const ExitPath& path, std::ostream* out) { *out << path.Name; }
@@ -117,7 +122,11 @@ class ExitPaths : public MainWindowFixture, public ::testing::WithParamInterface
 
 TEST_P(ExitPaths, EndTheProgramCleanly) {
     const ExitPath& path = GetParam();
-    StartStack();
+    const bool exitWhileBuilt = path.How == Ending::ExitWhileBuilt;
+    // A slow agent, so that the window's build is still reading when the
+    // Exit comes; without front panels the start-up reads little.
+    StartStack(exitWhileBuilt ? DefaultStackWithoutUnits() : std::string());
+    if (exitWhileBuilt) Stack->Control("delay 300");
     if (path.CfgText) WriteCfgFile(path.CfgText);
 
     std::map<std::string, std::string> environment;
@@ -126,8 +135,9 @@ TEST_P(ExitPaths, EndTheProgramCleanly) {
     environment["ASAN_OPTIONS"] = std::string(asan ? asan : "") + ":exitcode=86";
     if (path.How == Ending::ExitCommand) environment["KX_PROBE_EXIT"] = "1";
     if (path.Open) environment["KX_PROBE_OPEN"] = path.Open;
+    if (exitWhileBuilt) environment["KX_PROBE_EXIT_WHILE_BUILT"] = "1";
     std::optional<VirtualDisplay> display;
-    if (path.How == Ending::DisplayLost) {
+    if (path.How == Ending::DisplayLost || exitWhileBuilt) {
         display.emplace();
         if (display->Name().empty()) GTEST_SKIP() << "Xvfb could not start";
         environment["QT_QPA_PLATFORM"] = "xcb";
@@ -167,9 +177,14 @@ TEST_P(ExitPaths, EndTheProgramCleanly) {
         EXPECT_NE(said.find(path.Box), std::string::npos) << said;
     }
     // A program entry that returns has deleted every form.
-    const bool returns = path.How == Ending::ByItself || path.How == Ending::ExitCommand;
+    const bool returns = path.How == Ending::ByItself || path.How == Ending::ExitCommand || exitWhileBuilt;
     if (returns) {
         EXPECT_NE(said.find("FORMS 0\nGLOBALS cleared\n"), std::string::npos) << said;
+    }
+    // Exit went through while the window was built: it never showed.
+    if (exitWhileBuilt) {
+        EXPECT_NE(said.find("EXIT CHOSEN\n"), std::string::npos) << said;
+        EXPECT_EQ(said.find("OPEN\n"), std::string::npos) << said;
     }
 }
 

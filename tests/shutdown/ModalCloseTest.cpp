@@ -2,30 +2,37 @@
 // runner) and closed by their window's close box while a blocking walk of
 // theirs runs: the walk ends at its next row and the window goes. Escape
 // closes them as the close box does. Exit confirmed while a dialog reads ends
-// the program within the read's request.
+// the program within the read's request, and while a dialog is built, at the
+// build's next request. A write on its way when the window or the program
+// ends goes out whole first. While a command's window is built, choosing a
+// command again starts nothing.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "acl/EthernetMaskInformationFormUnit.h"
 #include "features/DialogFrame.h"
+#include "features/PortTrunkForm.h"
+#include "features/SummerTimeConfigForm.h"
 #include "framework/GUIConfigForm.h"
+#include "framework/SnmpTransport.h"
 #include "main/Program.h"
 #include "platform/testing/DialogRecorder.h"
 #include "platform/testing/FormTesting.h"
+#include "tests/shutdown/StackDescriptions.h"
 #include "tests/support/MainWindowFixture.h"
 
 namespace {
@@ -33,32 +40,25 @@ namespace {
 constexpr int TableRows = 30;
 constexpr int RowsBeforeClosing = 3;
 
-// The default stack with one of its tables grown to `rows` rows: copies of
-// its first row, each under an index of its own in column 1 (a number after
-// the seeded ones, or a name).
-std::string DefaultStackWithRows(const std::string& entry, int rows) {
-    QFile file(QString::fromStdString(SimStackProcess::DefaultDescriptionPath()));
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    QJsonObject stack = QJsonDocument::fromJson(file.readAll()).object();
-    QJsonArray tables = stack["tables"].toArray();
-    for (qsizetype t = 0; t < tables.size(); ++t) {
-        QJsonObject table = tables[t].toObject();
-        if (table["entry"].toString().toStdString() != entry) continue;
-        QJsonArray seeded = table["rows"].toArray();
-        QJsonObject row = seeded[0].toObject();
-        QJsonObject values = row["values"].toObject();
-        const bool named = values["1"].isString();
-        for (int k = static_cast<int>(seeded.size()) + 1; k <= rows; ++k) {
-            values["1"] = named ? QJsonValue(QString("row-%1").arg(k, 2, 10, QChar('0'))) : QJsonValue(k);
-            row["values"] = values;
-            seeded.append(row);
-        }
-        table["rows"] = seeded;
-        tables[t] = table;
+// Counts the requests the module sends while it lives (the transport's own
+// hook still runs).
+class SentRequests {
+public:
+    SentRequests() : Previous(SnmpTransport::Instance().OnSend) {
+        SnmpTransport::Instance().OnSend = [this] {
+            ++Sent;
+            if (Previous) Previous();
+        };
     }
-    stack["tables"] = tables;
-    return QJsonDocument(stack).toJson().toStdString();
-}
+    ~SentRequests() { SnmpTransport::Instance().OnSend = Previous; }
+    SentRequests(const SentRequests&) = delete;
+    SentRequests& operator=(const SentRequests&) = delete;
+    int Count() const { return Sent; }
+
+private:
+    std::function<void()> Previous;
+    int Sent = 0;
+};
 
 // As the window's close box does: the close arrives as input, which a
 // blocking request keeps until its answer is in.
@@ -377,5 +377,227 @@ TEST_F(ExitDuringARead, EndsTheProgramAtTheReadsNextRow) {
     EXPECT_EQ(MainForm, nullptr);
     EXPECT_TRUE(TForm::Forms().empty());
 }
+
+
+// ---------------------------------------------------------------- Exit during a build
+
+// Port trunk reads its table twice while it is built, before it shows; the
+// first read fails at its one request, so no row lets input through after it.
+// The user closes the main window meanwhile and confirms: the build sends
+// nothing more, and the program ends.
+TEST_F(ExitDuringARead, EndsABuildAtItsNextRequest) {
+    StartStack(DefaultStackWithoutUnits());
+    SetCommandLine({"kestrix-module", "/I127.0.0.1", "/Rmirabo", "/Wquesnal"});
+    MessageBoxRecorder boxes;
+    std::unique_ptr<SentRequests> sent;
+    int sentWhenPressed = -1, sentWhenConfirmed = -1;
+    boxes.WhileShown = [&](const MessageBoxCall& call) {
+        if (call.Text == "Exit Kestrix Management Module" && sent) sentWhenConfirmed = sent->Count();
+    };
+    Poll([&] {
+        if (!MainForm || !MainForm->Visible()) return false;
+        TMainForm* main = MainForm;
+        Stack->Control("delay 300");
+        Stack->Control("fail-next-read 1.3.6.1.4.1.171.11.59.8.2.9.3 genErr");
+        sent = std::make_unique<SentRequests>();
+        QTimer::singleShot(0, [main] { MenuItem(main, "PortTrunk2")->Action()->trigger(); });
+        Poll([&, main] {
+            // Its first request is on its way.
+            auto* trunks = dynamic_cast<TPortTrunkForm*>(Dialog());
+            if (!trunks || !trunks->TrunkRequest || !trunks->TrunkRequest->IsBusy() || sent->Count() == 0) return false;
+            sentWhenPressed = sent->Count();
+            PressCloseBox(main);
+            return true;
+        });
+        return true;
+    });
+
+    EXPECT_EQ(RunKestrixModule(), 0);
+
+    ASSERT_GE(sentWhenPressed, 1) << "the build never read";
+    EXPECT_EQ(sentWhenConfirmed, sentWhenPressed) << "Exit was confirmed only after the build's next request";
+    EXPECT_EQ(sent->Count(), sentWhenPressed) << "the build sent on after the close box";
+    EXPECT_TRUE(TForm::Forms().empty());
+}
+
+// ---------------------------------------------------------------- a write under way
+
+// Daylight saving time's Set writes the state and offset, waits for the
+// answer, then writes the two dates: one write of the user's, in two
+// requests. The agent answers slowly; the user ends the window or the
+// program while one of them is on its way.
+struct WriteUnderWay {
+    const char* Name;
+    bool Exit;           // the main window's close box, confirmed; else the dialog's close box
+    bool DuringTheDates;  // the second request is on its way, else the first
+};
+
+const WriteUnderWay Writes[] = {
+    {"DialogClosedDuringTheState", false, false},
+    {"DialogClosedDuringTheDates", false, true},
+    {"ExitDuringTheState", true, false},
+};
+
+void PrintTo(const WriteUnderWay& write, std::ostream* out) { *out << write.Name; }
+
+class AWriteUnderWay : public MainWindowFixture, public ::testing::WithParamInterface<WriteUnderWay> {};
+
+// As a user picks an entry of a combo.
+void Pick(TComboBox* combo, const std::string& text) {
+    combo->SetItemIndex(combo->Items()->IndexOf(text));
+    combo->OnChange(combo);
+}
+
+void ChooseAnnualDates(TSummerTimeConfigForm& dialog) {
+    Pick(dialog.ComboBox1, "annual");
+    for (TComboBox* combo : {dialog.DayComboBox, dialog.MonthComboBox, dialog.HourComboBox, dialog.MiniuteComboBox,
+                             dialog.EDayComboBox, dialog.EMonthComboBox, dialog.EHourComboBox, dialog.EMiniuteComboBox})
+        Pick(combo, "1");
+}
+
+std::vector<std::string> TracedObjects(const std::vector<std::string>& trace) {
+    std::vector<std::string> objects;
+    for (const std::string& line : trace) objects.push_back(line.substr(0, line.find(' ')));
+    return objects;
+}
+
+TEST_P(AWriteUnderWay, GoesOutWholeBeforeTheWindowOrTheProgramEnds) {
+    const WriteUnderWay& how = GetParam();
+    StartStack();
+    SetCommandLine({"kestrix-module", "/I127.0.0.1", "/Rmirabo", "/Wquesnal"});
+    MessageBoxRecorder boxes;
+    TSummerTimeConfigForm* pressedOn = nullptr;
+    Poll([&] {
+        if (!MainForm || !MainForm->Visible()) return false;
+        TMainForm* main = MainForm;
+        QTimer::singleShot(0, [main] { MenuItem(main, "SummerTime1")->Action()->trigger(); });
+        Poll([&, main] {
+            auto* dialog = ModalWindow<TSummerTimeConfigForm>();
+            if (!dialog || dialog->Busy()) return false;
+            ChooseAnnualDates(*dialog);
+            Stack->Control("delay 400");
+            Stack->ClearTrace();
+            Poll([&, main, dialog] {
+                VxSNMPRequest2Edits* writing = how.DuringTheDates ? dialog->AnnualEdits : dialog->StateEdits;
+                if (!writing || !writing->IsBusy()) return false;
+                pressedOn = dialog;
+                PressCloseBox(how.Exit ? static_cast<TForm*>(main) : dialog);
+                return true;
+            });
+            dialog->SetBtn->Click();
+            return true;
+        });
+        // Once the dialog is gone, the program ends too.
+        Poll([&, main] {
+            if (!pressedOn || TForm::Exists(pressedOn)) return false;
+            if (TForm::Exists(main)) PressCloseBox(main);
+            return true;
+        });
+        return true;
+    });
+
+    EXPECT_EQ(RunKestrixModule(), 0);
+
+    ASSERT_NE(pressedOn, nullptr) << "the write was never on its way";
+    EXPECT_EQ(TracedObjects(Stack->TraceLines()),
+              (std::vector<std::string>{"1.3.6.1.4.1.171.12.10.12.1.0", "1.3.6.1.4.1.171.12.10.12.2.0",
+                                        "1.3.6.1.4.1.171.12.10.12.5.0", "1.3.6.1.4.1.171.12.10.12.6.0"}));
+    EXPECT_TRUE(TForm::Forms().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Writes, AWriteUnderWay, ::testing::ValuesIn(Writes),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+// ---------------------------------------------------------------- one window at a time
+
+// Stands for the menu's own handling of a click: a key of its own pressed on
+// the main window chooses the item, so the choice arrives as input does
+// (held while a blocking request waits, let through where held input goes).
+class ChoiceAsInput : public QObject {
+public:
+    ChoiceAsInput(TForm* window, TMenuItem* item) : Window(window->Widget()), Item(item) {
+        Window->installEventFilter(this);
+    }
+    ~ChoiceAsInput() override {
+        if (Window) Window->removeEventFilter(this);
+    }
+    void Post() { QCoreApplication::postEvent(Window, new QKeyEvent(QEvent::KeyPress, Qt::Key_F13, Qt::NoModifier)); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F13) return false;
+        Item->Action()->trigger();
+        return true;
+    }
+
+private:
+    QPointer<QWidget> Window;
+    TMenuItem* Item;
+};
+
+// A command whose window reads (blocking) while it is built, before it shows.
+struct BuiltCommand {
+    const char* Item;
+    bool (*IsItsWindow)(const TForm*);
+};
+
+template <class T>
+bool Is(const TForm* form) {
+    return dynamic_cast<const T*>(form) != nullptr;
+}
+
+const BuiltCommand Built[] = {
+    {"PortTrunk2", &Is<TPortTrunkForm>},
+    {"EthernetMask1", &Is<TEthernetMaskInformationForm>},
+};
+
+void PrintTo(const BuiltCommand& command, std::ostream* out) { *out << command.Item; }
+
+class ChosenAgain : public MainWindowFixture, public ::testing::WithParamInterface<BuiltCommand> {};
+
+// The user chooses the command again while its first read runs; the click
+// goes through after the read's row. One window comes up, once.
+TEST_P(ChosenAgain, WhileItsWindowIsBuiltStartsNothing) {
+    const BuiltCommand& command = GetParam();
+    StartStack();
+    OpenMainWindow();
+    TMenuItem* item = MenuItem(Window, command.Item);
+    ASSERT_NE(item, nullptr);
+    ChoiceAsInput again(Window, item);
+    Stack->Control("delay 200");
+
+    std::set<const TForm*> opened, closed;
+    size_t mostAtOnce = 0;
+    bool chosenAgain = false;
+    QTimer watch;
+    watch.setInterval(2);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        std::vector<TForm*> windows;
+        for (TForm* form : TForm::Forms())
+            if (command.IsItsWindow(form)) windows.push_back(form);
+        mostAtOnce = std::max(mostAtOnce, windows.size());
+        for (TForm* window : windows) {
+            opened.insert(window);
+            auto* dialog = dynamic_cast<TDialogFrame*>(window);
+            if (!chosenAgain && !window->Visible() && dialog->Busy()) {
+                again.Post();
+                chosenAgain = true;
+            }
+            if (window->Modal() && window->Visible() && !dialog->Busy() && closed.insert(window).second)
+                PressCloseBox(window);
+        }
+    });
+    watch.start();
+    item->Action()->trigger();
+    watch.stop();
+
+    EXPECT_TRUE(chosenAgain) << "the window was never seen being built";
+    EXPECT_EQ(opened.size(), 1u);
+    EXPECT_EQ(mostAtOnce, 1u);
+    EXPECT_EQ(ModalWindow<TForm>(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, ChosenAgain, ::testing::ValuesIn(Built),
+                         [](const auto& info) { return std::string(info.param.Item); });
 
 }  // namespace
