@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "features/StackingPortUit.h"
+#include "dialogbase/StackingPortUit.h"
 #include "platform/Layout.h"
 
 // ---- the layout -----------------------------------------------------------------------

@@ -1,6 +1,6 @@
 #pragma once
 // What the sixteen access-control editors share beyond every row editor
-// (features/RowEditor.h: the list, the button state, the frame of every
+// (dialogbase/RowEditor.h: the list, the button state, the frame of every
 // write, result lines in panel 0, the row count): each editor class is its record
 // (AclEditorRecord: its table, its labelled controls, its buttons, and the
 // checks and leave-outs of its packet type) on this base. It adds:
@@ -24,7 +24,7 @@
 #include <vector>
 
 #include "acl/AclWrites.h"
-#include "features/RowEditor.h"
+#include "dialogbase/RowEditor.h"
 
 class TStackingPortUitForm;
 

@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <span>
 
-#include "features/RowWrites.h"
+#include "dialogbase/RowWrites.h"
 
 struct SnmpVarItem;
 

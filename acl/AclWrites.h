@@ -1,6 +1,6 @@
 #pragma once
 // What an access-control editor writes, decided without its window: the
-// shared row rules (features/RowWrites.h) on the table's record, and what the
+// shared row rules (dialogbase/RowWrites.h) on the table's record, and what the
 // access-control tables add to them (field boxes, actions, ports, two IDs).
 // The editors (AclEditor.h) take the snapshot, call these through their
 // record and send what is left.
@@ -9,7 +9,7 @@
 #include <string>
 
 #include "acl/AclTables.h"
-#include "features/RowWrites.h"
+#include "dialogbase/RowWrites.h"
 
 // ---- shared rules ---------------------------------------------------------------
 

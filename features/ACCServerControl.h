@@ -9,7 +9,7 @@
 // box; a write that the agent took stays reported as written, also when the
 // read after it fails (that failure has a message box of its own).
 
-#include "features/DialogFrame.h"
+#include "dialogbase/DialogFrame.h"
 
 class TfrmACCServerCtrl : public TDialogFrame {
 public:

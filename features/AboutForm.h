@@ -2,7 +2,7 @@
 // The about box: the module's name and release. Shift+Alt+F3 on its OK
 // button shows the detailed release text until the box is activated again.
 
-#include "features/DialogFrame.h"
+#include "dialogbase/DialogFrame.h"
 
 class TAboutForm : public TDialogFrame {
 public:

@@ -6,7 +6,7 @@
 // first. The table is walked in the background; Refresh stays disabled
 // until the walk has ended, however it ends.
 
-#include "features/DialogFrame.h"
+#include "dialogbase/DialogFrame.h"
 
 class TAggregatorPortTableForm : public TDialogFrame {
 public:

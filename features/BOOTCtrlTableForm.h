@@ -5,7 +5,7 @@
 // dialog's controller. Failures go to Memo1 as bare lines.
 
 #include "features/BootpRelayRules.h"
-#include "features/DialogFrame.h"
+#include "dialogbase/DialogFrame.h"
 
 class TNewBootpCtrlForm;
 

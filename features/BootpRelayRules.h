@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "features/RowWrites.h"
+#include "dialogbase/RowWrites.h"
 
 // Items of the relay table.
 enum BootpRelayItem : int { bootpInterface, bootpServer, bootpState };

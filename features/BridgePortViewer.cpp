@@ -1,6 +1,6 @@
 #include "features/BridgePortViewer.h"
 
-#include "features/Form1.h"
+#include "dialogbase/Form1.h"
 
 TBridgePortViewerForm::TBridgePortViewerForm(TComponent* owner, const FormLayout& layout)
     : TDialogFrame(owner, layout) {}

@@ -8,7 +8,7 @@
 // A read that cannot start, or that a close cuts short, gives the flags back
 // as well, so Refresh never stays dead for the rest of the run.
 
-#include "features/DialogFrame.h"
+#include "dialogbase/DialogFrame.h"
 
 class TBridgePortViewerForm : public TDialogFrame {
 public:

@@ -4,8 +4,8 @@
 // changes and deletes them. The row's index goes into its instance as its
 // characters, without a length.
 
-#include "features/DialogFrame.h"
-#include "features/RowWrites.h"
+#include "dialogbase/DialogFrame.h"
+#include "dialogbase/RowWrites.h"
 
 class TCommunityStringTableForm : public TDialogFrame {
 public:

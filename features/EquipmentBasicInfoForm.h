@@ -3,7 +3,7 @@
 // (stacking version, largest number of units, units in the stack), shown
 // only. The equipment capacity is read with them but not shown.
 
-#include "features/DialogFrame.h"
+#include "dialogbase/DialogFrame.h"
 
 class TEquipmentBasicInfoForm : public TDialogFrame {
 public:

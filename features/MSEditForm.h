@@ -5,7 +5,7 @@
 // its mode and fields before it shows it (ModalEditor.h), and has it remove
 // a member without showing it. Set takes a member ID from 1 to 32 only.
 
-#include "features/ModalEditor.h"
+#include "dialogbase/ModalEditor.h"
 
 class TMSEditForm : public TModalEditor {
 public:

@@ -3,8 +3,8 @@
 // commander, listed, added by member ID and password through the member
 // editor (TMSEditForm), and removed.
 
-#include "features/DialogFrame.h"
-#include "features/RowWrites.h"
+#include "dialogbase/DialogFrame.h"
+#include "dialogbase/RowWrites.h"
 
 class TMSEditForm;
 

@@ -5,7 +5,7 @@
 // per counter, read again by Refresh. The two views differ only in their
 // item table and stored layout.
 
-#include "features/DialogFrame.h"
+#include "dialogbase/DialogFrame.h"
 #include "platform/Layout.h"
 
 // The controls both views share: Refresh on the right, the list above the

@@ -3,7 +3,7 @@
 // table, or adds a key. It has no controller of its own: its controls are
 // bound to the table dialog's, which writes its entry (ModalEditor.h).
 
-#include "features/ModalEditor.h"
+#include "dialogbase/ModalEditor.h"
 
 class TMd5EditForm : public TModalEditor {
 public:

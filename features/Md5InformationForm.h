@@ -4,7 +4,7 @@
 // adding a key goes through the key editor (TMd5EditForm), whose controls
 // are bound to this dialog's controller. Failures go to Memo1 as bare lines.
 
-#include "features/DialogFrame.h"
+#include "dialogbase/DialogFrame.h"
 #include "features/Md5KeyRules.h"
 
 class TMd5EditForm;

@@ -2,7 +2,7 @@
 // What the MD5 key table and its key editor write (Md5InformationForm.h),
 // decided from a snapshot of the editor's entry: a key is the row of its ID.
 
-#include "features/RowWrites.h"
+#include "dialogbase/RowWrites.h"
 
 // Items of the MD5 key table.
 enum Md5KeyItem : int { md5KeyId, md5Key, md5Status };

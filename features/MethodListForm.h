@@ -15,7 +15,7 @@
 #include <span>
 
 #include "features/MethodListRules.h"
-#include "features/RowEditor.h"
+#include "dialogbase/RowEditor.h"
 
 struct MethodListLook {
     const char* Name;  // the layout's name: the class without its "T"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "features/RowWrites.h"
+#include "dialogbase/RowWrites.h"
 
 // Combo positions of the two methods that end a list.
 inline constexpr int LocalMethodPosition = 5;

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "features/ModalEditor.h"
+#include "dialogbase/ModalEditor.h"
 
 class TNewBootpCtrlForm : public TModalEditor {
 public:

@@ -2,7 +2,7 @@
 // "802.1P Basic Configure": the bridge's device capabilities (shown) and
 // whether traffic classes are enabled (set).
 
-#include "features/DialogFrame.h"
+#include "dialogbase/DialogFrame.h"
 
 class TPBridgeConfigForm : public TDialogFrame {
 public:

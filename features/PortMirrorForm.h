@@ -7,7 +7,7 @@
 // Every port stays selectable as a source: the dialog does not read the
 // trunk table to hold back trunk members.
 
-#include "features/DialogFrame.h"
+#include "dialogbase/DialogFrame.h"
 
 class TStackingPortUitForm;
 

@@ -1,7 +1,7 @@
 #include "features/PortTrunkForm.h"
 
-#include "features/StackPortFields.h"
-#include "features/StackingPortUit.h"
+#include "dialogbase/StackPortFields.h"
+#include "dialogbase/StackingPortUit.h"
 #include "framework/VxItemsLeftOut.h"
 #include "mibdefs/SystemMib.h"
 #include "platform/Layout.h"

@@ -11,7 +11,7 @@
 // for a new trunk. The requests block: each button returns after the agent
 // answered, its outcome in panel 0 of the status bar.
 
-#include "features/DialogFrame.h"
+#include "dialogbase/DialogFrame.h"
 
 class TStackingPortUitForm;
 

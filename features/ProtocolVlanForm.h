@@ -9,7 +9,7 @@
 // included, goes to panel 0 of the status bar.
 
 #include "features/ProtocolVlanRules.h"
-#include "features/RowEditor.h"
+#include "dialogbase/RowEditor.h"
 
 class TProtocolVlanForm : public TRowEditor {
 public:

@@ -4,7 +4,7 @@
 // filled in and that apply to the chosen protocol; Edit with destroy sends
 // the name with it; Delete sends the destroy alone.
 
-#include "features/RowWrites.h"
+#include "dialogbase/RowWrites.h"
 
 // Items of the protocol VLAN table.
 enum ProtocolVlanItem : int {

@@ -11,7 +11,7 @@
 // Failures of its handlers are not shown; the controller's own result lines
 // and the editor's refusals go to Memo1.
 
-#include "features/DialogFrame.h"
+#include "dialogbase/DialogFrame.h"
 
 class TRouteRedistributForm : public TDialogFrame {
 public:

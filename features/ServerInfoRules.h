@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "features/RowWrites.h"
+#include "dialogbase/RowWrites.h"
 
 // Items of the authentication server table.
 enum ServerItem : int { srvIp, srvProtocol, srvPort, srvKey, srvTimeout, srvRetry, srvRowStatus };

@@ -9,7 +9,7 @@
 // row status. Every result line, a failure's included, goes to panel 0 of
 // the status bar.
 
-#include "features/RowEditor.h"
+#include "dialogbase/RowEditor.h"
 #include "features/ServerInfoRules.h"
 
 class TServerInformationForm : public TRowEditor {

@@ -5,7 +5,7 @@
 // port list in one stack port picker. The dialogs show and delete filters;
 // they create and edit none.
 
-#include "features/DialogFrame.h"
+#include "dialogbase/DialogFrame.h"
 
 class TStaticFilterTableForm : public TDialogFrame {
 public:

@@ -8,7 +8,7 @@
 #include <array>
 #include <string>
 
-#include "features/DialogFrame.h"
+#include "dialogbase/DialogFrame.h"
 
 // The time strings as the controller shows them (two hex digits per octet)
 // and the combo positions they stand for. Positions follow the combos'

@@ -7,7 +7,7 @@
 // from the row instance, so the "Group Address" column shows each row's
 // address.
 
-#include "features/DialogFrame.h"
+#include "dialogbase/DialogFrame.h"
 
 class TTpGroupDestinationForwardedForm : public TDialogFrame {
 public:

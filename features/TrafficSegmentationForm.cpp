@@ -1,7 +1,7 @@
 #include "features/TrafficSegmentationForm.h"
 
-#include "features/StackPortFields.h"
-#include "features/StackingPortUit.h"
+#include "dialogbase/StackPortFields.h"
+#include "dialogbase/StackingPortUit.h"
 #include "mibdefs/SystemMib.h"
 #include "platform/Layout.h"
 #include "platform/SysUtils.h"

@@ -9,7 +9,7 @@
 // A walk of a whole stack is long, so Refresh and Set wait for the walk the
 // dialog started (Ready) and Stop ends it after the reply in flight.
 
-#include "features/DialogFrame.h"
+#include "dialogbase/DialogFrame.h"
 
 class TStackingPortUitForm;
 

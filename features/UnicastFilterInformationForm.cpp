@@ -1,6 +1,6 @@
 #include "features/UnicastFilterInformationForm.h"
 
-#include "features/DialogHost.h"
+#include "dialogbase/DialogHost.h"
 #include "framework/VxItemsLeftOut.h"
 #include "mibdefs/BridgeMib.h"
 #include "platform/Layout.h"

@@ -5,7 +5,7 @@
 // lists in stack port pickers; a click beside the rows clears them. The
 // dialog only shows.
 
-#include "features/DialogFrame.h"
+#include "dialogbase/DialogFrame.h"
 
 class TVLanCurrentTableForm : public TDialogFrame {
 public:

@@ -2,7 +2,7 @@
 // "802.1Q Basic Configure": the Q-bridge's version, largest VLAN id and
 // VLAN counts (shown) and the global GVRP status (set).
 
-#include "features/DialogFrame.h"
+#include "dialogbase/DialogFrame.h"
 
 class TVLanGeneralInfoForm : public TDialogFrame {
 public:

@@ -4,7 +4,7 @@
 // counters; the selected port's four settings are edited and set (Set
 // without a selected port says so and sends nothing).
 
-#include "features/DialogFrame.h"
+#include "dialogbase/DialogFrame.h"
 
 class TVLanPortInfomationForm : public TDialogFrame {
 public:

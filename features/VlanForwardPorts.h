@@ -12,7 +12,7 @@
 
 #include <array>
 
-#include "features/DialogFrame.h"
+#include "dialogbase/DialogFrame.h"
 #include "platform/Layout.h"
 
 class TVlanForwardPortsForm : public TDialogFrame {

@@ -1,6 +1,6 @@
 #include "features/VlanStaticForm.h"
 
-#include "features/StackingPortUit.h"
+#include "dialogbase/StackingPortUit.h"
 #include "mibdefs/BridgeMib.h"
 #include "platform/Layout.h"
 

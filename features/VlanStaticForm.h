@@ -10,7 +10,7 @@
 // shows exactly the lists the agent sent, so an untouched Set writes them
 // back as they were. Set writes the selected VLAN only.
 
-#include "features/DialogFrame.h"
+#include "dialogbase/DialogFrame.h"
 
 class TStackingPortUitForm;
 

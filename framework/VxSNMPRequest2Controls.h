@@ -114,7 +114,7 @@ public:
     //   write included, sends and shows nothing any more. Writes go on: one
     //   on its way is answered as always, and a handler that runs beneath
     //   still sends the rest of its write (a window's frame lets no new
-    //   handler start meanwhile: features/DialogFrame.h).
+    //   handler start meanwhile: dialogbase/DialogFrame.h).
     // - Stop(): ends all work at once and sends nothing more until Resume():
     //   requests on their way are withdrawn, writes too, so asynchronous
     //   work is no longer busy; a blocking walk ends at its next row. Refresh

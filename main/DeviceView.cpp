@@ -13,8 +13,8 @@
 
 #include "common/KestrixModels.h"
 #include "common/VxUtils.h"
-#include "features/StackTables.h"
-#include "features/StackUnits.h"
+#include "dialogbase/StackTables.h"
+#include "dialogbase/StackUnits.h"
 #include "framework/VxSNMPRequest2Edits.h"
 #include "framework/VxSNMPRequest2Leds.h"
 #include "main/FrontPanelForms.h"

@@ -1,6 +1,6 @@
 #include "main/FrontPanelForms.h"
 
-#include "features/StackUnits.h"
+#include "dialogbase/StackUnits.h"
 #include "forms/PanelPictures.h"
 #include "framework/VxSNMPRequest2Leds.h"
 #include "mibdefs/SystemMib.h"

@@ -18,7 +18,7 @@
 // the menu commands in the menu's files (BuildMainMenu and the handlers
 // declared in MainMenuHandlers.inc), the tool launcher in ToolLauncher.cpp.
 //
-// The window is the dialogs' host (features/DialogHost.h) from the start of
+// The window is the dialogs' host (dialogbase/DialogHost.h) from the start of
 // its constructor until it is destroyed: the dialogs read its large-font
 // flag, agent address and unit table through that interface only.
 
@@ -27,7 +27,7 @@
 #include <string>
 #include <vector>
 
-#include "features/DialogHost.h"
+#include "dialogbase/DialogHost.h"
 #include "main/AgentSettings.h"
 #include "platform/Vcl.h"
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "features/DialogHost.h"
+#include "dialogbase/DialogHost.h"
 #include "framework/VxLifetime.h"
 #include "main/MenuCommand.h"
 #include "platform/Forms.h"

@@ -1,6 +1,6 @@
 #include "main/Program.h"
 
-#include "features/Form1.h"
+#include "dialogbase/Form1.h"
 #include "framework/GUIConfigForm.h"
 #include "main/Main.h"
 

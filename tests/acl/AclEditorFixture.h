@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "acl/AclEditor.h"
-#include "features/StackingPortUit.h"
+#include "dialogbase/StackingPortUit.h"
 #include "framework/VxSNMPSession.h"
 #include "platform/Layout.h"
 #include "platform/Menus.h"

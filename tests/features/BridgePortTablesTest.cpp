@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "features/Form1.h"
+#include "dialogbase/Form1.h"
 #include "features/GARPForm.h"
 #include "features/PortCapabilities8021dForm.h"
 #include "features/VLanPortInfomationForm.h"

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "features/PortMirrorForm.h"
-#include "features/StackingPortUit.h"
+#include "dialogbase/StackingPortUit.h"
 #include "platform/testing/DialogRecorder.h"
 #include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"

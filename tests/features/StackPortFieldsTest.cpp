@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "features/StackPortFields.h"
+#include "dialogbase/StackPortFields.h"
 
 namespace {
 

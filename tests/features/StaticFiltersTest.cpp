@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "features/MulticastFilterInformationForm.h"
-#include "features/StackingPortUit.h"
+#include "dialogbase/StackingPortUit.h"
 #include "features/UnicastFilterInformationForm.h"
 #include "tests/support/DialogFixture.h"
 #include "tests/support/Picture.h"

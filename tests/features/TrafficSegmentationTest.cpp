@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "features/StackingPortUit.h"
+#include "dialogbase/StackingPortUit.h"
 #include "features/TrafficSegmentationForm.h"
 #include "platform/testing/DialogRecorder.h"
 #include "tests/support/AgentFixture.h"

@@ -6,7 +6,7 @@
 
 #include "features/ForwardUnregisteredInformationForm.h"
 #include "features/MulticastForwardingInformationForm.h"
-#include "features/StackingPortUit.h"
+#include "dialogbase/StackingPortUit.h"
 #include "features/TpGroupDestinationForwardedForm.h"
 #include "features/VLanCurrentTableForm.h"
 #include "tests/support/DialogFixture.h"

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "features/StackTables.h"
-#include "features/StackingPortUit.h"
+#include "dialogbase/StackTables.h"
+#include "dialogbase/StackingPortUit.h"
 #include "features/VlanStaticForm.h"
 #include "platform/testing/DialogRecorder.h"
 #include "tests/support/AgentFixture.h"

@@ -27,7 +27,7 @@
 #include <string>
 #include <vector>
 
-#include "features/Form1.h"
+#include "dialogbase/Form1.h"
 #include "features/MethodListForm.h"
 #include "features/PortTrunkForm.h"
 #include "features/VlanStaticForm.h"

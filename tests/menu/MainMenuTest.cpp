@@ -26,7 +26,7 @@
 #include "features/AggregatorPortTableForm.h"
 #include "features/BOOTCtrlTableForm.h"
 #include "features/EquipmentBasicInfoForm.h"
-#include "features/Form1.h"
+#include "dialogbase/Form1.h"
 #include "features/ForwardUnregisteredInformationForm.h"
 #include "features/GARPForm.h"
 #include "features/MSInformationForm.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "features/StackTables.h"
+#include "dialogbase/StackTables.h"
 #include "framework/VxSNMPRequest.h"
 #include "framework/VxSNMPRequest2Leds.h"
 #include "main/FrontPanelForms.h"

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "common/KestrixModels.h"
-#include "features/StackTables.h"
-#include "features/StackingPortUit.h"
+#include "dialogbase/StackTables.h"
+#include "dialogbase/StackingPortUit.h"
 #include "mibdefs/SystemMib.h"
 #include "tests/panels/StatusWindowFixture.h"
 

@@ -31,8 +31,8 @@
 #include <string>
 #include <vector>
 
-#include "features/DialogFrame.h"
-#include "features/Form1.h"
+#include "dialogbase/DialogFrame.h"
+#include "dialogbase/Form1.h"
 #include "framework/GUIConfigForm.h"
 #include "main/Main.h"
 #include "main/Program.h"

@@ -24,7 +24,7 @@
 #include <vector>
 
 #include "acl/EthernetMaskInformationFormUnit.h"
-#include "features/DialogFrame.h"
+#include "dialogbase/DialogFrame.h"
 #include "features/PortTrunkForm.h"
 #include "features/SummerTimeConfigForm.h"
 #include "framework/GUIConfigForm.h"

@@ -1,8 +1,8 @@
 #include "tests/support/DialogFixture.h"
 
 #include "common/KestrixModels.h"
-#include "features/StackTables.h"
-#include "features/StackingPortUit.h"
+#include "dialogbase/StackTables.h"
+#include "dialogbase/StackingPortUit.h"
 #include "framework/VxSNMPSession.h"
 #include "main/MenuCommand.h"
 #include "mibdefs/SystemMib.h"

@@ -1,6 +1,6 @@
 #pragma once
 // A hand-made dialog against the simulated stack, opened from a stand-in of
-// the main window (the dialogs' host and owner: features/DialogHost.h), and
+// the main window (the dialogs' host and owner: dialogbase/DialogHost.h), and
 // driven as a user drives it.
 //
 //   OpenHostOn(description);                        // or the default stack
@@ -30,8 +30,8 @@
 #include <string>
 #include <vector>
 
-#include "features/DialogFrame.h"
-#include "features/DialogHost.h"
+#include "dialogbase/DialogFrame.h"
+#include "dialogbase/DialogHost.h"
 #include "tests/support/StackFixture.h"
 
 class VxSNMPRequest2Edits;

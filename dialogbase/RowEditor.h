@@ -32,8 +32,8 @@
 #include <span>
 #include <vector>
 
-#include "features/DialogFrame.h"
-#include "features/RowWrites.h"
+#include "dialogbase/DialogFrame.h"
+#include "dialogbase/RowWrites.h"
 
 // One labelled control of an editor, bound to one item.
 struct RowField {

@@ -1,4 +1,4 @@
-#include "features/StackUnits.h"
+#include "dialogbase/StackUnits.h"
 
 #include <iterator>
 

@@ -1,4 +1,4 @@
-#include "features/RowEditor.h"
+#include "dialogbase/RowEditor.h"
 
 #include "framework/VxItemsLeftOut.h"
 #include "platform/Layout.h"

@@ -1,4 +1,4 @@
-#include "features/DialogLines.h"
+#include "dialogbase/DialogLines.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "features/Form1.h"
+#include "dialogbase/Form1.h"
 
-#include "features/DialogHost.h"
+#include "dialogbase/DialogHost.h"
 
 TForm1* Form1 = nullptr;
 

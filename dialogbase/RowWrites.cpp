@@ -1,4 +1,4 @@
-#include "features/RowWrites.h"
+#include "dialogbase/RowWrites.h"
 
 #include "common/VxOptionList.h"
 #include "framework/SnmpVarItem.h"

@@ -1,4 +1,4 @@
-#include "features/StackPortFields.h"
+#include "dialogbase/StackPortFields.h"
 
 #include "platform/Dialogs.h"
 #include "platform/StdCtrls.h"

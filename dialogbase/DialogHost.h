@@ -11,7 +11,7 @@
 
 #include <string>
 
-#include "features/StackingPortUit.h"
+#include "dialogbase/StackingPortUit.h"
 
 class VxDialogHost {
 public:

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "features/StackUnits.h"
+#include "dialogbase/StackUnits.h"
 #include "platform/Vcl.h"
 
 class VxSNMPRequest2Edits;

@@ -1,4 +1,4 @@
-#include "features/DialogHost.h"
+#include "dialogbase/DialogHost.h"
 
 #include "common/VxUtils.h"
 

@@ -1,8 +1,8 @@
-#include "features/StackingPortUit.h"
+#include "dialogbase/StackingPortUit.h"
 
 #include <filesystem>
 
-#include "features/StackTables.h"
+#include "dialogbase/StackTables.h"
 #include "framework/VxSNMPRequest2Edits.h"
 #include "platform/Layout.h"
 #include "platform/Text.h"

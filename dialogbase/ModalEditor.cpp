@@ -1,6 +1,6 @@
-#include "features/ModalEditor.h"
+#include "dialogbase/ModalEditor.h"
 
-#include "features/RowEditor.h"
+#include "dialogbase/RowEditor.h"
 
 TModalEditor::TModalEditor(TComponent* owner, const FormLayout& layout) : TDialogFrame(owner, layout) {}
 

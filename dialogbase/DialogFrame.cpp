@@ -1,12 +1,12 @@
-#include "features/DialogFrame.h"
+#include "dialogbase/DialogFrame.h"
 
 #include <cmath>
 
 #include "common/VxNumbers.h"
-#include "features/DialogHost.h"
-#include "features/DialogLines.h"
-#include "features/ModalEditor.h"
-#include "features/StackingPortUit.h"
+#include "dialogbase/DialogHost.h"
+#include "dialogbase/DialogLines.h"
+#include "dialogbase/ModalEditor.h"
+#include "dialogbase/StackingPortUit.h"
 #include "platform/Layout.h"
 
 namespace {

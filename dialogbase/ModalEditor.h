@@ -20,8 +20,8 @@
 
 #include <functional>
 
-#include "features/DialogFrame.h"
-#include "features/RowWrites.h"
+#include "dialogbase/DialogFrame.h"
+#include "dialogbase/RowWrites.h"
 
 class TModalEditor : public TDialogFrame {
 public:

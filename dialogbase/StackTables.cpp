@@ -1,4 +1,4 @@
-#include "features/StackTables.h"
+#include "dialogbase/StackTables.h"
 
 #include "platform/ComCtrls.h"
 
