@@ -145,6 +145,10 @@ void TDialogFrame::WriteRowStatus(VxSNMPRequest2Edits& controller, TComboBox* co
     WriteShownRowStatus(controller, combo);
 }
 
+int TDialogFrame::ShownRowStatus(const VxSNMPRequest2Edits& controller, const TComboBox* combo) {
+    return RowStatusAt(RowStatusMapOf(controller, combo), combo->ItemIndex());
+}
+
 void TDialogFrame::WriteShownRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo) {
     controller.LastOp = 1;  // a refusal here is the write's result
     const VxOptionList& map = RowStatusMapOf(controller, combo);

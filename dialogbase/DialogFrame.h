@@ -238,6 +238,8 @@ protected:
     static void SelectRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo, int status);
     static void WriteRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo, int status);
     static void WriteShownRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo);
+    // The status the combo shows, by value; 0 for none.
+    static int ShownRowStatus(const VxSNMPRequest2Edits& controller, const TComboBox* combo);
 
     // A re-read of a table took its selected row away and the controls bound
     // to it show no row: the dialog empties here what it shows of a row

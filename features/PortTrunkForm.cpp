@@ -13,7 +13,17 @@ namespace {
 enum : int { IndexItem, NameItem, MasterItem, MemberItem, FloodingItem, TypeItem, StateItem };
 // List columns (sub-items) the dialog reads.
 constexpr int MasterPortColumn = 1;
-constexpr int StateColumn = 5;
+
+// The Status box offers the two states a trunk is set to, entry by entry:
+// enable (1), disable (2). The bound Combo_State holds the row's state by
+// value, createAndGo and destroy among them.
+constexpr int TrunkStateOfStatusEntry[] = {1, 2};
+
+int StatusEntryOfTrunkState(int state) {
+    for (int entry = 0; entry < 2; ++entry)
+        if (TrunkStateOfStatusEntry[entry] == state) return entry;
+    return -1;
+}
 
 constexpr int MinMembers = 2;
 constexpr int MaxMembers = 8;
@@ -157,14 +167,17 @@ void TPortTrunkForm::LV_PortTrunkClick(TObject*) {
         MasterPort = master % PortsPerUnit;
         ShowUnitAndPort(master, UnitEdit, PortEdit);
     });
-    const std::string state = row->SubItems()->Count() > StateColumn ? row->SubItems()->Get(StateColumn) : "";
-    if (state == "disable") ComboBox1->SetItemIndex(1);
-    else if (state == "enable") ComboBox1->SetItemIndex(0);
+    ShowStateInStatusBox();
 }
 
-void TPortTrunkForm::Combo_StateChange(TObject*) {
-    if (Combo_State->Text() == "enable") ComboBox1->SetItemIndex(0);
-    else if (Combo_State->Text() == "disable") ComboBox1->SetItemIndex(1);
+void TPortTrunkForm::Combo_StateChange(TObject*) { ShowStateInStatusBox(); }
+
+// The row's state, loaded into Combo_State, as the Status box's entry; a
+// state the box does not offer (createAndGo, destroy) leaves it as it is.
+void TPortTrunkForm::ShowStateInStatusBox() {
+    if (!TrunkRequest) return;
+    const int entry = StatusEntryOfTrunkState(ShownRowStatus(*TrunkRequest, Combo_State));
+    if (entry >= 0) ComboBox1->SetItemIndex(entry);
 }
 
 void TPortTrunkForm::UnitEditKeyPress(TObject*, char& key) { DigitsOnlyKey(key); }
@@ -234,7 +247,8 @@ void TPortTrunkForm::SetBtnClick(TObject*) {
     if (UnitEdit->Text().empty()) return RefuseInput(UnitEdit, "The Unit should not be empty.");
     if (PortEdit->Text().empty()) return RefuseInput(PortEdit, "The Port should not be empty.");
     Guard(TrunkRequest, [&] {
-        Combo_State->SetText(ComboBox1->Text());  // "enable" or "disable", by its label
+        if (const int entry = ComboBox1->ItemIndex(); entry >= 0 && entry < 2)
+            SelectRowStatus(*TrunkRequest, Combo_State, TrunkStateOfStatusEntry[entry]);
         const int master = TypedMasterPort();
         if (!MasterPortTicked(master)) return;
         ED_MasterPort->SetText(std::to_string(master));

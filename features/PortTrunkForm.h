@@ -61,5 +61,6 @@ private:
     // unit (a ninth is unticked again).
     bool MembersFit();
     bool AnyRowHas(int subItem, const std::string& text, bool numerically) const;
+    void ShowStateInStatusBox();
     void NoRowShown(TObject* list) override;
 };
