@@ -7,7 +7,9 @@
 // are bound to it) and shows it; the editor knows nothing of the table
 // dialog's class. Its handlers run as the table dialog's, so its failures are
 // reported where the table dialog reports its own, and the table's close step
-// ends and deletes it.
+// ends and deletes it. What a pair writes is decided without windows in one
+// header the two share (features/Md5KeyRules.h, MemberSwitchRules.h,
+// BootpRelayRules.h).
 //
 //   void TMyTableForm::FormCreate(TObject*) {
 //       AddEditor(Editor, MyEditForm);

@@ -1,6 +1,6 @@
 #include "features/MSEditForm.h"
 
-#include "common/VxNumbers.h"
+#include "features/MemberSwitchRules.h"
 #include "framework/VxItemsLeftOut.h"
 #include "framework/VxValueConversion.h"
 #include "mibdefs/SystemMib.h"
@@ -9,13 +9,6 @@
 TMSEditForm* MSEditForm = nullptr;
 
 namespace {
-
-// Items of the member's row.
-enum : int { IdItem, CandidateSourceItem, PasswordItem, RowStatusItem };
-
-// The member IDs of a commander's group.
-constexpr long long FirstMemberId = 1;
-constexpr long long LastMemberId = 32;
 
 constexpr LayoutControl kControls[] = {
     {.Class = "TLabel", .Name = "MSID", .Bounds = {16, 20, 0, 0}, .Caption = "Member ID"},
@@ -61,10 +54,10 @@ TMSEditForm::TMSEditForm(TComponent* owner) : TModalEditor(owner, kLayout) {
                              .IndexCount = 1,
                              .Bind =
                                  [this](VxSNMPRequest2Edits& c) {
-                                     c.BindFormatted(IdItem, "%i", KeyIDEdit);
-                                     c.BindFormatted(CandidateSourceItem, "%s", KeyIDEdit);
-                                     c.BindFormatted(PasswordItem, "%s", MS_Password);
-                                     c.BindComboBox(RowStatusItem, Row_Status);
+                                     c.BindFormatted(msId, "%i", KeyIDEdit);
+                                     c.BindFormatted(msCandidateSource, "%s", KeyIDEdit);
+                                     c.BindFormatted(msPassword, "%s", MS_Password);
+                                     c.BindComboBox(msRowStatus, Row_Status);
                                  },
                              .FirstRead = false});
 }
@@ -81,29 +74,27 @@ void TMSEditForm::FormActivate(TObject*) {
 }
 
 void TMSEditForm::ShowStatusOf(RowWrite write) {
-    SelectRowStatus(*MSEdits, Row_Status, write == RowWrite::Delete ? RowDestroy : RowCreateAndGo);
+    SelectRowStatus(*MSEdits, Row_Status, MemberStatusOf(write));
 }
 
 void TMSEditForm::AddressMember(const std::string& id) {
     VxSNMPVarList& list = MSEdits->Request.VarList;
-    list.GetItem(IdItem)->Value = id;
-    list.Instance = IndexValueTextOf(list, IdItem);
+    list.GetItem(msId)->Value = id;
+    list.Instance = IndexValueTextOf(list, msId);
 }
 
 void TMSEditForm::DeleteMember(const std::string& id) {
     EditMode = RowWrite::Delete;
     ShowStatusOf(RowWrite::Delete);
     VxItemsLeftOut out(*MSEdits);
-    out.LeaveOutBetween(IdItem, PasswordItem);
+    out.LeaveOutBetween(msId, msPassword);
     AddressMember(id);
     out.Write(true);
 }
 
 void TMSEditForm::SetButtonClick(TObject*) {
     const std::string id = KeyIDEdit->Text();
-    if (EditMode == RowWrite::Add && id.empty()) return RefuseInput(KeyIDEdit, "MSID is needed.");
-    if (!WholeInteger(id, FirstMemberId, LastMemberId))
-        return RefuseInput(KeyIDEdit, "MSID must be a whole number from 1 to 32.");
+    if (auto refusal = CheckMemberId(id, EditMode)) return RefuseInput(KeyIDEdit, refusal->Message);
     Guard(MSEdits, [&] {
         if (EditMode == RowWrite::Add) ED_MCS->SetText(id);
         AddressMember(id);

@@ -6,6 +6,7 @@
 // a member without showing it. Set takes a member ID from 1 to 32 only.
 
 #include "dialogbase/ModalEditor.h"
+#include "features/MemberSwitchRules.h"
 
 class TMSEditForm : public TModalEditor {
 public:

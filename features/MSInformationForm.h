@@ -1,10 +1,11 @@
 #pragma once
 // "Member Switch Information Table": the single-IP member switches of the
 // commander, listed, added by member ID and password through the member
-// editor (TMSEditForm), and removed.
+// editor (TMSEditForm), and removed. What the pair writes is decided in
+// MemberSwitchRules.h.
 
 #include "dialogbase/DialogFrame.h"
-#include "dialogbase/RowWrites.h"
+#include "features/MemberSwitchRules.h"
 
 class TMSEditForm;
 

@@ -1,6 +1,5 @@
 #include "features/Md5EditForm.h"
 
-#include "features/Md5KeyRules.h"
 #include "platform/Layout.h"
 
 TMd5EditForm* Md5EditForm = nullptr;

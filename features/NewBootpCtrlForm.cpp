@@ -1,6 +1,5 @@
 #include "features/NewBootpCtrlForm.h"
 
-#include "features/BootpRelayRules.h"
 #include "platform/Layout.h"
 
 TNewBootpCtrlForm* NewBootpCtrlForm = nullptr;

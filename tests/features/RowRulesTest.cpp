@@ -10,6 +10,7 @@
 #include "common/VxOptionList.h"
 #include "features/BootpRelayRules.h"
 #include "features/Md5KeyRules.h"
+#include "features/MemberSwitchRules.h"
 #include "features/MethodListRules.h"
 #include "features/ProtocolVlanRules.h"
 #include "features/ServerInfoRules.h"
@@ -284,7 +285,7 @@ TEST(MethodListRules, WritesLeaveOutAbsentMethodsAndAfterGoingOnTheIneffectiveOn
             << c.Key << "/" << c.Status;
 }
 
-// ---------------------------------------------------------------- MD5 keys and BOOTP relay pairs
+// ---------------------------------------------------------------- MD5 keys, member switches and BOOTP relay pairs
 
 TEST(Md5KeyRules, AnAddNeedsAnIdNotListedAsTextAndAKey) {
     struct Case {
@@ -308,6 +309,25 @@ TEST(Md5KeyRules, AnAddNeedsAnIdNotListedAsTextAndAKey) {
     EXPECT_EQ(Md5StatusOf(RowWrite::Set), RowActive);
     EXPECT_EQ(Md5StatusOf(RowWrite::Add), RowCreateAndGo);
     EXPECT_EQ(Md5StatusOf(RowWrite::Delete), RowDestroy);
+}
+
+TEST(MemberSwitchRules, AMemberIdIsAWholeNumberFromOneTo32) {
+    const RowRefusal needed{"MSID is needed.", msId};
+    const RowRefusal range{"MSID must be a whole number from 1 to 32.", msId};
+    struct Case {
+        const char* Id;
+        RowWrite Write;
+        std::optional<RowRefusal> Refusal;
+    };
+    const Case cases[] = {
+        {"", RowWrite::Add, needed}, {"", RowWrite::Set, range},     {"0", RowWrite::Add, range},
+        {"33", RowWrite::Add, range}, {"3.5", RowWrite::Add, range}, {"-1", RowWrite::Set, range},
+        {"1", RowWrite::Add, std::nullopt}, {"32", RowWrite::Set, std::nullopt},
+    };
+    for (const Case& c : cases) EXPECT_EQ(CheckMemberId(c.Id, c.Write), c.Refusal) << '"' << c.Id << '"';
+    EXPECT_EQ(MemberStatusOf(RowWrite::Add), RowCreateAndGo);
+    EXPECT_EQ(MemberStatusOf(RowWrite::Set), RowCreateAndGo);
+    EXPECT_EQ(MemberStatusOf(RowWrite::Delete), RowDestroy);
 }
 
 TEST(BootpRelayRules, AnInterfaceTakesFourServersCountedByItsExactName) {
