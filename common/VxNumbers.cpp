@@ -118,3 +118,9 @@ uint64_t SaturatedUnsigned64(long double value) {
     if (value >= 18446744073709551616.0L) return std::numeric_limits<uint64_t>::max();
     return static_cast<uint64_t>(value);
 }
+
+bool IsWholeNumber(std::string_view text) {
+    // Digits only, and few enough for an INTEGER item: a longer number would
+    // wrap to 32 bits and name another row.
+    return text.find_first_not_of("0123456789") == std::string_view::npos && WholeInteger(text, 0, INT32_MAX);
+}

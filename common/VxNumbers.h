@@ -38,6 +38,9 @@ uint32_t LenientWrapped32(std::string_view text);
 // Strict readers: the whole text, blanks around it aside, is one number
 // within the bounds; nothing otherwise.
 std::optional<long long> WholeInteger(std::string_view text, long long min, long long max);
+// Whether a text is a whole decimal number as typed into an index field:
+// digits only, at least one, no more than an INTEGER holds (2147483647).
+bool IsWholeNumber(std::string_view text);
 std::optional<uint64_t> WholeUnsigned(std::string_view text, uint64_t max);
 std::optional<long double> WholeReal(std::string_view text);
 

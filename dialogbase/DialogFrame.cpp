@@ -16,9 +16,14 @@ T* OptionalChild(const TComponent* owner, const char* name) {
     return dynamic_cast<T*>(owner->FindComponent(name));
 }
 
-void SetText(TControl* control, const std::string& text) {
-    if (auto* staticText = dynamic_cast<TStaticText*>(control)) staticText->SetCaption(text);
-    else if (auto* label = dynamic_cast<TLabel*>(control)) label->SetCaption(text);
+// "0,1,2,...,767": the positions of a port list's 768 bits, for binding.
+const std::string& StackPortPositions() {
+    static const std::string positions = [] {
+        std::string text;
+        for (int k = 0; k < StackPortSlots; ++k) text += (k ? "," : "") + std::to_string(k);
+        return text;
+    }();
+    return positions;
 }
 
 }  // namespace
@@ -111,50 +116,6 @@ TObject* TDialogFrame::DefaultTarget() const {
     if (FrameMemo) return FrameMemo;
     if (FramePanel()) return FramePanel();
     return FrameStatusBar;
-}
-
-void TDialogFrame::ShowRowCount(TControl* countText, const VxSNMPRequest2Edits* controller) {
-    if (!countText || !controller || !controller->ListView) return;
-    SetText(countText, std::to_string(controller->ListView->Items()->Count()));
-}
-
-namespace {
-
-// The value-name map of the item a row-status combo is bound to.
-const VxOptionList& RowStatusMapOf(const VxSNMPRequest2Edits& controller, const TComboBox* combo) {
-    for (const auto& binding : controller.Bindings)
-        if (binding->Controls.front() == combo) {
-            const VxOptionList* map =
-                binding->Options ? binding->Options : controller.Request.VarList.GetItem(binding->Item)->OptionList();
-            if (map) return *map;
-        }
-    throw Exception("The row status box is not bound to a row status.");
-}
-
-}  // namespace
-
-void TDialogFrame::SelectRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo, int status) {
-    const int entry = RowStatusEntry(RowStatusMapOf(controller, combo), status);
-    if (entry < 0) throw Exception("Row status " + std::to_string(status) + " is none of this table's: nothing was sent.");
-    combo->SetItemIndex(entry);
-}
-
-void TDialogFrame::WriteRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo, int status) {
-    controller.LastOp = 1;  // a refusal here is the write's result
-    SelectRowStatus(controller, combo, status);
-    WriteShownRowStatus(controller, combo);
-}
-
-int TDialogFrame::ShownRowStatus(const VxSNMPRequest2Edits& controller, const TComboBox* combo) {
-    return RowStatusAt(RowStatusMapOf(controller, combo), combo->ItemIndex());
-}
-
-void TDialogFrame::WriteShownRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo) {
-    controller.LastOp = 1;  // a refusal here is the write's result
-    const VxOptionList& map = RowStatusMapOf(controller, combo);
-    if (combo->ItemIndex() < 0 || combo->ItemIndex() >= map.Count())
-        throw Exception("No row status is chosen: nothing was sent.");
-    controller.SetValues(true, true);
 }
 
 // ---- guards and reports ------------------------------------------------------------
@@ -278,15 +239,6 @@ void TDialogFrame::UncheckPorts(std::initializer_list<TStackingPortUitForm*> pic
     }
 }
 
-const std::string& StackPortPositions() {
-    static const std::string positions = [] {
-        std::string text;
-        for (int k = 0; k < StackPortSlots; ++k) text += (k ? "," : "") + std::to_string(k);
-        return text;
-    }();
-    return positions;
-}
-
 // ---- the close step -----------------------------------------------------------------
 
 bool TDialogFrame::Closing() const { return CloseWaiting || Application->Terminated(); }
@@ -340,8 +292,3 @@ void TDialogFrame::FinishClose() {
 
 int ScaleForDialog(int value) { return static_cast<int>(std::lround(value * 1.25)); }
 
-bool IsWholeNumber(const std::string& text) {
-    // Digits only, and few enough for an INTEGER item: a longer number would
-    // wrap to 32 bits and name another row.
-    return text.find_first_not_of("0123456789") == std::string::npos && WholeInteger(text, 0, INT32_MAX);
-}

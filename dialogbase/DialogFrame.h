@@ -31,8 +31,6 @@
 //   reported last (WriteThenRead);
 // - items left out of one write through the controllers' one scope
 //   (framework/VxItemsLeftOut.h), every access word put back on every path;
-// - Add and Delete through the row-status combo, the status chosen by value
-//   (SelectRowStatus, WriteRowStatus);
 // - input checks that refuse a field in a message box (RefuseInput);
 // - the stack port pickers of the port lists (AddPortPickers, BindPortList,
 //   UncheckPorts);
@@ -226,29 +224,11 @@ protected:
     // when it takes it. Nothing is sent then.
     void RefuseInput(TWinControl* field, const std::string& message);
 
-    // The row status of every dialog, chosen by value (VxRowStatus.h).
-    // SelectRowStatus selects the entry of `status` (RowCreateAndGo,
-    // RowDestroy, a row's own status, or a table's own valid/invalid values)
-    // in the row-status combo, from the value-name map it is bound with; a
-    // status the map does not hold would go out as 0: it raises instead.
-    // WriteRowStatus selects it and writes the row: SetValues(1, 1);
-    // WriteShownRowStatus writes the entry the combo shows (a loaded row's own
-    // status), and refuses a combo showing none (no row loaded). A refused
-    // status sends nothing, and is said as the write's result.
-    static void SelectRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo, int status);
-    static void WriteRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo, int status);
-    static void WriteShownRowStatus(VxSNMPRequest2Edits& controller, TComboBox* combo);
-    // The status the combo shows, by value; 0 for none.
-    static int ShownRowStatus(const VxSNMPRequest2Edits& controller, const TComboBox* combo);
-
     // A re-read of a table took its selected row away and the controls bound
     // to it show no row: the dialog empties here what it shows of a row
     // beside them (a port as unit and port, a choice that follows the row's
     // value). The sender is the table's list view.
     virtual void NoRowShown(TObject* /*list*/) {}
-
-    // Sets a count text to the row count of the controller's list view.
-    static void ShowRowCount(TControl* countText, const VxSNMPRequest2Edits* controller);
 
     // A write of the selected row: false, after "Choose the item first." (the
     // focus on `focus`), while the list has none selected.
@@ -337,21 +317,3 @@ private:
 // value x 1.25, rounded to the nearest integer (503 gives 629): a dialog's
 // geometry under large fonts.
 int ScaleForDialog(int value);
-
-// The layout that `build` makes from a record (an editor's fields, a look),
-// built at the record's first use and kept, one per record, for the
-// program's life.
-template <class Record>
-const FormLayout& LayoutBuiltOnce(const Record& record, std::unique_ptr<BuiltLayout> (*build)(const Record&)) {
-    static std::map<const Record*, std::unique_ptr<BuiltLayout>> layouts;
-    auto& built = layouts[&record];
-    if (!built) built = build(record);
-    return built->Layout;
-}
-
-// Whether a text is a whole decimal number: digits only, at least one, no
-// more than an INTEGER holds (2147483647).
-bool IsWholeNumber(const std::string& text);
-
-// "0,1,2,...,767": the positions of a port list's 768 bits, for binding.
-const std::string& StackPortPositions();

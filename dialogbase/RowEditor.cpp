@@ -1,6 +1,7 @@
 #include "dialogbase/RowEditor.h"
 
 #include "framework/VxItemsLeftOut.h"
+#include "framework/VxRowStatusCombo.h"
 #include "platform/Layout.h"
 
 namespace {
@@ -123,7 +124,7 @@ void TRowEditor::ShowNoSelection() {
     ShowSelectionState();
 }
 
-void TRowEditor::ShowRowCount() { TDialogFrame::ShowRowCount(CountText, Controller); }
+void TRowEditor::ShowRowCount() { ::ShowRowCount(CountText, Controller); }
 
 void TRowEditor::ReturnToNoSelection() {
     ShowNoSelection();

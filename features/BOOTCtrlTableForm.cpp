@@ -1,6 +1,7 @@
 #include "features/BOOTCtrlTableForm.h"
 
 #include "features/NewBootpCtrlForm.h"
+#include "framework/VxRowStatusCombo.h"
 #include "mibdefs/Layer3Mib.h"
 #include "platform/Layout.h"
 

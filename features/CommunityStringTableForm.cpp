@@ -1,5 +1,6 @@
 #include "features/CommunityStringTableForm.h"
 
+#include "framework/VxRowStatusCombo.h"
 #include "mibdefs/SnmpV3Mib.h"
 #include "platform/Layout.h"
 

@@ -2,6 +2,7 @@
 
 #include "features/MemberSwitchRules.h"
 #include "framework/VxItemsLeftOut.h"
+#include "framework/VxRowStatusCombo.h"
 #include "framework/VxValueConversion.h"
 #include "mibdefs/SystemMib.h"
 #include "platform/Layout.h"

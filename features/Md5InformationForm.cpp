@@ -1,6 +1,7 @@
 #include "features/Md5InformationForm.h"
 
 #include "features/Md5EditForm.h"
+#include "framework/VxRowStatusCombo.h"
 #include "mibdefs/Layer3Mib.h"
 #include "platform/Layout.h"
 

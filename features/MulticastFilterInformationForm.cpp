@@ -1,5 +1,6 @@
 #include "features/MulticastFilterInformationForm.h"
 
+#include "framework/VxRowStatusCombo.h"
 #include "mibdefs/BridgeMib.h"
 #include "platform/Layout.h"
 

@@ -1,8 +1,10 @@
 #include "features/PortTrunkForm.h"
 
+#include "common/VxNumbers.h"
 #include "dialogbase/StackPortFields.h"
 #include "dialogbase/StackingPortUit.h"
 #include "framework/VxItemsLeftOut.h"
+#include "framework/VxRowStatusCombo.h"
 #include "mibdefs/SystemMib.h"
 #include "platform/Layout.h"
 #include "platform/SysUtils.h"

@@ -1,6 +1,8 @@
 #include "features/RouteRedistributForm.h"
 
+#include "common/VxNumbers.h"
 #include "features/RouteRedistributionRules.h"
+#include "framework/VxRowStatusCombo.h"
 #include "mibdefs/Layer3Mib.h"
 #include "platform/Layout.h"
 

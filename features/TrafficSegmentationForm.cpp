@@ -1,5 +1,6 @@
 #include "features/TrafficSegmentationForm.h"
 
+#include "common/VxNumbers.h"
 #include "dialogbase/StackPortFields.h"
 #include "dialogbase/StackingPortUit.h"
 #include "mibdefs/SystemMib.h"

@@ -2,6 +2,7 @@
 
 #include "dialogbase/DialogHost.h"
 #include "framework/VxItemsLeftOut.h"
+#include "framework/VxRowStatusCombo.h"
 #include "mibdefs/BridgeMib.h"
 #include "platform/Layout.h"
 

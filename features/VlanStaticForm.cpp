@@ -1,6 +1,8 @@
 #include "features/VlanStaticForm.h"
 
+#include "common/VxNumbers.h"
 #include "dialogbase/StackingPortUit.h"
+#include "framework/VxRowStatusCombo.h"
 #include "mibdefs/BridgeMib.h"
 #include "platform/Layout.h"
 

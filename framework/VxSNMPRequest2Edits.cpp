@@ -736,3 +736,10 @@ void VxSNMPRequest2Edits::ControlsToValues(int item) {
             var.Value = *typedWhole;
     }
 }
+
+void ShowRowCount(TControl* countText, const VxSNMPRequest2Edits* controller) {
+    if (!countText || !controller || !controller->ListView) return;
+    const std::string count = std::to_string(controller->ListView->Items()->Count());
+    if (auto* staticText = dynamic_cast<TStaticText*>(countText)) staticText->SetCaption(count);
+    else if (auto* label = dynamic_cast<TLabel*>(countText)) label->SetCaption(count);
+}

@@ -148,3 +148,8 @@ private:
     // The items that have list-view columns, in column order.
     std::vector<int> ListedItems() const;
 };
+
+// Sets a count text (a TStaticText or TLabel) to the row count of the
+// controller's list view; nothing without a count text, a controller or a
+// list view.
+void ShowRowCount(TControl* countText, const VxSNMPRequest2Edits* controller);

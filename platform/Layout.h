@@ -106,6 +106,8 @@
 
 #include <cstdint>
 #include <deque>
+#include <map>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -208,6 +210,17 @@ struct BuiltLayout {
         return Layout;
     }
 };
+
+// The layout that `build` makes from a record (an editor's fields, a look),
+// built at the record's first use and kept, one per record, for the
+// program's life.
+template <class Record>
+const FormLayout& LayoutBuiltOnce(const Record& record, std::unique_ptr<BuiltLayout> (*build)(const Record&)) {
+    static std::map<const Record*, std::unique_ptr<BuiltLayout>> layouts;
+    auto& built = layouts[&record];
+    if (!built) built = build(record);
+    return built->Layout;
+}
 
 // Gives the form its layout: its own properties, then every control, owned by
 // the form. Raises an Exception on a fault of the data; controls built before

@@ -19,6 +19,7 @@
 #include "features/ProtocolVlanForm.h"
 #include "features/VlanStaticForm.h"
 #include "framework/VxItemsLeftOut.h"
+#include "framework/VxRowStatusCombo.h"
 #include "platform/Layout.h"
 #include "platform/testing/DialogRecorder.h"
 #include "tests/support/AgentFixture.h"
@@ -121,8 +122,6 @@ public:
     using TDialogFrame::Guard;
     using TDialogFrame::Report;
     using TDialogFrame::WriteThenRead;
-    using TDialogFrame::WriteRowStatus;
-    using TDialogFrame::WriteShownRowStatus;
 
     TListView* LV_hostEntry;
     TEdit* ED_Index;
@@ -333,8 +332,9 @@ TEST_F(Frame, AMiddleItemLeftOutStillWritesTheSelectedRow) {
     EXPECT_EQ(Rows(dialog->LV_hostEntry)[1], "2|10.90.90.22|disabled|active");
 }
 
-// Every row-status write goes through the frame, which never lets a status
-// of 0 out: a status the table lacks, or a box that shows none.
+// Every row-status write goes through the row-status combo's writes, which
+// never let a status of 0 out: a status the table lacks, or a box that shows
+// none.
 TEST_F(Frame, TheRowStatusWriteSendsOnlyAStatusOfTheTable) {
     THostTestForm* dialog = Open();
     const std::string column = "1.3.6.1.4.1.99.5.1.4.";
@@ -357,8 +357,8 @@ TEST_F(Frame, TheRowStatusWriteSendsOnlyAStatusOfTheTable) {
         Stack->ClearTrace();
         const int lines = dialog->Memo1->Lines()->Count();
         dialog->Guard(dialog->Hosts, [&] {
-            if (c.status) THostTestForm::WriteRowStatus(*dialog->Hosts, dialog->Status, *c.status);
-            else THostTestForm::WriteShownRowStatus(*dialog->Hosts, dialog->Status);
+            if (c.status) WriteRowStatus(*dialog->Hosts, dialog->Status, *c.status);
+            else WriteShownRowStatus(*dialog->Hosts, dialog->Status);
         });
         WaitIdle(dialog);
         std::vector<std::string> statuses;
