@@ -174,6 +174,7 @@ struct RowEditorRecord {
     // arrive while the dialog shows, and a write returns once sent, its
     // controller reading the table again after the agent took it.
     bool Blocking = true;
+    // Where the result lines of every read and write go, failures included.
     RowResults Results = RowResults::StatusPanel;
     // A selected row is written, not keyed anew: with one, its write and
     // Delete take input, Add and the key's controls do not; with none, the
@@ -223,7 +224,7 @@ public:
     const RowEditorRecord RowRecord;
 
     TListView* ListView1 = nullptr;
-    TStatusBar* StatusBar1 = nullptr;  // where the result lines go there
+    TStatusBar* StatusBar1 = nullptr;  // where the result lines go to its panel 0
     TStaticText* CountText = nullptr;
     TButton* RefreshButton = nullptr;
     TButton* WriteButton = nullptr;
