@@ -46,46 +46,41 @@
 //   or the program is ending, no guarded handler starts: the writes of one
 //   user action belong in one guard.
 //
-// A dialog, header and source:
+// A dialog that lists a table above an entry of its fields and adds,
+// changes and deletes rows from it is a row editor: see
+// dialogbase/RowEditor.h, which has a worked example. Any other dialog (a
+// scalar group, a table that is only read or written row by row, a dialog
+// of port lists) derives from the frame itself, header and source:
 //
-//   class TMyTableForm : public TDialogFrame {
+//   class TMyScalarsForm : public TDialogFrame {
 //   public:
-//       explicit TMyTableForm(TComponent* owner);
+//       explicit TMyScalarsForm(TComponent* owner);
 //       void FormCreate(TObject* sender);
 //       void RefreshBtnClick(TObject* sender);
-//       void AddBtnClick(TObject* sender);
-//       TListView* LV_myEntry;  TEdit* ED_Index;  TComboBox* Status;
-//       TStaticText* ST_Count;  TButton* RefreshBtn;  TButton* AddBtn;  TMemo* Memo1;
-//       VxSNMPRequest2Edits* Table = nullptr;
+//       void SetBtnClick(TObject* sender);
+//       TStaticText* Version;  TComboBox* State;  TButton* RefreshBtn;  TButton* SetBtn;  TMemo* Memo1;
+//       VxSNMPRequest2Edits* Scalars = nullptr;
 //   };
-//   extern TMyTableForm* MyTableForm;
+//   extern TMyScalarsForm* MyScalarsForm;
 //
 //   constexpr LayoutControl kControls[] = {...};   // see platform/Layout.h
-//   constexpr FormLayout kLayout{.Name = "MyTableForm", ..., .LargeFonts = DialogScaling::WidthHeight,
+//   constexpr FormLayout kLayout{.Name = "MyScalarsForm", ..., .LargeFonts = DialogScaling::WidthHeight,
 //                                .Controls = kControls};
 //
-//   TMyTableForm::TMyTableForm(TComponent* owner) : TDialogFrame(owner, kLayout) {
-//       KX_BIND(LV_myEntry);  ...
-//       RefreshBtn->OnClick = TNotifyEvent(this, &TMyTableForm::RefreshBtnClick);
-//       OnCreate = TNotifyEvent(this, &TMyTableForm::FormCreate);
+//   TMyScalarsForm::TMyScalarsForm(TComponent* owner) : TDialogFrame(owner, kLayout) {
+//       KX_BIND(Version);  ...
+//       RefreshBtn->OnClick = TNotifyEvent(this, &TMyScalarsForm::RefreshBtnClick);
+//       OnCreate = TNotifyEvent(this, &TMyScalarsForm::FormCreate);
 //       DoCreate();
 //   }
-//   void TMyTableForm::FormCreate(TObject*) {
-//       OpenController(Table, {.Items = MyItems, .Kind = MVT_UMV, .IndexCount = 1,
-//                              .Bind = [this](VxSNMPRequest2Edits& c) {
-//                                  c.BindListView(LV_myEntry, 1);
-//                                  c.BindFormatted(0, "%s", ED_Index);
-//                                  c.BindComboBox(2, Status);
-//                              },
-//                              .CountText = ST_Count});
+//   void TMyScalarsForm::FormCreate(TObject*) {
+//       OpenController(Scalars, {.Items = MyItems, .Bind = [this](VxSNMPRequest2Edits& c) {
+//                                    c.BindStaticText(0, Version);
+//                                    c.BindComboBox(1, State);
+//                                }});
 //   }
-//   void TMyTableForm::RefreshBtnClick(TObject*) {
-//       Guard(Table, [&] { Table->Refresh(); ShowRowCount(ST_Count, Table); });
-//   }
-//   void TMyTableForm::AddBtnClick(TObject*) {
-//       if (!IsWholeNumber(ED_Index->Text())) return RefuseInput(ED_Index, "...");
-//       Guard(Table, [&] { WriteRowStatus(*Table, Status, RowCreateAndGo); });
-//   }
+//   void TMyScalarsForm::RefreshBtnClick(TObject*) { Guard(Scalars, [&] { Scalars->Refresh(); }); }
+//   void TMyScalarsForm::SetBtnClick(TObject*) { Guard(Scalars, [&] { Scalars->SetValues(true, true); }); }
 //
 // A dialog with port lists builds its pickers first, one per list in item
 // order, each in its tab sheet's scroll box (or a group box), and binds each
@@ -105,7 +100,7 @@
 //   void TMyPortsForm::ClearPortChecks() { UncheckPorts({EgressPicker, UntaggedPicker}); }
 //
 // The main menu opens the dialog through its command's row in
-// main/MenuCommands.def (LinkDialog<TMyTableForm, &MyTableForm>: see
+// main/MenuCommands.def (LinkDialog<TMyScalarsForm, &MyScalarsForm>: see
 // main/MenuCommand.h), which also enables the command.
 //
 // The frame runs OnClose itself (FormClose, virtual): a dialog with close

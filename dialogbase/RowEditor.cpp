@@ -34,7 +34,7 @@ TRowEditor::~TRowEditor() = default;
 
 void TRowEditor::WireControls() {
     KX_BIND(ListView1);
-    KX_BIND(StatusBar1);
+    if (RowRecord.Results == RowResults::StatusPanel) KX_BIND(StatusBar1);
     if (RowRecord.CountText) BindChild(this, CountText, RowRecord.CountText);
     Controls.assign(ItemsOf(RowRecord.Fields), nullptr);
     Boxes.assign(Controls.size(), nullptr);
@@ -68,14 +68,17 @@ TCheckBox* TRowEditor::FieldBox(int item) const {
 }
 
 void TRowEditor::FormCreate(TObject*) {
+    TObject* results = RowRecord.Results == RowResults::Memo ? static_cast<TObject*>(FrameMemo)
+                                                             : StatusBar1->Panels()->Items(0);
     OpenController(Controller, {.Items = Rows.Items,
                                 .Kind = MVT_UMV,
                                 .IndexCount = static_cast<uint32_t>(Rows.IndexCount),
                                 .Bind = [this](VxSNMPRequest2Edits& c) { BindFields(c); },
-                                .Target = StatusBar1->Panels()->Items(0),
-                                .Blocking = true,
+                                .Target = results,
+                                .Blocking = RowRecord.Blocking,
                                 .CountText = CountText,
-                                .NoRowOnRead = false});  // ReturnToNoSelection says what the fields keep
+                                // Else ReturnToNoSelection says what the fields keep.
+                                .NoRowOnRead = !RowRecord.EmptiesFields});
     ReturnToNoSelection();
     ShowRowCount();
 }
@@ -112,11 +115,12 @@ void TRowEditor::ListView1Click(TObject*) {
 
 void TRowEditor::ShowSelectionState() {
     const bool selected = ListView1->Selected() != nullptr;
-    if (WriteButton) WriteButton->SetEnabled(selected);
+    const bool locks = RowRecord.SelectionLocksKey;
+    if (WriteButton) WriteButton->SetEnabled(selected || !locks);
     if (DeleteRowButton) DeleteRowButton->SetEnabled(selected);
-    if (AddRowButton) AddRowButton->SetEnabled(!selected);
+    if (AddRowButton) AddRowButton->SetEnabled(!selected || !locks);
     for (int item = 0; item < Rows.IndexCount; ++item)
-        if (TWinControl* key = FieldControl(item)) key->SetEnabled(!selected);
+        if (TWinControl* key = FieldControl(item)) key->SetEnabled(!selected || !locks);
 }
 
 void TRowEditor::ShowNoSelection() {
@@ -125,6 +129,11 @@ void TRowEditor::ShowNoSelection() {
 }
 
 void TRowEditor::ShowRowCount() { ::ShowRowCount(CountText, Controller); }
+
+void TRowEditor::NoRowShown(TObject*) {
+    ShowSelectionState();
+    FollowFields();
+}
 
 void TRowEditor::ReturnToNoSelection() {
     ShowNoSelection();
@@ -198,6 +207,27 @@ void TRowEditor::Write(RowWrite write) {
     if (!ConfirmWrite(form, write)) return;
     const RowItems leftOut = LeftOut(form, write);
     if (auto refusal = CheckCarried(form, leftOut)) return Refuse(*refusal);
+    Send(write, leftOut);
+    if (!RowRecord.EmptiesFields) return;  // the read after the write empties them
+    ReturnToNoSelection();
+    ShowRowCount();
+}
+
+// Add always creates, whatever a selected row or a Delete left in the combo;
+// Delete destroys; the write of the selected row sends the status shown.
+void TRowEditor::Send(RowWrite write, const RowItems& leftOut) {
+    const int status = StatusWrittenBy(write);
+    if (!RowRecord.Blocking) {
+        // The frame's row-status write: it sends no status the combo does
+        // not show, and the controller reads the table once the agent took
+        // the set, every access word back by then.
+        return Guard(Controller, [&] {
+            VxItemsLeftOut out(*Controller);
+            for (int item : leftOut) out.LeaveOut(item);
+            if (status) WriteRowStatus(*Controller, RowStatusCombo(), status);
+            else WriteShownRowStatus(*Controller, RowStatusCombo());
+        });
+    }
     // A refused write reads nothing again; every column is read after a
     // taken one, the left-out items back.
     WriteThenRead(
@@ -205,15 +235,12 @@ void TRowEditor::Write(RowWrite write) {
         [&] {
             VxItemsLeftOut out(*Controller);
             for (int item : leftOut) out.LeaveOut(item);
-            // Add always creates, whatever a selected row or a Delete left
-            // in the combo; Delete destroys.
-            if (const int status = StatusWrittenBy(write))
-                SelectRowStatus(*Controller, static_cast<TComboBox*>(FieldControl(Rows.RowStatusItem)), status);
+            if (status) SelectRowStatus(*Controller, RowStatusCombo(), status);
             Controller->SetValues(false, true);
         },
         [&] { Controller->Refresh(); }, false);
-    ReturnToNoSelection();
-    ShowRowCount();
 }
+
+TComboBox* TRowEditor::RowStatusCombo() const { return static_cast<TComboBox*>(FieldControl(Rows.RowStatusItem)); }
 
 void TRowEditor::Refuse(const RowRefusal& refusal) { RefuseInput(FieldControl(refusal.FocusItem), refusal.Message); }

@@ -1,25 +1,22 @@
 #pragma once
 // The SNMP community table editor: lists the agent's community rows (an
 // index text with a community name and a security name), and creates,
-// changes and deletes them. The row's index goes into its instance as its
-// characters, without a length.
+// changes and deletes them. A row editor (RowEditor.h) that keeps the
+// table's own ways: the rows arrive while the dialog shows, the result lines
+// go to Memo1, Set and Add always take input and Delete only with a row
+// selected, and the fields follow the reads. Every write sends every column:
+// Set with the row status shown, Add with createAndGo, Delete with destroy
+// (the name and security name in the same request). The row's index goes
+// into its instance as its characters, without a length.
 
-#include "dialogbase/DialogFrame.h"
-#include "dialogbase/RowWrites.h"
+#include "dialogbase/RowEditor.h"
 
-class TCommunityStringTableForm : public TDialogFrame {
+class TCommunityStringTableForm : public TRowEditor {
 public:
     explicit TCommunityStringTableForm(TComponent* owner);
 
-    void FormCreate(TObject* sender);
-    void RefreshBtnClick(TObject* sender);
-    void SetBtnClick(TObject* sender);
-    void AddBtnClick(TObject* sender);
-    void DeleteBtnClick(TObject* sender);
     void CloseBtnClick(TObject* sender);
-    void ListView1Click(TObject* sender);
 
-    TListView* ListView1;
     TEdit* Edit1;
     TEdit* Edit2;
     TEdit* Edit3;
@@ -32,11 +29,12 @@ public:
     TBitBtn* DeleteBtn;
     TBitBtn* CloseBtn;
 
-    VxSNMPRequest2Edits* CommunityRequest = nullptr;
-
-private:
-    // A write of the selected row (Set), of a new row (Add) or a Delete.
-    void WriteRow(RowWrite write);
+protected:
+    // Every write names its row by the index ("Index must be set."), but a
+    // Set without a loaded row, which the write itself refuses for the row
+    // status it lacks.
+    std::optional<RowRefusal> CheckWrite(const RowSnapshot& form, RowWrite write) const override;
+    RowItems LeftOut(const RowSnapshot& form, RowWrite write) const override;
 };
 
 extern TCommunityStringTableForm* CommunityStringTableForm;

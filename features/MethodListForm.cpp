@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/Layout.h"
+#include "dialogbase/RowLayout.h"
 
 namespace {
 
@@ -40,17 +40,12 @@ std::unique_ptr<BuiltLayout> BuildLayout(const MethodListLook& look) {
     // Two columns of label and control share the width beside the buttons.
     const int leftWidth = look.ClientWidth - look.ButtonPanelWidth - 3;
     const int labelWidth = std::min(150, leftWidth / 2 - look.ControlWidth - 16);
-    const int columnWidth = labelWidth + look.ControlWidth + 12;
-    for (int item = 0; item < 10; ++item) {
-        const int x = 8 + (item / 5) * columnWidth;
-        const int y = 10 + (item % 5) * 29;
-        c.push_back({.Class = "TLabel", .Name = built->Keep("Label" + std::to_string(item + 1)), .Parent = "EditPanel",
-                     .Bounds = {x, y + 3, labelWidth, 0}, .Caption = look.Labels[static_cast<size_t>(item)]});
-        const bool edit = item % 2 == 0 && item != mlRowStatus;
-        c.push_back({.Class = edit ? "TEdit" : "TComboBox", .Name = MethodListControl(look, item),
-                     .Parent = "EditPanel", .Bounds = {x + labelWidth + 4, y, look.ControlWidth, 21}, .TabOrder = item,
-                     .Props = edit ? "MaxLength=15" : "Style=csDropDownList"});
-    }
+    const int right = 8 + labelWidth + look.ControlWidth + 12;
+    const auto fields = MethodListFields(look);
+    AddFieldRows(*built, fields,
+                 {.Parent = "EditPanel", .LabelWidth = labelWidth, .ControlWidth = look.ControlWidth,
+                  .RowsPerColumn = 5, .Columns = {{8, 8 + labelWidth + 4}, {right, right + labelWidth + 4}},
+                  .EditProps = "MaxLength=15"});
     built->Finish({.Name = look.Name, .Caption = look.Caption, .ClientWidth = look.ClientWidth,
                    .ClientHeight = look.ClientHeight, .BorderStyle = bsSizeable, .Position = poScreenCenter,
                    .LargeFonts = DialogScaling::LeftTopWidthHeight});

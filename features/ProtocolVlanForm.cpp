@@ -1,6 +1,6 @@
 #include "features/ProtocolVlanForm.h"
 
-#include "platform/Layout.h"
+#include "dialogbase/RowLayout.h"
 
 TProtocolVlanForm* ProtocolVlanForm = nullptr;
 
@@ -27,47 +27,28 @@ constexpr LayoutControl kControls[] = {
     {.Class = "TSplitter", .Name = "Splitter1", .Bounds = {0, 200, 549, 3}, .Align = alTop},
     {.Class = "TPanel", .Name = "EntryPanel", .Bounds = {0, 203, 549, 197}, .TabOrder = 1, .Align = alClient,
      .Props = "BevelOuter=bvNone"},
-    {.Class = "TLabel", .Name = "LB_Index", .Parent = "EntryPanel", .Bounds = {12, 14, 0, 0}, .Caption = "Index"},
-    {.Class = "TEdit", .Name = "Index", .Parent = "EntryPanel", .Bounds = {150, 10, 120, 21}, .TabOrder = 0},
-    {.Class = "TLabel", .Name = "LB_Name", .Parent = "EntryPanel", .Bounds = {12, 40, 0, 0}, .Caption = "Name"},
-    {.Class = "TEdit", .Name = "Name", .Parent = "EntryPanel", .Bounds = {150, 36, 160, 21}, .TabOrder = 1},
-    {.Class = "TLabel", .Name = "LB_ProtocolType", .Parent = "EntryPanel", .Bounds = {12, 66, 0, 0},
-     .Caption = "Protocol Type"},
-    {.Class = "TComboBox", .Name = "ProtocolType", .Parent = "EntryPanel", .Bounds = {150, 62, 180, 21},
-     .TabOrder = 2, .Props = "DropDownCount=17"},
-    {.Class = "TLabel", .Name = "LB_Advertisement", .Parent = "EntryPanel", .Bounds = {12, 92, 0, 0},
-     .Caption = "Advertisement"},
-    {.Class = "TComboBox", .Name = "Advertisement", .Parent = "EntryPanel", .Bounds = {150, 88, 120, 21},
-     .TabOrder = 3},
-    {.Class = "TLabel", .Name = "LB_UserProtocol", .Parent = "EntryPanel", .Bounds = {12, 118, 0, 0},
-     .Caption = "User Defined Protocol"},
-    {.Class = "TEdit", .Name = "UserProtocol", .Parent = "EntryPanel", .Bounds = {150, 114, 120, 21},
-     .TabOrder = 4},
-    {.Class = "TLabel", .Name = "LB_Encap", .Parent = "EntryPanel", .Bounds = {12, 144, 0, 0},
-     .Caption = "Encap Type"},
-    {.Class = "TComboBox", .Name = "Encap", .Parent = "EntryPanel", .Bounds = {150, 140, 120, 21}, .TabOrder = 5},
-    {.Class = "TLabel", .Name = "LB_RowStatus", .Parent = "EntryPanel", .Bounds = {12, 170, 0, 0},
-     .Caption = "Row Status"},
-    {.Class = "TComboBox", .Name = "RowStatus", .Parent = "EntryPanel", .Bounds = {150, 166, 120, 21},
-     .TabOrder = 6},
     {.Class = "TStatusBar", .Name = "StatusBar1", .Panels = kPanels},
 };
 
-constexpr FormLayout kLayout{.Name = "ProtocolVlanForm", .Caption = "Protocol VLAN", .ClientWidth = 648,
-                             .ClientHeight = 419, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
-                             .LargeFonts = DialogScaling::WidthHeight, .Controls = kControls};
+constexpr FormLayout kFrame{.Name = "ProtocolVlanForm", .Caption = "Protocol VLAN", .ClientWidth = 648,
+                            .ClientHeight = 419, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
+                            .LargeFonts = DialogScaling::WidthHeight, .Controls = kControls};
 
-constexpr const char* Combo = nullptr;
-
+// The combo boxes take typed text: an empty one leaves its item out.
 constexpr RowField kFields[] = {
     {pvIndex, "Index", "%i{n1x4094l4}", "Index"},
-    {pvName, "Name", "%s{l15}", "Name"},
-    {pvType, "ProtocolType", Combo, "Protocol Type"},
-    {pvAdvertisement, "Advertisement", Combo, "Advertisement"},
+    {.Item = pvName, .Control = "Name", .Format = "%s{l15}", .Caption = "Name", .Width = 160},
+    {.Item = pvType, .Control = "ProtocolType", .Format = nullptr, .Caption = "Protocol Type", .Width = 180,
+     .Props = "DropDownCount=17"},
+    {pvAdvertisement, "Advertisement", nullptr, "Advertisement"},
     {pvUserProtocol, "UserProtocol", "%u{n0x65535l5}", "User Defined Protocol"},
-    {pvEncap, "Encap", Combo, "Encap Type"},
-    {pvRowStatus, "RowStatus", Combo, "Row Status"},
+    {pvEncap, "Encap", nullptr, "Encap Type"},
+    {pvRowStatus, "RowStatus", nullptr, "Row Status"},
 };
+
+constexpr RowLayout kLayout{&kFrame, kFields,
+                            {.Parent = "EntryPanel", .Pitch = 26, .LabelDrop = 4, .Columns = {{12, 150}},
+                             .ComboProps = nullptr}};
 
 constexpr RowEditorRecord kRecord{.Fields = kFields,
                                   .Buttons = {"Get", "Edit", "Edit", "Add", "Delete"},
@@ -77,7 +58,7 @@ constexpr RowEditorRecord kRecord{.Fields = kFields,
 }  // namespace
 
 TProtocolVlanForm::TProtocolVlanForm(TComponent* owner)
-    : TRowEditor(owner, kLayout, ProtocolVlanTable, kRecord) {
+    : TRowEditor(owner, BuiltRowLayout(kLayout), ProtocolVlanTable, kRecord) {
     KX_BIND(Index);
     KX_BIND(Name);
     KX_BIND(ProtocolType);

@@ -1,16 +1,12 @@
 #include "features/ServerInfoUnit.h"
 
-#include "platform/Layout.h"
+#include "dialogbase/RowLayout.h"
 
 TServerInformationForm* ServerInformationForm = nullptr;
 
 namespace {
 
 constexpr LayoutPanel kPanels[] = {{"", 50}};
-
-// The edit panel: two columns of label and control, four rows.
-constexpr int Row(int k) { return 10 + 29 * k; }
-constexpr int LeftLabel = 8, LeftControl = 130, RightLabel = 248, RightControl = 356;
 
 constexpr LayoutControl kControls[] = {
     {.Class = "TStatusBar", .Name = "StatusBar1", .Panels = kPanels},
@@ -30,52 +26,29 @@ constexpr LayoutControl kControls[] = {
      .Props = "BevelOuter=bvLowered"},
     {.Class = "TListView", .Name = "ListView1", .Align = alClient,
      .Props = "ViewStyle=vsReport; RowSelect; GridLines; ReadOnly"},
-    {.Class = "TLabel", .Name = "Label1", .Parent = "EditPanel", .Bounds = {LeftLabel, Row(0) + 3, 0, 0},
-     .Caption = "Server IP"},
-    {.Class = "TEdit", .Name = "IPEdit", .Parent = "EditPanel", .Bounds = {LeftControl, Row(0), 96, 21},
-     .TabOrder = 0},
-    {.Class = "TLabel", .Name = "Label2", .Parent = "EditPanel", .Bounds = {LeftLabel, Row(1) + 3, 0, 0},
-     .Caption = "Server Auth Protocol"},
-    {.Class = "TComboBox", .Name = "ProtocolComboBox", .Parent = "EditPanel", .Bounds = {LeftControl, Row(1), 98, 21},
-     .TabOrder = 1, .Props = "Style=csDropDownList"},
-    {.Class = "TLabel", .Name = "Label3", .Parent = "EditPanel", .Bounds = {LeftLabel, Row(2) + 3, 0, 0},
-     .Caption = "Server Auth Port"},
-    {.Class = "TEdit", .Name = "PortEdit", .Parent = "EditPanel", .Bounds = {LeftControl, Row(2), 96, 21},
-     .TabOrder = 2},
-    {.Class = "TLabel", .Name = "Label4", .Parent = "EditPanel", .Bounds = {LeftLabel, Row(3) + 3, 0, 0},
-     .Caption = "Server Auth Key"},
-    {.Class = "TEdit", .Name = "KeyEdit", .Parent = "EditPanel", .Bounds = {LeftControl, Row(3), 96, 21},
-     .TabOrder = 3},
-    {.Class = "TLabel", .Name = "Label5", .Parent = "EditPanel", .Bounds = {RightLabel, Row(0) + 3, 0, 0},
-     .Caption = "Server Timeout"},
-    {.Class = "TEdit", .Name = "TimeoutEdit", .Parent = "EditPanel", .Bounds = {RightControl, Row(0), 96, 21},
-     .TabOrder = 4},
-    {.Class = "TLabel", .Name = "Label6", .Parent = "EditPanel", .Bounds = {RightLabel, Row(1) + 3, 0, 0},
-     .Caption = "Server Retry Count"},
-    {.Class = "TEdit", .Name = "RetryCEdit", .Parent = "EditPanel", .Bounds = {RightControl, Row(1), 96, 21},
-     .TabOrder = 5},
-    {.Class = "TLabel", .Name = "Label7", .Parent = "EditPanel", .Bounds = {RightLabel, Row(2) + 3, 0, 0},
-     .Caption = "Server Row Status"},
-    {.Class = "TComboBox", .Name = "RowComboBox", .Parent = "EditPanel", .Bounds = {RightControl, Row(2), 98, 21},
-     .TabOrder = 6, .Props = "Style=csDropDownList"},
 };
 
-constexpr FormLayout kLayout{.Name = "ServerInformationForm", .Caption = "Server Information Table",
-                             .ClientWidth = 582, .ClientHeight = 429, .BorderStyle = bsSizeable,
-                             .Position = poScreenCenter, .LargeFonts = DialogScaling::LeftTopWidthHeight,
-                             .Controls = kControls};
-
-constexpr const char* Combo = nullptr;
+constexpr FormLayout kFrame{.Name = "ServerInformationForm", .Caption = "Server Information Table",
+                            .ClientWidth = 582, .ClientHeight = 429, .BorderStyle = bsSizeable,
+                            .Position = poScreenCenter, .LargeFonts = DialogScaling::LeftTopWidthHeight,
+                            .Controls = kControls};
 
 constexpr RowField kFields[] = {
     {srvIp, "IPEdit", "%s{l16}", "Server IP"},
-    {srvProtocol, "ProtocolComboBox", Combo, "Server Auth Protocol"},
+    {.Item = srvProtocol, .Control = "ProtocolComboBox", .Format = nullptr, .Caption = "Server Auth Protocol",
+     .Width = 98},
     {srvPort, "PortEdit", "%i{n1x65535l5}", "Server Auth Port"},
     {srvKey, "KeyEdit", "%s{l254}", "Server Auth Key"},
     {srvTimeout, "TimeoutEdit", "%i{n1x255}", "Server Timeout"},
     {srvRetry, "RetryCEdit", "%i{n1x255}", "Server Retry Count"},
-    RowStatusField(srvRowStatus, "RowComboBox", "Server Row Status", nullptr, RowCreateAndGo),
+    {.Item = srvRowStatus, .Control = "RowComboBox", .Format = nullptr, .Caption = "Server Row Status",
+     .InitialStatus = RowCreateAndGo, .Width = 98},
 };
+
+// Two columns of label and control in the edit panel, four rows on the left.
+constexpr RowLayout kLayout{&kFrame, kFields,
+                            {.Parent = "EditPanel", .ControlWidth = 96, .RowsPerColumn = 4,
+                             .Columns = {{8, 130}, {248, 356}}}};
 
 constexpr RowEditorRecord kRecord{.Fields = kFields,
                                   .Buttons = {"GetButton", "EditButton", "Edit", "AddButton", "DeleteButton"},
@@ -84,7 +57,7 @@ constexpr RowEditorRecord kRecord{.Fields = kFields,
 }  // namespace
 
 TServerInformationForm::TServerInformationForm(TComponent* owner)
-    : TRowEditor(owner, kLayout, ServerTable, kRecord) {
+    : TRowEditor(owner, BuiltRowLayout(kLayout), ServerTable, kRecord) {
     KX_BIND(Static);
     KX_BIND(GetButton);
     KX_BIND(EditButton);

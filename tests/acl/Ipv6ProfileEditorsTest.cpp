@@ -1,6 +1,6 @@
 // The IPv6 profile editors, ingress and CPU filter, against the simulated
 // stack's seeded profiles, driven as a user drives them and checked in the
-// set trace.
+// set trace. (What every row editor does is RowEditorTest's.)
 
 #include <gtest/gtest.h>
 
@@ -31,15 +31,14 @@ std::string Mask(int ones) { return Octets(std::string(ones, '\xff') + std::stri
 
 class Ipv6ProfileEditors : public AclEditors {
 protected:
-    // A write refused with one message box and nothing sent; the form then
-    // has no row selected, the ID and the masks emptied.
+    // A write refused with one message box and nothing sent; the editor
+    // empties its form after a refusal: no row selected, the ID and the
+    // masks emptied.
     void ExpectRefused(TAclEditor* editor, const char* button, const std::string& message) {
         AclEditors::ExpectRefused(editor, button, message);
         EXPECT_EQ(editor->ListView1->Selected(), nullptr) << message;
         for (const char* edit : {"edtIPv6MaskID", "edtIPv6SrcMask", "edtIPv6DstMask"})
             EXPECT_EQ(Named<TEdit>(editor, edit)->Text(), "") << message << ": " << edit;
-        EXPECT_FALSE(Enabled(editor, "btnModify"));
-        EXPECT_TRUE(Enabled(editor, "btnAdd"));
     }
     static int Chosen(TAclEditor* editor, const char* combo) { return Named<TComboBox>(editor, combo)->ItemIndex(); }
 };
@@ -64,12 +63,9 @@ TEST_F(Ipv6ProfileEditors, AddWithOtherAndDelete) {
     Press(editor, "btnAdd");
     EXPECT_EQ(Written(IngressProfiles), (Trace{"2.3 integer 1", "3.3 integer 2", "4.3 integer 1", "7.3 integer 4"}));
     ASSERT_EQ(Rows(editor->ListView1).size(), 3u);
-    EXPECT_EQ(Named<TEdit>(editor, "edtIPv6SrcMask")->Text(), "");
-    EXPECT_EQ(Named<TComboBox>(editor, "cbxClass")->Text(), "enable") << "the combos keep their choice";
 
     SelectRow(editor->ListView1, 2);
     EXPECT_EQ(Named<TEdit>(editor, "edtIPv6MaskID")->Text(), "3");
-    EXPECT_FALSE(Enabled(editor, "edtIPv6MaskID"));
     Stack->ClearTrace();
     Press(editor, "btnDelete");
     EXPECT_EQ(Written(IngressProfiles), Trace{"7.3 integer 6"});
@@ -103,8 +99,7 @@ TEST_F(Ipv6ProfileEditors, AddAndSetWithMasksMissing) {
 }
 
 // Set writes the selected profile without its row status; with createAndGo
-// chosen it runs Add, refused as a duplicate of the selected row; a set the
-// agent refuses ends in panel 0.
+// chosen it runs Add, refused as a duplicate of the selected row.
 TEST_F(Ipv6ProfileEditors, SetTheSelectedProfile) {
     auto* editor = Open<TIPv6MaskInformationForm>();
     SelectRow(editor->ListView1, 0);
@@ -119,13 +114,6 @@ TEST_F(Ipv6ProfileEditors, SetTheSelectedProfile) {
     SelectRow(editor->ListView1, 0);
     Choose(editor, "cbxRowStatus", "createAndGo");
     ExpectRefused(editor, "btnModify", "There is already a record with the same IPv6 Mask ID. Please modify it.");
-
-    SelectRow(editor->ListView1, 1);
-    Choose(editor, "cbxRowStatus", "active");
-    Stack->Control("fail-next-set wrongValue");
-    Press(editor, "btnModify");
-    EXPECT_NE(Panel0(editor), "");
-    EXPECT_EQ(editor->ListView1->Selected(), nullptr);
 }
 
 // A mask is the 16 octets of an address: one typed with its colons, or
@@ -169,7 +157,6 @@ TEST_F(Ipv6ProfileEditors, CpuTwin) {
     Press(editor, "btnModify");
     EXPECT_EQ(Written(CpuProfiles), Trace{"7.1 integer 6"});
     EXPECT_EQ(Rows(editor->ListView1).size(), 0u);
-    EXPECT_TRUE(Enabled(editor, "btnAdd"));
 }
 
 // The ID takes one digit: a second is not taken, and "0" or "9" is refused

@@ -2,7 +2,7 @@
 // as a user drives them and checked in the set trace: the access IDs each
 // editor takes, what each button sends, the Edit that goes by the
 // row-status combo, the permit handler, and the refusals before and after a
-// set.
+// set. (What every row editor does is RowEditorTest's.)
 
 #include <gtest/gtest.h>
 
@@ -53,9 +53,7 @@ TEST_F(Ipv6RuleEditors, TheIngressEditorListsRulesAndAddsAnyAccessId) {
     auto* editor = Open<TIPv6RuleForm>();
     EXPECT_EQ(editor->Caption(), "IPv6 Rule");
     ASSERT_EQ(Rows(editor->ListView1).size(), 2u);
-    EXPECT_EQ(editor->StaticText1->Caption(), "2");
     EXPECT_EQ(Named<TComboBox>(editor, "cbxRowStatus")->Text(), "createAndGo");
-    EXPECT_FALSE(Enabled(editor, "EditButton"));
 
     SelectRow(editor->ListView1, 0);  // 1.1: 2001:db8:0:1:: to ff02::1, priority 6, ports 1-2 of unit 3
     EXPECT_EQ(Named<TEdit>(editor, "edtIPv6ProfileID")->Text(), "1");
@@ -65,11 +63,8 @@ TEST_F(Ipv6RuleEditors, TheIngressEditorListsRulesAndAddsAnyAccessId) {
     EXPECT_EQ(Named<TComboBox>(editor, "cbxEnablePriority")->Text(), "enabled");
     EXPECT_EQ(TickedPorts(editor), (std::vector<int>{128, 129}));
     EXPECT_FALSE(Ticked(editor, "ckIPv6SrcAdd")) << "a selection ticks no box";
-    EXPECT_FALSE(Enabled(editor, "edtIPv6AccessID"));
-    EXPECT_TRUE(Enabled(editor, "DeleteButton"));
     Press(editor, "GetButton");
-    EXPECT_TRUE(TickedPorts(editor).empty()) << "Refresh empties the fields";
-    EXPECT_TRUE(Enabled(editor, "edtIPv6AccessID"));
+    EXPECT_TRUE(TickedPorts(editor).empty()) << "Refresh unticks the ports";
 
     for (const char* accessId : {"0", "65535"}) {
         SCOPED_TRACE(accessId);
@@ -79,10 +74,8 @@ TEST_F(Ipv6RuleEditors, TheIngressEditorListsRulesAndAddsAnyAccessId) {
         Stack->ClearTrace();
         Press(editor, "AddButton");
         EXPECT_EQ(Written(IngressRules), Trace{"12.1." + std::string(accessId) + " integer 4"});
-        EXPECT_EQ(Named<TEdit>(editor, "edtIPv6AccessID")->Text(), "");
     }
     EXPECT_EQ(Rows(editor->ListView1).size(), 4u);
-    EXPECT_EQ(editor->StaticText1->Caption(), "4");
 }
 
 // The CPU twin takes access IDs 1 to 100 only; it has no actions and no
@@ -156,7 +149,6 @@ TEST_F(Ipv6RuleEditors, EditByTheRowStatusComboAndDelete) {
     Choose(editor, "cbxRowStatus", "createAndGo");
     ExpectRefused(editor, "EditButton",
                   "Has already a record with the same IPv6 Rule ID and Access ID. Please change eithor of them.");
-    EXPECT_FALSE(Enabled(editor, "EditButton")) << "no row selected after a refusal";
 
     SelectRow(editor->ListView1, 0);
     Choose(editor, "cbxRowStatus", "destroy");
@@ -171,7 +163,6 @@ TEST_F(Ipv6RuleEditors, EditByTheRowStatusComboAndDelete) {
     Press(editor, "DeleteButton");
     EXPECT_EQ(Written(IngressRules), Trace{"12.2.15 integer 6"});
     EXPECT_EQ(Rows(editor->ListView1).size(), 0u);
-    EXPECT_EQ(editor->StaticText1->Caption(), "0");
 }
 
 // "deny" disables and unticks the actions; "mirror" right after keeps them
@@ -255,7 +246,6 @@ TEST_F(Ipv6RuleEditors, ARuleUnderAMissingProfileIsRefusedByTheAgent) {
     EXPECT_EQ(Written(IngressRules), Trace{"12.5.1 integer 4"});
     EXPECT_NE(Panel0(editor), "");
     EXPECT_EQ(Rows(editor->ListView1).size(), 2u);
-    EXPECT_TRUE(Enabled(editor, "AddButton"));
 }
 
 // Both editors filled from the seeded rows, a rule selected, for a look.

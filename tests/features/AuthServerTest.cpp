@@ -1,5 +1,6 @@
 // The authentication server editor and the server group member form against
-// the simulated stack, each write checked in the set trace.
+// the simulated stack, each write checked in the set trace. (What every row
+// editor does is RowEditorTest's.)
 
 #include <gtest/gtest.h>
 
@@ -57,26 +58,21 @@ protected:
     }
 };
 
-TEST_F(ServerInformation, OpensWithTheServersReadAndOnlyAddPossible) {
+// A server's key is its address and protocol: a selected row locks both.
+TEST_F(ServerInformation, OpensWithTheServersReadAndARowLocksItsAddressAndProtocol) {
     TServerInformationForm* d = Open();
     EXPECT_EQ(d->Caption(), "Server Information Table");
     EXPECT_EQ(Rows(d->ListView1), (std::vector<std::string>{"10.90.90.30|radius|1812|radius-secret|5|2|active",
                                                             "10.90.90.31|radius|1812||10|3|active",
                                                             "10.90.90.40|tacacs-plus|49|tacacs-secret|5|2|active"}));
-    EXPECT_EQ(d->Static->Caption(), "3");
-    EXPECT_FALSE(d->EditButton->Enabled());
-    EXPECT_FALSE(d->DeleteButton->Enabled());
-    EXPECT_TRUE(d->AddButton->Enabled());
     EXPECT_EQ(d->RowComboBox->Text(), "createAndGo");
     SelectRow(d->ListView1, 2);
-    EXPECT_TRUE(d->EditButton->Enabled());
-    EXPECT_FALSE(d->AddButton->Enabled());
     EXPECT_FALSE(d->IPEdit->Enabled());
     EXPECT_FALSE(d->ProtocolComboBox->Enabled());
     EXPECT_EQ(d->KeyEdit->Text(), "tacacs-secret");
     SelectRow(d->ListView1, -1);
-    EXPECT_FALSE(d->EditButton->Enabled());
     EXPECT_TRUE(d->IPEdit->Enabled());
+    EXPECT_TRUE(d->ProtocolComboBox->Enabled());
 }
 
 TEST_F(ServerInformation, AddSendsOnlyTheFilledFieldsAndTheAgentFillsTheRest) {
@@ -85,8 +81,6 @@ TEST_F(ServerInformation, AddSendsOnlyTheFilledFieldsAndTheAgentFillsTheRest) {
     Press(d->AddButton);
     EXPECT_EQ(Written(kServers), std::vector<std::string>{"7.10.0.0.1.4 integer 4"});
     EXPECT_EQ(Rows(d->ListView1)[0], "10.0.0.1|radius|49||5|2|active");
-    EXPECT_EQ(d->Static->Caption(), "4");
-    EXPECT_EQ(d->IPEdit->Text(), "");
 
     // The same address with another protocol is another server.
     Fill(d, "10.0.0.1", "tacacs-plus", {"49", "", "30", ""});
@@ -145,8 +139,6 @@ TEST_F(ServerInformation, EditLeavesTheEmptyFieldsAndTheRowStatusOut) {
                                                            "5.10.90.90.30.4 integer 5",
                                                            "6.10.90.90.30.4 integer 2"}));
     EXPECT_EQ(Rows(d->ListView1)[0], "10.90.90.30|radius|1645|radius-secret|5|2|active");
-    EXPECT_FALSE(d->EditButton->Enabled());
-    EXPECT_EQ(d->PortEdit->Text(), "");
 }
 
 TEST_F(ServerInformation, DeleteAndEditWithDestroySendOnlyTheRowStatus) {
@@ -155,7 +147,6 @@ TEST_F(ServerInformation, DeleteAndEditWithDestroySendOnlyTheRowStatus) {
     Press(d->DeleteButton);
     EXPECT_EQ(Written(kServers), std::vector<std::string>{"7.10.90.90.31.4 integer 6"});
     EXPECT_EQ(d->ListView1->Items()->Count(), 2);
-    EXPECT_EQ(d->RowComboBox->Text(), "destroy");
 
     SelectRow(d->ListView1, 1);  // 10.90.90.40 tacacs-plus
     d->PortEdit->SetText("50");
@@ -172,26 +163,17 @@ TEST_F(ServerInformation, DeleteAndEditWithDestroySendOnlyTheRowStatus) {
     EXPECT_EQ(boxes.Last().Text, "Row State must be createAndGo.");
 }
 
-TEST_F(ServerInformation, AnEmptyTableCountsZeroAndRefusedSetsPutEveryItemBack) {
+// A refused Add that left the empty fields out leaves nothing out of the
+// next: every filled field goes.
+TEST_F(ServerInformation, ARefusedAddLeavesNothingOutOfTheNext) {
     TServerInformationForm* d = Open();
-    for (int k = 0; k < 3; ++k) {
-        SelectRow(d->ListView1, 0);
-        Press(d->DeleteButton);
-    }
-    EXPECT_EQ(d->ListView1->Items()->Count(), 0);
-    EXPECT_EQ(d->Static->Caption(), "0");
-    EXPECT_FALSE(d->DeleteButton->Enabled());
-
-    Choose(d->RowComboBox, "createAndGo");
     Fill(d, "10.0.0.3", "xtacacs", {"49", "k", "", ""});
     Stack->Control("fail-next-set commitFailed");
     Press(d->AddButton);
     EXPECT_EQ(Written(kServers).size(), 3u);
-    EXPECT_FALSE(Panel0(d->StatusBar1).empty());
-    EXPECT_TRUE(d->AddButton->Enabled());
     Fill(d, "10.0.0.3", "xtacacs", {"49", "k", "7", "3"});
     Press(d->AddButton);
-    EXPECT_EQ(Rows(d->ListView1), std::vector<std::string>{"10.0.0.3|xtacacs|49|k|7|3|active"});
+    EXPECT_EQ(Rows(d->ListView1)[0], "10.0.0.3|xtacacs|49|k|7|3|active");
 }
 
 TEST_F(ServerInformation, PortAndTimeoutOutsideTheirRangesAreRefusedOnLeavingTheField) {

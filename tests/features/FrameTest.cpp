@@ -28,21 +28,6 @@
 
 namespace {
 
-const char* const HostStack = R"({
-  "objects": [{"oid": "1.3.6.1.4.1.99.1.1.0", "type": "integer", "value": 42}],
-  "tables": [
-    {"entry": "1.3.6.1.4.1.99.5.1", "index": [1], "rowStatus": 4,
-     "columns": [{"id": 1, "type": "integer", "access": "not-accessible"},
-                 {"id": 2, "type": "ipaddress", "access": "read-create"},
-                 {"id": 3, "type": "integer", "access": "read-create", "default": 3},
-                 {"id": 4, "type": "integer", "access": "read-create"}],
-     "rows": [{"values": {"1": 1, "2": "10.90.90.1", "3": 3, "4": 1}},
-              {"values": {"1": 2, "2": "10.90.90.2", "3": 2, "4": 1}},
-              {"values": {"1": 3, "2": "10.90.90.3", "3": 3, "4": 1}}]}
-  ]
-})";
-
-
 const SnmpVarItem NumberItems[] = {
     {"1.3.6.1.4.1.99.1.1", "Number", sxInteger, acReadOnly},
     {nullptr, nullptr, 0, 0}};
@@ -149,9 +134,6 @@ public:
     explicit TBareTestForm(TComponent* owner) : TDialogFrame(owner, kBareLayout) {}
     using TDialogFrame::Report;
 };
-
-const std::vector<std::string> AllHosts = {"1|10.90.90.1|enabled|active", "2|10.90.90.2|disabled|active",
-                                           "3|10.90.90.3|enabled|active"};
 
 class Frame : public DialogFixture {
 protected:
