@@ -143,7 +143,8 @@ std::unique_ptr<BuiltLayout> BuildLayout(const AclEditorRecord& record) {
     const int width = ButtonColumnWidth + widths.Column(0, geometry) + widths.Column(1, geometry) + 8;
     const int height = listHeight + editHeight + (ports ? PortPanelHeight + 3 : 0) + StatusBarHeight;
     built->Finish({.Name = record.Name, .Caption = record.Caption, .ClientWidth = width, .ClientHeight = height,
-                   .BorderStyle = bsSizeable, .Position = poMainFormCenter, .LargeFonts = DialogScaling::WidthHeight});
+                   .BorderStyle = bsSizeable, .Position = poMainFormCenter, .LargeFonts = DialogScaling::WidthHeight,
+                   .Captioning = record.Captioning});
     return built;
 }
 
@@ -181,7 +182,6 @@ TAclEditor::TAclEditor(TComponent* owner, const AclEditorRecord& record)
 TAclEditor::~TAclEditor() = default;
 
 void TAclEditor::FormCreate(TObject* sender) {
-    if (Record.Captioning == AclCaption::AgentAppended) CaptionWithAgent(Record.Caption);
     if (PortGroup) AddPortPickers({{&PortPicker, PortGroup}});
     TRowEditor::FormCreate(sender);
 }

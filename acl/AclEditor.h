@@ -30,18 +30,11 @@
 
 class TStackingPortUitForm;
 
-// How an editor's caption is made.
-enum class AclCaption {
-    Stored,         // the stored layout's caption stays
-    AgentAppended,  // FormCreate: the text immediately followed by the agent address
-    SetByMenu,      // the menu command sets the text followed by the agent address
-};
-
 struct AclEditorRecord {
     const AclTable& Table;
     const char* Name;     // the layout's, and so the window's
     const char* Caption;  // the stored caption, and the title of its rule
-    AclCaption Captioning;
+    CaptionRule Captioning;
     std::span<const RowField> Fields;
     RowButtons Buttons;
     int LeftColumnRows;  // fields in the left column; the rest go right

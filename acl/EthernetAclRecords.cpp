@@ -60,17 +60,17 @@ constexpr RowButtons RuleButtons{"GetButton", "EditButton",     "Edit", "AddButt
 
 const AclEditorRecord EthernetMaskInformationRecord{
     .Table = aclEthernetProfileTable, .Name = "EthernetMaskInformationForm",
-    .Caption = "Ethernet Mask Information :", .Captioning = AclCaption::AgentAppended,
+    .Caption = "Ethernet Mask Information :", .Captioning = CaptionRule::TitleAndAgent,
     .Fields = IngressProfileFields, .Buttons = ProfileButtons, .LeftColumnRows = 4};
 const AclEditorRecord CPUEthernetMaskInformationRecord{
     .Table = cpuFilterEthernetProfileTable, .Name = "CPUEthernetMaskInformationForm",
-    .Caption = "CPU Ethernet Mask Information :", .Captioning = AclCaption::AgentAppended,
+    .Caption = "CPU Ethernet Mask Information :", .Captioning = CaptionRule::TitleAndAgent,
     .Fields = CpuProfileFields, .Buttons = ProfileButtons, .LeftColumnRows = 4};
 const AclEditorRecord EthernetInformationRuleRecord{
     .Table = aclEthernetRuleTable, .Name = "EthernetInformationRuleForm", .Caption = "Ethernet Rule",
-    .Captioning = AclCaption::Stored, .Fields = IngressRuleFields, .Buttons = RuleButtons, .LeftColumnRows = 7,
+    .Captioning = CaptionRule::Stored, .Fields = IngressRuleFields, .Buttons = RuleButtons, .LeftColumnRows = 7,
     .CopiesKeysOnClick = true};
 const AclEditorRecord CPUEthernetInformationRuleRecord{
     .Table = cpuFilterEthernetRuleTable, .Name = "CPUEthernetInformationRuleForm",
-    .Caption = "CPU Ethernet Rule Information", .Captioning = AclCaption::Stored, .Fields = CpuRuleFields,
+    .Caption = "CPU Ethernet Rule Information", .Captioning = CaptionRule::Stored, .Fields = CpuRuleFields,
     .Buttons = RuleButtons, .LeftColumnRows = 5, .CopiesKeysOnClick = true};

@@ -78,16 +78,16 @@ constexpr RowButtons RuleButtons{"GetButton", "EditButton",  "Edit", "AddButton"
 
 const AclEditorRecord IPMaskInformationRecord{
     .Table = aclIpv4ProfileTable, .Name = "IPMaskInformationForm", .Caption = "IP Mask MaskInformation :",
-    .Captioning = AclCaption::AgentAppended, .Fields = ProfileFields, .Buttons = ProfileButtons,
+    .Captioning = CaptionRule::TitleAndAgent, .Fields = ProfileFields, .Buttons = ProfileButtons,
     .LeftColumnRows = 9};
 const AclEditorRecord CPUIPMaskInformationRecord{
     .Table = cpuFilterIpv4ProfileTable, .Name = "CPUIPMaskInformationForm",
-    .Caption = "CPU IP Mask MaskInformation :", .Captioning = AclCaption::AgentAppended, .Fields = ProfileFields,
+    .Caption = "CPU IP Mask MaskInformation :", .Captioning = CaptionRule::TitleAndAgent, .Fields = ProfileFields,
     .Buttons = ProfileButtons, .LeftColumnRows = 9};
 const AclEditorRecord IPRuleRecord{
-    .Table = aclIpv4RuleTable, .Name = "IPRuleForm", .Caption = "IPv4 Rule", .Captioning = AclCaption::Stored,
+    .Table = aclIpv4RuleTable, .Name = "IPRuleForm", .Caption = "IPv4 Rule", .Captioning = CaptionRule::Stored,
     .Fields = IngressRuleFields, .Buttons = RuleButtons, .LeftColumnRows = 11, .CopiesKeysOnClick = true};
 const AclEditorRecord CPUIPRuleRecord{
     .Table = cpuFilterIpv4RuleTable, .Name = "CPUIPRuleForm", .Caption = "CPU IPv4 Rule Information",
-    .Captioning = AclCaption::Stored, .Fields = CpuRuleFields, .Buttons = RuleButtons, .LeftColumnRows = 8,
+    .Captioning = CaptionRule::Stored, .Fields = CpuRuleFields, .Buttons = RuleButtons, .LeftColumnRows = 8,
     .CopiesKeysOnClick = true};

@@ -53,17 +53,17 @@ constexpr RowButtons RuleButtons{"GetButton", "EditButton",  "Edit", "AddButton"
 
 const AclEditorRecord UserMaskInfoRecord{
     .Table = aclUserDefinedProfileTable, .Name = "UserMaskInfoForm", .Caption = "User Defined Mask Information :",
-    .Captioning = AclCaption::AgentAppended, .Fields = ProfileFields, .Buttons = ProfileButtons,
+    .Captioning = CaptionRule::TitleAndAgent, .Fields = ProfileFields, .Buttons = ProfileButtons,
     .LeftColumnRows = 4};
 const AclEditorRecord CPUUserMaskInfoRecord{
     .Table = cpuFilterUserDefinedProfileTable, .Name = "CPUUserMaskInfoForm",
-    .Caption = "CPU User Defined Mask Information :", .Captioning = AclCaption::AgentAppended,
+    .Caption = "CPU User Defined Mask Information :", .Captioning = CaptionRule::TitleAndAgent,
     .Fields = ProfileFields, .Buttons = ProfileButtons, .LeftColumnRows = 4};
 const AclEditorRecord UserDefinedInformationRuleRecord{
     .Table = aclUserDefinedRuleTable, .Name = "UserDefinedInformationRuleForm", .Caption = "User Defined Rule",
-    .Captioning = AclCaption::Stored, .Fields = IngressRuleFields, .Buttons = RuleButtons, .LeftColumnRows = 7,
+    .Captioning = CaptionRule::Stored, .Fields = IngressRuleFields, .Buttons = RuleButtons, .LeftColumnRows = 7,
     .CopiesKeysOnClick = true, .KeepsPortTicks = true};
 const AclEditorRecord CPUUserDefinedInformationRuleRecord{
     .Table = cpuFilterUserDefinedRuleTable, .Name = "CPUUserDefinedInformationRuleForm",
-    .Caption = "CPU User Defined Rule Information", .Captioning = AclCaption::Stored, .Fields = CpuRuleFields,
+    .Caption = "CPU User Defined Rule Information", .Captioning = CaptionRule::Stored, .Fields = CpuRuleFields,
     .Buttons = RuleButtons, .LeftColumnRows = 5, .CopiesKeysOnClick = true};

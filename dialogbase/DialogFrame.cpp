@@ -16,6 +16,11 @@ T* OptionalChild(const TComponent* owner, const char* name) {
     return dynamic_cast<T*>(owner->FindComponent(name));
 }
 
+// A title and the agent address, as the captions show them.
+std::string WithAgent(const std::string& title, const char* separator = "") {
+    return title + separator + HostAgentAddress();
+}
+
 void SetText(TControl* control, const std::string& text) {
     if (auto* staticText = dynamic_cast<TStaticText*>(control)) staticText->SetCaption(text);
     else if (auto* label = dynamic_cast<TLabel*>(control)) label->SetCaption(text);
@@ -33,6 +38,11 @@ TDialogFrame::TDialogFrame(TComponent* owner, const FormLayout& layout) : TForm(
     FrameStatusBar = OptionalChild<TStatusBar>(this, "StatusBar1");
     OnClose = TCloseEvent(this, &TDialogFrame::FormClose);
 
+    Captioning = layout.Captioning;
+    Title = layout.Title ? layout.Title : layout.Caption ? layout.Caption : "";
+    if (Captioning == CaptionRule::TitleAndAgent) SetCaption(WithAgent(Title));
+    if (Captioning == CaptionRule::MenuTitleAndAgent) SetCaption(WithAgent(Title, ":"));
+
     Scaling = *layout.LargeFonts;
     if (!HostUsesLargeFonts() || Scaling == DialogScaling::None) return;
     const bool moves = Scaling == DialogScaling::LeftTopWidthHeight;
@@ -48,8 +58,17 @@ TDialogFrame::~TDialogFrame() {
     FinishClose();
 }
 
-void TDialogFrame::CaptionWithAgent(const std::string& title) {
-    SetCaption(title + HostAgentAddress());
+std::optional<std::string> TDialogFrame::MenuCaption(const char* menuTitle) const {
+    switch (Captioning) {
+    case CaptionRule::MenuSetsTitle: return Title;
+    case CaptionRule::MenuSetsTitleAndAgent: return WithAgent(Title);
+    case CaptionRule::MenuTitleAndAgent:
+        if (menuTitle) return WithAgent(menuTitle, ":");
+        return std::nullopt;
+    case CaptionRule::Stored:
+    case CaptionRule::TitleAndAgent: return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 // ---- controllers ---------------------------------------------------------------

@@ -55,7 +55,8 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "ProtocolVlanForm", .Caption = "Protocol VLAN", .ClientWidth = 648,
                              .ClientHeight = 419, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
-                             .LargeFonts = DialogScaling::WidthHeight, .Controls = kControls};
+                             .LargeFonts = DialogScaling::WidthHeight, .Captioning = CaptionRule::MenuSetsTitleAndAgent,
+                             .Title = "Protocol VLAN : ", .Controls = kControls};
 
 constexpr const char* Combo = nullptr;
 
