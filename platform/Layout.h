@@ -92,8 +92,8 @@
 // - Event handlers are bound in the form's code (as above), where the
 //   compiler checks them; pictures are loaded by the form's code, and so is
 //   the large-font scaling, after LoadLayout (a dialog's by the rule its
-//   layout gives: LargeFonts), and so is a dialog's caption rule
-//   (Captioning).
+//   layout gives: LargeFonts); a dialog's caption rule (Captioning) is
+//   applied by the dialog frame and the menu runner.
 //
 // Classes: every control class of the layer is known by its class name;
 // RegisterLayoutClass adds others (a form embedded as a control, say).
