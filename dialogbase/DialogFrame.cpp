@@ -11,14 +11,14 @@
 
 namespace {
 
-template <class T>
-T* OptionalChild(const TComponent* owner, const char* name) {
-    return dynamic_cast<T*>(owner->FindComponent(name));
-}
-
 // A title and the agent address, as the captions show them.
 std::string WithAgent(const std::string& title, const char* separator = "") {
     return title + separator + HostAgentAddress();
+}
+
+template <class T>
+T* OptionalChild(const TComponent* owner, const char* name) {
+    return dynamic_cast<T*>(owner->FindComponent(name));
 }
 
 void SetText(TControl* control, const std::string& text) {
