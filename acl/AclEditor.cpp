@@ -110,7 +110,7 @@ void AddFieldRows(BuiltLayout& built, const AclEditorRecord& record, const RowGe
 }
 
 std::unique_ptr<BuiltLayout> BuildLayout(const AclEditorRecord& record) {
-    const AclTable& table = AclTableOf(record.ClassName);
+    const AclTable& table = record.Table;
     auto built = std::make_unique<BuiltLayout>();
     const bool rule = table.IsRule;
     const bool ports = table.PortItem >= 0;
@@ -142,9 +142,9 @@ std::unique_ptr<BuiltLayout> BuildLayout(const AclEditorRecord& record) {
 
     const int width = ButtonColumnWidth + widths.Column(0, geometry) + widths.Column(1, geometry) + 8;
     const int height = listHeight + editHeight + (ports ? PortPanelHeight + 3 : 0) + StatusBarHeight;
-    built->Finish({.Name = built->Keep(std::string(record.ClassName).substr(1)),  // the class without its T
-                   .Caption = table.Caption, .ClientWidth = width, .ClientHeight = height,
-                   .BorderStyle = bsSizeable, .Position = poMainFormCenter, .LargeFonts = DialogScaling::WidthHeight});
+    built->Finish({.Name = record.Name, .Caption = record.Caption, .ClientWidth = width, .ClientHeight = height,
+                   .BorderStyle = bsSizeable, .Position = poMainFormCenter, .LargeFonts = DialogScaling::WidthHeight,
+                   .Captioning = record.Captioning});
     return built;
 }
 
@@ -157,10 +157,10 @@ const FormLayout& AclLayoutOf(const AclEditorRecord& record) { return LayoutBuil
 namespace {
 
 // What every row editor needs of an access-control editor's record.
-RowEditorRecord RowRecordOf(const AclTable& table, const AclEditorRecord& record) {
+RowEditorRecord RowRecordOf(const AclEditorRecord& record) {
     return {.Fields = record.Fields,
             .Buttons = record.Buttons,
-            .CountText = table.IsRule ? "StaticText1" : nullptr,
+            .CountText = record.Table.IsRule ? "StaticText1" : nullptr,
             .KeysCopiedOnClick = record.CopiesKeysOnClick ? 2 : 0,
             .ClearsAfterRefusal = record.ClearsAfterRefusal};
 }
@@ -168,9 +168,8 @@ RowEditorRecord RowRecordOf(const AclTable& table, const AclEditorRecord& record
 }  // namespace
 
 TAclEditor::TAclEditor(TComponent* owner, const AclEditorRecord& record)
-    : TRowEditor(owner, AclLayoutOf(record), AclTableOf(record.ClassName).Rows(),
-                 RowRecordOf(AclTableOf(record.ClassName), record)),
-      Table(AclTableOf(record.ClassName)),
+    : TRowEditor(owner, AclLayoutOf(record), record.Table.Rows(), RowRecordOf(record)),
+      Table(record.Table),
       Record(record) {
     if (Table.IsRule) KX_BIND(StaticText1);
     if (Table.PortItem >= 0) BindChild(this, PortGroup, "PortGroupBox");
@@ -183,7 +182,6 @@ TAclEditor::TAclEditor(TComponent* owner, const AclEditorRecord& record)
 TAclEditor::~TAclEditor() = default;
 
 void TAclEditor::FormCreate(TObject* sender) {
-    if (Table.CaptionRule == AclCaption::AgentAppended) CaptionWithAgent(Table.Caption);
     if (PortGroup) AddPortPickers({{&PortPicker, PortGroup}});
     TRowEditor::FormCreate(sender);
 }
@@ -222,17 +220,15 @@ RowSnapshot TAclEditor::Snapshot() const {
     return form;
 }
 
-// ---- the record's rules -------------------------------------------------------------------------
+// ---- the table's rules --------------------------------------------------------------------------
 
 std::optional<RowRefusal> TAclEditor::CheckWrite(const RowSnapshot& form, RowWrite write) const {
-    return Record.Check(Table, form, write);
+    return CheckAclWrite(Table, form, write);
 }
 
-RowItems TAclEditor::LeftOut(const RowSnapshot& form, RowWrite write) const {
-    return Record.LeftOut(Table, form, write);
-}
+RowItems TAclEditor::LeftOut(const RowSnapshot& form, RowWrite write) const { return AclLeftOut(Table, form, write); }
 
-RowWrite TAclEditor::WriteOfSelected(const RowSnapshot& form) const { return Record.WriteOfSelected(Table, form); }
+RowWrite TAclEditor::WriteOfSelected(const RowSnapshot& form) const { return AclWriteOfSelected(Table, form); }
 
 std::optional<RowRefusal> TAclEditor::CheckCarried(const RowSnapshot& form, const RowItems& leftOut) const {
     if (auto refusal = CheckCarriedTexts(Table, form, leftOut)) return refusal;

@@ -2,23 +2,25 @@
 // What the sixteen access-control editors share beyond every row editor
 // (dialogbase/RowEditor.h: the list, the button state, the frame of every
 // write, result lines in panel 0, the row count): each editor class is its record
-// (AclEditorRecord: its table, its labelled controls, its buttons, and the
-// checks and leave-outs of its packet type) on this base. It adds:
+// (AclEditorRecord: its table, its caption, its labelled controls, its
+// buttons) on this base. It adds:
 //
 // - the layout, built from the record: the list of rows on top, one row per
 //   field below (a field check box in the rule editors, the label, the
 //   control) in two columns, the port picker of ingress rules at the bottom,
-//   the buttons on the right and StatusBar1 with its one panel;
-// - the caption of the table's rule, and the typed texts of every write
+//   the buttons on the right and StatusBar1 with its one panel, and the
+//   caption with its rule;
+// - the checks, leave-outs and write of the selected row of the table's
+//   packet type and kind (AclWrites.h), and the typed texts of every write
 //   checked against their items' syntax;
 // - the rule editors' field check boxes with Check All and Clear Checks,
 //   the row count in StaticText1, the ingress rules' port picker and their
 //   permit handler ("deny" disables and unticks the actions).
 //
-// An editor of a later packet type adds its record (controls, its checks
-// and leave-outs, the write of the selected row) and a class that is only a
-// constructor; it overrides PermitComboBoxChange or ClearEdits where its
-// type differs.
+// An editor of a later packet type adds its table (AclTables.h), its rules
+// (the checks and leave-outs, the write of the selected row, chosen in
+// AclWrites.cpp), its record and a class that is only a constructor; it
+// overrides PermitComboBoxChange or ClearEdits where its type differs.
 
 #include <span>
 #include <vector>
@@ -29,17 +31,13 @@
 class TStackingPortUitForm;
 
 struct AclEditorRecord {
-    const char* ClassName;  // its AclTable's
+    const AclTable& Table;
+    const char* Name;     // the layout's, and so the window's
+    const char* Caption;  // the stored caption, and the title of its rule
+    CaptionRule Captioning;
     std::span<const RowField> Fields;
     RowButtons Buttons;
     int LeftColumnRows;  // fields in the left column; the rest go right
-    // The checks of the record's type before a write; nothing sent when one
-    // refuses.
-    std::optional<RowRefusal> (*Check)(const AclTable&, const RowSnapshot&, RowWrite);
-    // The items a write leaves out.
-    RowItems (*LeftOut)(const AclTable&, const RowSnapshot&, RowWrite);
-    // What the write button does with the form as it is (Set, or Delete).
-    RowWrite (*WriteOfSelected)(const AclTable&, const RowSnapshot&);
     // A click on a row copies its caption and first sub-item into the two ID
     // edits (besides the selection's own loading of every field).
     bool CopiesKeysOnClick = false;

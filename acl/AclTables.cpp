@@ -1,20 +1,14 @@
 #include "acl/AclTables.h"
 
-#include <cstring>
-#include <stdexcept>
-#include <string>
-
 #include "mibdefs/AclMib.h"
 
 namespace {
 
 using enum AclPacketType;
 using enum AclFilter;
-using enum AclCaption;
 
 constexpr bool Profile = false;
 constexpr bool Rule = true;
-constexpr int None = -1;
 // The source and destination address masks of an IPv6 profile, and the
 // addresses of a rule.
 constexpr int Ipv6Addresses[] = {4, 5};
@@ -37,76 +31,108 @@ constexpr const char* RowStatusMustBe = "Row Status must be createAndGo.";
 constexpr const char* RowStateMustBe = RowStateMustBeCreateAndGo;
 constexpr const char* RowStateMustChoose = "Row State must choose createAndGo.";
 
-// Each row under the name of its MIB table. Columns: class, OID, type,
-// filter, rule?, items, item count, index count, caption, caption rule,
-// permit, first and last action, port, row status, duplicate message,
-// row-status message, IPv6 addresses.
-constexpr AclTable Tables[] = {
-    // aclEthernetProfileTable
-    {"TEthernetMaskInformationForm", "1.3.6.1.4.1.171.12.9.2.1", Ethernet, Ingress, Profile, AclEthernetMaskItems,
-     8, 1, "Ethernet Mask Information :", AgentAppended, None, None, None, None, 7, EthernetProfileDuplicate,
-     RowStatusMustBe},
-    // aclIpv4ProfileTable
-    {"TIPMaskInformationForm", "1.3.6.1.4.1.171.12.9.2.2", Ipv4, Ingress, Profile, AclIpMaskItems, 18, 1,
-     "IP Mask MaskInformation :", AgentAppended, None, None, None, None, 17, nullptr, nullptr},
-    // aclUserDefinedProfileTable
-    {"TUserMaskInfoForm", "1.3.6.1.4.1.171.12.9.2.3", UserDefined, Ingress, Profile, AclPacketContentMaskItems, 7,
-     1, "User Defined Mask Information :", AgentAppended, None, None, None, None, 6, UserProfileDuplicate,
-     RowStateMustBe},
-    // aclIpv6ProfileTable
-    {"TIPv6MaskInformationForm", "1.3.6.1.4.1.171.12.9.2.4", Ipv6, Ingress, Profile, AclIpv6MaskItems, 7, 1,
-     "IPV6 Mask Information : ", SetByMenu, None, None, None, None, 6, Ipv6ProfileDuplicate, RowStatusMustBe,
-     Ipv6Addresses},
-    // aclEthernetRuleTable
-    {"TEthernetInformationRuleForm", "1.3.6.1.4.1.171.12.9.3.1", Ethernet, Ingress, Rule, AclEthernetRuleItems, 15,
-     2, "Ethernet Rule", Stored, 12, 7, 11, 13, 14, EthernetRuleDuplicate, RowStateMustBe},
-    // aclIpv4RuleTable
-    {"TIPRuleForm", "1.3.6.1.4.1.171.12.9.3.2", Ipv4, Ingress, Rule, AclIpRuleItems, 22, 2, "IPv4 Rule", Stored, 19,
-     14, 18, 20, 21, Ipv4RuleDuplicate, RowStateMustBe},
-    // aclUserDefinedRuleTable
-    {"TUserDefinedInformationRuleForm", "1.3.6.1.4.1.171.12.9.3.3", UserDefined, Ingress, Rule,
-     AclPacketContentRuleItems, 15, 2, "User Defined Rule", Stored, 12, 7, 11, 13, 14, UserRuleDuplicate,
-     RowStateMustBe},
-    // aclIpv6RuleTable
-    {"TIPv6RuleForm", "1.3.6.1.4.1.171.12.9.3.4", Ipv6, Ingress, Rule, AclIpv6RuleItems, 12, 2, "IPv6 Rule", Stored,
-     9, 6, 8, 10, 11, Ipv6RuleDuplicate, RowStateMustChoose, Ipv6Addresses},
-    // cpuFilterEthernetProfileTable
-    {"TCPUEthernetMaskInformationForm", "1.3.6.1.4.1.171.12.9.4.1", Ethernet, Cpu, Profile,
-     CpuFilterEthernetMaskItems, 8, 1, "CPU Ethernet Mask Information :", AgentAppended, None, None, None, None, 7,
-     EthernetProfileDuplicate, RowStatusMustBe},
-    // cpuFilterIpv4ProfileTable
-    {"TCPUIPMaskInformationForm", "1.3.6.1.4.1.171.12.9.4.2", Ipv4, Cpu, Profile, CpuFilterIpMaskItems, 18, 1,
-     "CPU IP Mask MaskInformation :", AgentAppended, None, None, None, None, 17, nullptr, nullptr},
-    // cpuFilterUserDefinedProfileTable
-    {"TCPUUserMaskInfoForm", "1.3.6.1.4.1.171.12.9.4.3", UserDefined, Cpu, Profile, CpuFilterPacketContentMaskItems,
-     7, 1, "CPU User Defined Mask Information :", AgentAppended, None, None, None, None, 6, UserProfileDuplicate,
-     RowStateMustBe},
-    // cpuFilterIpv6ProfileTable
-    {"TCPUIPv6MaskInformationForm", "1.3.6.1.4.1.171.12.9.4.4", Ipv6, Cpu, Profile, CpuFilterIpv6MaskItems, 7, 1,
-     "CPU IPV6 Mask Information : ", SetByMenu, None, None, None, None, 6, Ipv6ProfileDuplicate, RowStatusMustBe,
-     Ipv6Addresses},
-    // cpuFilterEthernetRuleTable
-    {"TCPUEthernetInformationRuleForm", "1.3.6.1.4.1.171.12.9.5.1", Ethernet, Cpu, Rule, CpuFilterEthernetRuleItems,
-     9, 2, "CPU Ethernet Rule Information", Stored, 7, None, None, None, 8, EthernetRuleDuplicate, RowStateMustBe},
-    // cpuFilterIpv4RuleTable
-    {"TCPUIPRuleForm", "1.3.6.1.4.1.171.12.9.5.2", Ipv4, Cpu, Rule, CpuFilterIpRuleItems, 16, 2,
-     "CPU IPv4 Rule Information", Stored, 14, None, None, None, 15, Ipv4RuleDuplicate, RowStateMustBe},
-    // cpuFilterUserDefinedRuleTable
-    {"TCPUUserDefinedInformationRuleForm", "1.3.6.1.4.1.171.12.9.5.3", UserDefined, Cpu, Rule,
-     CpuFilterPacketContentRuleItems, 9, 2, "CPU User Defined Rule Information", Stored, 7, None, None, None, 8,
-     UserRuleDuplicate, RowStateMustBe},
-    // cpuFilterIpv6RuleTable
-    {"TCPUIPv6RuleForm", "1.3.6.1.4.1.171.12.9.5.4", Ipv6, Cpu, Rule, CpuFilterIpv6RuleItems, 8, 2,
-     "CPU IPv6 Rule Information", Stored, 6, None, None, None, 7, Ipv6RuleDuplicate, RowStateMustChoose,
-     Ipv6Addresses},
-};
-
 }  // namespace
 
-std::span<const AclTable> AclTables() { return Tables; }
+// ---- ingress profiles -------------------------------------------------------------------
 
-const AclTable& AclTableOf(const char* className) {
-    for (const AclTable& table : Tables)
-        if (std::strcmp(table.ClassName, className) == 0) return table;
-    throw std::out_of_range(std::string("no access-control table for ") + className);
+const AclTable aclEthernetProfileTable{
+    .Oid = "1.3.6.1.4.1.171.12.9.2.1", .Type = Ethernet, .Filter = Ingress, .IsRule = Profile,
+    .Items = AclEthernetMaskItems, .ItemCount = 8, .IndexCount = 1, .RowStatusItem = 7,
+    .DuplicateMessage = EthernetProfileDuplicate, .RowStatusMessage = RowStatusMustBe};
+
+const AclTable aclIpv4ProfileTable{
+    .Oid = "1.3.6.1.4.1.171.12.9.2.2", .Type = Ipv4, .Filter = Ingress, .IsRule = Profile,
+    .Items = AclIpMaskItems, .ItemCount = 18, .IndexCount = 1, .RowStatusItem = 17};
+
+const AclTable aclUserDefinedProfileTable{
+    .Oid = "1.3.6.1.4.1.171.12.9.2.3", .Type = UserDefined, .Filter = Ingress, .IsRule = Profile,
+    .Items = AclPacketContentMaskItems, .ItemCount = 7, .IndexCount = 1, .RowStatusItem = 6,
+    .DuplicateMessage = UserProfileDuplicate, .RowStatusMessage = RowStateMustBe};
+
+const AclTable aclIpv6ProfileTable{
+    .Oid = "1.3.6.1.4.1.171.12.9.2.4", .Type = Ipv6, .Filter = Ingress, .IsRule = Profile,
+    .Items = AclIpv6MaskItems, .ItemCount = 7, .IndexCount = 1, .RowStatusItem = 6,
+    .DuplicateMessage = Ipv6ProfileDuplicate, .RowStatusMessage = RowStatusMustBe, .Ipv6AddressItems = Ipv6Addresses};
+
+// ---- ingress rules: the QoS actions and the ports ------------------------------------------
+
+const AclTable aclEthernetRuleTable{
+    .Oid = "1.3.6.1.4.1.171.12.9.3.1", .Type = Ethernet, .Filter = Ingress, .IsRule = Rule,
+    .Items = AclEthernetRuleItems, .ItemCount = 15, .IndexCount = 2, .PermitItem = 12, .FirstActionItem = 7,
+    .LastActionItem = 11, .PortItem = 13, .RowStatusItem = 14, .DuplicateMessage = EthernetRuleDuplicate,
+    .RowStatusMessage = RowStateMustBe};
+
+const AclTable aclIpv4RuleTable{
+    .Oid = "1.3.6.1.4.1.171.12.9.3.2", .Type = Ipv4, .Filter = Ingress, .IsRule = Rule,
+    .Items = AclIpRuleItems, .ItemCount = 22, .IndexCount = 2, .PermitItem = 19, .FirstActionItem = 14,
+    .LastActionItem = 18, .PortItem = 20, .RowStatusItem = 21, .DuplicateMessage = Ipv4RuleDuplicate,
+    .RowStatusMessage = RowStateMustBe};
+
+const AclTable aclUserDefinedRuleTable{
+    .Oid = "1.3.6.1.4.1.171.12.9.3.3", .Type = UserDefined, .Filter = Ingress, .IsRule = Rule,
+    .Items = AclPacketContentRuleItems, .ItemCount = 15, .IndexCount = 2, .PermitItem = 12, .FirstActionItem = 7,
+    .LastActionItem = 11, .PortItem = 13, .RowStatusItem = 14, .DuplicateMessage = UserRuleDuplicate,
+    .RowStatusMessage = RowStateMustBe};
+
+const AclTable aclIpv6RuleTable{
+    .Oid = "1.3.6.1.4.1.171.12.9.3.4", .Type = Ipv6, .Filter = Ingress, .IsRule = Rule,
+    .Items = AclIpv6RuleItems, .ItemCount = 12, .IndexCount = 2, .PermitItem = 9, .FirstActionItem = 6,
+    .LastActionItem = 8, .PortItem = 10, .RowStatusItem = 11, .DuplicateMessage = Ipv6RuleDuplicate,
+    .RowStatusMessage = RowStateMustChoose, .Ipv6AddressItems = Ipv6Addresses};
+
+// ---- CPU-filter profiles -------------------------------------------------------------------
+
+const AclTable cpuFilterEthernetProfileTable{
+    .Oid = "1.3.6.1.4.1.171.12.9.4.1", .Type = Ethernet, .Filter = Cpu, .IsRule = Profile,
+    .Items = CpuFilterEthernetMaskItems, .ItemCount = 8, .IndexCount = 1, .RowStatusItem = 7,
+    .DuplicateMessage = EthernetProfileDuplicate, .RowStatusMessage = RowStatusMustBe};
+
+const AclTable cpuFilterIpv4ProfileTable{
+    .Oid = "1.3.6.1.4.1.171.12.9.4.2", .Type = Ipv4, .Filter = Cpu, .IsRule = Profile,
+    .Items = CpuFilterIpMaskItems, .ItemCount = 18, .IndexCount = 1, .RowStatusItem = 17};
+
+const AclTable cpuFilterUserDefinedProfileTable{
+    .Oid = "1.3.6.1.4.1.171.12.9.4.3", .Type = UserDefined, .Filter = Cpu, .IsRule = Profile,
+    .Items = CpuFilterPacketContentMaskItems, .ItemCount = 7, .IndexCount = 1, .RowStatusItem = 6,
+    .DuplicateMessage = UserProfileDuplicate, .RowStatusMessage = RowStateMustBe};
+
+const AclTable cpuFilterIpv6ProfileTable{
+    .Oid = "1.3.6.1.4.1.171.12.9.4.4", .Type = Ipv6, .Filter = Cpu, .IsRule = Profile,
+    .Items = CpuFilterIpv6MaskItems, .ItemCount = 7, .IndexCount = 1, .RowStatusItem = 6,
+    .DuplicateMessage = Ipv6ProfileDuplicate, .RowStatusMessage = RowStatusMustBe, .Ipv6AddressItems = Ipv6Addresses};
+
+// ---- CPU-filter rules: neither actions nor ports ---------------------------------------------
+
+const AclTable cpuFilterEthernetRuleTable{
+    .Oid = "1.3.6.1.4.1.171.12.9.5.1", .Type = Ethernet, .Filter = Cpu, .IsRule = Rule,
+    .Items = CpuFilterEthernetRuleItems, .ItemCount = 9, .IndexCount = 2, .PermitItem = 7, .RowStatusItem = 8,
+    .DuplicateMessage = EthernetRuleDuplicate, .RowStatusMessage = RowStateMustBe};
+
+const AclTable cpuFilterIpv4RuleTable{
+    .Oid = "1.3.6.1.4.1.171.12.9.5.2", .Type = Ipv4, .Filter = Cpu, .IsRule = Rule,
+    .Items = CpuFilterIpRuleItems, .ItemCount = 16, .IndexCount = 2, .PermitItem = 14, .RowStatusItem = 15,
+    .DuplicateMessage = Ipv4RuleDuplicate, .RowStatusMessage = RowStateMustBe};
+
+const AclTable cpuFilterUserDefinedRuleTable{
+    .Oid = "1.3.6.1.4.1.171.12.9.5.3", .Type = UserDefined, .Filter = Cpu, .IsRule = Rule,
+    .Items = CpuFilterPacketContentRuleItems, .ItemCount = 9, .IndexCount = 2, .PermitItem = 7, .RowStatusItem = 8,
+    .DuplicateMessage = UserRuleDuplicate, .RowStatusMessage = RowStateMustBe};
+
+const AclTable cpuFilterIpv6RuleTable{
+    .Oid = "1.3.6.1.4.1.171.12.9.5.4", .Type = Ipv6, .Filter = Cpu, .IsRule = Rule,
+    .Items = CpuFilterIpv6RuleItems, .ItemCount = 8, .IndexCount = 2, .PermitItem = 6, .RowStatusItem = 7,
+    .DuplicateMessage = Ipv6RuleDuplicate, .RowStatusMessage = RowStateMustChoose, .Ipv6AddressItems = Ipv6Addresses};
+
+std::span<const std::reference_wrapper<const AclTable>> AclTables() {
+    static const std::reference_wrapper<const AclTable> tables[] = {
+        aclEthernetProfileTable, aclIpv4ProfileTable,
+        aclUserDefinedProfileTable, aclIpv6ProfileTable,
+        aclEthernetRuleTable, aclIpv4RuleTable,
+        aclUserDefinedRuleTable, aclIpv6RuleTable,
+        cpuFilterEthernetProfileTable, cpuFilterIpv4ProfileTable,
+        cpuFilterUserDefinedProfileTable, cpuFilterIpv6ProfileTable,
+        cpuFilterEthernetRuleTable, cpuFilterIpv4RuleTable,
+        cpuFilterUserDefinedRuleTable, cpuFilterIpv6RuleTable,
+    };
+    return tables;
 }

@@ -1,5 +1,9 @@
 #include "acl/AclWrites.h"
 
+#include "acl/EthernetAclWrites.h"
+#include "acl/Ipv4AclWrites.h"
+#include "acl/Ipv6AclWrites.h"
+#include "acl/UserAclWrites.h"
 #include "framework/SnmpVarItem.h"
 #include "framework/VxSyntax.h"
 
@@ -73,4 +77,44 @@ std::optional<RowRefusal> CheckCarriedTexts(const AclTable& table, const RowSnap
         if (auto fault = TextFault(form.LabelOf(item, record.Label), syntax, text)) return RowRefusal{*fault, item};
     }
     return std::nullopt;
+}
+
+// ---- the rules of a table ------------------------------------------------------
+
+namespace {
+
+struct AclRules {
+    std::optional<RowRefusal> (*Check)(const AclTable&, const RowSnapshot&, RowWrite);
+    RowItems (*LeftOut)(const AclTable&, const RowSnapshot&, RowWrite);
+    RowWrite (*WriteOfSelected)(const AclTable&, const RowSnapshot&);
+};
+
+// By packet type (AclPacketType's order), profiles then rules.
+constexpr AclRules RulesByType[4][2] = {
+    {{CheckEthernetProfile, EthernetProfileLeftOut, ProfileWriteOfSelected},
+     {CheckEthernetRule, RuleLeftOut, RuleWriteOfSelected}},
+    {{CheckIpv4Profile, Ipv4ProfileLeftOut, ProfileWriteOfSelected},
+     {CheckIpv4Rule, Ipv4RuleLeftOut, RuleWriteOfSelected}},
+    {{CheckUserProfile, UserProfileLeftOut, UserProfileWriteOfSelected},
+     {CheckUserRule, UserRuleLeftOut, UserRuleWriteOfSelected}},
+    {{CheckIpv6Profile, Ipv6ProfileLeftOut, Ipv6ProfileWriteOfSelected},
+     {CheckIpv6Rule, Ipv6RuleLeftOut, Ipv6RuleWriteOfSelected}},
+};
+
+const AclRules& RulesOf(const AclTable& table) {
+    return RulesByType[static_cast<int>(table.Type)][table.IsRule ? 1 : 0];
+}
+
+}  // namespace
+
+std::optional<RowRefusal> CheckAclWrite(const AclTable& table, const RowSnapshot& form, RowWrite write) {
+    return RulesOf(table).Check(table, form, write);
+}
+
+RowItems AclLeftOut(const AclTable& table, const RowSnapshot& form, RowWrite write) {
+    return RulesOf(table).LeftOut(table, form, write);
+}
+
+RowWrite AclWriteOfSelected(const AclTable& table, const RowSnapshot& form) {
+    return RulesOf(table).WriteOfSelected(table, form);
 }

@@ -2,8 +2,9 @@
 // What an access-control editor writes, decided without its window: the
 // shared row rules (dialogbase/RowWrites.h) on the table's record, and what the
 // access-control tables add to them (field boxes, actions, ports, two IDs).
-// The editors (AclEditor.h) take the snapshot, call these through their
-// record and send what is left.
+// The editors (AclEditor.h) take the snapshot, call the rules of their
+// table's packet type and kind (the end of this header) and send what is
+// left.
 
 #include <optional>
 #include <string>
@@ -57,3 +58,12 @@ std::optional<RowRefusal> CheckCarriedTexts(const AclTable& table, const RowSnap
 // port list to carry) is refused: it would change nothing.
 inline constexpr const char* NoFieldChosen = "No field is chosen: tick the fields to write. Nothing was sent.";
 std::optional<RowRefusal> CheckRuleCarriesAField(const AclTable& table, const RowItems& leftOut);
+
+// ---- the rules of a table ------------------------------------------------------
+
+// The checks, leave-outs and write of the selected row of the table's packet
+// type and kind (Ipv4AclWrites.h, EthernetAclWrites.h, UserAclWrites.h,
+// Ipv6AclWrites.h), chosen by the table's Type and IsRule.
+std::optional<RowRefusal> CheckAclWrite(const AclTable& table, const RowSnapshot& form, RowWrite write);
+RowItems AclLeftOut(const AclTable& table, const RowSnapshot& form, RowWrite write);
+RowWrite AclWriteOfSelected(const AclTable& table, const RowSnapshot& form);

@@ -58,13 +58,19 @@ constexpr RowButtons RuleButtons{"GetButton", "EditButton",     "Edit", "AddButt
 
 }  // namespace
 
-const AclEditorRecord EthernetMaskInformationRecord{"TEthernetMaskInformationForm", IngressProfileFields,
-                                                    ProfileButtons, 4, CheckEthernetProfile, EthernetProfileLeftOut,
-                                                    ProfileWriteOfSelected};
-const AclEditorRecord CPUEthernetMaskInformationRecord{"TCPUEthernetMaskInformationForm", CpuProfileFields,
-                                                       ProfileButtons, 4, CheckEthernetProfile,
-                                                       EthernetProfileLeftOut, ProfileWriteOfSelected};
-const AclEditorRecord EthernetInformationRuleRecord{"TEthernetInformationRuleForm", IngressRuleFields, RuleButtons, 7,
-                                                    CheckEthernetRule, RuleLeftOut, RuleWriteOfSelected, true};
-const AclEditorRecord CPUEthernetInformationRuleRecord{"TCPUEthernetInformationRuleForm", CpuRuleFields, RuleButtons,
-                                                       5, CheckEthernetRule, RuleLeftOut, RuleWriteOfSelected, true};
+const AclEditorRecord EthernetMaskInformationRecord{
+    .Table = aclEthernetProfileTable, .Name = "EthernetMaskInformationForm",
+    .Caption = "Ethernet Mask Information :", .Captioning = CaptionRule::TitleAndAgent,
+    .Fields = IngressProfileFields, .Buttons = ProfileButtons, .LeftColumnRows = 4};
+const AclEditorRecord CPUEthernetMaskInformationRecord{
+    .Table = cpuFilterEthernetProfileTable, .Name = "CPUEthernetMaskInformationForm",
+    .Caption = "CPU Ethernet Mask Information :", .Captioning = CaptionRule::TitleAndAgent,
+    .Fields = CpuProfileFields, .Buttons = ProfileButtons, .LeftColumnRows = 4};
+const AclEditorRecord EthernetInformationRuleRecord{
+    .Table = aclEthernetRuleTable, .Name = "EthernetInformationRuleForm", .Caption = "Ethernet Rule",
+    .Captioning = CaptionRule::Stored, .Fields = IngressRuleFields, .Buttons = RuleButtons, .LeftColumnRows = 7,
+    .CopiesKeysOnClick = true};
+const AclEditorRecord CPUEthernetInformationRuleRecord{
+    .Table = cpuFilterEthernetRuleTable, .Name = "CPUEthernetInformationRuleForm",
+    .Caption = "CPU Ethernet Rule Information", .Captioning = CaptionRule::Stored, .Fields = CpuRuleFields,
+    .Buttons = RuleButtons, .LeftColumnRows = 5, .CopiesKeysOnClick = true};

@@ -1,7 +1,8 @@
 #pragma once
-// The records of the four Ethernet editors: their controls, buttons and the
-// Ethernet checks and leave-outs (EthernetAclWrites.h). The CPU-filter twins
-// differ in their ID ranges; the CPU rule editor has no actions and no ports.
+// The records of the four Ethernet editors: their tables, captions, controls
+// and buttons; their tables bring the Ethernet checks and leave-outs
+// (EthernetAclWrites.h). The CPU-filter twins differ in their ID ranges; the
+// CPU rule editor has no actions and no ports.
 
 #include "acl/AclEditor.h"
 

@@ -76,11 +76,18 @@ constexpr RowButtons RuleButtons{"GetButton", "EditButton",  "Edit", "AddButton"
 
 }  // namespace
 
-const AclEditorRecord IPMaskInformationRecord{"TIPMaskInformationForm", ProfileFields, ProfileButtons, 9,
-                                              CheckIpv4Profile, Ipv4ProfileLeftOut, ProfileWriteOfSelected};
-const AclEditorRecord CPUIPMaskInformationRecord{"TCPUIPMaskInformationForm", ProfileFields, ProfileButtons, 9,
-                                                 CheckIpv4Profile, Ipv4ProfileLeftOut, ProfileWriteOfSelected};
-const AclEditorRecord IPRuleRecord{"TIPRuleForm", IngressRuleFields, RuleButtons, 11, CheckIpv4Rule,
-                                   Ipv4RuleLeftOut, RuleWriteOfSelected, true};
-const AclEditorRecord CPUIPRuleRecord{"TCPUIPRuleForm", CpuRuleFields, RuleButtons, 8, CheckIpv4Rule,
-                                      Ipv4RuleLeftOut, RuleWriteOfSelected, true};
+const AclEditorRecord IPMaskInformationRecord{
+    .Table = aclIpv4ProfileTable, .Name = "IPMaskInformationForm", .Caption = "IP Mask MaskInformation :",
+    .Captioning = CaptionRule::TitleAndAgent, .Fields = ProfileFields, .Buttons = ProfileButtons,
+    .LeftColumnRows = 9};
+const AclEditorRecord CPUIPMaskInformationRecord{
+    .Table = cpuFilterIpv4ProfileTable, .Name = "CPUIPMaskInformationForm",
+    .Caption = "CPU IP Mask MaskInformation :", .Captioning = CaptionRule::TitleAndAgent, .Fields = ProfileFields,
+    .Buttons = ProfileButtons, .LeftColumnRows = 9};
+const AclEditorRecord IPRuleRecord{
+    .Table = aclIpv4RuleTable, .Name = "IPRuleForm", .Caption = "IPv4 Rule", .Captioning = CaptionRule::Stored,
+    .Fields = IngressRuleFields, .Buttons = RuleButtons, .LeftColumnRows = 11, .CopiesKeysOnClick = true};
+const AclEditorRecord CPUIPRuleRecord{
+    .Table = cpuFilterIpv4RuleTable, .Name = "CPUIPRuleForm", .Caption = "CPU IPv4 Rule Information",
+    .Captioning = CaptionRule::Stored, .Fields = CpuRuleFields, .Buttons = RuleButtons, .LeftColumnRows = 8,
+    .CopiesKeysOnClick = true};

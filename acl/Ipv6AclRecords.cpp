@@ -23,21 +23,25 @@ constexpr RowField ProfileFields[] = {
 
 constexpr RowButtons ProfileButtons{"btnRefresh", "btnModify", "Set", "btnAdd", "btnDelete"};
 
-constexpr AclEditorRecord ProfileRecord(const char* className) {
-    return {.ClassName = className,
+// The menu command sets the caption, the stored one followed by the agent
+// address.
+constexpr AclEditorRecord ProfileRecord(const AclTable& table, const char* name, const char* caption) {
+    return {.Table = table,
+            .Name = name,
+            .Caption = caption,
+            .Captioning = CaptionRule::MenuSetsTitleAndAgent,
             .Fields = ProfileFields,
             .Buttons = ProfileButtons,
             .LeftColumnRows = 4,
-            .Check = CheckIpv6Profile,
-            .LeftOut = Ipv6ProfileLeftOut,
-            .WriteOfSelected = Ipv6ProfileWriteOfSelected,
             .ClearsAfterRefusal = true};
 }
 
 }  // namespace
 
-const AclEditorRecord IPv6MaskInformationRecord = ProfileRecord("TIPv6MaskInformationForm");
-const AclEditorRecord CPUIPv6MaskInformationRecord = ProfileRecord("TCPUIPv6MaskInformationForm");
+const AclEditorRecord IPv6MaskInformationRecord =
+    ProfileRecord(aclIpv6ProfileTable, "IPv6MaskInformationForm", "IPV6 Mask Information : ");
+const AclEditorRecord CPUIPv6MaskInformationRecord =
+    ProfileRecord(cpuFilterIpv6ProfileTable, "CPUIPv6MaskInformationForm", "CPU IPV6 Mask Information : ");
 
 // ---- rules --------------------------------------------------------------------------
 
@@ -77,18 +81,20 @@ constexpr RowButtons RuleButtons{"GetButton", "EditButton",  "Edit", "AddButton"
                                  "CheckButton", "UncheckButton"};
 
 // A refused check empties the fields and unticks every box, as a write does.
-constexpr AclEditorRecord RuleRecord(const char* className, std::span<const RowField> fields) {
-    return {.ClassName = className,
+constexpr AclEditorRecord RuleRecord(const AclTable& table, const char* name, const char* caption,
+                                     std::span<const RowField> fields) {
+    return {.Table = table,
+            .Name = name,
+            .Caption = caption,
+            .Captioning = CaptionRule::Stored,
             .Fields = fields,
             .Buttons = RuleButtons,
             .LeftColumnRows = 6,
-            .Check = CheckIpv6Rule,
-            .LeftOut = Ipv6RuleLeftOut,
-            .WriteOfSelected = Ipv6RuleWriteOfSelected,
             .ClearsAfterRefusal = true};
 }
 
 }  // namespace
 
-const AclEditorRecord IPv6RuleRecord = RuleRecord("TIPv6RuleForm", IngressRuleFields);
-const AclEditorRecord CPUIPv6RuleRecord = RuleRecord("TCPUIPv6RuleForm", CpuRuleFields);
+const AclEditorRecord IPv6RuleRecord = RuleRecord(aclIpv6RuleTable, "IPv6RuleForm", "IPv6 Rule", IngressRuleFields);
+const AclEditorRecord CPUIPv6RuleRecord =
+    RuleRecord(cpuFilterIpv6RuleTable, "CPUIPv6RuleForm", "CPU IPv6 Rule Information", CpuRuleFields);

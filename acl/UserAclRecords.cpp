@@ -1,7 +1,5 @@
 #include "acl/UserAclRecords.h"
 
-#include "acl/UserAclWrites.h"
-
 namespace {
 
 constexpr const char* Combo = nullptr;
@@ -53,13 +51,19 @@ constexpr RowButtons RuleButtons{"GetButton", "EditButton",  "Edit", "AddButton"
 
 }  // namespace
 
-const AclEditorRecord UserMaskInfoRecord{"TUserMaskInfoForm", ProfileFields, ProfileButtons, 4, CheckUserProfile,
-                                         UserProfileLeftOut, UserProfileWriteOfSelected};
-const AclEditorRecord CPUUserMaskInfoRecord{"TCPUUserMaskInfoForm", ProfileFields, ProfileButtons, 4,
-                                            CheckUserProfile, UserProfileLeftOut, UserProfileWriteOfSelected};
-const AclEditorRecord UserDefinedInformationRuleRecord{"TUserDefinedInformationRuleForm", IngressRuleFields,
-                                                       RuleButtons, 7, CheckUserRule, UserRuleLeftOut,
-                                                       UserRuleWriteOfSelected, true, true};
-const AclEditorRecord CPUUserDefinedInformationRuleRecord{"TCPUUserDefinedInformationRuleForm", CpuRuleFields,
-                                                          RuleButtons, 5, CheckUserRule, UserRuleLeftOut,
-                                                          UserRuleWriteOfSelected, true};
+const AclEditorRecord UserMaskInfoRecord{
+    .Table = aclUserDefinedProfileTable, .Name = "UserMaskInfoForm", .Caption = "User Defined Mask Information :",
+    .Captioning = CaptionRule::TitleAndAgent, .Fields = ProfileFields, .Buttons = ProfileButtons,
+    .LeftColumnRows = 4};
+const AclEditorRecord CPUUserMaskInfoRecord{
+    .Table = cpuFilterUserDefinedProfileTable, .Name = "CPUUserMaskInfoForm",
+    .Caption = "CPU User Defined Mask Information :", .Captioning = CaptionRule::TitleAndAgent,
+    .Fields = ProfileFields, .Buttons = ProfileButtons, .LeftColumnRows = 4};
+const AclEditorRecord UserDefinedInformationRuleRecord{
+    .Table = aclUserDefinedRuleTable, .Name = "UserDefinedInformationRuleForm", .Caption = "User Defined Rule",
+    .Captioning = CaptionRule::Stored, .Fields = IngressRuleFields, .Buttons = RuleButtons, .LeftColumnRows = 7,
+    .CopiesKeysOnClick = true, .KeepsPortTicks = true};
+const AclEditorRecord CPUUserDefinedInformationRuleRecord{
+    .Table = cpuFilterUserDefinedRuleTable, .Name = "CPUUserDefinedInformationRuleForm",
+    .Caption = "CPU User Defined Rule Information", .Captioning = CaptionRule::Stored, .Fields = CpuRuleFields,
+    .Buttons = RuleButtons, .LeftColumnRows = 5, .CopiesKeysOnClick = true};

@@ -1,8 +1,8 @@
 #pragma once
 // The records of the four user-defined (packet-content) editors: their
-// controls, buttons and checks and leave-outs (UserAclWrites.h). The profile
-// twins share their controls; the CPU rule editor has no actions and no
-// ports.
+// tables, captions, controls and buttons; their tables bring the checks and
+// leave-outs (UserAclWrites.h). The profile twins share their controls; the
+// CPU rule editor has no actions and no ports.
 
 #include "acl/AclEditor.h"
 

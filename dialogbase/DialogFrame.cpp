@@ -11,6 +11,11 @@
 
 namespace {
 
+// A title and the agent address, as the captions show them.
+std::string WithAgent(const std::string& title, const char* separator = "") {
+    return title + separator + HostAgentAddress();
+}
+
 template <class T>
 T* OptionalChild(const TComponent* owner, const char* name) {
     return dynamic_cast<T*>(owner->FindComponent(name));
@@ -38,6 +43,11 @@ TDialogFrame::TDialogFrame(TComponent* owner, const FormLayout& layout) : TForm(
     FrameStatusBar = OptionalChild<TStatusBar>(this, "StatusBar1");
     OnClose = TCloseEvent(this, &TDialogFrame::FormClose);
 
+    Captioning = layout.Captioning;
+    Title = layout.Title ? layout.Title : layout.Caption ? layout.Caption : "";
+    if (Captioning == CaptionRule::TitleAndAgent) SetCaption(WithAgent(Title));
+    if (Captioning == CaptionRule::MenuTitleAndAgent) SetCaption(WithAgent(Title, ":"));
+
     Scaling = *layout.LargeFonts;
     if (!HostUsesLargeFonts() || Scaling == DialogScaling::None) return;
     const bool moves = Scaling == DialogScaling::LeftTopWidthHeight;
@@ -53,8 +63,17 @@ TDialogFrame::~TDialogFrame() {
     FinishClose();
 }
 
-void TDialogFrame::CaptionWithAgent(const std::string& title) {
-    SetCaption(title + HostAgentAddress());
+std::optional<std::string> TDialogFrame::MenuCaption(const char* menuTitle) const {
+    switch (Captioning) {
+    case CaptionRule::MenuSetsTitle: return Title;
+    case CaptionRule::MenuSetsTitleAndAgent: return WithAgent(Title);
+    case CaptionRule::MenuTitleAndAgent:
+        if (menuTitle) return WithAgent(menuTitle, ":");
+        return std::nullopt;
+    case CaptionRule::Stored:
+    case CaptionRule::TitleAndAgent: return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 // ---- controllers ---------------------------------------------------------------

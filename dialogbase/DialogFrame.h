@@ -10,8 +10,10 @@
 //   (LargeFonts: Left, Top, Width and Height, or Width and Height, or
 //   nothing), 1.25 rounded to the nearest pixel, while the dialog host
 //   (DialogHost.h) uses large fonts;
-// - the caption as a title followed by the host's agent address
-//   (CaptionWithAgent);
+// - the caption by the layout's caption rule (Captioning, platform/Layout.h):
+//   the frame sets what is set as the dialog is made, and tells the menu
+//   command what it sets once it has made the dialog (MenuCaption); the
+//   agent address as the host gives it (HostAgentAddress);
 // - controller blocks (OpenController): each page controller built, bound,
 //   read and counted in a guard of its own, so a block that fails reports
 //   and the next block still runs;
@@ -146,6 +148,10 @@ public:
     bool Busy() const;
     // How the dialog grows under large fonts, as its layout says.
     DialogScaling LargeFontRule() const { return Scaling; }
+    // The caption that the menu command opening the dialog sets once it has
+    // made it, by the layout's caption rule, with the command's title (null:
+    // none); nothing where the dialog keeps the caption it was made with.
+    std::optional<std::string> MenuCaption(const char* menuTitle) const;
 
     // What a controller block builds (steps in this order: the controller,
     // its var list, its message target, the dialog's bindings, its
@@ -180,12 +186,10 @@ public:
     Reporting ButtonReporting = Reporting::ResultLine;
 
 protected:
-    // Loads the layout, then scales the form by the layout's large-font rule
+    // Loads the layout, sets the caption that its caption rule sets as the
+    // dialog is made, then scales the form by the layout's large-font rule
     // while the host uses large fonts; a layout without a rule is refused.
     TDialogFrame(TComponent* owner, const FormLayout& layout);
-
-    // Sets the caption to the title immediately followed by the agent address.
-    void CaptionWithAgent(const std::string& title);
 
     // Builds one controller into `field` (kept by the frame until the close
     // step). A failure anywhere in the block goes to the new controller's
@@ -295,6 +299,8 @@ private:
     void FinishClose();
 
     DialogScaling Scaling = DialogScaling::None;
+    CaptionRule Captioning = CaptionRule::Stored;
+    std::string Title;  // the caption rule's
     std::vector<VxSNMPRequest2Edits**> Controllers;
     std::vector<TStackingPortUitForm**> Pickers;
     struct KeptEditor {

@@ -36,7 +36,9 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "frmACCServerCtrl", .Caption = "ACCServerControl", .Left = 356, .Top = 248,
                              .ClientWidth = 302, .ClientHeight = 212, .BorderStyle = bsSizeable,
-                             .Position = poDesigned, .LargeFonts = DialogScaling::None, .Controls = kControls};
+                             .Position = poDesigned, .LargeFonts = DialogScaling::None,
+                             .Captioning = CaptionRule::MenuSetsTitleAndAgent, .Title = "ACC Server Control Table : ",
+                             .Controls = kControls};
 
 }  // namespace
 

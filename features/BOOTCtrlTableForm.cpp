@@ -28,7 +28,8 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "BOOTCtrlTableForm", .Caption = "BOOTP Ctrl Table", .ClientWidth = 480,
                              .ClientHeight = 320, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
-                             .LargeFonts = DialogScaling::WidthHeight, .Controls = kControls};
+                             .LargeFonts = DialogScaling::WidthHeight, .Captioning = CaptionRule::MenuSetsTitleAndAgent,
+                             .Title = "BOOTP Ctrl Table : ", .Controls = kControls};
 
 }  // namespace
 

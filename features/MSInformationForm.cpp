@@ -32,7 +32,7 @@ constexpr LayoutControl kControls[] = {
 constexpr FormLayout kLayout{.Name = "MSInformationForm", .Caption = "Member Switch Information Table",
                              .ClientWidth = 880, .ClientHeight = 330, .BorderStyle = bsSizeable,
                              .Position = poMainFormCenter, .LargeFonts = DialogScaling::LeftTopWidthHeight,
-                             .Controls = kControls};
+                             .Captioning = CaptionRule::MenuSetsTitle, .Controls = kControls};
 
 }  // namespace
 

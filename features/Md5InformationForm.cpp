@@ -27,7 +27,9 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "Md5InformationForm", .Caption = "MD5 Information Table", .ClientWidth = 452,
                              .ClientHeight = 320, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
-                             .LargeFonts = DialogScaling::LeftTopWidthHeight, .Controls = kControls};
+                             .LargeFonts = DialogScaling::LeftTopWidthHeight,
+                             .Captioning = CaptionRule::MenuSetsTitleAndAgent, .Title = "MD5 Information Table : ",
+                             .Controls = kControls};
 
 }  // namespace
 

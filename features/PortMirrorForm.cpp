@@ -44,7 +44,9 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "PortMirrorForm", .Caption = "Port Mirror Table", .ClientWidth = 640,
                              .ClientHeight = 585, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
-                             .LargeFonts = DialogScaling::LeftTopWidthHeight, .Controls = kControls};
+                             .LargeFonts = DialogScaling::LeftTopWidthHeight,
+                             .Captioning = CaptionRule::TitleAndAgent, .Title = "Port Mirror Table:",
+                             .Controls = kControls};
 
 bool AnyTicked(const TStackingPortUitForm* picker) {
     for (int k = 0; k < picker->CheckBoxes.Count(); ++k)
@@ -75,7 +77,6 @@ TPortMirrorForm::TPortMirrorForm(TComponent* owner) : TDialogFrame(owner, kLayou
 }
 
 void TPortMirrorForm::FormCreate(TObject*) {
-    CaptionWithAgent("Port Mirror Table:");
     AddPortPickers({{&IngressPicker, IngressPortGB}, {&EgressPicker, EgressPortGB}});
     OpenController(MirrorRequest, {.Items = MirrorItems,
                                    .Bind =

@@ -80,7 +80,9 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kLayout{.Name = "PortTrunkForm", .Caption = "Port Trunk Table", .ClientWidth = 640,
                              .ClientHeight = 561, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
-                             .LargeFonts = DialogScaling::LeftTopWidthHeight, .Controls = kControls};
+                             .LargeFonts = DialogScaling::LeftTopWidthHeight,
+                             .Captioning = CaptionRule::TitleAndAgent, .Title = "Port Trunk Table :",
+                             .Controls = kControls};
 
 }  // namespace
 
@@ -118,7 +120,6 @@ TPortTrunkForm::TPortTrunkForm(TComponent* owner) : TDialogFrame(owner, kLayout)
 void TPortTrunkForm::FormCreate(TObject*) {
     Guard(nullptr, [&] {
         AddPortPickers({{&MemberPicker, StackingPortPanel}});
-        CaptionWithAgent("Port Trunk Table :");
         OpenController(TrunkRequest, {.Items = TrunkItems,
                                       .Kind = MVT_UMV,
                                       .IndexCount = 1,

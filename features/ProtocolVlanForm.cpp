@@ -32,7 +32,8 @@ constexpr LayoutControl kControls[] = {
 
 constexpr FormLayout kFrame{.Name = "ProtocolVlanForm", .Caption = "Protocol VLAN", .ClientWidth = 648,
                             .ClientHeight = 419, .BorderStyle = bsSizeable, .Position = poMainFormCenter,
-                            .LargeFonts = DialogScaling::WidthHeight, .Controls = kControls};
+                            .LargeFonts = DialogScaling::WidthHeight, .Captioning = CaptionRule::MenuSetsTitleAndAgent,
+                            .Title = "Protocol VLAN : ", .Controls = kControls};
 
 // The combo boxes take typed text: an empty one leaves its item out.
 constexpr RowField kFields[] = {

@@ -95,7 +95,6 @@ TRouteRedistributForm::TRouteRedistributForm(TComponent* owner) : TDialogFrame(o
 }
 
 void TRouteRedistributForm::FormCreate(TObject*) {
-    SetCaption("Route Redistribution Table");
     OpenController(RedistEdits, {.Items = RouteRedistributionItems,
                                  .Kind = MVT_UMV,
                                  .IndexCount = 2,

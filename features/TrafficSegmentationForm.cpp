@@ -46,7 +46,7 @@ constexpr LayoutControl kControls[] = {
 constexpr FormLayout kLayout{.Name = "TrafficSegmentationForm", .Caption = "Traffic Segmentation Table",
                              .ClientWidth = 640, .ClientHeight = 519, .BorderStyle = bsSizeable,
                              .Position = poMainFormCenter, .LargeFonts = DialogScaling::LeftTopWidthHeight,
-                             .Controls = kControls};
+                             .Captioning = CaptionRule::MenuTitleAndAgent, .Controls = kControls};
 
 }  // namespace
 
@@ -72,7 +72,6 @@ TTrafficSegmentationForm::TTrafficSegmentationForm(TComponent* owner) : TDialogF
 }
 
 void TTrafficSegmentationForm::FormCreate(TObject*) {
-    CaptionWithAgent("Traffic Segmentation Table:");
     AddPortPickers({{&ForwardPicker, Panel4}});
     OpenController(SegmentationRequest,
                    {.Items = TrafficSegmentationItems,

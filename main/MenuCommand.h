@@ -20,9 +20,12 @@
 // The class needs a constructor taking its owner (TComponent*). The second
 // argument of LinkDialog is the dialog unit's global variable, where the
 // command keeps the open dialog (and which it sets back to null once the
-// dialog is deleted). The row's owner and caption are already right. The
-// library of the command table links the dialog libraries (kx_features,
-// kx_acl; main/CMakeLists.txt), so nothing else changes.
+// dialog is deleted). The row says the owner; the dialog's layout says how
+// its caption is made (FormLayout::Captioning), and the command sets what
+// that rule leaves to it (TDialogFrame::MenuCaption), with the row's title
+// where the rule takes the menu's (Titled). The library of the command table
+// links the dialog libraries (kx_features, kx_acl; main/CMakeLists.txt), so
+// nothing else changes.
 
 #include <cstddef>
 #include <cstdint>
@@ -121,8 +124,6 @@ struct MenuCommand {
     // Dialogs.
     DialogOwner Owner = OwnedByApplication;
     const DialogLink* Link = nullptr;
-    const char* DialogCaption = nullptr;  // null: the dialog keeps its own
-    bool CaptionAddsAgent = false;        // the agent address follows DialogCaption
 
     // A copy of this row with one change (defined before the modifiers that
     // use it: Clang 14 evaluates them as constants only then).
@@ -171,18 +172,9 @@ struct MenuCommand {
     constexpr MenuCommand SpanningTreeNote() const {
         return With([](MenuCommand& c) { c.ShowsSpanningTreeNote = true; });
     }
-    // Dialog captions: a text followed by the agent address, or a fixed text.
-    constexpr MenuCommand CaptionWithAgent(const char* text) const {
-        return With([&](MenuCommand& c) {
-            c.DialogCaption = text;
-            c.CaptionAddsAgent = true;
-        });
-    }
-    constexpr MenuCommand FixedCaption(const char* text) const {
-        return With([&](MenuCommand& c) { c.DialogCaption = text; });
-    }
-    // A dialog whose title becomes the page title, its caption the title, ":"
-    // and the agent address.
+    // A dialog whose title becomes the page title and, where the dialog's
+    // caption rule takes the menu's title (CaptionRule::MenuTitleAndAgent),
+    // begins its caption.
     constexpr MenuCommand Titled(const char* title) const {
         return With([&](MenuCommand& c) { c.Title = title; });
     }
@@ -262,8 +254,9 @@ const MenuCommand* FindMenuCommand(std::string_view handler);
 
 // Carries out a dialog row (MenuDialogs.cpp): the dialog constructed with
 // the row's owner (`mainWindow`, or the application), kept in its global,
-// captioned as the row says with the dialog host's agent address, shown
-// modally and deleted when that returns. A row without a link does nothing.
+// captioned as its layout leaves to the menu command (TDialogFrame::
+// MenuCaption, with the row's title), shown modally and deleted when that
+// returns. A row without a link does nothing.
 // The construction is the dialog's build (its first reads run before it
 // shows): held input goes through between its requests meanwhile, so that
 // Exit ends it at its next request. The main window's runner comes here,

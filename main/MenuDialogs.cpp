@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "dialogbase/DialogHost.h"
+#include "dialogbase/DialogFrame.h"
 #include "framework/VxLifetime.h"
 #include "main/MenuCommand.h"
 #include "platform/Forms.h"
@@ -47,10 +47,7 @@ void RunDialogCommand(const MenuCommand& command, TComponent* mainWindow) {
         const WindowBuild build;
         dialog.reset(command.Link->Create(owner));
     }
-    if (command.Title) {
-        dialog->SetCaption(command.Title + (":" + HostAgentAddress()));
-    } else if (command.DialogCaption) {
-        dialog->SetCaption(command.DialogCaption + (command.CaptionAddsAgent ? HostAgentAddress() : std::string()));
-    }
+    if (auto* frame = dynamic_cast<TDialogFrame*>(dialog.get()))
+        if (const auto caption = frame->MenuCaption(command.Title)) frame->SetCaption(*caption);
     dialog->ShowModal();
 }

@@ -92,7 +92,8 @@
 // - Event handlers are bound in the form's code (as above), where the
 //   compiler checks them; pictures are loaded by the form's code, and so is
 //   the large-font scaling, after LoadLayout (a dialog's by the rule its
-//   layout gives: LargeFonts).
+//   layout gives: LargeFonts); a dialog's caption rule (Captioning) is
+//   applied by the dialog frame and the menu runner.
 //
 // Classes: every control class of the layer is known by its class name;
 // RegisterLayoutClass adds others (a form embedded as a control, say).
@@ -174,6 +175,22 @@ enum class DialogScaling : uint8_t {
     None,
 };
 
+// How a dialog's caption is made: the stored Caption, or its title (Title,
+// or else the stored Caption) with the agent address after it, as captions
+// show the address. Some are set as the dialog is made, some by the menu
+// command that opens it, once it has made the dialog (so a dialog made
+// otherwise keeps its stored Caption).
+enum class CaptionRule : uint8_t {
+    Stored,                 // the stored Caption stays
+    TitleAndAgent,          // as the dialog is made: the title immediately followed by the agent address
+    MenuSetsTitle,          // by the menu command: the title
+    MenuSetsTitleAndAgent,  // by the menu command: the title immediately followed by the agent address
+    // A title, ":" and the agent address: the menu command's title (which the
+    // main window also keeps as its page title) once the command has made
+    // the dialog; the dialog's own title as it is made.
+    MenuTitleAndAgent,
+};
+
 // A form's own properties and its controls. A ClientWidth or ClientHeight of
 // 0 keeps the form's current one.
 struct FormLayout {
@@ -186,6 +203,11 @@ struct FormLayout {
     // A dialog's large-font rule, applied by the dialog frame (which refuses
     // a layout without one); other forms scale themselves, or not.
     std::optional<DialogScaling> LargeFonts = std::nullopt;
+    // A dialog's caption rule and the title it uses (null: the stored
+    // Caption), applied by the dialog frame and the menu runner; other forms
+    // keep their Caption.
+    CaptionRule Captioning = CaptionRule::Stored;
+    const char* Title = nullptr;
     const char* Props = nullptr;
     std::span<const LayoutControl> Controls{};
 };

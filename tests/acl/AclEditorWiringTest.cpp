@@ -66,7 +66,7 @@ TEST_F(AclEditorWiring, ChecksAndTheWriteOfTheSelectedRowWithDestroyShowing) {
     OpenHostOn();
     struct Case {
         const char* MenuItem;
-        const char* ClassName;
+        const AclTable* Table;
         const char* AddWithoutId;           // the editor's own message
         Trace RowBoxUnticked;               // a profile editor: the Set
         std::optional<Trace> RowBoxTicked;  // rule editors whose box decides
@@ -74,43 +74,43 @@ TEST_F(AclEditorWiring, ChecksAndTheWriteOfTheSelectedRowWithDestroyShowing) {
     const Trace windows = {"2", "3", "4", "5", "6", "7 destroy"};
     // The rules first: a profile goes with its rules.
     const Case cases[] = {
-        {"RuleOfEthernetInformation1", "TEthernetInformationRuleForm", "Mask ID must be set.",
+        {"RuleOfEthernetInformation1", &aclEthernetRuleTable, "Mask ID must be set.",
          {"14"}, Trace{"15 destroy"}},
-        {"IPRule1", "TIPRuleForm", "IP Rule ID must be set.",
+        {"IPRule1", &aclIpv4RuleTable, "IP Rule ID must be set.",
          {"21"}, Trace{"22 destroy"}},
-        {"UserDefinedInformationRule1", "TUserDefinedInformationRuleForm", "Profile ID must be set.",
+        {"UserDefinedInformationRule1", &aclUserDefinedRuleTable, "Profile ID must be set.",
          {"14"}, Trace{"15 destroy"}},
-        {"IPV6Rule1", "TIPv6RuleForm", "IPv6 Rule ID must be set.",
+        {"IPV6Rule1", &aclIpv6RuleTable, "IPv6 Rule ID must be set.",
          {"12 destroy"}, {}},
-        {"CPUEthernetInformationRule1", "TCPUEthernetInformationRuleForm", "Mask ID must be set.",
+        {"CPUEthernetInformationRule1", &cpuFilterEthernetRuleTable, "Mask ID must be set.",
          {}, Trace{"9 destroy"}},
-        {"CPUIPRule1", "TCPUIPRuleForm", "IP Rule ID must be set.",
+        {"CPUIPRule1", &cpuFilterIpv4RuleTable, "IP Rule ID must be set.",
          {}, Trace{"16 destroy"}},
-        {"CPUUserDefinedInformationRule1", "TCPUUserDefinedInformationRuleForm", "Profile ID must be set.",
+        {"CPUUserDefinedInformationRule1", &cpuFilterUserDefinedRuleTable, "Profile ID must be set.",
          {}, Trace{"9 destroy"}},
-        {"CPUIPv6Rule1", "TCPUIPv6RuleForm", "IPv6 Rule ID must be set.",
+        {"CPUIPv6Rule1", &cpuFilterIpv6RuleTable, "IPv6 Rule ID must be set.",
          {"8 destroy"}, {}},
-        {"EthernetMask1", "TEthernetMaskInformationForm", "Ethernet Mask ID must be set.",
+        {"EthernetMask1", &aclEthernetProfileTable, "Ethernet Mask ID must be set.",
          {"8 destroy"}, {}},
-        {"IPMaskInformation1", "TIPMaskInformationForm", "IP ID must be set.",
+        {"IPMaskInformation1", &aclIpv4ProfileTable, "IP ID must be set.",
          {"18 destroy"}, {}},
-        {"UserDefinedMaskInformation1", "TUserMaskInfoForm", "Mask Entry ID must be set.",
+        {"UserDefinedMaskInformation1", &aclUserDefinedProfileTable, "Mask Entry ID must be set.",
          windows, {}},
-        {"IPV6MaskInformation1", "TIPv6MaskInformationForm", "IPv6 Mask ID must be set.",
+        {"IPV6MaskInformation1", &aclIpv6ProfileTable, "IPv6 Mask ID must be set.",
          {"7 destroy"}, {}},
-        {"CPUEthernetMaskInformation1", "TCPUEthernetMaskInformationForm", "Ethernet Mask ID must be set.",
+        {"CPUEthernetMaskInformation1", &cpuFilterEthernetProfileTable, "Ethernet Mask ID must be set.",
          {"8 destroy"}, {}},
-        {"CPUIPMaskInformation1", "TCPUIPMaskInformationForm", "IP ID must be set.",
+        {"CPUIPMaskInformation1", &cpuFilterIpv4ProfileTable, "IP ID must be set.",
          {"18 destroy"}, {}},
-        {"CPUUserDefinedMaskInformation1", "TCPUUserMaskInfoForm", "Mask Entry ID must be set.",
+        {"CPUUserDefinedMaskInformation1", &cpuFilterUserDefinedProfileTable, "Mask Entry ID must be set.",
          windows, {}},
-        {"CPUIPv6MaskInformation1", "TCPUIPv6MaskInformationForm", "CPU IPv6 Mask ID must be set.",
+        {"CPUIPv6MaskInformation1", &cpuFilterIpv6ProfileTable, "CPU IPv6 Mask ID must be set.",
          {"7 destroy"}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.MenuItem);
         WithDialogOf<TAclEditor>(c.MenuItem, [&](TAclEditor& editor) {
-            EXPECT_STREQ(editor.Table.ClassName, c.ClassName);
+            EXPECT_EQ(&editor.Table, c.Table);
             ExpectRefused(&editor, editor.Record.Buttons.Add, c.AddWithoutId);
             EXPECT_EQ(WriteWithDestroyShowing(editor, false), c.RowBoxUnticked);
             if (c.RowBoxTicked) {

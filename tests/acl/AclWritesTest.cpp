@@ -28,7 +28,7 @@ std::string Label(const AclTable& table, int item) { return table.Items[item].La
 TEST(AclTableRecords, MatchTheCatalogue) {
     ASSERT_EQ(AclTables().size(), 16u);
     for (const AclTable& table : AclTables()) {
-        SCOPED_TRACE(table.ClassName);
+        SCOPED_TRACE(table.Oid);
         EXPECT_EQ(table.ItemCount, CatalogueLength(table.Items));
         EXPECT_EQ(std::string(table.Items[0].ObjectId), std::string(table.Oid) + ".1.1");
         EXPECT_EQ(table.IndexCount, table.IsRule ? 2 : 1);
@@ -70,15 +70,14 @@ TEST(AclTableRecords, MatchTheCatalogue) {
         EXPECT_EQ(ingress.Type, cpu.Type);
         EXPECT_EQ(ingress.IsRule, cpu.IsRule);
         EXPECT_EQ(cpu.Filter, AclFilter::Cpu);
-        EXPECT_LE(cpu.ItemCount, ingress.ItemCount) << cpu.ClassName;
+        EXPECT_LE(cpu.ItemCount, ingress.ItemCount) << cpu.Oid;
     }
-    EXPECT_EQ(&AclTableOf("TCPUIPRuleForm"), &AclTables()[13]);
-    EXPECT_THROW(AclTableOf("TNoSuchForm"), std::out_of_range);
+    EXPECT_EQ(&cpuFilterIpv4RuleTable, &AclTables()[13].get());
 }
 
-const AclTable& IngressProfiles() { return AclTableOf("TIPMaskInformationForm"); }
-const AclTable& IngressRules() { return AclTableOf("TIPRuleForm"); }
-const AclTable& CpuRules() { return AclTableOf("TCPUIPRuleForm"); }
+const AclTable& IngressProfiles() { return aclIpv4ProfileTable; }
+const AclTable& IngressRules() { return aclIpv4RuleTable; }
+const AclTable& CpuRules() { return cpuFilterIpv4RuleTable; }
 
 // A profile form: both address masks, both port masks, the flag mask and
 // the protocol-ID mask filled, as the case's combos say.
@@ -138,7 +137,7 @@ TEST(Ipv4ProfileLeftOut, CarriesWhatTheProtocolAndOptionsChoose) {
     for (const ProfileCase& c : cases) {
         SCOPED_TRACE(c.Name);
         const RowSnapshot form = ProfileForm(c.Combos);
-        for (const AclTable* table : {&IngressProfiles(), &AclTableOf("TCPUIPMaskInformationForm")}) {
+        for (const AclTable* table : {&IngressProfiles(), &cpuFilterIpv4ProfileTable}) {
             EXPECT_EQ(Carried(*table, Ipv4ProfileLeftOut(*table, form, RowWrite::Set)), c.Carried);
             EXPECT_EQ(Carried(*table, Ipv4ProfileLeftOut(*table, form, RowWrite::Add)), c.Carried);
         }
@@ -170,7 +169,7 @@ TEST(Ipv4ProfileLeftOut, DeleteAndTheDestroyChoice) {
 TEST(Ipv4ProfileChecks, AddNeedsAnId) {
     RowSnapshot form = ProfileForm({}, {});
     EXPECT_EQ(CheckIpv4Profile(IngressProfiles(), form, RowWrite::Add), (RowRefusal{"IP ID must be set.", 0}));
-    EXPECT_EQ(CheckIpv4Profile(AclTableOf("TCPUIPMaskInformationForm"), form, RowWrite::Add),
+    EXPECT_EQ(CheckIpv4Profile(cpuFilterIpv4ProfileTable, form, RowWrite::Add),
               (RowRefusal{"Profile ID must be set.", 0}));
     form.Edits[ipProfileId] = "9";
     EXPECT_EQ(CheckIpv4Profile(IngressProfiles(), form, RowWrite::Add), std::nullopt);

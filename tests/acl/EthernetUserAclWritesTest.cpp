@@ -14,14 +14,14 @@ namespace {
 
 using namespace acl_cases;
 
-const AclTable& EthernetProfiles() { return AclTableOf("TEthernetMaskInformationForm"); }
-const AclTable& CpuEthernetProfiles() { return AclTableOf("TCPUEthernetMaskInformationForm"); }
-const AclTable& EthernetRules() { return AclTableOf("TEthernetInformationRuleForm"); }
-const AclTable& CpuEthernetRules() { return AclTableOf("TCPUEthernetInformationRuleForm"); }
-const AclTable& UserProfiles() { return AclTableOf("TUserMaskInfoForm"); }
-const AclTable& CpuUserProfiles() { return AclTableOf("TCPUUserMaskInfoForm"); }
-const AclTable& UserRules() { return AclTableOf("TUserDefinedInformationRuleForm"); }
-const AclTable& CpuUserRules() { return AclTableOf("TCPUUserDefinedInformationRuleForm"); }
+const AclTable& EthernetProfiles() { return aclEthernetProfileTable; }
+const AclTable& CpuEthernetProfiles() { return cpuFilterEthernetProfileTable; }
+const AclTable& EthernetRules() { return aclEthernetRuleTable; }
+const AclTable& CpuEthernetRules() { return cpuFilterEthernetRuleTable; }
+const AclTable& UserProfiles() { return aclUserDefinedProfileTable; }
+const AclTable& CpuUserProfiles() { return cpuFilterUserDefinedProfileTable; }
+const AclTable& UserRules() { return aclUserDefinedRuleTable; }
+const AclTable& CpuUserRules() { return cpuFilterUserDefinedRuleTable; }
 
 RowSnapshot EthernetProfileForm(const char* state, int stateIndex, std::map<int, std::string> edits) {
     RowSnapshot form;
@@ -258,7 +258,7 @@ TEST(EthernetAndUserTextChecks, OctetsMustBeWhole) {
         {&CpuUserRules(), 6, "0x12", false},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.Table->ClassName) + " " + std::to_string(c.Item) + " '" + c.Text + "'");
+        SCOPED_TRACE(std::string(c.Table->Oid) + " " + std::to_string(c.Item) + " '" + c.Text + "'");
         RowSnapshot form;
         form.Edits[c.Item] = c.Text;
         EXPECT_EQ(!CheckCarriedTexts(*c.Table, form, {}).has_value(), c.Good);

@@ -14,8 +14,8 @@ namespace {
 
 using namespace acl_cases;
 
-const AclTable& Ipv6Rules() { return AclTableOf("TIPv6RuleForm"); }
-const AclTable& CpuIpv6Rules() { return AclTableOf("TCPUIPv6RuleForm"); }
+const AclTable& Ipv6Rules() { return aclIpv6RuleTable; }
+const AclTable& CpuIpv6Rules() { return cpuFilterIpv6RuleTable; }
 
 // Ingress: Class 2 to Dst 5, Enable Priority 6, Priority 7, Replace Priority
 // 8, Permit 9, Port 10, Row Status 11. CPU: Permit 6, Row Status 7.
@@ -62,7 +62,7 @@ TEST(Ipv6RuleLeftOut, WhatEachButtonSends) {
 // The combo decides, whether its box is ticked or not.
 TEST(Ipv6RuleWrites, EditGoesByTheRowStatusCombo) {
     for (const AclTable* table : {&Ipv6Rules(), &CpuIpv6Rules()}) {
-        SCOPED_TRACE(table->ClassName);
+        SCOPED_TRACE(table->Oid);
         const int row = table->RowStatusItem;
         struct Case {
             RowCombo Combo;
@@ -181,7 +181,7 @@ TEST(Ipv6RuleTextChecks, AddressesAreSixteenOctetsAndFlowLabelsWholeOctets) {
     };
     for (const AclTable* table : {&Ipv6Rules(), &CpuIpv6Rules()})
         for (const Case& c : cases) {
-            SCOPED_TRACE(std::string(table->ClassName) + " '" + c.Text + "'");
+            SCOPED_TRACE(std::string(table->Oid) + " '" + c.Text + "'");
             RowSnapshot form;
             form.Edits[c.Item] = c.Text;
             const auto refusal = CheckCarriedTexts(*table, form, {});

@@ -13,8 +13,8 @@ namespace {
 
 using namespace acl_cases;
 
-const AclTable& Ingress() { return AclTableOf("TIPv6MaskInformationForm"); }
-const AclTable& Cpu() { return AclTableOf("TCPUIPv6MaskInformationForm"); }
+const AclTable& Ingress() { return aclIpv6ProfileTable; }
+const AclTable& Cpu() { return cpuFilterIpv6ProfileTable; }
 
 const RowCombo Other{"other", 0}, Dst{"dst-ipv6-addr", 1}, Src{"src-ipv6-addr", 2}, DstSrc{"dst-src-ipv6-addr", 3};
 const RowCombo NotChosen{};
@@ -71,7 +71,7 @@ TEST(Ipv6ProfileLeftOut, CarriesWhatTheStateNames) {
     };
     for (const AclTable* table : {&Ingress(), &Cpu()}) {
         for (const LeftOutCase& c : cases) {
-            SCOPED_TRACE(std::string(table->ClassName) + ": " + c.Name);
+            SCOPED_TRACE(std::string(table->Oid) + ": " + c.Name);
             EXPECT_EQ(Carried(*table, Ipv6ProfileLeftOut(*table, c.Form, c.Write)), c.Carried);
         }
     }

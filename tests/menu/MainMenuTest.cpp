@@ -21,6 +21,7 @@
 #include "acl/IPv6MaskInformationUnit.h"
 #include "acl/IPv6RuleUnit.h"
 #include "common/VxValueMarkers.h"
+#include "dialogbase/DialogFrame.h"
 #include "features/ACCServerControl.h"
 #include "features/AboutForm.h"
 #include "features/AggregatorPortTableForm.h"
@@ -484,48 +485,67 @@ TEST_F(MainMenu, ToolsHelpAndExitRunFromTheirItems) {
 
 // ---------------------------------------------------------------- dialogs
 
-class TTestDialog : public TForm {
-public:
-    explicit TTestDialog(TComponent* owner) : TForm(owner) { SetCaption("Stored caption"); }
-};
-TTestDialog* TestDialog = nullptr;
-
-TEST_F(MainMenu, ADialogCommandKeepsItsDialogInItsGlobalWhileItIsUp) {
-    using namespace MenuRows;
-    constexpr const DialogLink* link = &LinkDialog<TTestDialog, &TestDialog>;
-    struct Case {
-        MenuCommand Row;
-        TComponent* Owner;
-        std::string Caption;
-    };
-    const Case cases[] = {
-        {Dialog(OwnedByMainWindow, link).CaptionWithAgent("BOOTP Ctrl Table : "), Window,
-         "BOOTP Ctrl Table : 127.0.0.1"},
-        {Dialog(OwnedByMainWindow, link).FixedCaption("Member Switch Information Table"), Window,
-         "Member Switch Information Table"},
-        {Dialog(OwnedByApplication, link).Titled("Traffic Segmentation Table"), Application,
-         "Traffic Segmentation Table:127.0.0.1"},
-        {Dialog(OwnedByApplication, link), Application, "Stored caption"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.Caption);
-        WhileModal<TTestDialog>(
-            [&] { Window->RunMenuCommand(c.Row); },
-            [](TTestDialog&) { return true; },
-            [&](TTestDialog& dialog) {
-                EXPECT_EQ(TestDialog, &dialog);
-                EXPECT_EQ(dialog.Owner(), c.Owner);
-                EXPECT_EQ(dialog.Caption(), c.Caption);
-            });
-        EXPECT_EQ(TestDialog, nullptr);
-    }
-    EXPECT_EQ(Window->PageTitle, "Traffic Segmentation Table");
-}
-
 // The global a dialog command keeps its dialog in while it is up.
 template <auto* Global>
 TForm* Held() {
     return *Global;
+}
+
+// A dialog of a stored caption and a caption rule, nothing else; its global.
+template <const FormLayout& Layout>
+class TTestDialog : public TDialogFrame {
+public:
+    explicit TTestDialog(TComponent* owner) : TDialogFrame(owner, Layout) {}
+};
+template <const FormLayout& Layout>
+TTestDialog<Layout>* TestDialog = nullptr;
+
+constexpr FormLayout StoredCaption{.Caption = "Stored caption", .LargeFonts = DialogScaling::None};
+constexpr FormLayout MenuSetsTitleAndAgent{.Caption = "Stored caption", .LargeFonts = DialogScaling::None,
+                                           .Captioning = CaptionRule::MenuSetsTitleAndAgent,
+                                           .Title = "BOOTP Ctrl Table : "};
+constexpr FormLayout MenuSetsTitle{.Caption = "Stored caption", .LargeFonts = DialogScaling::None,
+                                   .Captioning = CaptionRule::MenuSetsTitle,
+                                   .Title = "Member Switch Information Table"};
+constexpr FormLayout MenuTitleAndAgent{.Caption = "Stored caption", .LargeFonts = DialogScaling::None,
+                                       .Captioning = CaptionRule::MenuTitleAndAgent};
+
+template <const FormLayout& Layout>
+constexpr const DialogLink* TestLink = &LinkDialog<TTestDialog<Layout>, &TestDialog<Layout>>;
+template <const FormLayout& Layout>
+constexpr auto TestDialogHeld = Held<&TestDialog<Layout>>;
+
+TEST_F(MainMenu, ADialogCommandKeepsItsDialogInItsGlobalWhileItIsUp) {
+    using namespace MenuRows;
+    struct Case {
+        MenuCommand Row;
+        TForm* (*Global)();
+        TComponent* Owner;
+        std::string Caption;
+    };
+    const Case cases[] = {
+        {Dialog(OwnedByMainWindow, TestLink<MenuSetsTitleAndAgent>), TestDialogHeld<MenuSetsTitleAndAgent>, Window,
+         "BOOTP Ctrl Table : 127.0.0.1"},
+        {Dialog(OwnedByMainWindow, TestLink<MenuSetsTitle>), TestDialogHeld<MenuSetsTitle>, Window,
+         "Member Switch Information Table"},
+        {Dialog(OwnedByApplication, TestLink<MenuTitleAndAgent>).Titled("Traffic Segmentation Table"),
+         TestDialogHeld<MenuTitleAndAgent>, Application, "Traffic Segmentation Table:127.0.0.1"},
+        {Dialog(OwnedByApplication, TestLink<StoredCaption>), TestDialogHeld<StoredCaption>, Application,
+         "Stored caption"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Caption);
+        WhileModal<TDialogFrame>(
+            [&] { Window->RunMenuCommand(c.Row); },
+            [](TDialogFrame&) { return true; },
+            [&](TDialogFrame& dialog) {
+                EXPECT_EQ(c.Global(), &dialog);
+                EXPECT_EQ(dialog.Owner(), c.Owner);
+                EXPECT_EQ(dialog.Caption(), c.Caption);
+            });
+        EXPECT_EQ(c.Global(), nullptr);
+    }
+    EXPECT_EQ(Window->PageTitle, "Traffic Segmentation Table");
 }
 
 // What a dialog command opens, once its first reads are over.
