@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "features/AggregatorPortTableForm.h"
+#include "framework/VxSNMPSession.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
 #include "tests/support/Picture.h"
@@ -78,6 +79,7 @@ TEST_F(AggregatorPortTable, StateOctetsTickTheCaptionsOfTheirBits) {
 TEST_F(AggregatorPortTable, RefreshUnticksEveryBoxAndStaysDisabledUntilTheWalkEndsEvenByTimeOut) {
     TAggregatorPortTableForm* dialog = Open();
     SelectRow(dialog->ListView1, 0);
+    SessionParameters.Timeout = 50;
     Stack->Control("silent on");
     dialog->GetBtn->Click();
     EXPECT_FALSE(dialog->GetBtn->Enabled());

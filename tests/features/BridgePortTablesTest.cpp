@@ -11,6 +11,7 @@
 #include "features/GARPForm.h"
 #include "features/PortCapabilities8021dForm.h"
 #include "features/VLanPortInfomationForm.h"
+#include "framework/VxSNMPSession.h"
 #include "platform/testing/FormTesting.h"
 #include "tests/support/DialogFixture.h"
 #include "tests/support/Picture.h"
@@ -94,6 +95,7 @@ TEST_F(BridgePortTables, TheGarpViewerListsEveryPortAndIgnoresARefreshWhileItRea
 
 TEST_F(BridgePortTables, ASilentAgentsTimeOutLetsRefreshWorkAgain) {
     OpenHostOn(SixPorts);
+    SessionParameters.Timeout = 50;
     Stack->Control("silent on");
     auto* dialog = OpenDialog<TGARPForm>();
     EXPECT_TRUE(Ready());

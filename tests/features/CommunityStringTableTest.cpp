@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "features/CommunityStringTableForm.h"
-#include "framework/VxSNMPSession.h"
 #include "platform/testing/DialogRecorder.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
@@ -18,13 +17,7 @@ class CommunityStringTable : public DialogFixture {
 protected:
     TCommunityStringTableForm* Open() {
         OpenHostOn();
-        SessionParameters.Timeout = 500;
         return OpenDialog<TCommunityStringTableForm>();
-    }
-    void Press(TCommunityStringTableForm* dialog, TButton* button) {
-        Stack->ClearTrace();
-        button->Click();
-        WaitIdle(dialog);
     }
 };
 

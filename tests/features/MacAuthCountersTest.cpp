@@ -6,7 +6,6 @@
 
 #include "features/DiagnosticsInformationForm.h"
 #include "features/MacStatisticTableForm.h"
-#include "framework/VxSNMPSession.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
 #include "tests/support/Picture.h"
@@ -18,7 +17,6 @@ protected:
     template <class T>
     T* Open() {
         OpenHostOn();
-        SessionParameters.Timeout = 500;
         return OpenDialog<T>();
     }
     // The first sub-items of each row: caption, port, first counter.

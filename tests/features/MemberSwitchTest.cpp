@@ -7,8 +7,8 @@
 
 #include "features/MSEditForm.h"
 #include "features/MSInformationForm.h"
-#include "framework/VxSNMPSession.h"
 #include "platform/testing/DialogRecorder.h"
+#include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
 #include "tests/support/Picture.h"
 
@@ -20,7 +20,6 @@ class MemberSwitchTable : public DialogFixture {
 protected:
     TMSInformationForm* Open() {
         OpenHostOn();
-        SessionParameters.Timeout = 500;
         return OpenDialog<TMSInformationForm>();
     }
     // Add, with the editor filled in and Set pressed while it is up.
@@ -108,7 +107,6 @@ TEST_F(MemberSwitchTable, AddWithoutAnIdSaysSoAndKeepsTheEditorOpen) {
 // is refused, nothing is sent and the editor stays open.
 TEST_F(MemberSwitchTable, AddTakesOnlyAWholeMemberIdAsTheRow) {
     OpenHostOn();
-    SessionParameters.Timeout = 500;
     FromMenu<TMSInformationForm>("MemberSwitch1Click", [&](TMSInformationForm& dialog) {
         for (const char* id : {"3.5", "0", "33", "-1", "3a", "4294967299"}) {
             SCOPED_TRACE(id);

@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "framework/VxSNMPSession.h"
 #include "platform/testing/DialogRecorder.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
@@ -22,14 +21,7 @@ protected:
     template <class T>
     T* Open() {
         OpenHostOn();
-        SessionParameters.Timeout = 500;
         return OpenDialog<T>();
-    }
-
-    void Press(TDialogFrame* dialog, TControl* button) {
-        Stack->ClearTrace();
-        button->Click();
-        WaitIdle(dialog);
     }
 
     // Runs `open` (a click that shows `editor` modally) and, inside the

@@ -6,6 +6,7 @@
 #include "features/MulticastFilterInformationForm.h"
 #include "dialogbase/StackingPortUit.h"
 #include "features/UnicastFilterInformationForm.h"
+#include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
 #include "tests/support/Picture.h"
 
