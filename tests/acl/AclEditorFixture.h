@@ -16,7 +16,6 @@
 #include "platform/testing/DialogRecorder.h"
 #include "platform/testing/FormTesting.h"
 #include "tests/support/DialogFixture.h"
-#include "tests/support/Picture.h"
 
 using Trace = std::vector<std::string>;
 

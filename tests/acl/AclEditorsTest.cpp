@@ -398,18 +398,4 @@ TEST_F(AclEditors, AnEmptyTable) {
     EXPECT_TRUE(Enabled(editor, "AddButton"));
 }
 
-// The four editors filled from the seeded rows, for a look.
-TEST_F(AclEditors, Pictures) {
-    OpenHostOn();
-    auto picture = [&](TAclEditor* editor, const char* file, int row) {
-        if (row >= 0) SelectRow(editor->ListView1, row);
-        ExpectPicture(editor, file);
-        CloseAndDelete(editor);
-    };
-    picture(OpenDialog<TIPMaskInformationForm>(), "acl-ipv4-mask-form.png", 0);
-    picture(OpenDialog<TCPUIPMaskInformationForm>(), "acl-cpu-ipv4-mask-form.png", 0);
-    picture(OpenDialog<TIPRuleForm>(), "acl-ipv4-rule-form.png", 3);
-    picture(OpenDialog<TCPUIPRuleForm>(), "acl-cpu-ipv4-rule-form.png", 0);
-}
-
 }  // namespace

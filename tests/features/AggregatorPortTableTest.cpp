@@ -8,7 +8,6 @@
 #include "framework/VxSNMPSession.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
-#include "tests/support/Picture.h"
 
 namespace {
 
@@ -95,13 +94,6 @@ TEST_F(AggregatorPortTable, RefreshUnticksEveryBoxAndStaysDisabledUntilTheWalkEn
     WaitIdle(dialog);
     EXPECT_TRUE(dialog->GetBtn->Enabled());
     EXPECT_EQ(dialog->StaticText1->Caption(), "2");
-}
-
-TEST_F(AggregatorPortTable, PictureOfTheDialogWithARowSelected) {
-    TAggregatorPortTableForm* dialog = Open();
-    SelectRow(dialog->ListView1, 0);
-    dialog->PageControl1->SetActivePageIndex(1);
-    ExpectPicture(dialog, "aggregator-port-table-form.png");
 }
 
 }  // namespace

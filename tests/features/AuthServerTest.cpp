@@ -10,7 +10,6 @@
 #include "platform/testing/DialogRecorder.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
-#include "tests/support/Picture.h"
 
 namespace {
 
@@ -204,12 +203,6 @@ TEST_F(ServerInformation, PortAndTimeoutOutsideTheirRangesAreRefusedOnLeavingThe
     }
 }
 
-TEST_F(ServerInformation, PictureOfTheDialog) {
-    TServerInformationForm* d = Open();
-    SelectRow(d->ListView1, 0);
-    ExpectPicture(d, "server-information-form.png");
-}
-
 // ---------------------------------------------------------------- group members
 
 class ServerControl : public DialogTest {
@@ -308,12 +301,6 @@ TEST_F(ServerControl, OpensAgainstASilentAgentWithEmptyFields) {
     TfrmACCServerCtrl* d = OpenDialog<TfrmACCServerCtrl>();
     EXPECT_EQ(Fields(d), "|||");
     Stack->Control("silent off");
-}
-
-TEST_F(ServerControl, PictureOfTheDialog) {
-    TfrmACCServerCtrl* d = Open();
-    Fill(d, "lab", "10.90.90.30", "radius", "add");
-    ExpectPicture(d, "acc-server-control-form.png");
 }
 
 }  // namespace

@@ -14,7 +14,6 @@
 #include "framework/VxSNMPSession.h"
 #include "platform/testing/FormTesting.h"
 #include "tests/support/DialogFixture.h"
-#include "tests/support/Picture.h"
 
 namespace {
 
@@ -197,19 +196,6 @@ TEST_F(BridgePortTables, VlanPortSetWritesTheSelectedPortsFourSettingsAndKeepsIt
                                                             "1.3.6.1.2.1.17.7.1.4.5.1.3.5 integer 2",
                                                             "1.3.6.1.2.1.17.7.1.4.5.1.4.5 integer 2"}));
     EXPECT_EQ(Rows(dialog->LV_dot1qPortVlanEntry)[4].rfind("5|20|admitOnlyVLANTagged|false|disabled|", 0), 0u);
-}
-
-TEST_F(BridgePortTables, PicturesOfTheThreeDialogs) {
-    OpenHostOn(SixPorts);
-    auto* garp = OpenDialog<TGARPForm>();
-    ExpectPicture(garp, "garp-form.png");
-    CloseAndDelete(garp);
-    auto* capabilities = OpenDialog<TPortCapabilities8021dForm>();
-    ExpectPicture(capabilities, "port-capabilities-form.png");
-    CloseAndDelete(capabilities);
-    auto* ports = OpenDialog<TVLanPortInfomationForm>();
-    SelectRow(ports->LV_dot1qPortVlanEntry, 2);
-    ExpectPicture(ports, "vlan-port-information-form.png");
 }
 
 }  // namespace

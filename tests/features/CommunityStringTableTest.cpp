@@ -7,7 +7,6 @@
 #include "platform/testing/DialogRecorder.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
-#include "tests/support/Picture.h"
 
 namespace {
 
@@ -119,12 +118,6 @@ TEST_F(CommunityStringTable, AWriteWithoutAnIndexSaysTheIndexMustBeSet) {
             EXPECT_EQ(dialog.Memo1->Lines()->Count(), lines);
         }
     });
-}
-
-TEST_F(CommunityStringTable, PictureOfTheDialog) {
-    TCommunityStringTableForm* dialog = Open();
-    SelectRow(dialog->ListView1, 1);
-    ExpectPicture(dialog, "community-string-table-form.png");
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include "features/MacStatisticTableForm.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
-#include "tests/support/Picture.h"
 
 namespace {
 
@@ -58,16 +57,6 @@ TEST_F(MacAuthCounters, RefreshAgainstASilentAgentAddsTheTimeOutAndTheViewStaysU
     Stack->Control("silent off");
     dialog->Button1->Click();
     EXPECT_EQ(Rows(dialog->ListView1).size(), 2u);
-}
-
-TEST_F(MacAuthCounters, PicturesOfTheViews) {
-    auto* diagnostics = Open<TDiagnosticsInformationForm>();
-    SelectRow(diagnostics->ListView1, 1);
-    ExpectPicture(diagnostics, "diagnostics-information-form.png");
-    CloseAndDelete(diagnostics);
-    auto* statistics = OpenDialog<TMacStatisticTableForm>();
-    SelectRow(statistics->ListView1, 1);
-    ExpectPicture(statistics, "mac-statistic-table-form.png");
 }
 
 }  // namespace

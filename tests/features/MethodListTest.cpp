@@ -11,7 +11,6 @@
 #include "platform/testing/DialogRecorder.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
-#include "tests/support/Picture.h"
 
 namespace {
 
@@ -223,12 +222,6 @@ TEST_P(MethodList, AfterARefusedSetRefreshShowsEveryColumn) {
     SelectRow(d->ListView1, 0);
     EXPECT_EQ(d->ListView1->Items()->Item(0)->SubItems()->Count(), 9);
     EXPECT_EQ(d->RowComboBox->Text(), "active");
-}
-
-TEST_P(MethodList, PictureOfTheDialog) {
-    TMethodListForm* d = Open();
-    SelectRow(d->ListView1, 0);
-    ExpectPicture(d, std::string(GetParam().Name) + "-method-list-form.png");
 }
 
 INSTANTIATE_TEST_SUITE_P(Editors, MethodList, ::testing::ValuesIn(Editors),

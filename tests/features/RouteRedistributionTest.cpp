@@ -340,10 +340,4 @@ TEST_F(RouteRedistribution, WithTypeOtherOrNoProtocolSetAndAddSendNothingAndSayS
     }
 }
 
-TEST_F(RouteRedistribution, PictureOfTheEditor) {
-    TRouteRedistributForm* dialog = Open();
-    SelectRow(dialog->ListView1, 0);
-    ExpectPicture(dialog, "route-redistribut-form.png");
-}
-
 }  // namespace

@@ -14,7 +14,6 @@
 #include "platform/testing/DialogRecorder.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
-#include "tests/support/Picture.h"
 
 class ServiceDialogFixture : public DialogFixture {
 protected:

@@ -9,7 +9,6 @@
 #include "framework/VxSNMPSession.h"
 #include "platform/testing/DialogRecorder.h"
 #include "tests/support/DialogFixture.h"
-#include "tests/support/Picture.h"
 
 namespace {
 
@@ -113,7 +112,6 @@ TEST_F(SummerTimeDialog, OpensOnTheRepeatingRuleOfTheSwitch) {
     EXPECT_FALSE(dialog->DayComboBox->Visible());
     // Only the repeating strings were read.
     EXPECT_EQ(dialog->AnualTimeStartEdit->Text(), "");
-    ExpectPicture(dialog, "summer-time-config-form-repeating.png");
 }
 
 TEST_F(SummerTimeDialog, EachStateShowsItsGroup) {
@@ -179,7 +177,6 @@ TEST_F(SummerTimeDialog, SetInAnnualWritesTheDatesAndTheDialogShowsThemWhenOpene
     }
     EXPECT_FALSE(dialog->WeekComboBoxR->Visible());
     EXPECT_EQ(dialog->Edit2->Text(), "");  // the repeating strings were not read
-    ExpectPicture(dialog, "summer-time-config-form-annual.png");
 }
 
 // The switch refuses the state and offset: the memo says so once, and the
