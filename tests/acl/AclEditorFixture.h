@@ -5,31 +5,25 @@
 
 #include <gtest/gtest.h>
 
-#include <QComboBox>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "acl/AclEditor.h"
 #include "dialogbase/StackingPortUit.h"
-#include "framework/VxSNMPSession.h"
 #include "platform/Layout.h"
 #include "platform/Menus.h"
 #include "platform/testing/DialogRecorder.h"
 #include "platform/testing/FormTesting.h"
 #include "tests/support/DialogFixture.h"
-#include "tests/support/Picture.h"
 
 using Trace = std::vector<std::string>;
 
 class AclEditors : public DialogFixture {
 protected:
-    // The stack and the host; requests made from now on wait 5 s
-    // before they send again, so that a loaded machine traces each set once.
-    void OpenHostOn(const std::string& description = {}) {
-        DialogFixture::OpenHostOn(description);
-        SessionParameters.Timeout = 500;
-    }
+    using DialogFixture::Choose;
+    using DialogFixture::Press;
+
     template <class T>
     T* Open() {
         OpenHostOn();
@@ -42,28 +36,20 @@ protected:
     static void Type(TAclEditor* editor, const char* edit, const std::string& text) {
         Named<TEdit>(editor, edit)->SetText(text);
     }
-    // As a user: picks an entry of a combo box.
+    // Choose and Press on the editor's control of that name.
     static void Choose(TAclEditor* editor, const char* combo, const std::string& label) {
-        auto* box = Named<TComboBox>(editor, combo);
-        const int index = box->Items()->IndexOf(label);
-        ASSERT_GE(index, 0) << label;
-        box->SetItemIndex(index);
-        emit box->Widget()->activated(index);
+        Choose(Named<TComboBox>(editor, combo), label);
     }
+    void Press(TAclEditor* editor, const char* button) { Press(editor, Named<TButton>(editor, button)); }
     static void Tick(TAclEditor* editor, std::initializer_list<const char*> boxes) {
         for (const char* name : boxes) Named<TCheckBox>(editor, name)->SetChecked(true);
     }
     static std::string Panel0(TAclEditor* editor) { return editor->StatusBar1->Panels()->Items(0)->Text(); }
     static bool Enabled(TAclEditor* editor, const char* name) { return Named(editor, name)->Enabled(); }
 
-    void Press(TAclEditor* editor, const char* button) {
-        Named<TButton>(editor, button)->Click();
-        WaitIdle(editor);
-    }
     // A write refused with one message box and nothing sent.
     void ExpectRefused(TAclEditor* editor, const char* button, const std::string& message) {
         MessageBoxRecorder boxes;
-        Stack->ClearTrace();
         Press(editor, button);
         ASSERT_EQ(boxes.Count(), 1u) << message;
         EXPECT_EQ(boxes.Last().Text, message);

@@ -50,14 +50,9 @@ protected:
         }
         std::string instance = row->Caption();
         if (editor.Table.IsRule) instance += "." + row->SubItems()->Get(0);
-        auto* rowStatus = static_cast<TComboBox*>(editor.FieldControl(editor.Table.RowStatusItem));
-        const int destroy = rowStatus->Items()->IndexOf("destroy");
-        rowStatus->SetItemIndex(destroy);
-        emit rowStatus->Widget()->activated(destroy);
+        Choose(static_cast<TComboBox*>(editor.FieldControl(editor.Table.RowStatusItem)), "destroy");
         if (TCheckBox* box = editor.FieldBox(editor.Table.RowStatusItem)) box->SetChecked(tickRowBox);
-        Stack->ClearTrace();
-        editor.WriteButton->Click();
-        WaitIdle(&editor);
+        Press(&editor, editor.WriteButton);
         return Columns(editor, instance);
     }
 };

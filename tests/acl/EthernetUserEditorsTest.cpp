@@ -335,22 +335,4 @@ TEST_F(ContentAclEditors, CpuUserRule) {
     EXPECT_EQ(Rows(editor->ListView1).size(), 1u);
 }
 
-// The eight editors filled from the seeded rows, for a look.
-TEST_F(ContentAclEditors, Pictures) {
-    OpenHostOn();
-    auto picture = [&](TAclEditor* editor, const char* file, int row) {
-        SelectRow(editor->ListView1, row);
-        ExpectPicture(editor, file);
-        CloseAndDelete(editor);
-    };
-    picture(OpenDialog<TEthernetMaskInformationForm>(), "acl-ethernet-mask-form.png", 0);
-    picture(OpenDialog<TCPUEthernetMaskInformationForm>(), "acl-cpu-ethernet-mask-form.png", 0);
-    picture(OpenDialog<TEthernetInformationRuleForm>(), "acl-ethernet-rule-form.png", 2);
-    picture(OpenDialog<TCPUEthernetInformationRuleForm>(), "acl-cpu-ethernet-rule-form.png", 2);
-    picture(OpenDialog<TUserMaskInfoForm>(), "acl-user-mask-form.png", 0);
-    picture(OpenDialog<TCPUUserMaskInfoForm>(), "acl-cpu-user-mask-form.png", 0);
-    picture(OpenDialog<TUserDefinedInformationRuleForm>(), "acl-user-rule-form.png", 0);
-    picture(OpenDialog<TCPUUserDefinedInformationRuleForm>(), "acl-cpu-user-rule-form.png", 0);
-}
-
 }  // namespace

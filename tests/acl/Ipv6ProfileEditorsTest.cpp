@@ -182,16 +182,4 @@ TEST_F(Ipv6ProfileEditors, TheIdTakesOneDigitFromOneToEight) {
     }
 }
 
-// Both editors filled from a seeded row, for a look.
-TEST_F(Ipv6ProfileEditors, Pictures) {
-    OpenHostOn();
-    auto picture = [&](TAclEditor* editor, const char* file) {
-        SelectRow(editor->ListView1, 0);
-        ExpectPicture(editor, file);
-        CloseAndDelete(editor);
-    };
-    picture(OpenDialog<TIPv6MaskInformationForm>(), "acl-ipv6-mask-form.png");
-    picture(OpenDialog<TCPUIPv6MaskInformationForm>(), "acl-cpu-ipv6-mask-form.png");
-}
-
 }  // namespace

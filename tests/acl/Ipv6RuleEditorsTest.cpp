@@ -248,16 +248,4 @@ TEST_F(Ipv6RuleEditors, ARuleUnderAMissingProfileIsRefusedByTheAgent) {
     EXPECT_EQ(Rows(editor->ListView1).size(), 2u);
 }
 
-// Both editors filled from the seeded rows, a rule selected, for a look.
-TEST_F(Ipv6RuleEditors, Pictures) {
-    OpenHostOn();
-    auto picture = [&](TAclEditor* editor, const char* file, int row) {
-        SelectRow(editor->ListView1, row);
-        ExpectPicture(editor, file);
-        CloseAndDelete(editor);
-    };
-    picture(OpenDialog<TIPv6RuleForm>(), "acl-ipv6-rule-form.png", 1);
-    picture(OpenDialog<TCPUIPv6RuleForm>(), "acl-cpu-ipv6-rule-form.png", 0);
-}
-
 }  // namespace

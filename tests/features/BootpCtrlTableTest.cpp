@@ -131,18 +131,4 @@ TEST_F(BootpCtrlTable, ClosingDuringASlowWalkDeletesTheControllerBeforeTheAddDia
     }
 }
 
-TEST_F(BootpCtrlTable, PicturesOfTheTableAndTheAddDialog) {
-    TBOOTCtrlTableForm* dialog = Open();
-    ExpectPicture(dialog, "bootp-ctrl-table-form.png");
-    SelectRow(dialog->ListView1, 0);
-    WhileModal(
-        dialog->AddDialog,
-        [&] {
-            dialog->AddDialog->Edit1->SetText("System");
-            dialog->AddDialog->Edit2->SetText("10.90.90.5");
-            ExpectPicture(dialog->AddDialog, "new-bootp-ctrl-form.png");
-        },
-        [&] { dialog->AddBtn->Click(); });
-}
-
 }  // namespace

@@ -11,9 +11,9 @@
 #include "features/GARPForm.h"
 #include "features/PortCapabilities8021dForm.h"
 #include "features/VLanPortInfomationForm.h"
+#include "framework/VxSNMPSession.h"
 #include "platform/testing/FormTesting.h"
 #include "tests/support/DialogFixture.h"
-#include "tests/support/Picture.h"
 
 namespace {
 
@@ -94,6 +94,7 @@ TEST_F(BridgePortTables, TheGarpViewerListsEveryPortAndIgnoresARefreshWhileItRea
 
 TEST_F(BridgePortTables, ASilentAgentsTimeOutLetsRefreshWorkAgain) {
     OpenHostOn(SixPorts);
+    SessionParameters.Timeout = 50;
     Stack->Control("silent on");
     auto* dialog = OpenDialog<TGARPForm>();
     EXPECT_TRUE(Ready());
@@ -195,19 +196,6 @@ TEST_F(BridgePortTables, VlanPortSetWritesTheSelectedPortsFourSettingsAndKeepsIt
                                                             "1.3.6.1.2.1.17.7.1.4.5.1.3.5 integer 2",
                                                             "1.3.6.1.2.1.17.7.1.4.5.1.4.5 integer 2"}));
     EXPECT_EQ(Rows(dialog->LV_dot1qPortVlanEntry)[4].rfind("5|20|admitOnlyVLANTagged|false|disabled|", 0), 0u);
-}
-
-TEST_F(BridgePortTables, PicturesOfTheThreeDialogs) {
-    OpenHostOn(SixPorts);
-    auto* garp = OpenDialog<TGARPForm>();
-    ExpectPicture(garp, "garp-form.png");
-    CloseAndDelete(garp);
-    auto* capabilities = OpenDialog<TPortCapabilities8021dForm>();
-    ExpectPicture(capabilities, "port-capabilities-form.png");
-    CloseAndDelete(capabilities);
-    auto* ports = OpenDialog<TVLanPortInfomationForm>();
-    SelectRow(ports->LV_dot1qPortVlanEntry, 2);
-    ExpectPicture(ports, "vlan-port-information-form.png");
 }
 
 }  // namespace

@@ -4,11 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "features/CommunityStringTableForm.h"
-#include "framework/VxSNMPSession.h"
 #include "platform/testing/DialogRecorder.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
-#include "tests/support/Picture.h"
 
 namespace {
 
@@ -18,13 +16,7 @@ class CommunityStringTable : public DialogFixture {
 protected:
     TCommunityStringTableForm* Open() {
         OpenHostOn();
-        SessionParameters.Timeout = 500;
         return OpenDialog<TCommunityStringTableForm>();
-    }
-    void Press(TCommunityStringTableForm* dialog, TButton* button) {
-        Stack->ClearTrace();
-        button->Click();
-        WaitIdle(dialog);
     }
 };
 
@@ -126,12 +118,6 @@ TEST_F(CommunityStringTable, AWriteWithoutAnIndexSaysTheIndexMustBeSet) {
             EXPECT_EQ(dialog.Memo1->Lines()->Count(), lines);
         }
     });
-}
-
-TEST_F(CommunityStringTable, PictureOfTheDialog) {
-    TCommunityStringTableForm* dialog = Open();
-    SelectRow(dialog->ListView1, 1);
-    ExpectPicture(dialog, "community-string-table-form.png");
 }
 
 }  // namespace

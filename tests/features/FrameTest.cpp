@@ -542,6 +542,7 @@ TEST_F(ReadAgain, TheTableDialogsShowTheirFieldsAsTheyOpenedAfterARefresh) {
 }
 
 TEST_F(Frame, ASilentAgentLeavesTheDialogEmptyAndUsable) {
+    SessionParameters.Timeout = 50;
     Stack->Control("silent on");
     THostTestForm* dialog = Open();
     EXPECT_TRUE(Rows(dialog->LV_hostEntry).empty());

@@ -6,10 +6,8 @@
 
 #include "features/DiagnosticsInformationForm.h"
 #include "features/MacStatisticTableForm.h"
-#include "framework/VxSNMPSession.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
-#include "tests/support/Picture.h"
 
 namespace {
 
@@ -18,7 +16,6 @@ protected:
     template <class T>
     T* Open() {
         OpenHostOn();
-        SessionParameters.Timeout = 500;
         return OpenDialog<T>();
     }
     // The first sub-items of each row: caption, port, first counter.
@@ -60,16 +57,6 @@ TEST_F(MacAuthCounters, RefreshAgainstASilentAgentAddsTheTimeOutAndTheViewStaysU
     Stack->Control("silent off");
     dialog->Button1->Click();
     EXPECT_EQ(Rows(dialog->ListView1).size(), 2u);
-}
-
-TEST_F(MacAuthCounters, PicturesOfTheViews) {
-    auto* diagnostics = Open<TDiagnosticsInformationForm>();
-    SelectRow(diagnostics->ListView1, 1);
-    ExpectPicture(diagnostics, "diagnostics-information-form.png");
-    CloseAndDelete(diagnostics);
-    auto* statistics = OpenDialog<TMacStatisticTableForm>();
-    SelectRow(statistics->ListView1, 1);
-    ExpectPicture(statistics, "mac-statistic-table-form.png");
 }
 
 }  // namespace

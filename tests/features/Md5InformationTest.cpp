@@ -162,13 +162,4 @@ TEST_F(Md5Information, ClosingDuringASlowWalkDeletesTheControllerBeforeTheEditor
     CloseAndDelete(dialog);
 }
 
-TEST_F(Md5Information, PicturesOfTheTableAndTheEditor) {
-    TMd5InformationForm* dialog = Open();
-    SelectRow(dialog->ListView1, 1);
-    ExpectPicture(dialog, "md5-information-form.png");
-    WhileModal(
-        dialog->Editor, [&] { ExpectPicture(dialog->Editor, "md5-edit-form.png"); },
-        [&] { dialog->EditButton->Click(); });
-}
-
 }  // namespace

@@ -15,7 +15,6 @@
 #include "features/Md5EditForm.h"
 #include "features/Md5InformationForm.h"
 #include "features/NewBootpCtrlForm.h"
-#include "framework/VxSNMPSession.h"
 #include "platform/Layout.h"
 #include "tests/support/DialogFixture.h"
 
@@ -44,7 +43,6 @@ class ModalEditors : public DialogFixture, public ::testing::WithParamInterface<
 TEST_P(ModalEditors, ClosingTheTableWhileItsEditorIsShownEndsTheEditorAndDeletesIt) {
     const TableWithEditor& pair = GetParam();
     OpenHostOn();
-    SessionParameters.Timeout = 500;
     RunModally(pair.Handler, [&](TDialogFrame& table) {
         TForm* editor = pair.Editor();
         ASSERT_NE(editor, nullptr);

@@ -12,7 +12,6 @@
 #include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
-#include "tests/support/Picture.h"
 
 namespace {
 
@@ -135,11 +134,6 @@ TEST_F(PortMirror, UnitAndPortTakeDigitsOnly) {
     EXPECT_EQ(dialog->UnitEdit->Text(), "1");
     EXPECT_EQ(dialog->PortEdit->Text(), "64");
     EXPECT_EQ(beeps.Count(), 4u);
-}
-
-TEST_F(PortMirror, PictureOfTheDialog) {
-    TPortMirrorForm* dialog = Open();
-    ExpectPicture(dialog, "port-mirror-form.png");
 }
 
 }  // namespace

@@ -13,7 +13,6 @@
 #include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
-#include "tests/support/Picture.h"
 
 namespace {
 
@@ -308,12 +307,6 @@ TEST_F(PortTrunk, UnitAndPortTakeDigitsOnlyWhileDeleteAndTheCursorKeysEdit) {
             }
         }
     });
-}
-
-TEST_F(PortTrunk, PictureOfTheDialogWithARowSelected) {
-    TPortTrunkForm* dialog = Open();
-    SelectRow(dialog->LV_PortTrunk, 0);
-    ExpectPicture(dialog, "port-trunk-form.png");
 }
 
 }  // namespace

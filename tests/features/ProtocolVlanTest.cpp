@@ -15,7 +15,6 @@
 #include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
-#include "tests/support/Picture.h"
 
 namespace {
 
@@ -175,12 +174,6 @@ TEST_F(ProtocolVlan, FieldsTakeNoMoreThanTheirLimits) {
         QTest::keyClicks(c.edit->Widget(), c.typed);
         EXPECT_EQ(c.edit->Text(), c.kept);
     }
-}
-
-TEST_F(ProtocolVlan, PictureOfTheDialogWithARowSelected) {
-    TProtocolVlanForm* dialog = Open();
-    SelectRow(dialog->ListView1, 1);
-    ExpectPicture(dialog, "protocol-vlan-form.png");
 }
 
 }  // namespace

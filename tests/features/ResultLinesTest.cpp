@@ -11,7 +11,6 @@
 #include "features/CommunityStringTableForm.h"
 #include "features/MethodListForm.h"
 #include "features/ServerInfoUnit.h"
-#include "framework/VxSNMPSession.h"
 #include "platform/testing/DialogRecorder.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
@@ -44,7 +43,6 @@ void FillMember(TfrmACCServerCtrl& d) {
 
 TEST_F(ResultLines, AfterAWriteTheWritesOwnLineStaysAndTheReadAfterItFollows) {
     OpenHostOn();
-    SessionParameters.Timeout = 500;
     struct Case {
         const char* what;
         const char* command;

@@ -85,14 +85,6 @@ class RouteRedistribution : public ServiceDialogFixture {
 protected:
     TRouteRedistributForm* Open() { return ServiceDialogFixture::Open<TRouteRedistributForm>(); }
 
-    // As a user chooses an entry of a combo box.
-    static void Choose(TComboBox* combo, const std::string& text) {
-        const int index = combo->Items()->IndexOf(text);
-        ASSERT_GE(index, 0) << text;
-        combo->SetItemIndex(index);
-        emit combo->Widget()->activated(index);
-    }
-
     static std::vector<int> EnabledRadios(const TRouteRedistributForm* dialog) {
         std::vector<int> radios;
         for (int n = 1; n <= RouteTypeRadioCount; ++n)
@@ -218,7 +210,6 @@ TEST_F(RouteRedistribution, SetWritesTheRowsStatusNeverTheCreateAndGoOrDestroyLe
 // goes.
 TEST_F(RouteRedistribution, DeleteAndSetActOnTheSelectedRow) {
     OpenHostOn();
-    SessionParameters.Timeout = 500;
     FromMenu<TRouteRedistributForm>("RouteRedistributionTable1Click", [&](TRouteRedistributForm& dialog) {
         SelectRow(dialog.ListView1, 1);  // static into ospf, type-2, metric 20
         Choose(dialog.ComboBox1, "rip");
@@ -271,7 +262,6 @@ TEST_F(RouteRedistribution, DeleteAndSetActOnTheSelectedRow) {
 // leaves the row selected: the fields show it whole.
 TEST_F(RouteRedistribution, AfterARefreshNoRowIsShownAfterARefusedDeleteTheSelectedOne) {
     OpenHostOn();
-    SessionParameters.Timeout = 500;
     FromMenu<TRouteRedistributForm>("RouteRedistributionTable1Click", [&](TRouteRedistributForm& dialog) {
         SelectRow(dialog.ListView1, 0);  // ospf into rip, internal, metric 3
         Press(&dialog, dialog.RefreshBtn);
@@ -296,7 +286,6 @@ TEST_F(RouteRedistribution, AfterARefreshNoRowIsShownAfterARefusedDeleteTheSelec
 // is unchecked with it, and one that is still chosen is refused.
 TEST_F(RouteRedistribution, AddSendsNoTypeThePairDoesNotTake) {
     OpenHostOn();
-    SessionParameters.Timeout = 500;
     FromMenu<TRouteRedistributForm>("RouteRedistributionTable1Click", [&](TRouteRedistributForm& dialog) {
         Choose(dialog.ComboBox1, "rip");
         Choose(dialog.ComboBox2, "rip");
@@ -349,12 +338,6 @@ TEST_F(RouteRedistribution, WithTypeOtherOrNoProtocolSetAndAddSendNothingAndSayS
             EXPECT_NE(LastLine(dialog->Memo1).find(said), std::string::npos) << LastLine(dialog->Memo1);
         }
     }
-}
-
-TEST_F(RouteRedistribution, PictureOfTheEditor) {
-    TRouteRedistributForm* dialog = Open();
-    SelectRow(dialog->ListView1, 0);
-    ExpectPicture(dialog, "route-redistribut-form.png");
 }
 
 }  // namespace

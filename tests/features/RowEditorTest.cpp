@@ -112,15 +112,6 @@ protected:
             },
             [](THostRowForm& editor) { return !editor.Busy(); }, use);
     }
-    void Press(THostRowForm& editor, TButton* button) {
-        Stack->ClearTrace();
-        button->Click();
-        WaitIdle(&editor);
-    }
-    static void Choose(TComboBox* combo, const std::string& label) {
-        combo->SetItemIndex(combo->Items()->IndexOf(label));
-        ASSERT_EQ(combo->Text(), label);
-    }
     static void Fill(THostRowForm& editor, const std::string& index, const std::string& address) {
         editor.Edit(hIndex)->SetText(index);
         editor.Edit(hAddress)->SetText(address);
@@ -149,7 +140,7 @@ TEST_F(RowEditor, TheButtonsAndTheKeyFollowTheSelection) {
             SelectRow(editor.ListView1, -1);
             EXPECT_EQ(editor.States(), c.noRow);
             SelectRow(editor.ListView1, 1);
-            Press(editor, editor.RefreshButton);
+            Press(&editor, editor.RefreshButton);
             EXPECT_EQ(editor.ListView1->Selected(), nullptr);
             EXPECT_EQ(editor.States(), c.noRow);
         });
@@ -164,7 +155,7 @@ TEST_F(RowEditor, AddCreatesAndDeleteDestroysByTheKey) {
     Modally(kEditor, [&](THostRowForm& editor) {
         EXPECT_EQ(editor.CountText->Caption(), "3");
         SelectRow(editor.ListView1, 1);
-        Press(editor, editor.DeleteRowButton);
+        Press(&editor, editor.DeleteRowButton);
         EXPECT_EQ(Written(Column), std::vector<std::string>{"4.2 integer 6"});
         EXPECT_EQ(editor.CountText->Caption(), "2");
         EXPECT_EQ(editor.Combo(hRowStatus)->Text(), "destroy");
@@ -176,7 +167,7 @@ TEST_F(RowEditor, AddCreatesAndDeleteDestroysByTheKey) {
             Fill(editor, index, "10.0.0." + index);
             Choose(editor.Combo(hState), "disabled");
             Choose(editor.Combo(hRowStatus), shown);
-            Press(editor, editor.AddRowButton);
+            Press(&editor, editor.AddRowButton);
             EXPECT_EQ(Written(Column), (std::vector<std::string>{"2." + index + " ipaddress 10.0.0." + index,
                                                                  "3." + index + " integer 2", "4." + index + " integer 4"}));
             EXPECT_EQ(Rows(editor.ListView1).back(), index + "|10.0.0." + index + "|disabled|active");
@@ -189,7 +180,7 @@ TEST_F(RowEditor, AddCreatesAndDeleteDestroysByTheKey) {
         EXPECT_EQ(editor.CountText->Caption(), "4");
         while (editor.ListView1->Items()->Count() > 0) {
             SelectRow(editor.ListView1, 0);
-            Press(editor, editor.DeleteRowButton);
+            Press(&editor, editor.DeleteRowButton);
         }
         EXPECT_EQ(editor.CountText->Caption(), "0");
     });
@@ -201,12 +192,12 @@ TEST_F(RowEditor, ARefusedWriteLeavesNoItemOut) {
     Modally(kEditor, [&](THostRowForm& editor) {
         SelectRow(editor.ListView1, 0);
         Stack->Control("fail-next-set genErr");
-        Press(editor, editor.DeleteRowButton);
+        Press(&editor, editor.DeleteRowButton);
         EXPECT_EQ(Written(Column), std::vector<std::string>{"4.1 integer 6"});
         EXPECT_NE(editor.Panel0().find("General Error"), std::string::npos) << editor.Panel0();
         EXPECT_EQ(editor.ListView1->Selected(), nullptr);
         EXPECT_EQ(editor.Edit(hAddress)->Text(), "");
-        Press(editor, editor.RefreshButton);
+        Press(&editor, editor.RefreshButton);
         EXPECT_EQ(Rows(editor.ListView1), AllHosts);
     });
 }
@@ -229,7 +220,7 @@ TEST_F(RowEditor, ARefusalEmptiesTheFieldsOnlyWhereTheRecordSaysSo) {
                 Fill(editor, r.index, "10.0.0.9");
                 editor.SetActiveControl(editor.Edit(hAddress));
                 MessageBoxRecorder boxes;
-                Press(editor, editor.AddRowButton);
+                Press(&editor, editor.AddRowButton);
                 EXPECT_TRUE(Stack->TraceLines().empty());
                 ASSERT_EQ(boxes.Count(), 1u);
                 EXPECT_EQ(boxes.Last().Text, r.message);
@@ -267,14 +258,14 @@ TEST_F(RowEditor, AnEditorWhoseFieldsFollowTheReads) {
 
         Fill(editor, "9", "10.0.0.9");
         Stack->Control("fail-next-set genErr");
-        Press(editor, editor.AddRowButton);
+        Press(&editor, editor.AddRowButton);
         EXPECT_EQ(Written(Column).back(), "4.9 integer 4");
         EXPECT_NE(LastLine(editor.Memo1).find("General Error"), std::string::npos) << LastLine(editor.Memo1);
         EXPECT_EQ(editor.Edit(hAddress)->Text(), "10.0.0.9");
 
         editor.Combo(hRowStatus)->SetItemIndex(-1);
         const int lines = editor.Memo1->Lines()->Count();
-        Press(editor, editor.WriteButton);
+        Press(&editor, editor.WriteButton);
         EXPECT_TRUE(Stack->TraceLines().empty());
         ASSERT_EQ(editor.Memo1->Lines()->Count(), lines + 1);
         EXPECT_NE(LastLine(editor.Memo1).find("No row status is chosen: nothing was sent."), std::string::npos)

@@ -11,25 +11,16 @@
 #include <string>
 #include <vector>
 
-#include "framework/VxSNMPSession.h"
 #include "platform/testing/DialogRecorder.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
-#include "tests/support/Picture.h"
 
 class ServiceDialogFixture : public DialogFixture {
 protected:
     template <class T>
     T* Open() {
         OpenHostOn();
-        SessionParameters.Timeout = 500;
         return OpenDialog<T>();
-    }
-
-    void Press(TDialogFrame* dialog, TControl* button) {
-        Stack->ClearTrace();
-        button->Click();
-        WaitIdle(dialog);
     }
 
     // Runs `open` (a click that shows `editor` modally) and, inside the

@@ -9,7 +9,6 @@
 #include "platform/testing/DialogRecorder.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
-#include "tests/support/Picture.h"
 
 namespace {
 
@@ -111,12 +110,6 @@ TEST_F(TrafficSegmentation, SetWritesTheTickedPortsForTheSelectedPortOnly) {
     EXPECT_EQ(line.rfind(std::string(Column) + "2.65 string ", 0), 0u) << line;
     EXPECT_EQ(BitsOf(TracedOctets(line)), (std::vector<int>{0, 66}));
     EXPECT_EQ(RowCount(dialog), 4);
-}
-
-TEST_F(TrafficSegmentation, PictureOfTheDialogWithARowSelected) {
-    TTrafficSegmentationForm* dialog = Open();
-    SelectRow(dialog->LV_TrafficForward, 3);
-    ExpectPicture(dialog, "traffic-segmentation-form.png");
 }
 
 }  // namespace

@@ -11,7 +11,6 @@
 #include "platform/testing/DialogRecorder.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
-#include "tests/support/Picture.h"
 
 namespace {
 
@@ -260,12 +259,6 @@ TEST_F(VlanStatic, AFailedReadOfTheTableEndsWhatTheDialogSays) {
         });
         Stack->Control("reset");
     }
-}
-
-TEST_F(VlanStatic, PictureOfTheDialogWithARowSelected) {
-    TVlanStaticForm* dialog = Open("");
-    SelectRow(dialog->LV_dot1qVlanStaticEntry, 1);
-    ExpectPicture(dialog, "vlan-static-form.png");
 }
 
 }  // namespace

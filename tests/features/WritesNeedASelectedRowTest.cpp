@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "features/CommunityStringTableForm.h"
-#include "framework/VxSNMPSession.h"
 #include "platform/testing/DialogRecorder.h"
 #include "tests/support/AgentFixture.h"
 #include "tests/support/DialogFixture.h"
@@ -16,7 +15,6 @@ class WritesNeedASelectedRow : public DialogFixture {};
 
 TEST_F(WritesNeedASelectedRow, WithoutOneTheDialogSaysSoAndSendsNothing) {
     OpenHostOn();
-    SessionParameters.Timeout = 500;  // a loaded machine answers slowly
     struct Case {
         const char* command;
         const char* button;

@@ -307,7 +307,7 @@ protected:
         Desktop::SetUp();
         StartStack();
         OpenMainWindow({"/I127.0.0.1", "/Rmirabo", "/Wquesnal", "/v1"});
-        SessionParameters.Timeout = 500;  // a loaded machine answers slowly
+        SessionParameters.Timeout = AnswerTimeout;
     }
     // Runs the command; once its dialog is up modally and its reads are
     // over, runs `check` on it and closes it.
@@ -440,7 +440,7 @@ protected:
         Desktop::SetUp();
         StartStack(R"({"units": [{"id": 1, "model": "Kestrix-50"}]})");
         OpenMainWindow({"/I127.0.0.1", "/Rmirabo", "/Wquesnal", "/v1"});
-        SessionParameters.Timeout = 500;  // a loaded machine answers slowly
+        SessionParameters.Timeout = AnswerTimeout;
     }
     // Opens the page of a menu item (a port popup's on port 1 of unit 1)
     // and runs `check` on it once it has been read and has painted.

@@ -34,11 +34,6 @@ protected:
     // The pages and dialogs open from the main window's menu.
     void StartHost() override { Window = StartMainWindow(); }
 
-    void OpenOn(const std::string& description = {}) {
-        OpenHostOn(description);
-        SessionParameters.Timeout = 500;  // a loaded machine answers slowly
-    }
-
     bool WithPageOf(const char* name, const std::function<void(TConfigForm&)>& act) {
         TMenuItem* item = FindMenuItem(name);
         return item && WithPage([&] { item->Action()->trigger(); }, act);
@@ -63,7 +58,7 @@ TEST_F(EditValues, AValueOfAnyLengthIsShownAndWrittenBackWhole) {
     std::string name;
     while (name.size() < 65000) name += "region-" + std::to_string(name.size()) + ";";
     name.resize(65000);
-    OpenOn(R"({"units": [{"id": 1, "model": "Kestrix-50"}], "objects": [
+    OpenHostOn(R"({"units": [{"id": 1, "model": "Kestrix-50"}], "objects": [
         {"oid": "1.3.6.1.4.1.171.12.15.2.1.0", "type": "string", "value": ")" + name +
            R"(", "access": "read-write", "size": [0, 65535]},
         {"oid": "1.3.6.1.4.1.171.12.15.2.2.0", "type": "integer", "value": 3, "access": "read-write"}]})");
@@ -101,7 +96,7 @@ TEST_F(EditValues, ALongHexTextInAnIntegerBoxIsFilteredAsAWhole) {
     }
     std::string kept = hex;
     std::erase_if(kept, [](char c) { return c >= 'A' && c <= 'F'; });
-    OpenOn(R"({"units": [{"id": 1, "model": "Kestrix-50"}], "objects": [
+    OpenHostOn(R"({"units": [{"id": 1, "model": "Kestrix-50"}], "objects": [
         {"oid": "1.3.6.1.4.1.171.12.11.1.1.0", "type": "string", "value": {"hex": "a0"}},
         {"oid": "1.3.6.1.4.1.171.12.11.1.9.1.0", "type": "string", "value": {"hex": ")" + octets + R"("}},
         {"oid": "1.3.6.1.4.1.171.12.11.1.9.2.0", "type": "integer", "value": 12},
@@ -119,7 +114,7 @@ TEST_F(EditValues, ALongHexTextInAnIntegerBoxIsFilteredAsAWhole) {
 // add empties it: a refused ID then leaves it empty, never that row's ID,
 // which a Set would write.
 TEST_F(EditValues, ARefusedKeyIdAfterAnAddEmptiedTheBoxLeavesItEmpty) {
-    OpenOn();
+    OpenHostOn();
     const bool opened = WithDialogOf<TMd5InformationForm>("MD5Information1", [&](TMd5InformationForm& table) {
         SelectRow(table.ListView1, 2);  // key 7, whose ID the editor then holds
         ASSERT_EQ(table.Editor->KeyIDEdit->Text(), "7");
@@ -150,7 +145,7 @@ TEST_F(EditValues, ARefusedKeyIdAfterAnAddEmptiedTheBoxLeavesItEmpty) {
 // next rule leaves its box empty, and that rule's Add is refused instead of
 // carrying the DSCP of the rule before.
 TEST_F(EditValues, ARefusedDscpAfterAnAddLeavesTheBoxEmptyAndIsNotSent) {
-    OpenOn();
+    OpenHostOn();
     const char* const Rules = "1.3.6.1.4.1.171.12.9.3.2.1";
     const bool opened = WithDialogOf<TIPRuleForm>("IPRule1", [&](TIPRuleForm& editor) {
         auto edit = [&](const char* name) { return FindChild<TEdit>(&editor, name); };

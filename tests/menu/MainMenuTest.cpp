@@ -668,7 +668,7 @@ TEST_F(MainMenu, DialogCommandsOpenTheirDialogsReadAndReady) {
          .OwnedByWindow = false, .Global = Held<&frmACCServerCtrl>},
     };
     Form1 = new TForm1(Application);  // the GARP and port capability viewers take turns on it
-    SessionParameters.Timeout = 500;  // a loaded machine answers slowly
+    SessionParameters.Timeout = AnswerTimeout;
     for (const OpenedDialog& c : cases) {
         SCOPED_TRACE(c.Item);
         const std::string title = Window->PageTitle;
@@ -714,7 +714,7 @@ class EveryDialog : public MainMenu, public testing::WithParamInterface<const ch
 
 TEST_P(EveryDialog, OpensModallyFromItsItemReadsAndCloses) {
     Form1 = new TForm1(Application);  // the GARP and port capability viewers take turns on it
-    SessionParameters.Timeout = 500;  // a loaded machine answers slowly
+    SessionParameters.Timeout = AnswerTimeout;
     MessageBoxRecorder boxes;
     const std::vector<PageCommand> dialogs =
         CommandsOfMenu(GetParam(), [](const MenuCommand& c) { return c.Pattern == CommandPattern::Dialog; });

@@ -1,5 +1,7 @@
 #include "tests/support/DialogFixture.h"
 
+#include <QComboBox>
+
 #include "common/KestrixModels.h"
 #include "dialogbase/StackTables.h"
 #include "dialogbase/StackingPortUit.h"
@@ -57,6 +59,7 @@ void DialogFixture::OpenHost() {
         const StackUnitTable units = HostUnitTable();
         return units.Request && !units.Request->IsBusy();
     })) << "the unit table was not read";
+    SessionParameters.Timeout = AnswerTimeout;
 }
 
 void DialogFixture::StartHost() {
@@ -98,9 +101,25 @@ void DialogFixture::CloseAndDelete(TDialogFrame* dialog) {
     if (dialog == Dialog) Dialog = nullptr;
 }
 
+void DialogFixture::Press(TDialogFrame* dialog, TControl* button) {
+    Stack->ClearTrace();
+    button->Click();
+    WaitIdle(dialog);
+}
+
 void DialogFixture::SelectRow(TListView* list, int index) {
     list->SetItemIndex(index);
     list->Click();
+}
+
+void DialogFixture::Choose(TComboBox* combo, const std::string& label) {
+    for (int index = 0; index < combo->Items()->Count(); ++index) {
+        if (combo->Items()->Strings(index) != label) continue;
+        combo->SetItemIndex(index);
+        emit combo->Widget()->activated(index);  // as a choice in the list does
+        return;
+    }
+    ADD_FAILURE() << combo->Name() << " has no entry \"" << label << "\"";
 }
 
 void DialogFixture::Click(TCheckBox* box) { box->SetChecked(!box->Checked()); }

@@ -6,9 +6,7 @@
 //   OpenHostOn(description);                        // or the default stack
 //   auto* dialog = OpenDialog<TVlanStaticForm>();   // shown, first reads done
 //   SelectRow(dialog->LV_dot1qVlanStaticEntry, 1);
-//   Stack->ClearTrace();
-//   dialog->SetBtn->Click();
-//   WaitIdle(dialog);
+//   Press(dialog, dialog->SetBtn);                  // the set trace starts anew
 //   EXPECT_EQ(Stack->TraceLines(), ...);
 //
 // OpenDialog shows the dialog without a modal loop; it is closed and
@@ -63,7 +61,8 @@ protected:
     // Starts the stack (empty: the default one) and the host on it.
     void OpenHostOn(const std::string& description = {});
     // Starts the host on the running stack and waits until it holds the
-    // stack's unit table.
+    // stack's unit table; requests made from then on wait AnswerTimeout for
+    // each answer.
     void OpenHost();
     // The session pointed at the stack's agent as the main window points it
     // (SNMPv1, communities "mirabo" and "quesnal"), and the stand-in of the
@@ -100,8 +99,14 @@ protected:
     // Closes the dialog as its window's close box does, then deletes it.
     void CloseAndDelete(TDialogFrame* dialog);
 
+    // As a user: clicks the button with the set trace cleared, so that it
+    // holds what the click sent, and waits until the dialog is idle.
+    void Press(TDialogFrame* dialog, TControl* button);
     // As a user: selects a row (-1: none) and clicks the list.
     static void SelectRow(TListView* list, int index);
+    // As a user: chooses the entry of that label in the combo box's list,
+    // which runs its change handlers; a failure when no entry has the label.
+    static void Choose(TComboBox* combo, const std::string& label);
     // As a user: clicks a check box (its state turns over).
     static void Click(TCheckBox* box);
 

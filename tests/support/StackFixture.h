@@ -11,6 +11,7 @@
 
 #include <QTimer>
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -25,6 +26,12 @@
 
 class StackFixture : public ::testing::Test {
 protected:
+    // How long a request waits for each answer, in 10 ms units, in the
+    // suites that open windows: a loaded machine answers slowly, and a
+    // request sent again would trace its set twice. A test of a silent
+    // agent sets a shorter one of its own.
+    static constexpr uint32_t AnswerTimeout = 500;
+
     void SetUp() override;
     void TearDown() override;
 
