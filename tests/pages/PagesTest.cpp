@@ -8,6 +8,7 @@
 
 namespace {
 
+// The pages' stack; HOST_TABLES stands for its two host tables.
 const char* const PageStack = R"({
   "objects": [
     {"oid": "1.3.6.1.4.1.99.1.1.0", "type": "integer", "value": 42},
@@ -16,19 +17,7 @@ const char* const PageStack = R"({
     {"oid": "1.3.6.1.4.1.99.1.4.0", "type": "ipaddress", "value": "10.0.0.1", "access": "read-write"}
   ],
   "tables": [
-    {"entry": "1.3.6.1.4.1.99.5.1", "index": [1], "rowStatus": 4,
-     "columns": [{"id": 1, "type": "integer", "access": "not-accessible"},
-                 {"id": 2, "type": "ipaddress", "access": "read-create"},
-                 {"id": 3, "type": "integer", "access": "read-create", "default": 3},
-                 {"id": 4, "type": "integer", "access": "read-create"}],
-     "rows": [{"values": {"1": 1, "2": "10.90.90.1", "3": 3, "4": 1}},
-              {"values": {"1": 2, "2": "10.90.90.2", "3": 2, "4": 1}}]},
-    {"entry": "1.3.6.1.4.1.99.8.1", "index": [1], "rowStatus": 4,
-     "columns": [{"id": 1, "type": "integer", "access": "not-accessible"},
-                 {"id": 2, "type": "ipaddress", "access": "read-create"},
-                 {"id": 3, "type": "integer", "access": "read-create", "default": 3},
-                 {"id": 4, "type": "integer", "access": "read-create"}],
-     "rows": [MANY_ROWS]},
+    HOST_TABLES,
     {"entry": "1.3.6.1.4.1.99.6.1", "index": [1],
      "validInvalid": {"column": 3, "valid": 3, "invalid": 2},
      "columns": [{"id": 1, "type": "integer", "access": "not-accessible"},
@@ -57,8 +46,13 @@ std::string PageStackDescription() {
     for (int i = 1; i <= 30; ++i)
         rows += std::string(i > 1 ? "," : "") + R"({"values": {"1": )" + std::to_string(i) + R"(, "2": "10.7.0.)" +
                 std::to_string(i) + R"(", "3": 3, "4": 1}})";
+    // The host table of two rows, and one of many beside it.
+    const std::string hostTables =
+        HostTableDescription("1.3.6.1.4.1.99.5.1", R"({"values": {"1": 1, "2": "10.90.90.1", "3": 3, "4": 1}},
+              {"values": {"1": 2, "2": "10.90.90.2", "3": 2, "4": 1}})") +
+        ",\n    " + HostTableDescription("1.3.6.1.4.1.99.8.1", rows);
     std::string description = PageStack;
-    description.replace(description.find("MANY_ROWS"), 9, rows);
+    description.replace(description.find("HOST_TABLES"), 11, hostTables);
     return description;
 }
 
