@@ -361,7 +361,7 @@ TEST_F(Controller, ABlockingRequestToASilentAgentLetsTimersPaintsAndRepliesGoOnB
     SilentPort silent;
     auto blocking = Make(RmonItems, SVT_SV, 0, false);
     blocking->Request.Device.Port = silent.Port;
-    blocking->Request.Timeout = 20;  // two attempts of 200 ms
+    blocking->Request.Timeout = 40;  // two attempts of 400 ms
     auto other = Make(UnitItems, MVT_FMV, 1, true);  // another window's walk, agent answering
 
     auto* button = new TButton(form.get());
@@ -399,7 +399,10 @@ TEST_F(Controller, ABlockingRequestToASilentAgentLetsTimersPaintsAndRepliesGoOnB
     EXPECT_EQ(CodeOf([&] { blocking->Refresh(); }), -405);
     waiting = false;
 
-    EXPECT_GE(ticks, 5);
+    // A timer of 10 ms ticks about 80 times in the wait; a loaded machine
+    // (the suites run side by side under the sanitizers) can starve it to a
+    // few, but a wait that holds timers would give at most the first.
+    EXPECT_GE(ticks, 3);
     EXPECT_GE(paints, 1);
     EXPECT_EQ(other->DoneCount, 1);  // its whole walk came in meanwhile
     EXPECT_EQ(inputDuringWait, 0);
