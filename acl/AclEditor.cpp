@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "dialogbase/RowLayout.h"
 #include "dialogbase/StackingPortUit.h"
 #include "platform/Layout.h"
 
@@ -89,26 +90,6 @@ void AddButtonColumn(BuiltLayout& built, const AclEditorRecord& record, bool rul
     }
 }
 
-void AddFieldRows(BuiltLayout& built, const AclEditorRecord& record, const RowGeometry& g, const ColumnWidths& widths,
-                  int& tabOrder) {
-    int k = 0, labels = 0;
-    for (const RowField& field : record.Fields) {
-        const bool left = k < record.LeftColumnRows;
-        const int x = left ? 0 : widths.Column(0, g);
-        const int y = 8 + RowPitch * (left ? k : k - record.LeftColumnRows);
-        ++k;
-        auto& c = built.Controls;
-        if (field.CheckBox)
-            c.push_back({.Class = "TCheckBox", .Name = field.CheckBox, .Parent = "pnlDataEdit",
-                         .Bounds = {x + g.Box, y + 2, 17, 17}, .Caption = "", .TabOrder = tabOrder++});
-        c.push_back({.Class = "TLabel", .Name = built.Keep("Label" + std::to_string(++labels)), .Parent = "pnlDataEdit",
-                     .Bounds = {x + g.Label, y + 3, g.LabelWidth, 0}, .Caption = field.Caption});
-        c.push_back({.Class = field.Format ? "TEdit" : "TComboBox", .Name = field.Control, .Parent = "pnlDataEdit",
-                     .Bounds = {x + g.Control, y, widths.Control[left ? 0 : 1], 21}, .TabOrder = tabOrder++,
-                     .Props = field.Format ? nullptr : "Style=csDropDownList"});
-    }
-}
-
 std::unique_ptr<BuiltLayout> BuildLayout(const AclEditorRecord& record) {
     const AclTable& table = record.Table;
     auto built = std::make_unique<BuiltLayout>();
@@ -129,7 +110,13 @@ std::unique_ptr<BuiltLayout> BuildLayout(const AclEditorRecord& record) {
     c.push_back({.Class = "TPanel", .Name = "pnlDataEdit", .Parent = "Panel2", .Bounds = {0, listHeight, 0, editHeight},
                  .TabOrder = tabOrder++, .Align = ports ? alTop : alClient, .Props = "BevelOuter=bvNone"});
     const ColumnWidths widths = ColumnWidthsOf(record, geometry);
-    AddFieldRows(*built, record, geometry, widths, tabOrder);
+    const int right = widths.Column(0, geometry);
+    tabOrder = AddFieldRows(
+        *built, record.Fields,
+        {.Parent = "pnlDataEdit", .Top = 8, .Pitch = RowPitch, .LabelWidth = geometry.LabelWidth,
+         .RowsPerColumn = record.LeftColumnRows, .FirstTabOrder = tabOrder,
+         .Columns = {{geometry.Label, geometry.Control, geometry.Box, widths.Control[0]},
+                     {right + geometry.Label, right + geometry.Control, right + geometry.Box, widths.Control[1]}}});
     if (ports) {
         c.push_back({.Class = "TSplitter", .Name = "Splitter1", .Parent = "Panel2",
                      .Bounds = {0, listHeight + editHeight, 0, 3}, .Align = alTop});

@@ -3,23 +3,29 @@
 #include <memory>
 #include <string>
 
-void AddFieldRows(BuiltLayout& built, std::span<const RowField> fields, const FieldGrid& grid) {
+int AddFieldRows(BuiltLayout& built, std::span<const RowField> fields, const FieldGrid& grid) {
     const int perColumn = grid.RowsPerColumn > 0 ? grid.RowsPerColumn : static_cast<int>(fields.size());
-    int k = 0;
+    int k = 0, tabOrder = grid.FirstTabOrder;
     for (const RowField& field : fields) {
-        const FieldColumn& column = grid.Columns[k < perColumn ? 0 : 1];
-        const int top = grid.Top + grid.Pitch * (k % perColumn);
+        const bool left = k < perColumn;
+        const FieldColumn& column = grid.Columns[left ? 0 : 1];
+        const int top = grid.Top + grid.Pitch * (left ? k : k - perColumn);
         const bool edit = field.Format != nullptr;
+        const int width = field.Width ? field.Width : column.Width ? column.Width : grid.ControlWidth;
+        if (field.CheckBox)
+            built.Controls.push_back({.Class = "TCheckBox", .Name = field.CheckBox, .Parent = grid.Parent,
+                                      .Bounds = {column.Box, top + grid.BoxDrop, 17, 17}, .Caption = "",
+                                      .TabOrder = tabOrder++});
         built.Controls.push_back({.Class = "TLabel", .Name = built.Keep("Label" + std::to_string(k + 1)),
                                   .Parent = grid.Parent,
                                   .Bounds = {column.Label, top + grid.LabelDrop, grid.LabelWidth, 0},
                                   .Caption = field.Caption});
         built.Controls.push_back({.Class = edit ? "TEdit" : "TComboBox", .Name = field.Control, .Parent = grid.Parent,
-                                  .Bounds = {column.Control, top, field.Width ? field.Width : grid.ControlWidth, 21},
-                                  .TabOrder = grid.FirstTabOrder + k,
+                                  .Bounds = {column.Control, top, width, 21}, .TabOrder = tabOrder++,
                                   .Props = field.Props ? field.Props : edit ? grid.EditProps : grid.ComboProps});
         ++k;
     }
+    return tabOrder;
 }
 
 namespace {
