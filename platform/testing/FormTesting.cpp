@@ -1,6 +1,7 @@
 #include "platform/testing/FormTesting.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QHelpEvent>
 #include <QPixmap>
@@ -61,4 +62,14 @@ std::string TooltipAt(QWidget* widget) {
     QApplication::sendEvent(widget, &help);
     QString shown = QToolTip::text();
     return shown == before ? std::string() : shown.remove(QChar('\n')).toStdString();
+}
+
+bool ChooseEntry(TComboBox* combo, const std::string& label) {
+    for (int index = 0; index < combo->Items()->Count(); ++index) {
+        if (combo->Items()->Strings(index) != label) continue;
+        combo->SetItemIndex(index);
+        emit combo->Widget()->activated(index);  // as a choice in the list does
+        return true;
+    }
+    return false;
 }

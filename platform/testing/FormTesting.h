@@ -2,6 +2,7 @@
 // Helpers for tests that drive forms.
 
 #include "platform/Forms.h"
+#include "platform/StdCtrls.h"
 
 #include <Qt>
 
@@ -26,6 +27,10 @@ std::string SaveScreenshot(TControl* control, const std::string& fileName);
 // or space key (lower case without Shift), nothing for the arrows, Home, End
 // and the like.
 void PressKey(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+// Chooses the entry of that label in the combo box's list as a user does,
+// which runs its change handlers; false when no entry has the label.
+bool ChooseEntry(TComboBox* combo, const std::string& label);
 
 // The tooltip a widget shows when the pointer rests on it near its left
 // edge, as one line, or an empty text when it shows none.

@@ -36,11 +36,6 @@ protected:
     static void Type(TAclEditor* editor, const char* edit, const std::string& text) {
         Named<TEdit>(editor, edit)->SetText(text);
     }
-    // Choose and Press on the editor's control of that name.
-    static void Choose(TAclEditor* editor, const char* combo, const std::string& label) {
-        Choose(Named<TComboBox>(editor, combo), label);
-    }
-    void Press(TAclEditor* editor, const char* button) { Press(editor, Named<TButton>(editor, button)); }
     static void Tick(TAclEditor* editor, std::initializer_list<const char*> boxes) {
         for (const char* name : boxes) Named<TCheckBox>(editor, name)->SetChecked(true);
     }

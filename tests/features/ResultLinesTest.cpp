@@ -26,9 +26,6 @@ protected:
             return bar->Panels()->Items(0)->Text();
         return LastLine(dynamic_cast<TMemo*>(dialog.FindComponent("Memo1")));
     }
-    static void Click(TDialogFrame& dialog, const char* button) {
-        dynamic_cast<TButton*>(dialog.FindComponent(button))->Click();
-    }
 };
 
 const std::string SetOk = "Set: (VxSNMP++) Ok!. Receive at ";
@@ -76,8 +73,7 @@ TEST_F(ResultLines, AfterAWriteTheWritesOwnLineStaysAndTheReadAfterItFollows) {
             c.prepare(dialog);
             if (*c.fault) Stack->Control(c.fault);
             MessageBoxRecorder boxes;
-            Click(dialog, c.button);
-            WaitIdle(&dialog);
+            Press(&dialog, c.button);
             const std::string shown = Shown(dialog);
             EXPECT_EQ(shown.rfind(c.starts, 0), 0u) << shown;
             const size_t reread = shown.find(GetOk, c.starts.size());

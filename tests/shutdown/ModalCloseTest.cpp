@@ -442,17 +442,11 @@ void PrintTo(const WriteUnderWay& write, std::ostream* out) { *out << write.Name
 
 class AWriteUnderWay : public MainWindowFixture, public ::testing::WithParamInterface<WriteUnderWay> {};
 
-// As a user picks an entry of a combo.
-void Pick(TComboBox* combo, const std::string& text) {
-    combo->SetItemIndex(combo->Items()->IndexOf(text));
-    combo->OnChange(combo);
-}
-
 void ChooseAnnualDates(TSummerTimeConfigForm& dialog) {
-    Pick(dialog.ComboBox1, "annual");
+    EXPECT_TRUE(ChooseEntry(dialog.ComboBox1, "annual"));
     for (TComboBox* combo : {dialog.DayComboBox, dialog.MonthComboBox, dialog.HourComboBox, dialog.MiniuteComboBox,
                              dialog.EDayComboBox, dialog.EMonthComboBox, dialog.EHourComboBox, dialog.EMiniuteComboBox})
-        Pick(combo, "1");
+        EXPECT_TRUE(ChooseEntry(combo, "1")) << combo->Name();
 }
 
 std::vector<std::string> TracedObjects(const std::vector<std::string>& trace) {

@@ -10,6 +10,7 @@
 #include "mibdefs/SystemMib.h"
 #include "platform/Layout.h"
 #include "platform/Vcl.h"
+#include "platform/testing/FormTesting.h"
 #include "tests/support/AgentFixture.h"
 
 namespace {
@@ -112,14 +113,14 @@ void DialogFixture::SelectRow(TListView* list, int index) {
     list->Click();
 }
 
+void DialogFixture::Press(TDialogFrame* dialog, const char* button) { Press(dialog, FindChild<TControl>(dialog, button)); }
+
 void DialogFixture::Choose(TComboBox* combo, const std::string& label) {
-    for (int index = 0; index < combo->Items()->Count(); ++index) {
-        if (combo->Items()->Strings(index) != label) continue;
-        combo->SetItemIndex(index);
-        emit combo->Widget()->activated(index);  // as a choice in the list does
-        return;
-    }
-    ADD_FAILURE() << combo->Name() << " has no entry \"" << label << "\"";
+    if (!ChooseEntry(combo, label)) ADD_FAILURE() << combo->Name() << " has no entry \"" << label << "\"";
+}
+
+void DialogFixture::Choose(TDialogFrame* dialog, const char* combo, const std::string& label) {
+    Choose(FindChild<TComboBox>(dialog, combo), label);
 }
 
 void DialogFixture::Click(TCheckBox* box) { box->SetChecked(!box->Checked()); }

@@ -102,11 +102,13 @@ protected:
     // As a user: clicks the button with the set trace cleared, so that it
     // holds what the click sent, and waits until the dialog is idle.
     void Press(TDialogFrame* dialog, TControl* button);
+    void Press(TDialogFrame* dialog, const char* button);  // the dialog's button of that name
     // As a user: selects a row (-1: none) and clicks the list.
     static void SelectRow(TListView* list, int index);
     // As a user: chooses the entry of that label in the combo box's list,
     // which runs its change handlers; a failure when no entry has the label.
     static void Choose(TComboBox* combo, const std::string& label);
+    static void Choose(TDialogFrame* dialog, const char* combo, const std::string& label);  // by the combo's name
     // As a user: clicks a check box (its state turns over).
     static void Click(TCheckBox* box);
 
